@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <optional>
+
+// Every message box, file dialog and colour dialog of the program goes through this interface.
+// The program installs an implementation that shows real dialogs; the tests install one that
+// answers from a script and records what was asked. Model code never uses it.
+
+enum class TMsgKind { Warning, Error, Information, Confirmation };
+enum class TMsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class TMsgResult { Ok, Cancel, Yes, No };
+
+struct TFileRequest {
+    QString title;
+    QString folder;          // folder the dialog opens in
+    QString fileName;        // proposed file name (save dialogs)
+    QString filter;          // "Builder documents (*.zve);;Templates (*.zvt)"
+    int filterIndex = 0;     // 0-based index of the preselected filter
+    QString defaultSuffix;   // appended when the user types a name without extension
+};
+
+struct TFileChoice {
+    QString path;
+    int filterIndex = 0;     // 0-based index of the filter the user picked
+};
+
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+
+    virtual TMsgResult message(TMsgKind kind, const QString &text, TMsgButtons buttons,
+                               const QString &caption = QString()) = 0;
+    // Both return nothing when the user cancels.
+    virtual std::optional<TFileChoice> openFile(const TFileRequest &request) = 0;
+    virtual std::optional<TFileChoice> saveFile(const TFileRequest &request) = 0;
+    // Colours are 0x00BBGGRR values; nothing when cancelled.
+    virtual std::optional<uint32_t> chooseColour(uint32_t initial) = 0;
+
+    // The implementation in use. Until one is installed a silent one answers every
+    // question with Cancel (or No, for Yes/No questions) and picks no file.
+    static Prompts &current();
+    // Does not take ownership; pass nullptr to go back to the silent answers.
+    static void install(Prompts *prompts);
+};

@@ -1,0 +1,1 @@
+// The application shell's widgets live in this library.

@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+// The page model: an ordered list of web blocks, each of one kind with the record the user fills
+// in the block's panel. All texts are Windows-1252 byte strings, stored exactly as typed.
+
+enum TBlockKind : int32_t {
+    bkNone = -1, // what a name that is no toolbox picture gives
+    bkPara = 0,
+    bkLink = 1,
+    bkImage = 2,
+    bkHeading = 3,
+    bkEmail = 4,
+    bkLine = 5,
+};
+constexpr int kBlockKindCount = 6;
+
+enum TBlockAlign : uint8_t {
+    baNone = 0,
+    baLeft = 1,
+    baCenter = 2,
+    baRight = 3,
+};
+
+struct TBlockPara {
+    QByteArray Text;
+    TBlockAlign Align = baNone;
+    uint8_t NewLine = 0;
+    bool operator==(const TBlockPara &) const = default;
+};
+
+struct TBlockLink {
+    QByteArray PreText;
+    QByteArray URL = "http://";
+    QByteArray LinkText;
+    QByteArray PostText;
+    TBlockAlign Align = baNone;
+    uint8_t NewLine = 0;
+    bool operator==(const TBlockLink &) const = default;
+};
+
+struct TBlockImage {
+    QByteArray FileName;
+    QByteArray Height;
+    QByteArray Width;
+    QByteArray AltText;
+    QByteArray LinkURL = "http://";
+    TBlockAlign Align = baNone;
+    uint8_t NewLine = 0;
+    bool operator==(const TBlockImage &) const = default;
+};
+
+struct TBlockHeading {
+    QByteArray Size = "1 (Largest)";
+    QByteArray Text;
+    TBlockAlign Align = baNone;
+    uint8_t NewLine = 0; // set by the panel's button; neither the HTML nor documents use it
+    bool operator==(const TBlockHeading &) const = default;
+};
+
+struct TBlockEmail {
+    QByteArray PreText;
+    QByteArray Address;
+    QByteArray LinkText;
+    QByteArray PostText;
+    TBlockAlign Align = baNone;
+    uint8_t NewLine = 0;
+    bool operator==(const TBlockEmail &) const = default;
+};
+
+struct TBlockLine {
+    QByteArray Width;
+    QByteArray Thickness = "6 (Thickest)";
+    bool operator==(const TBlockLine &) const = default;
+};
+
+// One block of the page. Exactly the record of the chunk's kind is set. The brick picture that
+// the page column shows is derived from Kind by the widgets, so the model holds no picture.
+struct TWebChunk {
+    TBlockKind Kind = bkNone;
+    QByteArray HTML; // rewritten by the kind's emitter every time the page is generated
+    std::optional<TBlockPara> Para;
+    std::optional<TBlockLink> Link;
+    std::optional<TBlockImage> Image;
+    std::optional<TBlockHeading> Heading;
+    std::optional<TBlockEmail> Email;
+    std::optional<TBlockLine> Line;
+    bool operator==(const TWebChunk &) const = default;
+};
+
+// The blocks of the page in page order.
+using TWebChunkList = std::vector<TWebChunk>;

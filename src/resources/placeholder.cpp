@@ -1,0 +1,1 @@
+// The string table and the compiled-in artwork live in this library.
