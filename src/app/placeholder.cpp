@@ -1,1 +1,0 @@
-// The application shell's widgets live in this library.

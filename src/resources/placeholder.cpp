@@ -1,1 +1,0 @@
-// The string table and the compiled-in artwork live in this library.
