@@ -1,5 +1,5 @@
 #include "pagecolumn.h"
-#include "stageassets.h"
+#include "webchunk.h"
 
 #include <gtest/gtest.h>
 
@@ -16,13 +16,13 @@ protected:
     }
     static TWebChunk numbered(int n)
     {
-        TWebChunk chunk = StageNewChunk(bkPara);
+        TWebChunk chunk = NewWebChunk(bkPara);
         chunk.Para->Text = QByteArray::number(n);
         return chunk;
     }
     static TWebChunk line()
     {
-        return StageNewChunk(bkLine);
+        return NewWebChunk(bkLine);
     }
     // The texts of the chunks in page order ("L" for a line), to see the order at a glance.
     QByteArray order() const

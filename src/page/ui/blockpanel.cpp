@@ -1,6 +1,6 @@
 #include "blockpanel.h"
 
-#include "stageassets.h"
+#include "resourcebitmap.h"
 #include "stringtable.h"
 #include "textcodec.h"
 
@@ -65,7 +65,7 @@ TBlockPanel::TBlockPanel(TBlockKind kind, const QString &objectName, const QStri
     if (!titleName.isEmpty()) {
         m_title = new QLabel(this);
         m_title->setObjectName(titleName);
-        m_title->setPixmap(StagePixmap(titleArt, kTitleSize));
+        m_title->setPixmap(ResourcePixmap(titleArt, kTitleSize));
         m_body->addWidget(m_title);
         m_body->addSpacing(2);
     }

@@ -1,6 +1,7 @@
 #include "buildstage.h"
 
 #include "emailpanel.h"
+#include "folders.h"
 #include "headingpanel.h"
 #include "imagechooser.h"
 #include "imagepanel.h"
@@ -9,7 +10,7 @@
 #include "page.h"
 #include "pagecanvas.h"
 #include "parapanel.h"
-#include "stageassets.h"
+#include "picturebox.h"
 #include "stringtable.h"
 
 #include <QLabel>
@@ -19,7 +20,7 @@ constexpr QPoint kPanelPosition(338, 20);
 } // namespace
 
 TBuildStage::TBuildStage(TPage &page, QWidget *parent)
-    : QWidget(parent), m_page(page), m_column(page.WebChunks), m_htmlFolder(StageHtmlFolder())
+    : QWidget(parent), m_page(page), m_column(page.WebChunks), m_htmlFolder(HTMLFolder())
 {
     setObjectName(QStringLiteral("pnlBuild"));
     setFixedSize(629, 294);
@@ -43,6 +44,11 @@ TBuildStage::TBuildStage(TPage &page, QWidget *parent)
         });
     }
     connect(m_imagePanel, &TImagePanel::spdImgFileClick, this, &TBuildStage::spdImgFileClick);
+
+    // The hidden picture control through which chosen pictures are read and converted.
+    m_pictureBox = new TPictureBox(this);
+    m_pictureBox->setObjectName(QStringLiteral("PictureBox"));
+    m_pictureBox->hide();
 
     m_blank = new QFrame(this);
     m_blank->setObjectName(QStringLiteral("pnlBlank"));
@@ -104,7 +110,7 @@ bool TBuildStage::editSelected(TBlockKind kind, const TBlockPanel::TRecordEdit &
 
 void TBuildStage::spdImgFileClick()
 {
-    const std::optional<TChosenImage> chosen = TImageChooser(m_htmlFolder).choose();
+    const std::optional<TChosenImage> chosen = TImageChooser(m_htmlFolder, *m_pictureBox).choose();
     if (chosen)
         m_imagePanel->showChosenImage(*chosen);
 }
@@ -129,7 +135,7 @@ bool TBuildStage::LoadChunk(int chunkIndex)
         return false;
     }
     // A reader that left out the record of the chunk's kind gets an empty one, with defaults.
-    const TWebChunk fresh = StageNewChunk(chunk.Kind);
+    const TWebChunk fresh = NewWebChunk(chunk.Kind);
     if (!chunk.Para && !chunk.Link && !chunk.Image && !chunk.Heading && !chunk.Email && !chunk.Line) {
         chunk.Para = fresh.Para;
         chunk.Link = fresh.Link;

@@ -12,6 +12,7 @@ class QLabel;
 class TImagePanel;
 class TPage;
 class TPageCanvas;
+class TPictureBox;
 
 // The build stage of the main window (the panel pnlBuild): on the left the page canvas where
 // blocks are dragged into the page column, on the right the editor panel of the selected block.
@@ -70,6 +71,7 @@ private:
     std::array<TBlockPanel *, kBlockKindCount> m_panels{};
     TImagePanel *m_imagePanel = nullptr;
     QFrame *m_blank = nullptr;                           // pnlBlank
+    TPictureBox *m_pictureBox = nullptr;                 // PictureBox
     bool m_panelLoading = false;
     bool m_documentLoading = false;
     QString m_htmlFolder;

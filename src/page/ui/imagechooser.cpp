@@ -1,27 +1,19 @@
 #include "imagechooser.h"
 
+#include "filefilter.h"
 #include "helpers.h"
+#include "imagelib.h"
+#include "picturebox.h"
 #include "prompts.h"
 
+#include <QCursor>
 #include <QDir>
 #include <QFile>
-#include <QCursor>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QImage>
-#include <QImageReader>
-#include <QImageWriter>
 
 namespace {
 constexpr int kJpegQuality = 100;
-
-// The open dialog's filter: all pictures the program can read, then one entry per format.
-QString PictureFilter()
-{
-    return QStringLiteral("All Graphic Files (*.jpg *.bmp *.gif *.pcx *.png *.pcd *.tif *.tga *.eps);;"
-                          "jpeg (*.jpg);;bmp (*.bmp);;gif (*.gif);;pcx (*.pcx);;png (*.png);;"
-                          "pcd (*.pcd);;tif (*.tif);;tga (*.tga);;eps (*.eps)");
-}
 
 void ReportPictureError(const QString &text)
 {
@@ -36,18 +28,6 @@ public:
     TBusyCursor(const TBusyCursor &) = delete;
     TBusyCursor &operator=(const TBusyCursor &) = delete;
 };
-
-// Reads a picture; the reader's message on failure.
-std::optional<QImage> ReadPicture(const QString &path, QString &error)
-{
-    QImageReader reader(path);
-    QImage image = reader.read();
-    if (image.isNull()) {
-        error = reader.errorString();
-        return std::nullopt;
-    }
-    return image;
-}
 } // namespace
 
 QString TImageChooser::graphicsFolder() const
@@ -59,7 +39,9 @@ std::optional<TChosenImage> TImageChooser::choose() const
 {
     TFileRequest request;
     request.folder = graphicsFolder();
-    request.filter = PictureFilter();
+    request.filter = ToQtFileFilter(QStringLiteral(
+        "All Graphic Files|*.jpg;*.bmp;*.gif;*.pcx;*.png;*.pcd;*.tif;*.tga;*.eps|jpeg|*.jpg|bmp|*.bmp|"
+        "gif|*.gif|pcx|*.pcx|png|*.png|pcd|*.pcd|tif|*.tif|tga|*.tga|eps|*.eps"));
     const std::optional<TFileChoice> choice = Prompts::current().openFile(request);
     if (!choice || choice->path.isEmpty())
         return std::nullopt;
@@ -69,12 +51,12 @@ std::optional<TChosenImage> TImageChooser::choose() const
 std::optional<TChosenImage> TImageChooser::adopt(const QString &chosenPath) const
 {
     TBusyCursor busy;
+    m_pictureBox.setJpegQuality(kJpegQuality);
     // The picture is read before anything is copied, so a file that is no picture leaves the
     // "graphics" folder and the block as they were.
-    QString error;
-    std::optional<QImage> image = ReadPicture(chosenPath, error);
-    if (!image) {
-        ReportPictureError(error);
+    TReadResult probe;
+    if (!TImageLib::readByExtension(chosenPath, TReadOptions(), probe)) {
+        ReportPictureError(TImageLib::lastErrorText());
         return std::nullopt;
     }
 
@@ -91,25 +73,24 @@ std::optional<TChosenImage> TImageChooser::adopt(const QString &chosenPath) cons
 
     const QString extension = QFileInfo(target).suffix().toUpper();
     if (extension != QLatin1String("JPG") && extension != QLatin1String("GIF")) {
-        const qsizetype dot = target.lastIndexOf(QLatin1Char('.'));
-        const qsizetype cut = target.lastIndexOf(QDir::separator());
-        target = (dot > cut ? target.left(dot) : target) + QStringLiteral(".jpg");
-        QImageWriter writer(target, "jpeg");
-        writer.setQuality(kJpegQuality);
-        if (!writer.write(*image)) {
-            ReportPictureError(writer.errorString());
+        const QString jpeg = StripExtension(target) + QStringLiteral(".jpg");
+        QString error;
+        if (!m_pictureBox.convertToJpeg(target, jpeg, kJpegQuality, TErrorReport::Quiet, &error)) {
+            ReportPictureError(error);
             return std::nullopt;
         }
+        target = jpeg;
     }
-    image = ReadPicture(target, error);
-    if (!image) {
-        ReportPictureError(error);
+    m_pictureBox.setImageName(target);
+    const QImage picture = m_pictureBox.picture();
+    if (picture.isNull()) {
+        ReportPictureError(TImageLib::lastErrorText());
         return std::nullopt;
     }
 
     TChosenImage chosen;
     chosen.FileName = MakeRelativePath(PathJoin(m_htmlFolder, QStringLiteral("x.htm")), target);
-    chosen.Width = image->width();
-    chosen.Height = image->height();
+    chosen.Width = picture.width();
+    chosen.Height = picture.height();
     return chosen;
 }

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 
 #include <optional>
+
+class TPictureBox;
 
 // What the image panel's boxes receive for a picked picture.
 struct TChosenImage {
@@ -14,11 +15,15 @@ struct TChosenImage {
 
 // The image panel's file chooser. A picked picture is copied into the HTML folder's "graphics"
 // folder under its name in lower case without spaces, and, unless it already is a JPEG or GIF
-// file, converted to a JPEG file of quality 100 beside the copy, so that every browser shows it.
-// A picture that cannot be read or converted is reported and nothing is changed.
+// file, converted through the picture control to a JPEG file of quality 100 beside the copy, so
+// that every browser shows it. A picture that cannot be read or converted is reported and
+// nothing is changed.
 class TImageChooser {
 public:
-    explicit TImageChooser(QString htmlFolder) : m_htmlFolder(std::move(htmlFolder)) {}
+    TImageChooser(QString htmlFolder, TPictureBox &pictureBox)
+        : m_htmlFolder(std::move(htmlFolder)), m_pictureBox(pictureBox)
+    {
+    }
 
     // Asks for a picture; nothing when the user cancels or the picture cannot be used.
     std::optional<TChosenImage> choose() const;
@@ -29,4 +34,5 @@ public:
 
 private:
     QString m_htmlFolder;
+    TPictureBox &m_pictureBox;
 };

@@ -1,8 +1,11 @@
 #include "pagecanvas.h"
 
 #include "page.h"
-#include "stageassets.h"
+#include "playwave.h"
+#include "resourcebitmap.h"
+#include "stagecursor.h"
 #include "stringtable.h"
+#include "testmode.h"
 #include "webblock.h"
 
 #include <QGuiApplication>
@@ -28,7 +31,7 @@ QLabel *NewPicture(QWidget *parent, const char *name, QRect geometry, const QStr
     auto *label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(geometry);
-    label->setPixmap(StagePixmap(art, geometry.size()));
+    label->setPixmap(ResourcePixmap(art, geometry.size()));
     return label;
 }
 
@@ -85,7 +88,7 @@ TPageCanvas::TPageCanvas(TPage &page, TPageColumn &column, QWidget *parent)
     auto newTimer = [this](const char *name, int statedMs, void (TPageCanvas::*slot)()) {
         auto *timer = new QTimer(this);
         timer->setObjectName(QLatin1String(name));
-        timer->setInterval(StageTimerInterval(statedMs));
+        timer->setInterval(TimerInterval(statedMs));
         connect(timer, &QTimer::timeout, this, slot);
         return timer;
     };
@@ -158,7 +161,7 @@ void TPageCanvas::warpPointer(QWidget *widget, QPoint point)
     // The held picture is carried by the middle of its top edge. Tests drive the mouse
     // themselves, so the real pointer is left alone there.
     m_lastPoint = point;
-    if (!StageTestMode())
+    if (!IsTestMode())
         QCursor::setPos(widget->mapToGlobal(point));
 }
 
@@ -239,7 +242,7 @@ void TPageCanvas::BrickMouseDown(TWebBlock *, QMouseEvent *event)
     if (event->button() != Qt::LeftButton)
         return;
     holdCursor();
-    StagePlay(QStringLiteral("wavClick1"));
+    PlayWave(QStringLiteral("wavClick1"));
 }
 
 void TPageCanvas::DragToolboxImage(TWebBlock *image, QMouseEvent *event)
@@ -287,7 +290,7 @@ void TPageCanvas::EndToolboxDrag(TWebBlock *image, QMouseEvent *event)
         || m_slidingBack)
         return;
     if (image->x() >= kDropThreshold) {
-        StagePlay(QStringLiteral("wavClick2"));
+        PlayWave(QStringLiteral("wavClick2"));
         DropBlock(image);
     } else if (image->x() < kColumnThreshold) {
         image->move(kToolboxLeft, image->Tag);
@@ -305,7 +308,7 @@ void TPageCanvas::DropBlock(TWebBlock *image)
     stopScrollTimers();
     const int row = (image->y() - 1) / kSlotPitch;
     const int before = m_column.selectedIndex();
-    m_column.insertAt(row, StageNewChunk(image->kind()));
+    m_column.insertAt(row, NewWebChunk(image->kind()));
     syncColumn();
     m_page.setPageModified(true);
     emit pageChanged();
@@ -374,7 +377,7 @@ void TPageCanvas::DragColumnBlock(TWebBlock *block, QMouseEvent *event)
         HighLightBlock(block->SlotIndex);
         block->setLook(TWebBlock::TLook::Highlighted);
         holdCursor();
-        StagePlay(QStringLiteral("wavClick1"));
+        PlayWave(QStringLiteral("wavClick1"));
         return;
     }
     if (block != m_dragBlock)
@@ -419,7 +422,7 @@ void TPageCanvas::ArrayDrop(TWebBlock *block)
     if (row == TPageColumn::kRowBelow && block->x() < kColumnThreshold) {
         ShredWebBlock(block);
     } else {
-        StagePlay(QStringLiteral("wavClick2"));
+        PlayWave(QStringLiteral("wavClick2"));
         const int before = m_column.selectedIndex();
         if (m_column.move(block->ChunkIndex, row)) {
             syncColumn();
@@ -442,7 +445,7 @@ void TPageCanvas::ShredWebBlock(TWebBlock *block)
     syncColumn();
     m_page.setPageModified(true);
     AnimateShredder();
-    StagePlay(QStringLiteral("wavShred"));
+    PlayWave(QStringLiteral("wavShred"));
     emit pageChanged();
     // The chunk that now holds the selection is another one even when its index is the same.
     if (m_column.selectedIndex() == before)
@@ -452,7 +455,7 @@ void TPageCanvas::ShredWebBlock(TWebBlock *block)
 
 void TPageCanvas::AnimateShredder()
 {
-    m_timShredder->setInterval(StageTimerInterval(kShredderFrameMs));
+    m_timShredder->setInterval(TimerInterval(kShredderFrameMs));
     m_shredderFrame = 0;
     m_timShredder->start();
 }
@@ -474,7 +477,7 @@ void TPageCanvas::timShredderTimer()
     static std::array<QPixmap, kShredderFrames> frames;
     QPixmap &frame = frames[size_t(m_shredderFrame)];
     if (frame.isNull())
-        frame = StagePixmap(QStringLiteral("Page_Buzz%1").arg(m_shredderFrame + 1), m_shredder->size());
+        frame = ResourcePixmap(QStringLiteral("Page_Buzz%1").arg(m_shredderFrame + 1), m_shredder->size());
     m_shredder->setPixmap(frame);
     m_shredder->show();
     m_shredder->raise();
@@ -537,7 +540,7 @@ void TPageCanvas::timInitTimer()
     // Shown for a second, hidden for half a second, until the first block arrives.
     const bool show = !m_hint->isVisible();
     m_hint->setVisible(show);
-    m_timInit->setInterval(StageTimerInterval(show ? kHintShownMs : kHintHiddenMs));
+    m_timInit->setInterval(TimerInterval(show ? kHintShownMs : kHintHiddenMs));
 }
 
 QStringList TPageCanvas::selfCheck() const

@@ -1,6 +1,6 @@
 #include "webblock.h"
 
-#include "stageassets.h"
+#include "resourcebitmap.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -53,7 +53,7 @@ QPixmap TWebBlock::BrickPicture(TBlockKind kind, TLook look)
         QString name = BrickName(kind);
         if (look == TLook::Highlighted)
             name += QStringLiteral("_H");
-        picture = StagePixmap(name, QSize(kWidth, kHeight));
+        picture = ResourcePixmap(name, QSize(kWidth, kHeight));
     }
     return picture;
 }
