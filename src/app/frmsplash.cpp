@@ -3,6 +3,7 @@
 #include "folders.h"
 #include "frmmain.h"
 #include "helpers.h"
+#include "mediabackend.h"
 #include "resourcebitmap.h"
 #include "startup.h"
 #include "testmode.h"
@@ -118,6 +119,7 @@ bool TfrmSplash::startAnimation(const QString &fileName)
 {
     if (!QFileInfo::exists(NativePath(fileName)))
         return false;
+    PrepareMediaBackend();
     m_aniSplash = new QVideoWidget(this);
     m_aniSplash->setObjectName(QStringLiteral("aniSplash"));
     m_aniSplash->setGeometry(PictureArea);
