@@ -225,7 +225,8 @@ def draw_toolbar(svg, highlight=None, pro=False):
     svg.circle(LIGHT_X, 38, 20, fill="#9AA8BD" if not lit else shade(GREEN, -0.3))
     svg.circle(LIGHT_X, 38, 18, fill=svg.gradient("#E4EAF2", "#BAC6D6") if not lit
                else svg.gradient("#8DF0AF", "#2EBF63"))
-    svg.circle(LIGHT_X - 5, 32, 6, fill=WHITE, extra='opacity="0.55"')
+    svg.path("M%g 30 A13 13 0 0 1 %g 26" % (LIGHT_X - 12, LIGHT_X - 2), stroke=WHITE, sw=2.5,
+             extra='opacity="0.7"')
     icon(svg, "check", LIGHT_X, 39, 9, colour=WHITE if lit else "#F7F9FC", sw=3)
     svg.text(LIGHT_X, 82, "Uploaded", 15, fill=shade(GREEN, -0.3) if lit else MUTED, anchor="middle")
 
@@ -254,13 +255,15 @@ BRICKS = [  # resource name, colour, icon, brick label, panel title
 
 
 def draw_brick(svg, colour, kind, label, highlighted):
+    # Both forms cover exactly the same rounded outline, because the program draws one over
+    # the other on the same picture when a block is selected and deselected.
     if highlighted:
         svg.rect(0, 0, 95, 22, rx=7, fill=GLOW)
         svg.rect(2, 2, 91, 18, rx=5.5, fill=svg.gradient(shade(colour, 0.35), shade(colour, 0.05)))
         svg.rect(2.5, 2.5, 90, 17, rx=5, stroke=WHITE, sw=1, extra='opacity="0.8"')
     else:
-        svg.rect(0.5, 0.5, 94, 21, rx=6.5, fill=svg.gradient(shade(colour, 0.2), shade(colour, -0.12)),
-                 stroke=shade(colour, -0.3), sw=1)
+        svg.rect(0, 0, 95, 22, rx=7, fill=shade(colour, -0.3))
+        svg.rect(1, 1, 93, 20, rx=6, fill=svg.gradient(shade(colour, 0.2), shade(colour, -0.12)))
         svg.path("M6 1.8 H89", stroke=WHITE, sw=1, extra='opacity="0.45"')
     svg.circle(12, 11, 7.5, fill=WHITE, extra='opacity="0.22"')
     icon(svg, kind, 12, 11, 4.6, sw=1.5)
@@ -290,6 +293,9 @@ def brick_pictures():
 
 # ---- the build-stage canvas and the shredder ----
 
+CANVAS_TOP, CANVAS_BOTTOM = "#F7FAFE", "#E9F0FA"
+
+
 def draw_shredder_body(svg, x, y):
     """The shredder as it sits on the canvas: its picture is 96 x 24 with its top-left at (x, y)."""
     svg.rect(x + 14, y + 6, 80, 18, rx=6, fill=svg.gradient("#66768F", "#3B475C"))
@@ -314,10 +320,10 @@ def draw_gear(svg, cx, cy, r, angle):
 
 def canvas_picture():
     svg = Svg(300, 272)
-    svg.rect(0, 0, 300, 272, fill=svg.gradient("#F7FAFE", "#E9F0FA"))
+    svg.rect(0, 0, 300, 272, fill=svg.gradient(CANVAS_TOP, CANVAS_BOTTOM))
     # Home places of the six toolbox bricks, seen while a brick is away.
     for i in range(6):
-        svg.rect(1.5, 1.5 + 22 * i, 93, 19, rx=6, fill="#EEF3FA", stroke=LINE, sw=1,
+        svg.rect(1.5, 0.5 + 22 * i, 94, 21, rx=6, fill="#EEF3FA", stroke=LINE, sw=1,
                  extra='stroke-dasharray="3 2"')
     # A friendly arrow: blocks go from the toolbox to the page.
     svg.path("M108 42 C130 20 160 20 182 40", stroke=BLUE, sw=2.5, extra='stroke-dasharray="5 4" opacity="0.7"')
@@ -326,12 +332,10 @@ def canvas_picture():
     svg.rect(191.5, 0.5, 108, 271, rx=6, fill="#DDE6F2")
     svg.rect(190.5, -0.5, 108, 271, rx=6, fill=WHITE, stroke=LINE, sw=1)
     for i in range(8):
-        svg.rect(199.5, 1.5 + 31 * i, 94, 21, rx=6, fill="#F6F9FD", stroke="#D3DEEE", sw=1,
+        svg.rect(199.5, 0.5 + 31 * i, 94, 21, rx=6, fill="#F6F9FD", stroke="#D3DEEE", sw=1,
                  extra='stroke-dasharray="4 3"')
-        svg.text(246.5, 16 + 31 * i, str(i + 1), 10, fill="#C3D0E3", anchor="middle")
-    svg.path("M238 255 l8.5 6 l8.5 -6", stroke="#C3D0E3", sw=2)
-    # A shelf under the shredder so that it stands on something.
-    svg.rect(0, 266, 100, 6, rx=2, fill="#D5DFEC")
+        svg.text(246.5, 15 + 31 * i, str(i + 1), 10, fill="#C3D0E3", anchor="middle")
+    svg.path("M238 254 l8.5 6 l8.5 -6", stroke="#C3D0E3", sw=2)
     svg.write(ART, "Page_Back")
 
     back = Svg(96, 24)
@@ -339,25 +343,27 @@ def canvas_picture():
     back.write(ART, "Page_BuzzBack")
 
     # Frames: a brick sinks into the mouth while the gear turns and shreds fly off. They are
-    # drawn in canvas coordinates and cut out where the frame picture sits (7, 238, 78 x 34),
-    # over the shredder picture at (-10, 248).
+    # drawn in canvas coordinates and cut out where the frame picture sits (7, 237, 78 x 34),
+    # over the shredder picture at (-10, 247). The canvas picture itself lies one pixel below
+    # the toolbox's origin, so these are the toolbox positions (7, 238) and (-10, 248) less one.
     for frame in range(8):
-        svg = Svg(78, 34, view=(7, 238, 78, 34))
-        svg.rect(7, 238, 78, 34, fill=svg.gradient("#F1F5FB", "#E9F0FA"))
-        svg.rect(0, 266, 100, 6, rx=2, fill="#D5DFEC")
+        svg = Svg(78, 34, view=(7, 237, 78, 34))
+        # The frames replace each other on one picture, so each is opaque: it repeats the
+        # canvas background exactly (the same gradient over the whole canvas, cut out).
+        svg.rect(0, 0, 300, 272, fill=svg.gradient(CANVAS_TOP, CANVAS_BOTTOM))
         sink = min(frame, 5) * 2.6
         if frame < 6:
             h = max(2.0, 12 - sink)
-            svg.rect(26, 240 + sink, 50, h, rx=3, fill=svg.gradient(shade(BLUE, 0.3), BLUE))
-            svg.path("M30 %g H%g" % (243 + sink, 30 + 38 - frame * 5), stroke=WHITE, sw=1.2,
+            svg.rect(26, 239 + sink, 50, h, rx=3, fill=svg.gradient(shade(BLUE, 0.3), BLUE))
+            svg.path("M30 %g H%g" % (242 + sink, 30 + 38 - frame * 5), stroke=WHITE, sw=1.2,
                      extra='opacity="0.7"')
-        draw_shredder_body(svg, -10, 248)
-        draw_gear(svg, 64, 264, 6, frame * 22.5)
+        draw_shredder_body(svg, -10, 247)
+        draw_gear(svg, 64, 263, 6, frame * 22.5)
         if frame >= 2:
             for i in range(5):
                 t = (frame - 2) / 5.0
                 x = 30 + i * 10 + (i - 2) * t * 6
-                y = 246 - t * 8 - (i % 2) * 3
+                y = 245 - t * 8 - (i % 2) * 3
                 svg.path("M%g %g l%g %g" % (x, y, 1.5 - (i % 3), -3.5), stroke=[BLUE, AMBER, GREEN, CORAL, VIOLET][i],
                          sw=1.8, extra='opacity="%g"' % max(0.0, 1 - t * 0.8))
         svg.write(ART, "Page_Buzz%d" % (frame + 1))
@@ -371,9 +377,10 @@ def pill_button(name, width, height, colour, kind, label, state):
     disabled = state == "disabled"
     base = "#B7C1D1" if disabled else colour
     dy = 1 if down else 0
-    if not down:
-        svg.rect(1, 2.5, width - 2, height - 3, rx=(height - 3) / 2 if label else 9,
-                 fill=shade(base, -0.45), extra='opacity="0.3"')
+    # The pressed and released forms cover the same area (the released one's shadow is where
+    # the pressed one sits), so drawing one over the other leaves nothing of the first behind.
+    svg.rect(1.5, 2.5, width - 3, height - 3, rx=(height - 4) / 2 if label else 9,
+             fill=shade(base, -0.35))
     top, bottom = (shade(base, -0.05), shade(base, 0.12)) if down else (shade(base, 0.3), shade(base, -0.08))
     rx = (height - 4) / 2 if label else 9
     svg.rect(1.5, 1.5 + dy, width - 3, height - 4, rx=rx, fill=svg.gradient(top, bottom),
@@ -492,8 +499,9 @@ def cursor_pictures():
 
     # Open hand, fingers spread: hot spot in the palm (16, 16).
     svg = hand_cursor("Hand_Open", [
-        (7.5, 5, 4.3, 13, 2.1, -8), (12, 2.5, 4.3, 14, 2.1, 0), (16.5, 3, 4.3, 14, 2.1, 0),
-        (21, 6, 4, 12, 2, 8), (8.5, 13, 16, 14, 5.5, 0), (3, 13, 4.3, 10, 2.1, -40)])
+        (7, 5, 4.3, 13, 2.1, -10), (12, 2.5, 4.3, 14, 2.1, 0), (17, 3, 4.3, 14, 2.1, 0),
+        (21.8, 6, 4, 12, 2, 10), (8.5, 13, 16, 14, 5.5, 0), (3, 13, 4.3, 10, 2.1, -40)])
+    svg.path("M12 17 V12 M16.6 17 V11 M21.4 17 V12", stroke="#9AA6BA", sw=1)
     svg.write(CURSORS, "Hand_Open")
 
     # Closed hand, holding a block: hot spot in the palm (16, 16).

@@ -87,13 +87,37 @@ void writeContactSheet(const QList<Art> &art, const QString &file)
             y += rowHeight + 22;
             rowHeight = 0;
         }
-        const QSize shown = a.size.width() > 300 && a.name == "MainIcon" ? QSize(64, 64) : a.size;
+        const QSize shown = a.name == "MainIcon" ? QSize(64, 64) : a.size;
         painter.drawImage(QRect(QPoint(x, y), shown), render(":/art/" + a.name + ".svg", shown, ratio));
         painter.setPen(Qt::darkGray);
         painter.drawText(x, y + shown.height() + 12, a.name);
         x += qMax(shown.width(), 70) + 14;
         rowHeight = qMax(rowHeight, shown.height());
     }
+    // The pictures as the build stage lays them out, to see that they fit together.
+    x = 10;
+    y += rowHeight + 30;
+    auto place = [&](const QString &name, int left, int top, QSize size) {
+        painter.drawImage(QRect(QPoint(x + left, y + top), size), render(":/art/" + name + ".svg", size, ratio));
+    };
+    place("Toolbar", 0, 0, {620, 96});
+    place("Toolbutt2", 103, 0, {170, 96});
+    y += 100;
+    place("Page_Back", 10, 1, {300, 272});
+    const QStringList bricks = {"Para", "Link", "Image", "Heading", "Email", "Line"};
+    for (int i = 0; i < bricks.size(); ++i)
+        place(bricks[i], 11, 1 + 22 * i, {95, 22});
+    place("Heading", 209, 1, {95, 22});
+    place("Para_H", 209, 32, {95, 22});
+    place("Image", 209, 63, {95, 22});
+    place("Page_BuzzBack", 0, 248, {96, 24});
+    place("Page_Buzz3", 17, 238, {78, 34});
+    place("Para_T", 330, 10, {290, 30});
+    place("Max_Dis", 0, 290, {36, 36});
+    place("Logo", 230, 288, {180, 40});
+    place("Exit_Up", 530, 290, {84, 36});
+    x = 660;
+    rowHeight = 330;
     for (const QString &name : TResourceCursor::names()) {
         painter.drawImage(QRect(x, y, 32, 32), render(":/cursors/" + name + ".svg", {32, 32}, ratio));
         const QPoint spot = TResourceCursor::hotSpot(name);
@@ -142,6 +166,22 @@ TEST(Artwork, HighlightPicturesContinueTheToolbarTheyCover)
             const QColor a = butt.pixelColor(x, 1), b = toolbar.pixelColor(left + x, 1);
             EXPECT_LE(std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()), 6)
                 << "Toolbutt" << i + 1 << " x " << x;
+        }
+    }
+}
+
+TEST(Artwork, ShredderFramesContinueTheCanvasTheyCover)
+{
+    // The frames sit at (7, 238) of the toolbox panel, the canvas at (0, 1): their left edge,
+    // above the shredder, must show the canvas as it is there.
+    const QImage canvas = render(":/art/Page_Back.svg", {300, 272}, 1.0);
+    for (int i = 1; i <= 8; ++i) {
+        const QImage frame = render(QString(":/art/Page_Buzz%1.svg").arg(i), {78, 34}, 1.0);
+        for (int y = 0; y < 8; ++y) {
+            const QColor a = frame.pixelColor(0, y), b = canvas.pixelColor(7, 237 + y);
+            EXPECT_LE(std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()), 6)
+                << "Page_Buzz" << i << " y " << y;
+            EXPECT_EQ(frame.pixelColor(0, y).alpha(), 255) << "frames must be opaque";
         }
     }
 }
