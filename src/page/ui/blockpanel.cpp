@@ -5,6 +5,7 @@
 #include "textcodec.h"
 
 #include <QComboBox>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,7 +18,9 @@
 namespace {
 constexpr int kAlignButtonSize = 25;
 constexpr int kNewLineButtonSize = 24;
-constexpr QSize kTitleSize(140, 26);
+constexpr int kTitleHeight = 24;
+constexpr int kEditHeight = 20;
+constexpr int kMargin = 7;
 
 // The glyphs of the alignment and new-line buttons: four text lines set left, centred or right,
 // and a return arrow. They are drawn in the palette's text colour, so they suit any theme.
@@ -60,14 +63,22 @@ TBlockPanel::TBlockPanel(TBlockKind kind, const QString &objectName, const QStri
     setFixedSize(kWidth, kHeight);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_body = new QVBoxLayout(this);
-    m_body->setContentsMargins(10, 6, 10, 8);
-    m_body->setSpacing(2);
+    m_body->setContentsMargins(kMargin, 5, kMargin, 5);
+    m_body->setSpacing(1);
     if (!titleName.isEmpty()) {
         m_title = new QLabel(this);
         m_title->setObjectName(titleName);
-        m_title->setPixmap(ResourcePixmap(titleArt, kTitleSize));
+        // The title picture spans the panel's inner width, keeping its proportions.
+        const QSize stated = ResourceBitmapSize(titleArt);
+        int width = kWidth - 2 * kMargin;
+        int height = stated.isEmpty() ? kTitleHeight : stated.height() * width / stated.width();
+        if (height > kTitleHeight) {
+            width = width * kTitleHeight / height;
+            height = kTitleHeight;
+        }
+        m_title->setPixmap(ResourcePixmap(titleArt, QSize(width, height)));
         m_body->addWidget(m_title);
-        m_body->addSpacing(2);
+        m_body->addSpacing(3);
     }
 }
 
@@ -102,6 +113,7 @@ QLineEdit *TBlockPanel::addEdit(const char *name, void (*store)(TWebChunk &, con
 {
     auto *box = new QLineEdit(this);
     box->setObjectName(QLatin1String(name));
+    box->setFixedHeight(kEditHeight);
     (row ? row : m_body)->addWidget(box);
     // textChanged, not textEdited: the image chooser fills these boxes and that must be stored.
     connect(box, &QLineEdit::textChanged, this, [this, store](const QString &text) {
@@ -130,13 +142,19 @@ QComboBox *TBlockPanel::addChoice(const char *name, int firstItemId, int lastIte
 void TBlockPanel::addExampleRow(const char *prefix, int beforeId, int linkId, int afterId)
 {
     auto *row = new QHBoxLayout;
-    row->setSpacing(4);
+    row->setSpacing(2);
     const int ids[] = {beforeId, linkId, afterId};
     for (int i = 0; i < 3; ++i) {
         auto *label = new QLabel(LoadStr(ids[i]), this);
         label->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(i + 1));
+        // The example is set a size smaller than the captions, which also lets a long sample
+        // address fit the row.
+        QFont small = font();
+        small.setPixelSize(std::max(8, QFontInfo(small).pixelSize() - 1));
+        label->setFont(small);
         if (i == 1)
             label->setStyleSheet(QStringLiteral("color: #0000EE; text-decoration: underline;"));
+        label->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
         m_captions.emplace_back(label, ids[i]);
         row->addWidget(label);
     }

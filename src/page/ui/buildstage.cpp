@@ -17,6 +17,7 @@
 
 namespace {
 constexpr QPoint kPanelPosition(338, 20);
+constexpr int kFontPixels = 11;
 } // namespace
 
 TBuildStage::TBuildStage(TPage &page, QWidget *parent)
@@ -24,6 +25,10 @@ TBuildStage::TBuildStage(TPage &page, QWidget *parent)
 {
     setObjectName(QStringLiteral("pnlBuild"));
     setFixedSize(629, 294);
+    // The stage is laid out to the pixel for its own small font, whatever the window uses.
+    QFont font(LoadStr(32));
+    font.setPixelSize(kFontPixels);
+    setFont(font);
 
     m_canvas = new TPageCanvas(page, m_column, this);
     m_canvas->move(0, 0);
