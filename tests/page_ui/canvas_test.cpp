@@ -1,5 +1,4 @@
 #include "stagefixture.h"
-
 #include "stringtable.h"
 
 #include <QLabel>

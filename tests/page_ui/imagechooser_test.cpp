@@ -55,8 +55,8 @@ TEST_F(ImageChooserTest, AGifAlreadyInGraphicsIsTakenAsItIs)
 {
     // The smallest GIF there is: one pixel.
     static const unsigned char gif[] = {
-        'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0, 0,
-        '!', 0xF9, 4, 1, 0, 0, 0, 0, ',', 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 'D', 1, 0, ';'};
+        'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0,   0, '!', 0xF9, 4,
+        1,   0,   0,   0,   0,   ',', 0, 0, 0, 0, 1,    0, 1, 0,    0,    2,    2, 'D', 1, 0,   ';'};
     QDir().mkpath(graphics());
     QFile file(graphics(QStringLiteral("dog.gif")));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));

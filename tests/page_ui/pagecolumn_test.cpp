@@ -20,10 +20,7 @@ protected:
         chunk.Para->Text = QByteArray::number(n);
         return chunk;
     }
-    static TWebChunk line()
-    {
-        return NewWebChunk(bkLine);
-    }
+    static TWebChunk line() { return NewWebChunk(bkLine); }
     // The texts of the chunks in page order ("L" for a line), to see the order at a glance.
     QByteArray order() const
     {

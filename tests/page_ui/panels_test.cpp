@@ -1,5 +1,4 @@
 #include "stagefixture.h"
-
 #include "stringtable.h"
 #include "textcodec.h"
 
@@ -10,7 +9,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QToolButton>
-
 #include <functional>
 
 namespace {
@@ -18,7 +16,8 @@ namespace {
 using PanelTest = StageTest;
 
 // Everything a beginner might type: quotes, angle brackets, accents and other scripts.
-const QString kTricky = QStringLiteral("Caf\u00e9 \"<b>deals</b>\" & 'more' \u4e2d\u6587 \u0394\u03b5\u03bb\u03c4\u03b1");
+const QString kTricky =
+    QStringLiteral("Caf\u00e9 \"<b>deals</b>\" & 'more' \u4e2d\u6587 \u0394\u03b5\u03bb\u03c4\u03b1");
 
 // Types text as a user would: plain keys for ASCII, the input method's commit for the rest (as
 // an input method delivers accented letters and other scripts).
@@ -89,7 +88,8 @@ TEST_F(PanelTest, ParagraphLinesAreStoredWithCrLf)
     QTest::keyClicks(text, QStringLiteral("first <line>"));
     QTest::keyClick(text, Qt::Key_Return);
     typeText(text, QStringLiteral("\u00fcber"));
-    EXPECT_EQ(page.WebChunks[0].Para->Text, QByteArray("first <line>\r\n\xFC" "ber"));
+    EXPECT_EQ(page.WebChunks[0].Para->Text, QByteArray("first <line>\r\n\xFC"
+                                                       "ber"));
 
     // A long text survives unchanged too.
     const QString longText = QString(QStringLiteral("word ")).repeated(4000);

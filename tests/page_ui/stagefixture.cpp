@@ -12,7 +12,8 @@ public:
     void SetUp() override
     {
         ASSERT_TRUE(m_home.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_home.filePath(QStringLiteral("config")));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           m_home.filePath(QStringLiteral("config")));
         qputenv("XDG_CONFIG_HOME", m_home.filePath(QStringLiteral("config")).toLocal8Bit());
         qputenv("ZORVIN_HOME", m_home.path().toLocal8Bit());
     }

@@ -8,9 +8,7 @@
 
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <gtest/gtest.h>
-
 #include <memory>
 
 // A fresh build stage on an empty page for every test, shown offscreen, with the HTML folder in

@@ -6,10 +6,10 @@
 
 #include <QComboBox>
 #include <QFontInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QToolButton>

@@ -3,7 +3,6 @@
 #include "webchunk.h"
 
 #include <QFrame>
-
 #include <array>
 #include <functional>
 
@@ -34,8 +33,8 @@ public:
     using TEditor = std::function<bool(TBlockKind kind, const TRecordEdit &edit)>;
 
     // titleName is the title picture's control, titleArt its picture resource.
-    TBlockPanel(TBlockKind kind, const QString &objectName, const QString &titleName,
-                const QString &titleArt, QWidget *parent = nullptr);
+    TBlockPanel(TBlockKind kind, const QString &objectName, const QString &titleName, const QString &titleArt,
+                QWidget *parent = nullptr);
 
     TBlockKind kind() const { return m_kind; }
     void setEditor(TEditor editor) { m_editor = std::move(editor); }

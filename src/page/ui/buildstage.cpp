@@ -40,7 +40,7 @@ TBuildStage::TBuildStage(TPage &page, QWidget *parent)
     m_hintLeft->move(kPanelPosition.x() + 2, 4);
 
     m_imagePanel = new TImagePanel(this);
-    m_panels = {new TParaPanel(this), new TLinkPanel(this), m_imagePanel,
+    m_panels = {new TParaPanel(this),    new TLinkPanel(this),  m_imagePanel,
                 new THeadingPanel(this), new TEmailPanel(this), new TLinePanel(this)};
     for (TBlockPanel *panel : m_panels) {
         panel->move(kPanelPosition);
@@ -97,7 +97,7 @@ void TBuildStage::ShowChunkPanel(int chunkIndex)
     ShowPanel(chunk.Kind);
     if (chunk.Kind >= 0 && chunk.Kind < kBlockKindCount)
         m_panels[size_t(chunk.Kind)]->fill(chunk, m_documentLoading ? TFocusRule::LeaveFocus
-                                                                     : TFocusRule::TakeFocus);
+                                                                    : TFocusRule::TakeFocus);
 }
 
 bool TBuildStage::editSelected(TBlockKind kind, const TBlockPanel::TRecordEdit &edit)

@@ -4,7 +4,6 @@
 #include "pagecolumn.h"
 
 #include <QWidget>
-
 #include <array>
 
 class QFrame;
@@ -67,11 +66,11 @@ private:
     TPage &m_page;
     TPageColumn m_column;
     TPageCanvas *m_canvas = nullptr;
-    QLabel *m_hintLeft = nullptr;                        // lblBuildLeft
+    QLabel *m_hintLeft = nullptr; // lblBuildLeft
     std::array<TBlockPanel *, kBlockKindCount> m_panels{};
     TImagePanel *m_imagePanel = nullptr;
-    QFrame *m_blank = nullptr;                           // pnlBlank
-    TPictureBox *m_pictureBox = nullptr;                 // PictureBox
+    QFrame *m_blank = nullptr;           // pnlBlank
+    TPictureBox *m_pictureBox = nullptr; // PictureBox
     bool m_panelLoading = false;
     bool m_documentLoading = false;
     QString m_htmlFolder;

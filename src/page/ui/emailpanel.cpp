@@ -3,8 +3,8 @@
 #include <QLineEdit>
 
 TEmailPanel::TEmailPanel(QWidget *parent)
-    : TBlockPanel(bkEmail, QStringLiteral("pnlEmail"), QStringLiteral("imgEmailT"),
-                  QStringLiteral("Email_T"), parent)
+    : TBlockPanel(bkEmail, QStringLiteral("pnlEmail"), QStringLiteral("imgEmailT"), QStringLiteral("Email_T"),
+                  parent)
 {
     addLabel("lblEmailDesc", 5051);
     addLabel("lblEmailAddr", 5044);

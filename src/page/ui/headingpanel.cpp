@@ -1,13 +1,13 @@
 #include "headingpanel.h"
 
-#include <QLineEdit>
-
 #include <QComboBox>
+#include <QLineEdit>
 
 THeadingPanel::THeadingPanel(QWidget *parent)
     : TBlockPanel(bkHeading, QStringLiteral("pnlHeading"), QStringLiteral("imgHeadingT"),
                   QStringLiteral("Heading_T"), parent)
 {
+    m_resetNewLine = false;
     addLabel("lblHeadDesc", 5040);
     addLabel("lblHead2", 5043);
     addLabel("lblHeadHeading", 5041);

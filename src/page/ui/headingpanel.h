@@ -13,6 +13,6 @@ protected:
     QWidget *focusField() const override;
 
 private:
-    QLineEdit *m_text = nullptr;   // txtHeading
-    QComboBox *m_size = nullptr;   // cmbHeadSize
+    QLineEdit *m_text = nullptr; // txtHeading
+    QComboBox *m_size = nullptr; // cmbHeadSize
 };

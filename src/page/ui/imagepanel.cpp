@@ -9,15 +9,15 @@
 #include <QVBoxLayout>
 
 TImagePanel::TImagePanel(QWidget *parent)
-    : TBlockPanel(bkImage, QStringLiteral("pnlImage"), QStringLiteral("imgImageT"),
-                  QStringLiteral("Image_T"), parent)
+    : TBlockPanel(bkImage, QStringLiteral("pnlImage"), QStringLiteral("imgImageT"), QStringLiteral("Image_T"),
+                  parent)
 {
     addLabel("lblImg", 5039);
     addLabel("lblImgFilename", 5033);
     auto *fileRow = new QHBoxLayout;
     fileRow->setSpacing(3);
-    m_fileName = addEdit("txtImgFileName", [](TWebChunk &c, const QByteArray &t) { c.Image->FileName = t; },
-                         fileRow);
+    m_fileName = addEdit(
+        "txtImgFileName", [](TWebChunk &c, const QByteArray &t) { c.Image->FileName = t; }, fileRow);
     m_chooser = new QToolButton(this);
     m_chooser->setObjectName(QStringLiteral("spdImgFile"));
     m_chooser->setFixedSize(21, 21);
@@ -29,9 +29,11 @@ TImagePanel::TImagePanel(QWidget *parent)
     auto *sizeRow = new QHBoxLayout;
     sizeRow->setSpacing(4);
     addLabel("lblImgHeight", 5034, sizeRow);
-    m_height = addEdit("txtImgHeight", [](TWebChunk &c, const QByteArray &t) { c.Image->Height = t; }, sizeRow);
+    m_height = addEdit(
+        "txtImgHeight", [](TWebChunk &c, const QByteArray &t) { c.Image->Height = t; }, sizeRow);
     addLabel("lblImgWidth", 5035, sizeRow);
-    m_width = addEdit("txtImgWidth", [](TWebChunk &c, const QByteArray &t) { c.Image->Width = t; }, sizeRow);
+    m_width = addEdit(
+        "txtImgWidth", [](TWebChunk &c, const QByteArray &t) { c.Image->Width = t; }, sizeRow);
     m_height->setFixedWidth(56);
     m_width->setFixedWidth(56);
     sizeRow->addStretch();

@@ -1,13 +1,12 @@
 #include "linepanel.h"
 
-#include <QLineEdit>
-
 #include <QComboBox>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
 TLinePanel::TLinePanel(QWidget *parent)
-    : TBlockPanel(bkLine, QStringLiteral("pnlLine"), QStringLiteral("imgLineT"),
-                  QStringLiteral("Line_T"), parent)
+    : TBlockPanel(bkLine, QStringLiteral("pnlLine"), QStringLiteral("imgLineT"), QStringLiteral("Line_T"),
+                  parent)
 {
     addLabel("lblLine", 5014);
     addLabel("lblLineDesc1", 5015);
@@ -15,8 +14,8 @@ TLinePanel::TLinePanel(QWidget *parent)
     addLabel("lblLineWidth", 5016);
     m_width = addEdit("txtLineWidth", [](TWebChunk &c, const QByteArray &t) { c.Line->Width = t; });
     addLabel("lblLineThick", 5017);
-    m_thickness = addChoice("cmbLineThick", 17, 22,
-                            [](TWebChunk &c, const QByteArray &t) { c.Line->Thickness = t; });
+    m_thickness =
+        addChoice("cmbLineThick", 17, 22, [](TWebChunk &c, const QByteArray &t) { c.Line->Thickness = t; });
     body()->addStretch();
 }
 

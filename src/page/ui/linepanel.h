@@ -13,6 +13,6 @@ protected:
     QWidget *focusField() const override;
 
 private:
-    QLineEdit *m_width = nullptr;      // txtLineWidth
-    QComboBox *m_thickness = nullptr;  // cmbLineThick
+    QLineEdit *m_width = nullptr;     // txtLineWidth
+    QComboBox *m_thickness = nullptr; // cmbLineThick
 };

@@ -3,8 +3,8 @@
 #include <QLineEdit>
 
 TLinkPanel::TLinkPanel(QWidget *parent)
-    : TBlockPanel(bkLink, QStringLiteral("pnlLink"), QStringLiteral("imgLinkT"),
-                  QStringLiteral("Link_T"), parent)
+    : TBlockPanel(bkLink, QStringLiteral("pnlLink"), QStringLiteral("imgLinkT"), QStringLiteral("Link_T"),
+                  parent)
 {
     addLabel("lblLInkDesc", 5028);
     addLabel("lblLinkURL", 5029);

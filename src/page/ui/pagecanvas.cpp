@@ -13,7 +13,6 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTimer>
-
 #include <algorithm>
 
 namespace {
@@ -64,8 +63,8 @@ TPageCanvas::TPageCanvas(TPage &page, TPageColumn &column, QWidget *parent)
     m_deleteLabel = new QLabel(m_toolBox);
     m_deleteLabel->setObjectName(QStringLiteral("lblDelete"));
     m_deleteLabel->move(3, 223);
-    m_shredderBack = NewPicture(m_toolBox, "imgShredderBack", QRect(-10, 248, 96, 24),
-                                QStringLiteral("Page_BuzzBack"));
+    m_shredderBack =
+        NewPicture(m_toolBox, "imgShredderBack", QRect(-10, 248, 96, 24), QStringLiteral("Page_BuzzBack"));
     m_shredder = new QLabel(m_toolBox);
     m_shredder->setObjectName(QStringLiteral("imgShredder"));
     m_shredder->setGeometry(7, 238, 78, 34);
@@ -229,9 +228,9 @@ void TPageCanvas::setSelection(int slot)
                                                                    : TWebBlock::TLook::Plain);
 }
 
-void TPageCanvas::reportSelection(int before)
+void TPageCanvas::reportSelection(int before, TReport report)
 {
-    if (m_column.selectedIndex() != before)
+    if (report == TReport::Always || m_column.selectedIndex() != before)
         emit selectionChanged(m_column.selectedIndex());
 }
 
@@ -286,8 +285,7 @@ void TPageCanvas::EndToolboxDrag(TWebBlock *image, QMouseEvent *event)
         return;
     }
     releaseCursor();
-    if (event->button() != Qt::LeftButton || !m_toolboxDragging || image != m_dragImage
-        || m_slidingBack)
+    if (event->button() != Qt::LeftButton || !m_toolboxDragging || image != m_dragImage || m_slidingBack)
         return;
     if (image->x() >= kDropThreshold) {
         PlayWave(QStringLiteral("wavClick2"));
@@ -312,10 +310,7 @@ void TPageCanvas::DropBlock(TWebBlock *image)
     syncColumn();
     m_page.setPageModified(true);
     emit pageChanged();
-    // A new block is always a new selection, even where its index equals the old one.
-    if (m_column.selectedIndex() == before)
-        emit selectionChanged(before);
-    reportSelection(before);
+    reportSelection(before, TReport::Always);
     stopHint();
     ReturnToolboxImage(image);
 }
@@ -428,7 +423,7 @@ void TPageCanvas::ArrayDrop(TWebBlock *block)
             syncColumn();
             m_page.setPageModified(true);
             emit pageChanged();
-            emit selectionChanged(m_column.selectedIndex());
+            reportSelection(before, TReport::Always);
         } else {
             reportSelection(before);
         }
@@ -447,10 +442,7 @@ void TPageCanvas::ShredWebBlock(TWebBlock *block)
     AnimateShredder();
     PlayWave(QStringLiteral("wavShred"));
     emit pageChanged();
-    // The chunk that now holds the selection is another one even when its index is the same.
-    if (m_column.selectedIndex() == before)
-        emit selectionChanged(before);
-    reportSelection(before);
+    reportSelection(before, TReport::Always);
 }
 
 void TPageCanvas::AnimateShredder()
@@ -553,8 +545,8 @@ QStringList TPageCanvas::selfCheck() const
     for (size_t slot = 0; slot < m_blocks.size(); ++slot) {
         const TWebBlock *block = m_blocks[slot];
         const int chunk = m_column.chunkAt(int(slot));
-        if (block->ChunkIndex != chunk || block->SlotIndex != int(slot)
-            || block->pos() != QPoint(kColumnLeft, SlotTop(int(slot))))
+        if (block->ChunkIndex != chunk || block->SlotIndex != int(slot) ||
+            block->pos() != QPoint(kColumnLeft, SlotTop(int(slot))))
             problems << QStringLiteral("block in slot %1 shows chunk %2 at %3,%4")
                             .arg(slot)
                             .arg(block->ChunkIndex)
@@ -565,8 +557,8 @@ QStringList TPageCanvas::selfCheck() const
         if (block->highlighted() != (int(slot) == m_column.selectedSlot()))
             problems << QStringLiteral("highlight of slot %1 is wrong").arg(slot);
     }
-    if (m_scrollBar->isVisibleTo(const_cast<TPageCanvas *>(this)) != m_column.scrollBarVisible()
-        || m_scrollBar->maximum() != m_column.scrollMaximum() || m_scrollBar->value() != m_column.first())
+    if (m_scrollBar->isVisibleTo(const_cast<TPageCanvas *>(this)) != m_column.scrollBarVisible() ||
+        m_scrollBar->maximum() != m_column.scrollMaximum() || m_scrollBar->value() != m_column.first())
         problems << QStringLiteral("scroll bar %1 of %2 does not match the column")
                         .arg(m_scrollBar->value())
                         .arg(m_scrollBar->maximum());

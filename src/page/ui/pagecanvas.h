@@ -4,7 +4,6 @@
 
 #include <QPoint>
 #include <QWidget>
-
 #include <array>
 #include <vector>
 
@@ -77,8 +76,11 @@ private:
     void holdCursor();
     void releaseCursor();
     void warpPointer(QWidget *widget, QPoint point);
+    // Whether the panel is shown again even when the selected index did not change (after a
+    // drop or a deletion another chunk may stand at the same index).
+    enum class TReport { IfChanged, Always };
     void setSelection(int slot);
-    void reportSelection(int before);
+    void reportSelection(int before, TReport report = TReport::IfChanged);
 
     void BrickMouseDown(TWebBlock *image, QMouseEvent *event);
     void DragToolboxImage(TWebBlock *image, QMouseEvent *event);
@@ -105,16 +107,16 @@ private:
     TPage &m_page;
     TPageColumn &m_column;
 
-    QWidget *m_toolBox = nullptr;       // pnlToolBox
-    QLabel *m_background = nullptr;     // imgBackground
-    QLabel *m_blocksLabel = nullptr;    // lblBuildBlocks
-    QLabel *m_deleteLabel = nullptr;    // lblDelete
-    QLabel *m_shredderBack = nullptr;   // imgShredderBack
-    QLabel *m_shredder = nullptr;       // imgShredder
-    QLabel *m_hint = nullptr;           // lblBuildRight
-    QScrollBar *m_scrollBar = nullptr;  // ScrollBar1
+    QWidget *m_toolBox = nullptr;      // pnlToolBox
+    QLabel *m_background = nullptr;    // imgBackground
+    QLabel *m_blocksLabel = nullptr;   // lblBuildBlocks
+    QLabel *m_deleteLabel = nullptr;   // lblDelete
+    QLabel *m_shredderBack = nullptr;  // imgShredderBack
+    QLabel *m_shredder = nullptr;      // imgShredder
+    QLabel *m_hint = nullptr;          // lblBuildRight
+    QScrollBar *m_scrollBar = nullptr; // ScrollBar1
     std::array<TWebBlock *, kBlockKindCount> m_toolbox{};
-    std::vector<TWebBlock *> m_blocks;  // WebBlocks
+    std::vector<TWebBlock *> m_blocks; // WebBlocks
 
     QTimer *m_timAnim = nullptr;
     QTimer *m_timUp = nullptr;
@@ -128,8 +130,8 @@ private:
     bool m_columnDragging = false;
     bool m_cursorHeld = false;
     bool m_syncing = false;
-    TWebBlock *m_dragImage = nullptr;   // the toolbox image held or sliding back
-    TWebBlock *m_dragBlock = nullptr;   // the column block held
+    TWebBlock *m_dragImage = nullptr; // the toolbox image held or sliding back
+    TWebBlock *m_dragBlock = nullptr; // the column block held
     QPoint m_lastPoint;
     int m_shredderFrame = 0;
 };

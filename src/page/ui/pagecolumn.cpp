@@ -152,19 +152,26 @@ void TPageColumn::clampFirst()
 namespace {
 bool RecordMatchesKind(const TWebChunk &chunk)
 {
-    const int records = int(chunk.Para.has_value()) + int(chunk.Link.has_value())
-                        + int(chunk.Image.has_value()) + int(chunk.Heading.has_value())
-                        + int(chunk.Email.has_value()) + int(chunk.Line.has_value());
+    const int records = int(chunk.Para.has_value()) + int(chunk.Link.has_value()) +
+                        int(chunk.Image.has_value()) + int(chunk.Heading.has_value()) +
+                        int(chunk.Email.has_value()) + int(chunk.Line.has_value());
     if (records != 1)
         return false;
     switch (chunk.Kind) {
-    case bkPara: return chunk.Para.has_value();
-    case bkLink: return chunk.Link.has_value();
-    case bkImage: return chunk.Image.has_value();
-    case bkHeading: return chunk.Heading.has_value();
-    case bkEmail: return chunk.Email.has_value();
-    case bkLine: return chunk.Line.has_value();
-    default: return false;
+    case bkPara:
+        return chunk.Para.has_value();
+    case bkLink:
+        return chunk.Link.has_value();
+    case bkImage:
+        return chunk.Image.has_value();
+    case bkHeading:
+        return chunk.Heading.has_value();
+    case bkEmail:
+        return chunk.Email.has_value();
+    case bkLine:
+        return chunk.Line.has_value();
+    default:
+        return false;
     }
 }
 } // namespace

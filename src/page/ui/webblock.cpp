@@ -4,7 +4,6 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-
 #include <array>
 
 TWebBlock::TWebBlock(TBlockKind kind, QWidget *parent) : QWidget(parent), m_kind(kind)
@@ -32,13 +31,20 @@ void TWebBlock::setLook(TLook look)
 QString TWebBlock::BrickName(TBlockKind kind)
 {
     switch (kind) {
-    case bkPara: return QStringLiteral("Para");
-    case bkLink: return QStringLiteral("Link");
-    case bkImage: return QStringLiteral("Image");
-    case bkHeading: return QStringLiteral("Heading");
-    case bkEmail: return QStringLiteral("Email");
-    case bkLine: return QStringLiteral("Line");
-    default: return QString();
+    case bkPara:
+        return QStringLiteral("Para");
+    case bkLink:
+        return QStringLiteral("Link");
+    case bkImage:
+        return QStringLiteral("Image");
+    case bkHeading:
+        return QStringLiteral("Heading");
+    case bkEmail:
+        return QStringLiteral("Email");
+    case bkLine:
+        return QStringLiteral("Line");
+    default:
+        return QString();
     }
 }
 

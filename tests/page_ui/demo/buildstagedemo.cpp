@@ -17,7 +17,7 @@ int main(int argc, char **argv)
     TPage page;
     TBuildStage stage(page);
     stage.setWindowTitle(QStringLiteral("Build stage"));
-    const TBlockKind kinds[] = {bkHeading, bkPara, bkImage, bkPara, bkLink, bkLine,
+    const TBlockKind kinds[] = {bkHeading, bkPara, bkImage, bkPara, bkLink,  bkLine,
                                 bkEmail,   bkPara, bkLink,  bkPara, bkImage, bkLine};
     for (TBlockKind k : kinds) {
         TWebChunk chunk = NewWebChunk(k);
