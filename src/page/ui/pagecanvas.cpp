@@ -3,7 +3,7 @@
 #include "page.h"
 #include "playwave.h"
 #include "resourcebitmap.h"
-#include "stagecursor.h"
+#include "resourcecursor.h"
 #include "stringtable.h"
 #include "testmode.h"
 #include "webblock.h"
@@ -109,7 +109,7 @@ TPageCanvas::~TPageCanvas()
 
 void TPageCanvas::buildToolbox()
 {
-    const QCursor openHand = StageCursor(QStringLiteral("Hand_Open"), Qt::OpenHandCursor);
+    const QCursor openHand = TResourceCursor::cursor(QStringLiteral("Hand_Open"), devicePixelRatioF());
     for (int kind = 0; kind < kBlockKindCount; ++kind) {
         auto *image = new TWebBlock(TBlockKind(kind), m_toolBox);
         image->setObjectName(QLatin1String(kToolboxNames[size_t(kind)]));
@@ -144,7 +144,8 @@ void TPageCanvas::holdCursor()
     if (m_cursorHeld)
         return;
     m_cursorHeld = true;
-    QGuiApplication::setOverrideCursor(StageCursor(QStringLiteral("Hand_Closed"), Qt::ClosedHandCursor));
+    QGuiApplication::setOverrideCursor(
+        TResourceCursor::cursor(QStringLiteral("Hand_Closed"), devicePixelRatioF()));
 }
 
 void TPageCanvas::releaseCursor()
