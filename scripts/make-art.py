@@ -455,7 +455,6 @@ def splash_pictures():
     back.path("M0 228 C90 200 170 262 270 236 C350 215 410 222 464 208 V283 H0 Z", fill="#CFE0F7")
     back.path("M0 252 C110 232 200 280 300 262 C380 248 430 250 464 242 V283 H0 Z", fill="#BBD3F2")
     back.rect(24.5, 24.5, 213, 213, rx=26, fill=WHITE, stroke="#C4D3EA", sw=1)
-    back.rect(270.5, 24.5, 177, 93, rx=10, fill=WHITE, stroke="#D6E1F0", sw=1, extra='opacity="0.7"')
     for i, c in enumerate((BLUE, TEAL, GREEN, VIOLET, CORAL, AMBER)):
         back.rect(270 + i * 29, 262 - (i % 2) * 6, 24, 8, rx=4, fill=c, extra='opacity="0.85"')
     back.write(ART, "SPLASH_BACK")

@@ -61,8 +61,7 @@ QImage applyDepth(const QImage &image, int depth, TDither dither, const QList<QR
             return image;
         return image.convertToFormat(QImage::Format_Indexed8, flags);
     default:
-        return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32
-                                                             : QImage::Format_RGB32);
+        return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     }
 }
 
@@ -112,12 +111,10 @@ using Reader = bool (*)(const QString &, const TReadOptions &, TReadResult &);
 Reader readerFor(const QString &suffix)
 {
     static const QHash<QString, Reader> readers = {
-        {"BMP", &TImageLib::readBmp},  {"GIF", &TImageLib::readGif},
-        {"PNG", &TImageLib::readPng},  {"JPG", &TImageLib::readJpeg},
-        {"JPEG", &TImageLib::readJpeg}, {"TIF", &TImageLib::readTiff},
-        {"TIFF", &TImageLib::readTiff}, {"TGA", &TImageLib::readTga},
-        {"PCX", &TImageLib::readPcx},  {"EPS", &TImageLib::readEps},
-        {"PCD", &TImageLib::readPcd},  {"DXF", &TImageLib::readDxf}};
+        {"BMP", &TImageLib::readBmp},   {"GIF", &TImageLib::readGif},   {"PNG", &TImageLib::readPng},
+        {"JPG", &TImageLib::readJpeg},  {"JPEG", &TImageLib::readJpeg}, {"TIF", &TImageLib::readTiff},
+        {"TIFF", &TImageLib::readTiff}, {"TGA", &TImageLib::readTga},   {"PCX", &TImageLib::readPcx},
+        {"EPS", &TImageLib::readEps},   {"PCD", &TImageLib::readPcd},   {"DXF", &TImageLib::readDxf}};
     return readers.value(suffix, nullptr);
 }
 
@@ -130,8 +127,17 @@ bool TImageLib::fail(int16_t code, const QString &detail)
     BindingState &s = state();
     QMutexLocker lock(&s.mutex);
     s.code = code;
-    s.text = detail.isEmpty() ? errorText(code) : errorText(code) + QStringLiteral(" (") + detail + QLatin1Char(')');
+    s.text = detail.isEmpty() ? errorText(code)
+                              : errorText(code) + QStringLiteral(" (") + detail + QLatin1Char(')');
     return false;
+}
+
+void TImageLib::clearError()
+{
+    BindingState &s = state();
+    QMutexLocker lock(&s.mutex);
+    s.code = ImageError::Ok;
+    s.text.clear();
 }
 
 int16_t TImageLib::lastErrorCode()
@@ -151,18 +157,30 @@ QString TImageLib::lastErrorText()
 QString TImageLib::errorText(int16_t code)
 {
     switch (code) {
-    case ImageError::Stopped: return QStringLiteral("Reading the picture was stopped");
-    case ImageError::FileNotFound: return QStringLiteral("The picture file was not found");
-    case ImageError::CannotOpen: return QStringLiteral("The picture file cannot be opened");
-    case ImageError::BadFile: return QStringLiteral("The file is not a picture of this kind, or it is damaged");
-    case ImageError::Truncated: return QStringLiteral("The picture file ends too early");
-    case ImageError::TooLarge: return QStringLiteral("The picture is too large to be read");
-    case ImageError::OutOfMemory: return QStringLiteral("There is not enough memory for the picture");
-    case ImageError::CannotWrite: return QStringLiteral("The picture file cannot be written");
-    case ImageError::NoPicture: return QStringLiteral("There is no picture to save");
-    case ImageError::Unsupported: return QStringLiteral("Pictures of this kind cannot be read");
-    case ImageError::LibraryMissing: return QStringLiteral("The program that reads pictures of this kind is missing");
-    default: return code > 0 ? QString() : QStringLiteral("Unknown picture error %1").arg(code);
+    case ImageError::Stopped:
+        return QStringLiteral("Reading the picture was stopped");
+    case ImageError::FileNotFound:
+        return QStringLiteral("The picture file was not found");
+    case ImageError::CannotOpen:
+        return QStringLiteral("The picture file cannot be opened");
+    case ImageError::BadFile:
+        return QStringLiteral("The file is not a picture of this kind, or it is damaged");
+    case ImageError::Truncated:
+        return QStringLiteral("The picture file ends too early");
+    case ImageError::TooLarge:
+        return QStringLiteral("The picture is too large to be read");
+    case ImageError::OutOfMemory:
+        return QStringLiteral("There is not enough memory for the picture");
+    case ImageError::CannotWrite:
+        return QStringLiteral("The picture file cannot be written");
+    case ImageError::NoPicture:
+        return QStringLiteral("There is no picture to save");
+    case ImageError::Unsupported:
+        return QStringLiteral("Pictures of this kind cannot be read");
+    case ImageError::LibraryMissing:
+        return QStringLiteral("The program that reads pictures of this kind is missing");
+    default:
+        return code > 0 ? QString() : QStringLiteral("Unknown picture error %1").arg(code);
     }
 }
 
@@ -189,23 +207,23 @@ bool finishRead(int16_t code, const QString &detail, QImage image, const TReadOp
 
 } // namespace
 
-#define ZV_QT_READER(name, format)                                                           \
-    bool TImageLib::name(const QString &fileName, const TReadOptions &options, TReadResult &result) \
-    {                                                                                        \
-        QImage image;                                                                        \
-        QString detail;                                                                      \
-        const int16_t code = TQtDecoder::read(fileName, format, 1, options.progress, image, detail); \
-        return finishRead(code, detail, image, options, result, &TImageLib::fail);           \
+#define ZV_QT_READER(name, format)                                                                           \
+    bool TImageLib::name(const QString &fileName, const TReadOptions &options, TReadResult &result)          \
+    {                                                                                                        \
+        QImage image;                                                                                        \
+        QString detail;                                                                                      \
+        const int16_t code = TQtDecoder::read(fileName, format, 1, options.progress, image, detail);         \
+        return finishRead(code, detail, image, options, result, &TImageLib::fail);                           \
     }
 
-#define ZV_MAGICK_READER(name, format)                                                       \
-    bool TImageLib::name(const QString &fileName, const TReadOptions &options, TReadResult &result) \
-    {                                                                                        \
-        QImage image;                                                                        \
-        QString detail;                                                                      \
-        const int16_t code = TMagickDecoder::read(fileName, format, options.pcdSize,          \
-                                                  options.progress, image, detail);          \
-        return finishRead(code, detail, image, options, result, &TImageLib::fail);           \
+#define ZV_MAGICK_READER(name, format)                                                                       \
+    bool TImageLib::name(const QString &fileName, const TReadOptions &options, TReadResult &result)          \
+    {                                                                                                        \
+        QImage image;                                                                                        \
+        QString detail;                                                                                      \
+        const int16_t code =                                                                                 \
+            TMagickDecoder::read(fileName, format, options.pcdSize, options.progress, image, detail);        \
+        return finishRead(code, detail, image, options, result, &TImageLib::fail);                           \
     }
 
 ZV_QT_READER(readBmp, "bmp")
@@ -247,8 +265,7 @@ bool TImageLib::readDxf(const QString &fileName, const TReadOptions &options, TR
     return finishRead(code, detail, image, options, result, &TImageLib::fail);
 }
 
-bool TImageLib::readByExtension(const QString &fileName, const TReadOptions &options,
-                                TReadResult &result)
+bool TImageLib::readByExtension(const QString &fileName, const TReadOptions &options, TReadResult &result)
 {
     const Reader reader = readerFor(upperSuffix(fileName));
     if (!reader) {
@@ -258,6 +275,38 @@ bool TImageLib::readByExtension(const QString &fileName, const TReadOptions &opt
     return reader(fileName, options, result);
 }
 
+bool TImageLib::readWebImage(const QString &fileName, const TProgressCallback &progress, TReadResult &result)
+{
+    const QString suffix = upperSuffix(fileName);
+    static const QStringList webKinds = {"BMP", "GIF", "PNG", "JPG", "JPEG"};
+    if (!webKinds.contains(suffix)) {
+        result = TReadResult();
+        return fail(ImageError::Unsupported, QFileInfo(fileName).suffix());
+    }
+    TReadOptions options;
+    options.depth = screenDepth();
+    options.dither = TDither::On;
+    options.progress = progress;
+    if (readByExtension(fileName, options, result))
+        return true;
+    if (suffix != QLatin1String("BMP") || lastErrorCode() == ImageError::Stopped)
+        return false;
+    // Some bitmaps (OS/2 headers, odd bit depths) are read by the platform's loader only. The
+    // size is checked first so that this path refuses hostile files as the decoder does.
+    TImageInfo info;
+    if (!fileInfo(fileName, info) || info.size.width() > maxSide || info.size.height() > maxSide ||
+        qint64(info.size.width()) * info.size.height() > maxPixels)
+        return false;
+    QImage image;
+    if (!image.load(fileName))
+        return false;
+    clearError();
+    result = TReadResult();
+    result.image = applyDepth(image, options.depth, options.dither, palette());
+    result.palette = result.image.colorTable();
+    return true;
+}
+
 bool TImageLib::canRead(const QString &fileName)
 {
     return readerFor(upperSuffix(fileName)) != nullptr;
@@ -265,8 +314,7 @@ bool TImageLib::canRead(const QString &fileName)
 
 // ---- writer ----
 
-bool TImageLib::writeJpeg(const QString &fileName, const QImage &image, int quality, int smoothing,
-                          int depth)
+bool TImageLib::writeJpeg(const QString &fileName, const QImage &image, int quality, int smoothing, int depth)
 {
     if (image.isNull())
         return fail(ImageError::NoPicture);
@@ -363,13 +411,20 @@ bool TImageLib::drawingInfo(const QString &fileName, TDrawingInfo &info)
 QString TImageLib::tiffCompressionName(int code)
 {
     switch (code) {
-    case 1: return QStringLiteral("NONE");
-    case 2: return QStringLiteral("CCITT3");
-    case 3: return QStringLiteral("FAXCCITT3");
-    case 4: return QStringLiteral("FAXCCITT4");
-    case 5: return QStringLiteral("LZW");
-    case 32773: return QStringLiteral("PACKBITS");
-    default: return QStringLiteral("UNKNOWN");
+    case 1:
+        return QStringLiteral("NONE");
+    case 2:
+        return QStringLiteral("CCITT3");
+    case 3:
+        return QStringLiteral("FAXCCITT3");
+    case 4:
+        return QStringLiteral("FAXCCITT4");
+    case 5:
+        return QStringLiteral("LZW");
+    case 32773:
+        return QStringLiteral("PACKBITS");
+    default:
+        return QStringLiteral("UNKNOWN");
     }
 }
 
@@ -388,19 +443,26 @@ int TImageLib::screenDepth()
 {
     // Without a screen (the command-line tool) pictures are read in full colour.
     const QScreen *screen = qobject_cast<QGuiApplication *>(QCoreApplication::instance())
-        ? QGuiApplication::primaryScreen() : nullptr;
+                                ? QGuiApplication::primaryScreen()
+                                : nullptr;
     return depthForScreenBits(screen ? screen->depth() : 32);
 }
 
 int TImageLib::readDepthBits(TReadDepth depth)
 {
     switch (depth) {
-    case rdVga: return 0;
-    case rdMono: return 1;
-    case rd16: return 4;
-    case rd256: return 8;
-    case rdTrue: return 24;
-    case rdAuto: return screenDepth();
+    case rdVga:
+        return 0;
+    case rdMono:
+        return 1;
+    case rd16:
+        return 4;
+    case rd256:
+        return 8;
+    case rdTrue:
+        return 24;
+    case rdAuto:
+        return screenDepth();
     }
     return screenDepth();
 }
@@ -417,21 +479,33 @@ int TImageLib::depthForFormat(const QString &format, TWriteDepth depth)
     }
     if (f == QLatin1String("gif")) {
         switch (depth) {
-        case wdVga: return 0;
-        case wdMono: return 1;
-        case wd16: return 4;
-        case wd256: return 8;
-        case wdTrue: return 24;
-        case wdJpegGray: return 8;
-        case wdAuto: return screenDepth();
+        case wdVga:
+            return 0;
+        case wdMono:
+            return 1;
+        case wd16:
+            return 4;
+        case wd256:
+            return 8;
+        case wdTrue:
+            return 24;
+        case wdJpegGray:
+            return 8;
+        case wdAuto:
+            return screenDepth();
         }
     }
     switch (depth) {
-    case wdVga: return 0;
-    case wdMono: return 1;
-    case wd16: return 4;
-    case wdAuto: return qMin(8, screenDepth());
-    default: return 8;
+    case wdVga:
+        return 0;
+    case wdMono:
+        return 1;
+    case wd16:
+        return 4;
+    case wdAuto:
+        return qMin(8, screenDepth());
+    default:
+        return 8;
     }
 }
 

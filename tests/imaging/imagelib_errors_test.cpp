@@ -1,9 +1,8 @@
 #include "imagefiles.h"
 #include "imagelib.h"
 
-#include <gtest/gtest.h>
-
 #include <QtEndian>
+#include <gtest/gtest.h>
 
 namespace {
 
