@@ -156,105 +156,111 @@ QString TImageLib::lastErrorText()
 
 QString TImageLib::errorText(int16_t code)
 {
-    switch (code) {
-    case ImageError::Stopped:
-        return QStringLiteral("Reading the picture was stopped");
-    case ImageError::FileNotFound:
-        return QStringLiteral("The picture file was not found");
-    case ImageError::CannotOpen:
-        return QStringLiteral("The picture file cannot be opened");
-    case ImageError::BadFile:
-        return QStringLiteral("The file is not a picture of this kind, or it is damaged");
-    case ImageError::Truncated:
-        return QStringLiteral("The picture file ends too early");
-    case ImageError::TooLarge:
-        return QStringLiteral("The picture is too large to be read");
-    case ImageError::OutOfMemory:
-        return QStringLiteral("There is not enough memory for the picture");
-    case ImageError::CannotWrite:
-        return QStringLiteral("The picture file cannot be written");
-    case ImageError::NoPicture:
-        return QStringLiteral("There is no picture to save");
-    case ImageError::Unsupported:
-        return QStringLiteral("Pictures of this kind cannot be read");
-    case ImageError::LibraryMissing:
-        return QStringLiteral("The program that reads pictures of this kind is missing");
-    default:
-        return code > 0 ? QString() : QStringLiteral("Unknown picture error %1").arg(code);
-    }
+    static const QHash<int16_t, QString> texts = {
+        {ImageError::Stopped, QStringLiteral("Reading the picture was stopped")},
+        {ImageError::FileNotFound, QStringLiteral("The picture file was not found")},
+        {ImageError::CannotOpen, QStringLiteral("The picture file cannot be opened")},
+        {ImageError::BadFile, QStringLiteral("The file is not a picture of this kind, or it is damaged")},
+        {ImageError::Truncated, QStringLiteral("The picture file ends too early")},
+        {ImageError::TooLarge, QStringLiteral("The picture is too large to be read")},
+        {ImageError::OutOfMemory, QStringLiteral("There is not enough memory for the picture")},
+        {ImageError::CannotWrite, QStringLiteral("The picture file cannot be written")},
+        {ImageError::NoPicture, QStringLiteral("There is no picture to save")},
+        {ImageError::Unsupported, QStringLiteral("Pictures of this kind cannot be read")},
+        {ImageError::LibraryMissing,
+         QStringLiteral("The program that reads pictures of this kind is missing")},
+    };
+    if (code > 0)
+        return QString();
+    return texts.value(code, QStringLiteral("Unknown picture error %1").arg(code));
 }
 
 // ---- readers ----
 
-namespace {
-
-bool finishRead(int16_t code, const QString &detail, QImage image, const TReadOptions &options,
-                TReadResult &result, bool (*failWith)(int16_t, const QString &))
+bool TImageLib::finishRead(int16_t code, const QString &detail, const QImage &image,
+                           const TReadOptions &options, TReadResult &result)
 {
-    if (code < ImageError::Ok) {
-        result = TReadResult();
-        return failWith(code, detail);
-    }
+    result = TReadResult();
+    if (code < ImageError::Ok)
+        return fail(code, detail);
     result.transparent = image.hasAlphaChannel();
-    result.image = applyDepth(image, options.depth, options.dither, TImageLib::palette());
+    result.image = applyDepth(image, options.depth, options.dither, palette());
     result.palette = result.image.colorTable();
     if (result.image.isNull()) {
         result = TReadResult();
-        return failWith(ImageError::OutOfMemory, QString());
+        return fail(ImageError::OutOfMemory);
     }
     return true;
 }
 
-} // namespace
-
-#define ZV_QT_READER(name, format)                                                                           \
-    bool TImageLib::name(const QString &fileName, const TReadOptions &options, TReadResult &result)          \
-    {                                                                                                        \
-        QImage image;                                                                                        \
-        QString detail;                                                                                      \
-        const int16_t code = TQtDecoder::read(fileName, format, 1, options.progress, image, detail);         \
-        return finishRead(code, detail, image, options, result, &TImageLib::fail);                           \
-    }
-
-#define ZV_MAGICK_READER(name, format)                                                                       \
-    bool TImageLib::name(const QString &fileName, const TReadOptions &options, TReadResult &result)          \
-    {                                                                                                        \
-        QImage image;                                                                                        \
-        QString detail;                                                                                      \
-        const int16_t code =                                                                                 \
-            TMagickDecoder::read(fileName, format, options.pcdSize, options.progress, image, detail);        \
-        return finishRead(code, detail, image, options, result, &TImageLib::fail);                           \
-    }
-
-ZV_QT_READER(readBmp, "bmp")
-ZV_QT_READER(readGif, "gif")
-ZV_QT_READER(readPng, "png")
-ZV_QT_READER(readJpeg, "jpeg")
-ZV_MAGICK_READER(readPcx, "PCX")
-ZV_MAGICK_READER(readEps, "EPS")
-ZV_MAGICK_READER(readPcd, "PCD")
-
-bool TImageLib::readTga(const QString &fileName, const TReadOptions &options, TReadResult &result)
+bool TImageLib::readWithQt(const QString &fileName, const char *format, const TReadOptions &options,
+                           TReadResult &result)
 {
     QImage image;
     QString detail;
-    int16_t code = TQtDecoder::read(fileName, "tga", 1, options.progress, image, detail);
-    // Qt reads only Targa 2.0 files (those with the closing signature); older files, which are
-    // the most common, go to GraphicsMagick.
-    if (code == ImageError::BadFile) {
-        detail.clear();
-        code = TMagickDecoder::read(fileName, "TGA", options.pcdSize, options.progress, image, detail);
-    }
-    return finishRead(code, detail, image, options, result, &TImageLib::fail);
+    const int page = qstrcmp(format, "tiff") == 0 ? qMax(1, options.tiffPage) : 1;
+    const int16_t code = TQtDecoder::read(fileName, format, page, options.progress, image, detail);
+    return finishRead(code, detail, image, options, result);
 }
 
-bool TImageLib::readTiff(const QString &fileName, const TReadOptions &options, TReadResult &result)
+bool TImageLib::readWithMagick(const QString &fileName, const char *format, const TReadOptions &options,
+                               TReadResult &result)
 {
     QImage image;
     QString detail;
     const int16_t code =
-        TQtDecoder::read(fileName, "tiff", qMax(1, options.tiffPage), options.progress, image, detail);
-    return finishRead(code, detail, image, options, result, &TImageLib::fail);
+        TMagickDecoder::read(fileName, format, options.pcdSize, options.progress, image, detail);
+    return finishRead(code, detail, image, options, result);
+}
+
+bool TImageLib::readBmp(const QString &fileName, const TReadOptions &options, TReadResult &result)
+{
+    return readWithQt(fileName, "bmp", options, result);
+}
+
+bool TImageLib::readGif(const QString &fileName, const TReadOptions &options, TReadResult &result)
+{
+    return readWithQt(fileName, "gif", options, result);
+}
+
+bool TImageLib::readPng(const QString &fileName, const TReadOptions &options, TReadResult &result)
+{
+    return readWithQt(fileName, "png", options, result);
+}
+
+bool TImageLib::readJpeg(const QString &fileName, const TReadOptions &options, TReadResult &result)
+{
+    return readWithQt(fileName, "jpeg", options, result);
+}
+
+bool TImageLib::readTiff(const QString &fileName, const TReadOptions &options, TReadResult &result)
+{
+    return readWithQt(fileName, "tiff", options, result);
+}
+
+bool TImageLib::readPcx(const QString &fileName, const TReadOptions &options, TReadResult &result)
+{
+    return readWithMagick(fileName, "PCX", options, result);
+}
+
+bool TImageLib::readEps(const QString &fileName, const TReadOptions &options, TReadResult &result)
+{
+    return readWithMagick(fileName, "EPS", options, result);
+}
+
+bool TImageLib::readPcd(const QString &fileName, const TReadOptions &options, TReadResult &result)
+{
+    return readWithMagick(fileName, "PCD", options, result);
+}
+
+bool TImageLib::readTga(const QString &fileName, const TReadOptions &options, TReadResult &result)
+{
+    // Qt reads only Targa 2.0 files (those with the closing signature); older files, which are
+    // the most common, go to GraphicsMagick.
+    const bool read = readWithQt(fileName, "tga", options, result);
+    if (read || lastErrorCode() != ImageError::BadFile)
+        return read;
+    return readWithMagick(fileName, "TGA", options, result);
 }
 
 bool TImageLib::readDxf(const QString &fileName, const TReadOptions &options, TReadResult &result)
@@ -262,7 +268,7 @@ bool TImageLib::readDxf(const QString &fileName, const TReadOptions &options, TR
     QImage image;
     QString detail;
     const int16_t code = TDxfDrawing::render(fileName, image, detail);
-    return finishRead(code, detail, image, options, result, &TImageLib::fail);
+    return finishRead(code, detail, image, options, result);
 }
 
 bool TImageLib::readByExtension(const QString &fileName, const TReadOptions &options, TReadResult &result)

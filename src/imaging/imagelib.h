@@ -81,5 +81,12 @@ public:
 
 private:
     static bool fail(int16_t code, const QString &detail = QString());
+    // Turns a decoder's result into the reader's: the picture at the asked depth, or the error.
+    static bool finishRead(int16_t code, const QString &detail, const QImage &image,
+                           const TReadOptions &options, TReadResult &result);
+    static bool readWithQt(const QString &fileName, const char *format, const TReadOptions &options,
+                           TReadResult &result);
+    static bool readWithMagick(const QString &fileName, const char *format, const TReadOptions &options,
+                               TReadResult &result);
     static void clearError();
 };
