@@ -474,6 +474,45 @@ def splash_pictures():
     app.write(ART, "MainIcon")
 
 
+# ---- the mascot ----
+
+def draw_mascot(svg):
+    """A little walking web page with a friendly face, facing right; 64 x 59."""
+    # Legs and shoes first, so the body overlaps their tops.
+    svg.path("M26 46 L22 55 M38 46 L43 54", stroke=INK, sw=3.2)
+    svg.rect(15, 52.5, 10, 5, rx=2.5, fill=CORAL)
+    svg.rect(39, 51.5, 10, 5, rx=2.5, fill=CORAL)
+    # The arm behind waves; the one in front swings.
+    svg.path("M17 30 Q9 26 8 18", stroke=INK, sw=3)
+    svg.circle(8, 17, 3, fill=WHITE, stroke=INK, sw=1.5)
+    # The page with its folded corner.
+    svg.path("M14 8 Q14 4 18 4 H40 L50 14 V44 Q50 48 46 48 H18 Q14 48 14 44 Z",
+             fill=svg.gradient("#FFFFFF", "#E3ECF9"), stroke=INK, sw=2)
+    svg.path("M40 4 V11 Q40 14 43 14 H50", fill="#CFDDF2", stroke=INK, sw=2)
+    # Blocks on the page, like the ones the user builds with.
+    svg.rect(19, 10, 16, 4, rx=2, fill=VIOLET)
+    svg.rect(19, 37, 24, 4, rx=2, fill=BLUE)
+    svg.rect(19, 42.5, 14, 3, rx=1.5, fill=GREEN)
+    # Face, looking the way it walks.
+    for x in (28, 39):
+        svg.circle(x, 23, 4, fill=WHITE, stroke=INK, sw=1.5)
+        svg.circle(x + 1.3, 23.5, 2, fill=INK)
+    svg.circle(24.5, 30, 2.4, fill="#FFB4A6", extra='opacity="0.8"')
+    svg.circle(43.5, 30, 2.4, fill="#FFB4A6", extra='opacity="0.8"')
+    svg.path("M30 30 Q34.5 34.5 39 30", stroke=INK, sw=1.8)
+    svg.path("M49 31 Q57 33 58 40", stroke=INK, sw=3)
+    svg.circle(58, 41, 3, fill=WHITE, stroke=INK, sw=1.5)
+
+
+def mascot_pictures():
+    svg = Svg(64, 59)
+    draw_mascot(svg)
+    svg.write(ART, "Mascot")
+    svg = Svg(64, 59)
+    svg.group("translate(64 0) scale(-1 1)", lambda: draw_mascot(svg))
+    svg.write(ART, "MascotB")
+
+
 # ---- cursors ----
 
 def hand_cursor(name, shapes):
@@ -524,6 +563,7 @@ def main():
     pill_button("Max_Dis", 36, 36, BLUE, "max", None, "disabled")
     logo_picture()
     splash_pictures()
+    mascot_pictures()
     cursor_pictures()
 
 

@@ -28,6 +28,7 @@ QList<Art> expectedArtwork()
         {"Max_Dn", {36, 36}},        {"Max_Dis", {36, 36}},     {"Min_Up", {36, 36}},
         {"Min_Dn", {36, 36}},        {"Logo", {180, 40}},       {"Preview", {150, 36}},
         {"About", {350, 150}},       {"MainIcon", {256, 256}},
+        {"Mascot", {64, 59}},        {"MascotB", {64, 59}},
     };
     const QList<int> widths = {146, 170, 170, 170, 140};
     for (int i = 0; i < widths.size(); ++i) {
@@ -100,6 +101,7 @@ void writeContactSheet(const QList<Art> &art, const QString &file)
     };
     place("Toolbar", 0, 0, {620, 96});
     place("Toolbutt2", 103, 0, {170, 96});
+    place("Mascot", 260, 12, {64, 59});
     y += 100;
     place("Page_Back", 10, 1, {300, 272});
     const QStringList bricks = {"Para", "Link", "Image", "Heading", "Email", "Line"};
