@@ -27,8 +27,8 @@ QList<Art> expectedArtwork()
         {"Exit_Up", {84, 36}},       {"Exit_Dn", {84, 36}},     {"Max_Up", {36, 36}},
         {"Max_Dn", {36, 36}},        {"Max_Dis", {36, 36}},     {"Min_Up", {36, 36}},
         {"Min_Dn", {36, 36}},        {"Logo", {180, 40}},       {"Preview", {150, 36}},
-        {"About", {350, 150}},       {"MainIcon", {256, 256}},
-        {"Mascot", {64, 59}},        {"MascotB", {64, 59}},
+        {"About", {350, 150}},       {"MainIcon", {256, 256}},  {"Mascot", {64, 59}},
+        {"MascotB", {64, 59}},
     };
     const QList<int> widths = {146, 170, 170, 170, 140};
     for (int i = 0; i < widths.size(); ++i) {
