@@ -255,12 +255,14 @@ bool TImageLib::readPcd(const QString &fileName, const TReadOptions &options, TR
 
 bool TImageLib::readTga(const QString &fileName, const TReadOptions &options, TReadResult &result)
 {
-    // Qt reads only Targa 2.0 files (those with the closing signature); older files, which are
-    // the most common, go to GraphicsMagick.
-    const bool read = readWithQt(fileName, "tga", options, result);
-    if (read || lastErrorCode() != ImageError::BadFile)
-        return read;
-    return readWithMagick(fileName, "TGA", options, result);
+    // Qt reads only Targa 2.0 files, which end with a signature; older files, which are the
+    // most common, go to GraphicsMagick.
+    QFile file(fileName);
+    const QByteArray signature("TRUEVISION-XFILE.\0", 18);
+    const bool targa2 = file.open(QIODevice::ReadOnly) && file.size() > 44 && file.seek(file.size() - 18)
+                        && file.read(18) == signature;
+    return targa2 ? readWithQt(fileName, "tga", options, result)
+                  : readWithMagick(fileName, "TGA", options, result);
 }
 
 bool TImageLib::readDxf(const QString &fileName, const TReadOptions &options, TReadResult &result)

@@ -226,3 +226,20 @@ TEST_F(ImageFiles, WebImagesAreTheFiveKindsAPageMayHold)
     EXPECT_FALSE(TImageLib::readWebImage(writeBytes("w.gif", "GIF89a"), {}, result));
     EXPECT_TRUE(result.image.isNull());
 }
+
+TEST_F(ImageFiles, TargaFilesOfBothVersionsAreRead)
+{
+    // GraphicsMagick writes the old layout; a version 2 file is the same with a closing footer.
+    const QString old = writeMagick("old.tga", "TGA");
+    QFile f(old);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    QByteArray bytes = f.readAll();
+    bytes.append(QByteArray(8, '\0')).append("TRUEVISION-XFILE.", 17).append('\0');
+    const QString version2 = writeBytes("new.tga", bytes);
+    for (const QString &file : {old, version2}) {
+        TReadResult result;
+        ASSERT_TRUE(TImageLib::readTga(file, TReadOptions(), result)) << file.toStdString();
+        EXPECT_EQ(result.image.size(), QSize(40, 30));
+        expectCornerColours(result.image, 0);
+    }
+}
