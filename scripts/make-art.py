@@ -142,10 +142,14 @@ def icon(svg, kind, cx, cy, s, colour=WHITE, sw=None):
         p("M%g %g H%g" % (cx - s, cy, cx + s))
         p("M%g %g V%g M%g %g V%g" % (cx - s, cy - s * 0.45, cy + s * 0.45, cx + s, cy - s * 0.45, cy + s * 0.45))
     elif kind == "choose":
-        svg.rect(cx - s * 0.95, cy - s * 0.95, s * 0.85, s * 0.85, rx=s * 0.18, stroke=colour, sw=sw)
-        svg.rect(cx + s * 0.1, cy - s * 0.95, s * 0.85, s * 0.85, rx=s * 0.18, stroke=colour, sw=sw)
-        svg.rect(cx - s * 0.95, cy + s * 0.1, s * 0.85, s * 0.85, rx=s * 0.18, stroke=colour, sw=sw)
-        svg.rect(cx + s * 0.1, cy + s * 0.1, s * 0.85, s * 0.85, rx=s * 0.18, fill=colour, stroke=colour, sw=sw)
+        # A fan of pages: the gallery of templates and saved pages to pick from.
+        svg.rect(cx - s * 1.0, cy - s * 0.75, s * 1.15, s * 1.5, rx=s * 0.2, stroke=colour, sw=sw,
+                 extra='transform="rotate(-14 %g %g)"' % (cx - s * 0.4, cy))
+        svg.rect(cx - s * 0.35, cy - s * 0.95, s * 1.3, s * 1.75, rx=s * 0.22, fill=colour, stroke=colour, sw=sw)
+        for i in range(3):
+            y = cy - s * 0.5 + i * s * 0.45
+            svg.path("M%g %g H%g" % (cx - s * 0.1, y, cx + s * (0.75 if i < 2 else 0.4)),
+                     stroke=shade(BLUE, -0.1), sw=sw * 0.8)
     elif kind == "build":
         for i in range(3):
             y = cy - s * 0.85 + i * s * 0.62
