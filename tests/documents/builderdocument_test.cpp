@@ -2,9 +2,8 @@
 #include "golden.h"
 #include "samplepage.h"
 
-#include <gtest/gtest.h>
-
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -84,7 +83,8 @@ TEST(DocumentReader, RoundTripOfEveryKind)
     EXPECT_EQ(read.Title, QByteArray("My page"));
     EXPECT_EQ(read.ChunkReadError, TChunkReadError::None);
     EXPECT_EQ(read.Chunks, sampleAsRead());
-    EXPECT_EQ(ReadDocumentBytes(ReadSourceFile(ZV_TEST_SOURCE_DIR "/golden/sample.zve")).Chunks, sampleAsRead());
+    EXPECT_EQ(ReadDocumentBytes(ReadSourceFile(ZV_TEST_SOURCE_DIR "/golden/sample.zve")).Chunks,
+              sampleAsRead());
 }
 
 TEST(DocumentReader, EmptyPageKeepsStyleAndTitle)
@@ -107,7 +107,8 @@ TEST(DocumentReader, OlderVersionsStoreLess)
     EXPECT_EQ(read.Chunks, TWebChunkList{para("x")});
     // 1.01 and 1.02: a style but no title.
     for (const char *version : {"1.01", "1.02"}) {
-        read = ReadDocumentBytes("Zorvin Express File" + QByteArray(version) + fileString("Sunny") + int32(1) + block);
+        read = ReadDocumentBytes("Zorvin Express File" + QByteArray(version) + fileString("Sunny") +
+                                 int32(1) + block);
         EXPECT_EQ(read.Status, TDocumentStatus::Complete) << version;
         EXPECT_EQ(read.StyleName, QByteArray("Sunny")) << version;
         EXPECT_FALSE(read.Title) << version;
@@ -123,7 +124,8 @@ TEST(DocumentReader, ForeignOrBadHeadersReadNothing)
     TDocumentRead read = ReadDocumentBytes("Zorvin Express Fil" + int32(0));
     EXPECT_EQ(read.Status, TDocumentStatus::NotADocument);
     EXPECT_FALSE(read.readable());
-    read = ReadDocumentBytes("Zorvin Express File2.00" + fileString("S") + fileString("T") + int32(1) + paraBlock("x"));
+    read = ReadDocumentBytes("Zorvin Express File2.00" + fileString("S") + fileString("T") + int32(1) +
+                             paraBlock("x"));
     EXPECT_EQ(read.Status, TDocumentStatus::UnsupportedVersion);
     EXPECT_EQ(read.FileVersionMajor, 2);
     EXPECT_FALSE(read.StyleName);
@@ -178,8 +180,9 @@ TEST(DocumentReader, EveryTruncationKeepsAPrefixOfTheBlocks)
         ASSERT_LE(read.Chunks.size(), expected.size());
         for (size_t i = 0; i < read.Chunks.size(); ++i)
             ASSERT_EQ(read.Chunks[i], expected[i]) << "cut at " << size << ", block " << i;
-        if (size >= 23)
+        if (size >= 23) {
             EXPECT_EQ(read.Status, TDocumentStatus::Truncated) << size;
+        }
     }
 }
 
@@ -215,7 +218,8 @@ TEST(DocumentFile, SaveReplacesTheWholeFileAndReadsBack)
     const TDocumentRead read = ReadDocument(path);
     EXPECT_EQ(read.Title, QByteArray("Short"));
     EXPECT_EQ(read.Chunks, TWebChunkList{para("x")});
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"Index.zve"}) << "no temporary file is left";
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"Index.zve"})
+        << "no temporary file is left";
 
     QString error;
     EXPECT_FALSE(WriteDocument(folder.filePath("missing/Index.zve"), "S", "T", {}, &error));

@@ -1,22 +1,51 @@
 #include "blockhtml.h"
 
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 
 namespace {
 
-TWebChunk chunkOf(TBlockPara r) { auto c = NewWebChunk(bkPara); c.Para = r; return c; }
-TWebChunk chunkOf(TBlockLink r) { auto c = NewWebChunk(bkLink); c.Link = r; return c; }
-TWebChunk chunkOf(TBlockImage r) { auto c = NewWebChunk(bkImage); c.Image = r; return c; }
-TWebChunk chunkOf(TBlockHeading r) { auto c = NewWebChunk(bkHeading); c.Heading = r; return c; }
-TWebChunk chunkOf(TBlockEmail r) { auto c = NewWebChunk(bkEmail); c.Email = r; return c; }
-TWebChunk chunkOf(TBlockLine r) { auto c = NewWebChunk(bkLine); c.Line = r; return c; }
+TWebChunk chunkOf(TBlockPara r)
+{
+    auto c = NewWebChunk(bkPara);
+    c.Para = r;
+    return c;
+}
+TWebChunk chunkOf(TBlockLink r)
+{
+    auto c = NewWebChunk(bkLink);
+    c.Link = r;
+    return c;
+}
+TWebChunk chunkOf(TBlockImage r)
+{
+    auto c = NewWebChunk(bkImage);
+    c.Image = r;
+    return c;
+}
+TWebChunk chunkOf(TBlockHeading r)
+{
+    auto c = NewWebChunk(bkHeading);
+    c.Heading = r;
+    return c;
+}
+TWebChunk chunkOf(TBlockEmail r)
+{
+    auto c = NewWebChunk(bkEmail);
+    c.Email = r;
+    return c;
+}
+TWebChunk chunkOf(TBlockLine r)
+{
+    auto c = NewWebChunk(bkLine);
+    c.Line = r;
+    return c;
+}
 
-template <typename Record> QByteArray html(Record record, TBuildOptions options = boPreview,
-                                           const TExportFolders &folders = {})
+template <typename Record>
+QByteArray html(Record record, TBuildOptions options = boPreview, const TExportFolders &folders = {})
 {
     TWebChunk chunk = chunkOf(record);
     chunk.HTML = "stale text from the last generation";
