@@ -19,32 +19,22 @@ TBlockKind GetBlockKind(const QString &componentName)
 
 TWebChunk NewWebChunk(TBlockKind kind)
 {
-    TWebChunk chunk;
-    chunk.Kind = kind;
     switch (kind) {
     case bkPara:
-        chunk.Para.emplace();
-        break;
+        return MakeWebChunk(TBlockPara());
     case bkLink:
-        chunk.Link.emplace();
-        break;
+        return MakeWebChunk(TBlockLink());
     case bkImage:
-        chunk.Image.emplace();
-        break;
+        return MakeWebChunk(TBlockImage());
     case bkHeading:
-        chunk.Heading.emplace();
-        break;
+        return MakeWebChunk(TBlockHeading());
     case bkEmail:
-        chunk.Email.emplace();
-        break;
+        return MakeWebChunk(TBlockEmail());
     case bkLine:
-        chunk.Line.emplace();
-        break;
+        return MakeWebChunk(TBlockLine());
     default:
-        chunk.Kind = bkNone;
-        break;
+        return TWebChunk(); // no kind, no record
     }
-    return chunk;
 }
 
 TWebChunk NewWebChunk(const QString &componentName)

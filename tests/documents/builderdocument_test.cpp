@@ -29,9 +29,7 @@ QByteArray paraBlock(const QByteArray &text, int32_t align = 0, char newLine = 0
 
 TWebChunk para(const QByteArray &text, TBlockAlign align = baNone, uint8_t newLine = 0)
 {
-    TWebChunk chunk = NewWebChunk(bkPara);
-    chunk.Para = TBlockPara{text, align, newLine};
-    return chunk;
+    return MakeWebChunk(TBlockPara{text, align, newLine});
 }
 
 // The sample page as it reads back: the heading's new-line flag is not stored.
