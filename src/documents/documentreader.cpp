@@ -1,9 +1,9 @@
 #include "builderdocument.h"
 #include "bytecursor.h"
 #include "documentformat.h"
+#include "filebytes.h"
 #include "filestring.h"
 
-#include <QFile>
 #include <algorithm>
 
 namespace {
@@ -153,10 +153,10 @@ TDocumentRead ReadDocumentBytes(QByteArrayView bytes)
 
 TDocumentRead ReadDocument(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const TFileBytes file(path);
+    if (!file.isOpen()) {
         return stop(TDocumentRead(), TDocumentStatus::CannotOpen,
                     QStringLiteral("%1 cannot be opened: %2").arg(path, file.errorString()));
     }
-    return ReadDocumentBytes(file.readAll());
+    return ReadDocumentBytes(file.bytes());
 }

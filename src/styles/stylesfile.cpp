@@ -2,13 +2,12 @@
 
 #include "bytecursor.h"
 #include "colourtext.h"
+#include "filebytes.h"
 #include "filestring.h"
 #include "helpers.h"
 #include "savebytes.h"
 #include "stringtable.h"
 #include "textcodec.h"
-
-#include <QFile>
 
 namespace {
 
@@ -65,14 +64,13 @@ TStylesRead ReadStyles(QByteArrayView bytes)
 
 TStylesRead LoadStyles(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        TStylesRead read;
+    const TFileBytes file(path);
+    if (!file.isOpen()) {
         return stopped(
-            read, TStylesReadStatus::Missing,
+            TStylesRead(), TStylesReadStatus::Missing,
             QStringLiteral("The style list file %1 cannot be read: %2").arg(path, file.errorString()));
     }
-    return ReadStyles(file.readAll());
+    return ReadStyles(file.bytes());
 }
 
 QByteArray StylesBytes(const TStyleList &styles)

@@ -210,6 +210,11 @@ TEST(DocumentFile, SaveReplacesTheWholeFileAndReadsBack)
     QTemporaryDir folder;
     const QString path = folder.filePath("Index.zve");
     EXPECT_EQ(ReadDocument(path).Status, TDocumentStatus::CannotOpen);
+    EXPECT_EQ(ReadDocument(folder.path()).Status, TDocumentStatus::CannotOpen) << "a folder is no document";
+    QFile empty(path);
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    EXPECT_EQ(ReadDocument(path).Status, TDocumentStatus::NotADocument);
     ASSERT_TRUE(WriteDocument(path, "Sunny", "Long", SamplePage()));
     ASSERT_TRUE(WriteDocument(path, "[None]", "Short", {para("x")}));
     EXPECT_EQ(ReadSourceFile(path), DocumentBytes("[None]", "Short", {para("x")}));
