@@ -1,5 +1,6 @@
 #include "frmmain.h"
 
+#include "startup.h"
 #include "stringtable.h"
 
 #include <QMenuBar>
@@ -7,6 +8,8 @@
 TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmMain"));
+    // Records the program path and settles the sound switch; the result is the Sounds item's check.
+    ApplyStartupSettings();
     resize(640, 480);
     buildMenus();
     setCaption(LoadStr(33));

@@ -1,8 +1,15 @@
-#include <QApplication>
+#include "frmsplash.h"
+#include "qtprompts.h"
+#include "zorvinapplication.h"
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Zorvin Express"));
-    return 0;
+    TZorvinApplication app(argc, argv);
+    TQtPrompts prompts;
+    Prompts::install(&prompts);
+    TfrmSplash splash;
+    splash.start();
+    const int result = TZorvinApplication::exec();
+    Prompts::install(nullptr);
+    return result;
 }

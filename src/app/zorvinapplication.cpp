@@ -1,0 +1,42 @@
+#include "zorvinapplication.h"
+
+#include "mediabackend.h"
+#include "prompts.h"
+#include "testmode.h"
+
+#include <exception>
+
+TZorvinApplication::TZorvinApplication(int &argc, char **argv) : QApplication(argc, argv)
+{
+    PrepareMediaBackend();
+    setOrganizationName(QStringLiteral("Pellory"));
+    setApplicationName(QStringLiteral("Zorvin Express"));
+    setApplicationDisplayName(QStringLiteral("Zorvin Express"));
+    setApplicationVersion(QStringLiteral("1.11"));
+}
+
+bool TZorvinApplication::notify(QObject *receiver, QEvent *event)
+{
+    return deliverGuarded([&] { return QApplication::notify(receiver, event); },
+                          [this](const QString &what) { reportError(what); });
+}
+
+bool TZorvinApplication::deliverGuarded(const std::function<bool()> &deliver,
+                                        const std::function<void(const QString &)> &onError)
+{
+    try {
+        return deliver();
+    } catch (const std::exception &error) {
+        onError(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        onError(QStringLiteral("Unknown error."));
+    }
+    return false;
+}
+
+void TZorvinApplication::reportError(const QString &what)
+{
+    ++m_discardedErrors;
+    if constexpr (DebugMode)
+        Prompts::current().message(TMsgKind::Error, what, TMsgButtons::Ok);
+}
