@@ -323,6 +323,15 @@ TEST_F(CanvasTest, LoadingAndClearingThePage)
     ASSERT_TRUE(page.WebChunks[0].Image.has_value());
     EXPECT_EQ(page.WebChunks[0].Image->LinkURL, "http://");
 
+    TWebChunk mixedUp = NewWebChunk(bkLink);
+    mixedUp.Kind = bkHeading; // a heading that carries a link's record instead of its own
+    page.WebChunks.push_back(mixedUp);
+    EXPECT_TRUE(stage->PlaceLoadedChunk());
+    stage->SelectBlock(1);
+    EXPECT_EQ(page.WebChunks[1], NewWebChunk(bkHeading));
+    page.WebChunks.pop_back();
+    stage->PlaceLoadedChunk();
+
     TWebChunk strange;
     strange.Kind = TBlockKind(9);
     page.WebChunks.push_back(strange);

@@ -18,6 +18,25 @@
 namespace {
 constexpr QPoint kPanelPosition(338, 20);
 constexpr int kFontPixels = 11;
+
+// Makes sure a chunk holds the record of its kind (with the defaults when a reader left it out)
+// and no other, so that its panel always has a record to show and edit.
+void CompleteRecord(TWebChunk &chunk)
+{
+    const TWebChunk fresh = NewWebChunk(chunk.Kind);
+    const auto settle = [](auto &mine, const auto &wanted) {
+        if (!wanted)
+            mine.reset();
+        else if (!mine)
+            mine = wanted;
+    };
+    settle(chunk.Para, fresh.Para);
+    settle(chunk.Link, fresh.Link);
+    settle(chunk.Image, fresh.Image);
+    settle(chunk.Heading, fresh.Heading);
+    settle(chunk.Email, fresh.Email);
+    settle(chunk.Line, fresh.Line);
+}
 } // namespace
 
 TBuildStage::TBuildStage(TPage &page, QWidget *parent)
@@ -93,7 +112,8 @@ void TBuildStage::ShowChunkPanel(int chunkIndex)
         ShowPanel(-1);
         return;
     }
-    const TWebChunk &chunk = m_page.WebChunks[size_t(chunkIndex)];
+    TWebChunk &chunk = m_page.WebChunks[size_t(chunkIndex)];
+    CompleteRecord(chunk);
     ShowPanel(chunk.Kind);
     if (chunk.Kind >= 0 && chunk.Kind < kBlockKindCount)
         m_panels[size_t(chunk.Kind)]->fill(chunk, m_documentLoading ? TFocusRule::LeaveFocus
@@ -139,16 +159,7 @@ bool TBuildStage::LoadChunk(int chunkIndex)
         m_column.chunksAppended();
         return false;
     }
-    // A reader that left out the record of the chunk's kind gets an empty one, with defaults.
-    const TWebChunk fresh = NewWebChunk(chunk.Kind);
-    if (!chunk.Para && !chunk.Link && !chunk.Image && !chunk.Heading && !chunk.Email && !chunk.Line) {
-        chunk.Para = fresh.Para;
-        chunk.Link = fresh.Link;
-        chunk.Image = fresh.Image;
-        chunk.Heading = fresh.Heading;
-        chunk.Email = fresh.Email;
-        chunk.Line = fresh.Line;
-    }
+    CompleteRecord(chunk);
     m_column.chunksAppended();
     // Only a chunk that lands in a visible slot needs widgets; the rest only move the scroll bar.
     m_canvas->syncColumn();
