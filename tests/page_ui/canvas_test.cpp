@@ -331,6 +331,7 @@ TEST_F(CanvasTest, LoadingAndClearingThePage)
     EXPECT_EQ(page.WebChunks[1], NewWebChunk(bkHeading));
     page.WebChunks.pop_back();
     stage->PlaceLoadedChunk();
+    stage->SelectBlock(0);
 
     TWebChunk strange;
     strange.Kind = TBlockKind(9);

@@ -10,6 +10,13 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
+#include <ostream>
+
+// Readable failure messages for the self-checks' lists of problems.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 // A fresh build stage on an empty page for every test, shown offscreen, with the HTML folder in
 // a temporary folder and the scripted prompts answering.
