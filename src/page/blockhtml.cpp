@@ -20,7 +20,7 @@ QByteArrayView firstCharacter(const QByteArray &item, const QByteArray &fallback
 template <typename Record> const Record &recordOf(const TWebChunk &chunk)
 {
     static const Record defaults;
-    const std::optional<Record> &record = chunk.*TBlockTraits<Record>::Field;
+    const std::optional<Record> &record = RecordField<Record>(chunk);
     return record ? *record : defaults;
 }
 
