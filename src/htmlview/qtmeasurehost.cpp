@@ -28,7 +28,7 @@ TFontHandle QtMeasureHost::createFont(const TFontSpec &spec)
     f.setKerning(false);
     f.setStyleStrategy(QFont::PreferNoShaping);
     const QFontMetrics metrics(f);
-    m_fonts.push_back({spec, f, metrics, {metrics.ascent(), metrics.descent()}, {}, {}});
+    m_fonts.push_back({spec, f, metrics, {metrics.ascent(), metrics.descent()}, QFontMetricsF(f), {}, {}});
     m_fonts.back().latin.fill(-1);
     return TFontHandle(m_fonts.size());
 }
@@ -41,27 +41,27 @@ TFontMetrics QtMeasureHost::fontMetrics(TFontHandle font)
 int QtMeasureHost::textWidth(TFontHandle font, QStringView text)
 {
     FontEntry &f = m_fonts.at(font - 1);
-    int width = 0;
+    qreal width = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         const char16_t u = c.unicode();
         if (u < 256) {
-            int16_t &w = f.latin[u];
+            float &w = f.latin[u];
             if (w < 0)
-                w = int16_t(f.metrics.horizontalAdvance(c));
+                w = float(f.exact.horizontalAdvance(c));
             width += w;
         } else if (c.isHighSurrogate() && i + 1 < text.size()) {
             // Characters outside the basic plane are rare: measured as their pair each time.
-            width += f.metrics.horizontalAdvance(text.mid(i, 2).toString());
+            width += f.exact.horizontalAdvance(text.mid(i, 2).toString());
             ++i;
         } else {
             auto it = f.other.constFind(u);
             if (it == f.other.constEnd())
-                it = f.other.insert(u, f.metrics.horizontalAdvance(c));
+                it = f.other.insert(u, f.exact.horizontalAdvance(c));
             width += *it;
         }
     }
-    return width;
+    return qRound(width);
 }
 
 TImageInfo QtMeasureHost::loadImage(const QString &path)

@@ -48,9 +48,11 @@ private:
         QFont font;
         QFontMetrics metrics;
         TFontMetrics vertical; // ascent and descent, asked for every line
-        // Advances of the characters 0..255, filled on first use; -1 not measured yet.
-        std::array<int16_t, 256> latin;
-        QHash<char16_t, int> other;
+        QFontMetricsF exact;
+        // Advances of the characters 0..255, filled on first use; -1 not measured yet. They are
+        // kept fractional so that a word's width is rounded once, as the painter draws it.
+        std::array<float, 256> latin;
+        QHash<char16_t, qreal> other;
     };
     std::vector<FontEntry> m_fonts;
     QHash<TImageHandle, QImage> m_images;
