@@ -7,10 +7,8 @@ TViewDocument::TViewDocument(ViewHost *host) : m_host(host) {}
 
 TViewDocument::~TViewDocument()
 {
-    // Sections go first: their form controls point into the forms.
+    // Sections go first: their form controls point into the forms. Images belong to the cache.
     m_sections.clear();
-    if (m_host && m_backgroundImage.Handle && !IsPlaceholder(m_backgroundImage.Handle) && !m_cache && !m_ownCache)
-        m_host->releaseImage(m_backgroundImage.Handle);
 }
 
 void TViewDocument::SetBackground(TColor colour)
@@ -56,8 +54,7 @@ TLayoutSize TViewDocument::LayoutDocument(int width)
 {
     int pos = 0;
     const TLayoutSize size = LayoutCell(0, 0, width, pos);
-    m_lastLayout = {size.Height, std::max(size.MaxWidth, width)};
-    m_lastLayout.MaxWidth = size.MaxWidth;
+    m_lastLayout = size;
     return m_lastLayout;
 }
 
