@@ -28,7 +28,12 @@ public:
     explicit TViewDocument(ViewHost *host = nullptr);
     ~TViewDocument() override;
 
-    void SetHost(ViewHost *host) { m_host = host; }
+    // Font handles belong to a host, so a new host makes every font look itself up again.
+    void SetHost(ViewHost *host)
+    {
+        m_host = host;
+        UpdateFonts();
+    }
     ViewHost *Host() const { return m_host; }
     void SetImageCache(TImageCache *cache) { m_cache = cache; }
     TImageCache *ImageCache() const { return m_cache; }
