@@ -105,8 +105,9 @@ TEST_F(ViewFixture, EveryPrefixOfAPageReadsWithoutHarm)
         const TViewError e = ParseHtmlBuffer(d, a, page.constData(), n);
         d.LayoutDocument(200);
         // Only a cut inside the comment or the DOCTYPE-like "<!" can raise the comment error.
-        if (!e.ok())
+        if (!e.ok()) {
             EXPECT_EQ(e.Kind, TViewErrorKind::ParseError) << n;
+        }
     }
 }
 

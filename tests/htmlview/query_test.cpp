@@ -154,8 +154,9 @@ TEST_F(ViewFixture, DefaultFontSizeScalesFontsAndGaps)
     const TSection &heading = *textSections().at(0);
     EXPECT_EQ(heading.Runs().back().Font.Spec(*doc).PointSize, 22);
     for (const auto &s : doc->Sections()) {
-        if (QByteArray(s->KindName()) == "ParagraphGap")
+        if (QByteArray(s->KindName()) == "ParagraphGap") {
             EXPECT_EQ(s->SectionHeight(), 13);
+        }
     }
 }
 
