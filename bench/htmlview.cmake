@@ -5,6 +5,7 @@ find_package(litehtml QUIET)
 if(benchmark_FOUND AND litehtml_FOUND)
   add_executable(bench_htmlview
     ${CMAKE_CURRENT_LIST_DIR}/htmlview_bench.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/htmlviewmemory.cpp ${CMAKE_CURRENT_LIST_DIR}/htmlviewmemory.h
     ${CMAKE_CURRENT_LIST_DIR}/htmlviewpages.cpp ${CMAKE_CURRENT_LIST_DIR}/htmlviewpages.h
     ${CMAKE_CURRENT_LIST_DIR}/litehtmlpeer.cpp ${CMAKE_CURRENT_LIST_DIR}/litehtmlpeer.h)
   target_link_libraries(bench_htmlview PRIVATE zv_htmlview_ui zv_htmlview benchmark::benchmark litehtml Qt6::Gui)

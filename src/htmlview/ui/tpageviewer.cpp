@@ -73,16 +73,6 @@ QString FindOnDisk(const QString &path)
     return found;
 }
 
-bool HasExtension(const QString &file, std::initializer_list<const char *> extensions)
-{
-    const QString upper = file.toUpper();
-    for (const char *ext : extensions) {
-        if (upper.endsWith(QLatin1String(ext)))
-            return true;
-    }
-    return false;
-}
-
 } // namespace
 
 TPageViewer::TPageViewer(QWidget *parent) : QWidget(parent)
