@@ -1,13 +1,11 @@
 #include "tpageviewer.h"
 
-#include "expandlink.h"
 #include "htmlreader.h"
 #include "sectionbase.h"
 #include "textcodec.h"
 #include "tpaintsurface.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QPainter>
 #include <QScrollBar>
@@ -39,40 +37,6 @@ TViewerError FromViewError(const TViewError &error)
     return {};
 }
 
-// Page names are written for a file system that ignores letter case, and the link expansion
-// lower-cases every name written as a URL. On a file system that minds case, each part of the
-// path is looked up without regard to case when the exact spelling is not there.
-QString FindOnDisk(const QString &path)
-{
-    if (path.isEmpty() || QFileInfo::exists(path))
-        return path;
-    const bool absolute = path.startsWith(QLatin1Char('/'));
-    const QStringList parts = path.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    QString found = absolute ? QStringLiteral("/") : QString();
-    for (int i = 0; i < parts.size(); ++i) {
-        const QString candidate = found + parts[i];
-        if (QFileInfo::exists(candidate)) {
-            found = candidate;
-        } else {
-            QDir folder(found.isEmpty() ? QStringLiteral(".") : found);
-            QString match;
-            const QStringList entries = folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-            for (const QString &entry : entries) {
-                if (entry.compare(parts[i], Qt::CaseInsensitive) == 0) {
-                    match = entry;
-                    break;
-                }
-            }
-            if (match.isEmpty())
-                return path;
-            found += match;
-        }
-        if (i + 1 < parts.size())
-            found += QLatin1Char('/');
-    }
-    return found;
-}
-
 } // namespace
 
 TPageViewer::TPageViewer(QWidget *parent) : QWidget(parent)
@@ -99,21 +63,13 @@ TPageViewer::TPageViewer(QWidget *parent) : QWidget(parent)
     m_autoScroll->setInterval(50);
     connect(m_autoScroll, &QTimer::timeout, this, &TPageViewer::autoScroll);
 
-    m_doc.SetImageCache(&m_cache);
-    m_doc.ExpandFileName = [this](const QString &name) { return ExpandLinkFilename(name); };
+    m_view.ExpandFileName = [this](const QString &name) { return ExpandLinkFilename(name); };
     m_doc.BackgroundChanged = [this] { m_surface->update(); };
-    m_doc.SetBackground(m_defaultBackground);
-    m_doc.DefaultFontName = m_defaultFontName;
-    m_doc.PreFontName = m_fixedFontName;
+    m_view.Prepare(m_settings);
     resize(300, 200);
 }
 
-TPageViewer::~TPageViewer()
-{
-    // The document's sections and the cache hold image handles of the host; free them first.
-    m_doc.Clear();
-    m_cache.Clear();
-}
+TPageViewer::~TPageViewer() = default;
 
 // ---------------------------------------------------------------- loading
 
@@ -218,16 +174,7 @@ TViewerError TPageViewer::loadSource(const std::function<TViewError()> &parse, T
 
 void TPageViewer::prepareDocument()
 {
-    m_doc.Clear();
-    m_anchors.Clear();
-    m_cache.Age();
-    m_doc.DefaultFontName = m_defaultFontName;
-    m_doc.PreFontName = m_fixedFontName;
-    m_doc.DefaultFontSize = m_defaultFontSize;
-    m_doc.DefaultFontColor = m_defaultFontColor;
-    m_doc.LinkColor = m_defaultLinkColor;
-    m_doc.ShowImages = m_showImages;
-    m_doc.SetBackground(m_defaultBackground);
+    m_view.Prepare(m_settings);
     m_doc.ImageRequest = nullptr;
     if (OnImageRequest) {
         m_doc.ImageRequest = [this](const QString &source, TImageInfo &image, int &colour) {
@@ -243,6 +190,7 @@ void TPageViewer::prepareDocument()
 void TPageViewer::finishDocument()
 {
     m_loaded = true;
+    m_view.FileName = m_fileName;
     m_doc.GetBackgroundImage();
     layoutDocument();
 }
@@ -291,12 +239,7 @@ bool TPageViewer::ScrollToAnchor(const QString &name)
 
 QString TPageViewer::ExpandLinkFilename(const QString &name) const
 {
-    QString path = ::ExpandLinkFilename(name, m_doc.Base, m_fileName);
-#ifndef Q_OS_WIN
-    // Page names use the backslash of the platform they were written for.
-    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-#endif
-    return FindOnDisk(path);
+    return m_view.DefaultExpandFileName(name);
 }
 
 TLinkTarget TPageViewer::GetURL(QPoint controlPoint) const
@@ -398,9 +341,9 @@ void TPageViewer::relayoutKeepingPosition()
 
 void TPageViewer::SetShowImages(bool show)
 {
-    if (show == m_showImages)
+    if (show == m_settings.ShowImages)
         return;
-    m_showImages = show;
+    m_settings.ShowImages = show;
     m_doc.ShowImages = show;
     if (m_loaded && !m_processing) {
         relayoutKeepingPosition();
@@ -412,9 +355,9 @@ void TPageViewer::SetShowImages(bool show)
 void TPageViewer::SetDefaultBackground(TColor colour)
 {
     // A page that chose its own background (BODY BGCOLOR) keeps it.
-    if (SameColor(m_doc.Background(), m_defaultBackground))
+    if (SameColor(m_doc.Background(), m_settings.DefaultBackground))
         m_doc.SetBackground(colour);
-    m_defaultBackground = colour;
+    m_settings.DefaultBackground = colour;
     m_surface->update();
 }
 
@@ -435,9 +378,9 @@ void TPageViewer::SetHistoryLimit(int limit)
 void TPageViewer::SetDefaultFontName(const QString &name)
 {
     const QString value = name.left(kMaxFontNameLength);
-    if (value.compare(m_defaultFontName, Qt::CaseInsensitive) == 0)
+    if (value.compare(m_settings.DefaultFontName, Qt::CaseInsensitive) == 0)
         return;
-    m_defaultFontName = value;
+    m_settings.DefaultFontName = value;
     m_doc.DefaultFontName = value;
     relayoutKeepingPosition();
     m_surface->update();
@@ -446,9 +389,9 @@ void TPageViewer::SetDefaultFontName(const QString &name)
 void TPageViewer::SetFixedFontName(const QString &name)
 {
     const QString value = name.left(kMaxFontNameLength);
-    if (value.compare(m_fixedFontName, Qt::CaseInsensitive) == 0)
+    if (value.compare(m_settings.FixedFontName, Qt::CaseInsensitive) == 0)
         return;
-    m_fixedFontName = value;
+    m_settings.FixedFontName = value;
     m_doc.PreFontName = value;
     relayoutKeepingPosition();
     m_surface->update();
@@ -457,9 +400,9 @@ void TPageViewer::SetFixedFontName(const QString &name)
 void TPageViewer::SetDefaultFontSize(int size)
 {
     size = qMax(6, size);
-    if (size == m_defaultFontSize)
+    if (size == m_settings.DefaultFontSize)
         return;
-    m_defaultFontSize = size;
+    m_settings.DefaultFontSize = size;
     m_doc.DefaultFontSize = size;
     relayoutKeepingPosition();
     m_surface->update();
@@ -467,18 +410,18 @@ void TPageViewer::SetDefaultFontSize(int size)
 
 void TPageViewer::SetDefaultFontColor(TColor colour)
 {
-    if (SameColor(m_doc.DefaultFontColor, m_defaultFontColor))
+    if (SameColor(m_doc.DefaultFontColor, m_settings.DefaultFontColor))
         m_doc.DefaultFontColor = colour;
-    m_defaultFontColor = colour;
+    m_settings.DefaultFontColor = colour;
     m_doc.UpdateFonts();
     m_surface->update();
 }
 
 void TPageViewer::SetDefaultLinkColor(TColor colour)
 {
-    if (SameColor(m_doc.LinkColor, m_defaultLinkColor))
+    if (SameColor(m_doc.LinkColor, m_settings.DefaultLinkColor))
         m_doc.LinkColor = colour;
-    m_defaultLinkColor = colour;
+    m_settings.DefaultLinkColor = colour;
     m_doc.UpdateFonts();
     m_surface->update();
 }
@@ -627,16 +570,7 @@ void TPageViewer::paintSurface(const QRect &clip)
 
 void TPageViewer::PaintDocument(QPainter &painter, const QRect &clip)
 {
-    m_host.begin(&painter);
-    const TImageInfo background = m_doc.GetBackgroundImage();
-    if (background.Handle && m_showImages && !m_doc.Printing)
-        m_host.drawTiled(background.Handle, clip, QPoint(-m_xOffset, -m_yOffset));
-    else
-        m_host.fillRect(clip, m_host.toRgb(m_doc.Background()));
-    if (m_loaded)
-        m_doc.Draw(clip, LeftMargin - m_xOffset, -m_yOffset, m_selStart, m_selEnd);
-    m_host.setClip(QRect());
-    m_host.end();
+    m_view.Paint(painter, clip, QPoint(m_xOffset, m_yOffset), m_selStart, m_selEnd);
 }
 
 void TPageViewer::paintEvent(QPaintEvent *)

@@ -1,10 +1,7 @@
 #pragma once
 
-#include "anchorlist.h"
-#include "imagecache.h"
-#include "tpainterhost.h"
+#include "tpageview.h"
 #include "tviewerhistory.h"
-#include "viewdocument.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -80,23 +77,23 @@ public:
     void CopyToClipboard() const;
 
     // ---- properties ----
-    bool ShowImages() const { return m_showImages; }
+    bool ShowImages() const { return m_settings.ShowImages; }
     void SetShowImages(bool show);
-    TColor DefaultBackground() const { return m_defaultBackground; }
+    TColor DefaultBackground() const { return m_settings.DefaultBackground; }
     void SetDefaultBackground(TColor colour);
     TViewerBorderStyle BorderStyle() const { return m_borderStyle; }
     void SetBorderStyle(TViewerBorderStyle style);
     int HistoryLimit() const { return m_history.Limit(); }
     void SetHistoryLimit(int limit);
-    QString DefaultFontName() const { return m_defaultFontName; }
+    QString DefaultFontName() const { return m_settings.DefaultFontName; }
     void SetDefaultFontName(const QString &name);
-    QString FixedFontName() const { return m_fixedFontName; }
+    QString FixedFontName() const { return m_settings.FixedFontName; }
     void SetFixedFontName(const QString &name);
-    int DefaultFontSize() const { return m_defaultFontSize; }
+    int DefaultFontSize() const { return m_settings.DefaultFontSize; }
     void SetDefaultFontSize(int size);
-    TColor DefaultFontColor() const { return m_defaultFontColor; }
+    TColor DefaultFontColor() const { return m_settings.DefaultFontColor; }
     void SetDefaultFontColor(TColor colour);
-    TColor DefaultLinkColor() const { return m_defaultLinkColor; }
+    TColor DefaultLinkColor() const { return m_settings.DefaultLinkColor; }
     void SetDefaultLinkColor(TColor colour);
     int ImageCacheSize() const { return m_cache.Capacity(); }
     void SetImageCacheSize(int size);
@@ -163,8 +160,7 @@ protected:
 
 private:
     enum class ScrollMove { Paint, Blit };
-    // The document is painted this far in from the left edge of the paint surface.
-    static constexpr int LeftMargin = 10;
+    static constexpr int LeftMargin = TPageView::LeftMargin;
 
     TViewerError loadFile(const QString &name, TViewerFileType type);
     TViewerError loadSource(const std::function<TViewError()> &parse, TViewerFileType type);
@@ -186,10 +182,13 @@ private:
     void formControlClick(TFormControl *control);
     bool requestImage(const QString &source, TImageInfo &image, int &transparentColor);
 
-    TPainterHost m_host;
-    TImageCache m_cache{&m_host};
-    TViewDocument m_doc{&m_host};
-    TAnchorList m_anchors;
+    TPageView m_view;
+    // Short names for the parts of the view used everywhere below.
+    TViewDocument &m_doc = m_view.Doc();
+    TAnchorList &m_anchors = m_view.Anchors();
+    TPainterHost &m_host = m_view.Host();
+    TImageCache &m_cache = m_view.Cache();
+    TViewSettings m_settings;
     TViewerHistory m_history;
 
     TPaintSurface *m_surface = nullptr;
@@ -197,14 +196,7 @@ private:
     QScrollBar *m_hbar = nullptr;
     QTimer *m_autoScroll = nullptr;
 
-    bool m_showImages = true;
-    TColor m_defaultBackground = clBtnFace;
     TViewerBorderStyle m_borderStyle = TViewerBorderStyle::vbFocused;
-    QString m_defaultFontName = QStringLiteral("Times New Roman");
-    QString m_fixedFontName = QStringLiteral("Courier New");
-    int m_defaultFontSize = 12;
-    TColor m_defaultFontColor = clBtnText;
-    TColor m_defaultLinkColor = clBlue;
     bool m_noSelect = false;
     TScrollStyle m_scrollBars = TScrollStyle::ssBoth;
     bool m_useOwnPalette = false;

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
-#include <QApplication>
+#include <QGuiApplication>
 
 TPainterHost::TPainterHost()
 {
@@ -125,7 +125,7 @@ QImage TPainterHost::imageOf(TImageHandle handle) const
 QRgb TPainterHost::systemColor(TSystemColor which) const
 {
     // The desktop's own colours, so the viewer matches the window around it.
-    const QPalette palette = QApplication::palette();
+    const QPalette palette = QGuiApplication::palette();
     switch (which) {
     case TSystemColor::ButtonFace:
         return palette.color(QPalette::Button).rgb();
