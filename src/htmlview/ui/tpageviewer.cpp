@@ -375,26 +375,25 @@ void TPageViewer::SetHistoryLimit(int limit)
         OnHistoryChange(this);
 }
 
-void TPageViewer::SetDefaultFontName(const QString &name)
+void TPageViewer::changeFontName(QString &setting, QString &documentName, const QString &name)
 {
     const QString value = name.left(kMaxFontNameLength);
-    if (value.compare(m_settings.DefaultFontName, Qt::CaseInsensitive) == 0)
+    if (value.compare(setting, Qt::CaseInsensitive) == 0)
         return;
-    m_settings.DefaultFontName = value;
-    m_doc.DefaultFontName = value;
+    setting = value;
+    documentName = value;
     relayoutKeepingPosition();
     m_surface->update();
 }
 
+void TPageViewer::SetDefaultFontName(const QString &name)
+{
+    changeFontName(m_settings.DefaultFontName, m_doc.DefaultFontName, name);
+}
+
 void TPageViewer::SetFixedFontName(const QString &name)
 {
-    const QString value = name.left(kMaxFontNameLength);
-    if (value.compare(m_settings.FixedFontName, Qt::CaseInsensitive) == 0)
-        return;
-    m_settings.FixedFontName = value;
-    m_doc.PreFontName = value;
-    relayoutKeepingPosition();
-    m_surface->update();
+    changeFontName(m_settings.FixedFontName, m_doc.PreFontName, name);
 }
 
 void TPageViewer::SetDefaultFontSize(int size)
@@ -408,22 +407,24 @@ void TPageViewer::SetDefaultFontSize(int size)
     m_surface->update();
 }
 
-void TPageViewer::SetDefaultFontColor(TColor colour)
+void TPageViewer::changeDefaultColour(TColor &setting, TColor &documentColour, TColor colour)
 {
-    if (SameColor(m_doc.DefaultFontColor, m_settings.DefaultFontColor))
-        m_doc.DefaultFontColor = colour;
-    m_settings.DefaultFontColor = colour;
+    // A page that set its own colour (BODY TEXT or LINK) keeps it.
+    if (SameColor(documentColour, setting))
+        documentColour = colour;
+    setting = colour;
     m_doc.UpdateFonts();
     m_surface->update();
 }
 
+void TPageViewer::SetDefaultFontColor(TColor colour)
+{
+    changeDefaultColour(m_settings.DefaultFontColor, m_doc.DefaultFontColor, colour);
+}
+
 void TPageViewer::SetDefaultLinkColor(TColor colour)
 {
-    if (SameColor(m_doc.LinkColor, m_settings.DefaultLinkColor))
-        m_doc.LinkColor = colour;
-    m_settings.DefaultLinkColor = colour;
-    m_doc.UpdateFonts();
-    m_surface->update();
+    changeDefaultColour(m_settings.DefaultLinkColor, m_doc.LinkColor, colour);
 }
 
 void TPageViewer::SetImageCacheSize(int size)

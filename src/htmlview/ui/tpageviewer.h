@@ -168,6 +168,8 @@ private:
     void finishDocument();
     void setProcessing(bool on);
     void relayoutKeepingPosition();
+    void changeFontName(QString &setting, QString &documentName, const QString &name);
+    void changeDefaultColour(TColor &setting, TColor &documentColour, TColor colour);
     void layoutDocument();
     void arrangeScrollBars();
     int layoutWidth() const;
