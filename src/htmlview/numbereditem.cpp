@@ -1,0 +1,4 @@
+#include "numbereditem.h"
+
+// Not yet done.
+void TNumberedItem::DrawMarker(TDrawContext &, const TLineBox &) const {}
