@@ -15,7 +15,23 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
+#include <ostream>
+
+// Readable failure messages for the texts compared below.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList &texts, std::ostream *out)
+{
+    *out << '{' << texts.join(QStringLiteral(", ")).toStdString() << '}';
+}
+inline void PrintTo(const QByteArray &bytes, std::ostream *out)
+{
+    *out << '"' << bytes.toStdString() << '"';
+}
 
 // A program folder with "Styles.data" and an HTML folder in a temporary folder, a wizard over
 // them shown offscreen, and scripted answers for its dialogs.
@@ -83,7 +99,9 @@ protected:
     {
         QWidget *widget = child(name);
         ASSERT_TRUE(widget && widget->isVisible() && widget->isEnabled()) << name << " cannot be clicked";
-        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+        // Radio buttons answer only on their indicator and text, which sit at the left.
+        const QPoint at(std::min(10, widget->width() / 2), widget->height() / 2);
+        QTest::mouseClick(widget, Qt::LeftButton, {}, at);
     }
     // The object name of the page shown.
     QString page() { return child<QStackedWidget>("pagStyle")->currentWidget()->objectName(); }

@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -24,6 +25,9 @@
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -59,7 +63,6 @@ TfrmStyleWiz::TfrmStyleWiz(const QString &programFolder, const QString &htmlFold
 
     ClearStyle();
     showPage(TPage::Welcome);
-    BackButt->setEnabled(false);
     ShowStyles();
 }
 
@@ -172,8 +175,7 @@ void TfrmStyleWiz::showPage(TPage page)
 
 void TfrmStyleWiz::NextButtClick()
 {
-    NextButt->show();
-    FinishButt->hide();
+    ShowNext();
     m_list->butDelete->show();
     m_list->lblModify->hide();
     m_list->lblDelete->hide();
@@ -217,8 +219,7 @@ void TfrmStyleWiz::NextButtClick()
 
 void TfrmStyleWiz::BackButtClick()
 {
-    NextButt->show();
-    FinishButt->hide();
+    ShowNext();
     m_list->butDelete->hide();
     m_list->lblModify->hide();
     m_list->lblDelete->hide();
@@ -231,6 +232,13 @@ void TfrmStyleWiz::BackButtClick()
     } else if (page() == TPage::List) {
         showPage(TPage::Welcome);
     }
+}
+
+void TfrmStyleWiz::ShowNext()
+{
+    FinishButt->hide();
+    NextButt->show();
+    NextButt->setDefault(true);
 }
 
 void TfrmStyleWiz::ShowFinish()

@@ -69,6 +69,7 @@ private:
     void spbDownClick();
     void butDeleteClick();
 
+    void ShowNext();
     void ShowFinish();
     void ClearStyle();
     void ShowMyDetails();
