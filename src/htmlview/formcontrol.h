@@ -29,6 +29,7 @@ public:
     QString Value;          // the initial value (edit, button caption, check box value)
     QString CurrentValue;   // what the control holds now
     bool Password = false;
+    bool Submit = false; // a button that submits its form (not a reset button)
     bool Checked = false;         // initial state of radio and check box
     bool CurrentChecked = false;
     int Size = 0;   // SIZE: characters of an edit, rows of a list box

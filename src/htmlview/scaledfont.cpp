@@ -5,7 +5,7 @@
 TFontSpec TScaledFont::Spec(const TViewDocument &doc) const
 {
     TFontSpec spec;
-    spec.Face = FixedPitch ? doc.PreFontName : doc.DefaultFontName;
+    spec.Face = !Face.isEmpty() ? Face : FixedPitch ? doc.PreFontName : doc.DefaultFontName;
     spec.PointSize = qMax(1, MulDiv(NominalSize, doc.DefaultFontSize, 12));
     spec.Style = Style;
     spec.FixedPitch = FixedPitch;

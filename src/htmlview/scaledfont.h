@@ -5,7 +5,8 @@
 class TViewDocument;
 
 // A font of the display model: the nominal point size the page asked for, shown at nominal size x
-// the viewer's default font size / 12, with the preformatted font name when fixed-pitch. The host
+// the viewer's default font size / 12, with the preformatted font name when fixed-pitch (or the
+// FACE a FONT tag named). The host
 // handle is looked up on first use and dropped when the document's fonts change.
 class TScaledFont {
 public:
@@ -13,6 +14,7 @@ public:
     bool FixedPitch = false;
     uint8_t Style = fsNone;
     TColor Color = clBlack;
+    QString Face; // FONT FACE; empty for the document's default or preformatted font
 
     // The shown point size and name for the document's current settings.
     TFontSpec Spec(const TViewDocument &doc) const;

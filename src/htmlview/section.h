@@ -79,22 +79,37 @@ protected:
     // One measured piece of the text: a stretch of characters in one run that is all spaces, all
     // non-spaces, or one placeholder. Widths are cached until the fonts change, so a re-layout at
     // another width only adds numbers.
+    enum class PieceKind : uint8_t { Word, Space, Image, Float, Control };
     struct Piece {
         int Start = 0;
         int Count = 0;
         int Width = 0;
         int Run = 0;
-        enum Kind : uint8_t { Word, Space, Image, Control } Kind = Word;
+        int Object = -1; // index into m_images or m_controls
+        PieceKind Kind = PieceKind::Word;
     };
-    void BuildPieces();
-    int PieceX(const TLineBox &line, int index) const; // x of a character inside a line
+    void EnsurePieces();
+    TFontHandle RunFont(int run) const;
+    // Lays one line out from piece first at cy; returns the piece after the line.
+    int BreakLine(TIndentTracker &indent, int first, int cy, TLineBox &line);
+    void PlaceLine(TLineBox &line, int first, int last);
+    void PlaceFloat(TIndentTracker &indent, TInlineImage &image, int y);
+    int LineAt(int y) const;
+    int CharX(const TLineBox &line, int lineIndex, int index) const; // x of a character in a line
+    int IndexAtX(int lineIndex, int x) const;
+    void DrawLine(TDrawContext &dc, int lineIndex) const;
+    TFontRun &RunForChange();
+
 
     QString m_text;
     std::vector<TFontRun> m_runs;
     std::vector<std::unique_ptr<TInlineImage>> m_images;
     std::vector<std::unique_ptr<TFormControl>> m_controls;
     std::vector<TLineBox> m_lines;
+    std::vector<int> m_linePieces; // first piece of every line, and one past the last
     std::vector<Piece> m_pieces;
+    bool m_piecesShowImages = true;
+    bool m_onlyFloats = true; // the text so far is nothing but floating images
     bool m_piecesValid = false;
     TMinMax m_minMax;
     bool m_minMaxValid = false;

@@ -57,9 +57,20 @@ public:
     const std::vector<int> &ColumnWidths() const { return m_colWidths; }
 
 private:
-    void ColumnMinMax(std::vector<int> &mins, std::vector<int> &maxs);
+    void ColumnMinMax();
+    // Every cell with contents, in document order (a top caption first, a bottom one last).
     void ForEachCell(const std::function<void(TTableCell &)> &f) const;
     bool UsesPixelWidths() const;
+    std::vector<int> ColumnWidths(int available);
+    TTableCell *CellAt(int x, int y) const;
+    void DrawBorders(TDrawContext &dc) const;
+
+    std::vector<int> m_colMin;
+    std::vector<int> m_colMax;
+    std::vector<int> m_colPercent;
+    std::vector<int> m_colPixels;
+    bool m_colsValid = false;
+    bool m_colsShowImages = true;
 
     bool m_normalized = false;
     int m_columns = 0;

@@ -87,7 +87,7 @@ QString TPageView::DefaultExpandFileName(const QString &name) const
     // Page names use the backslash of the platform they were written for.
     path.replace(QLatin1Char('\\'), QLatin1Char('/'));
 #endif
-    return FindOnDisk(path);
+    return FindOnDisk(path.isEmpty() ? path : QDir::cleanPath(path));
 }
 
 void TPageView::Paint(QPainter &painter, const QRect &clip, QPoint scroll, int selStart, int selEnd)
