@@ -159,6 +159,7 @@ private:
     int m_tableDepth = 0;
     int m_cellDepth = 0;
     std::unique_ptr<TSection> m_section;
+    const TSection *m_anchored = nullptr; // the section the last anchor named
     TCell *m_cell = nullptr;
     TPageForm *m_form = nullptr;
     TLinkTarget m_link;
@@ -222,8 +223,13 @@ void THtmlReader::StartSectionIfNone()
 
 void THtmlReader::EndSection()
 {
-    if (m_section)
+    if (!m_section)
+        return;
+    // An empty section adds nothing, unless it is a blank preformatted line, an anchor names it
+    // or it clears floating images.
+    if (m_section->HasText() || m_inPre || m_section->Clear != cmNone || m_anchored == m_section.get())
         m_cell->Add(std::move(m_section));
+    m_section.reset();
 }
 
 bool THtmlReader::IsCellEnd(int sym) const
@@ -401,6 +407,7 @@ void THtmlReader::Anchor()
     if (const TAttribute *name = Attr(HtmlAttr::Name); name && !name->Text.isEmpty()) {
         StartSectionIfNone();
         m_anchors.Add(name->Text.toUpper(), m_section.get());
+        m_anchored = m_section.get();
     }
     Advance();
 }
@@ -801,6 +808,13 @@ void THtmlReader::PreLoop()
     m_inPre = true;
     StartSection(m_justify);
     Advance();
+    if (Sym() == Eol)
+        Advance(); // a line end right after <PRE> starts no line, as browsers do
+    // A line end right before </PRE> ends the last line and starts none either.
+    const auto dropTrailingEmptyLine = [this] {
+        if (m_section && !m_section->HasText() && m_anchored != m_section.get())
+            m_section.reset();
+    };
     while (Sym() != Eof && !m_stop) {
         switch (Sym()) {
         case Text:
@@ -813,6 +827,7 @@ void THtmlReader::PreLoop()
             Advance();
             break;
         case End(Pre):
+            dropTrailingEmptyLine();
             EndSection();
             m_inPre = false;
             if (pushed)
@@ -829,6 +844,7 @@ void THtmlReader::PreLoop()
         default: Advance(); break;
         }
     }
+    dropTrailingEmptyLine();
     EndSection();
     m_inPre = false;
     if (pushed)

@@ -3,7 +3,6 @@
 #include "rulesection.h"
 #include "section.h"
 #include "tablesection.h"
-#include "textcodec.h"
 #include "viewdocument.h"
 
 namespace {
@@ -15,8 +14,7 @@ QByteArray Indent(int depth)
     return QByteArray(depth * 2, ' ');
 }
 
-// Line text as printable bytes: placeholders shown as {img} and {ctl}, characters outside
-// Windows-1252 as numeric references.
+// Line text as UTF-8, placeholders shown as {img} and {ctl}.
 QByteArray Printable(QStringView text)
 {
     QString shown;
@@ -29,7 +27,7 @@ QByteArray Printable(QStringView text)
         else
             shown += c;
     }
-    return EncodePageText(shown);
+    return shown.toUtf8();
 }
 
 void DumpSection(const TSectionBase &s, int depth, QByteArray &out)
@@ -55,7 +53,7 @@ void DumpSection(const TSectionBase &s, int depth, QByteArray &out)
         for (const auto &img : section->Images()) {
             out += Indent(depth + 1) + "image x=" + QByteArray::number(img->X) + " y=" + QByteArray::number(img->Y)
                 + " w=" + QByteArray::number(img->ShownWidth) + " h=" + QByteArray::number(img->ShownHeight)
-                + " src=" + EncodePageText(img->Source) + '\n';
+                + " src=" + img->Source.toUtf8() + '\n';
         }
         for (const auto &c : section->Controls()) {
             out += Indent(depth + 1) + "control x=" + QByteArray::number(c->X) + " y=" + QByteArray::number(c->Y)

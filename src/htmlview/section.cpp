@@ -371,6 +371,10 @@ int TSection::LayoutSection(TIndentTracker &indent, int y, int &pos, int &maxWid
             maxWidth = std::max(maxWidth, img->LineWidth() + ListIndent());
         for (const auto &c : m_controls)
             maxWidth = std::max(maxWidth, c->Width + ListIndent());
+    } else if (!Wraps() && !m_runs.empty()) {
+        // A blank line of preformatted text or of a text file keeps the height of its font;
+        // without it every empty line would vanish.
+        cy += m_owner->Host()->fontMetrics(RunFont(0)).Height();
     }
     m_sectionHeight = cy - y;
     m_drawHeight = std::max(m_drawHeight, m_sectionHeight);
