@@ -26,7 +26,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
 #include <utility>
 
 namespace {
@@ -259,7 +258,7 @@ void TfrmStyleWiz::FinishButtClick()
         // After a cancelled save question the new style is in the list already, and later
         // edits go to that entry; it is never added a second time.
         if (m_styles.appendCurrent())
-            m_list->lstStyles->addItem(DecodePageText(m_styles.current().StyleName));
+            m_list->addName(DecodePageText(m_styles.current().StyleName));
     }
     switch (AskForSave()) {
     case TMsgResult::Yes:
@@ -335,9 +334,7 @@ void TfrmStyleWiz::txtStyleNameChange(const QString &text)
     m_styles.current().StyleName = EncodePageText(text);
     m_styles.markChanged();
     // A renamed style shows its new name when the user goes back to the list.
-    const int row = m_styles.currentIndex();
-    if (QListWidgetItem *item = m_list->lstStyles->item(row))
-        item->setText(text);
+    m_list->setName(m_styles.currentIndex(), text);
 }
 
 void TfrmStyleWiz::txtImgFilenameChange(const QString &text)
@@ -414,73 +411,44 @@ void TfrmStyleWiz::showSample()
 
 void TfrmStyleWiz::ShowStyles()
 {
-    QListWidget *list = m_list->lstStyles;
-    const QSignalBlocker blocker(list);
-    list->clear();
+    QStringList names;
     for (int i = 0; i < m_styles.count(); ++i)
-        list->addItem(DecodePageText(m_styles.at(i).StyleName));
+        names << DecodePageText(m_styles.at(i).StyleName);
+    m_list->setNames(names);
 }
 
 int TfrmStyleWiz::selectedStyle() const
 {
-    const QListWidget *list = m_list->lstStyles;
-    const int row = list->currentRow();
-    if (row < 0 || row >= m_styles.count() || !list->item(row)->isSelected())
-        return -1;
-    return row;
-}
-
-void TfrmStyleWiz::selectStyleRow(int row)
-{
-    QListWidget *list = m_list->lstStyles;
-    const QSignalBlocker blocker(list);
-    list->setCurrentRow(row);
+    const int row = m_list->selectedRow();
+    return row < m_styles.count() ? row : -1;
 }
 
 void TfrmStyleWiz::lstStylesClick()
 {
-    const int row = selectedStyle();
-    if (row < 0 || !m_styles.select(row))
-        return;
-    ShowMyDetails();
+    if (m_styles.select(selectedStyle()))
+        ShowMyDetails();
 }
 
 void TfrmStyleWiz::spbUpClick()
 {
     const int row = selectedStyle();
-    if (!m_styles.moveUp(row))
-        return;
-    QListWidget *list = m_list->lstStyles;
-    const QSignalBlocker blocker(list);
-    list->insertItem(row - 1, list->takeItem(row));
-    selectStyleRow(row - 1);
+    if (m_styles.moveUp(row))
+        m_list->moveRow(row, row - 1);
 }
 
 void TfrmStyleWiz::spbDownClick()
 {
     const int row = selectedStyle();
-    if (!m_styles.moveDown(row))
-        return;
-    QListWidget *list = m_list->lstStyles;
-    const QSignalBlocker blocker(list);
-    list->insertItem(row + 1, list->takeItem(row));
-    selectStyleRow(row + 1);
+    if (m_styles.moveDown(row))
+        m_list->moveRow(row, row + 1);
 }
 
 void TfrmStyleWiz::butDeleteClick()
 {
     const int row = selectedStyle();
-    if (row < 0)
+    if (!m_styles.remove(row))
         return;
-    {
-        const QSignalBlocker blocker(m_list->lstStyles);
-        delete m_list->lstStyles->takeItem(row);
-        m_styles.remove(row);
-    }
+    m_list->removeRow(row);
     m_styles.startFresh();
     ClearStyle();
-    // The next style (or the new last one) is selected, so that several styles can be deleted
-    // one after the other.
-    if (m_styles.count() > 0)
-        selectStyleRow(std::min(row, m_styles.count() - 1));
 }

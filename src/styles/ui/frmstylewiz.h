@@ -80,8 +80,8 @@ private:
     TMsgResult AskForSave();
     bool WriteStylesToFile();
 
+    // The selected row of the list page, -1 when none.
     int selectedStyle() const;
-    void selectStyleRow(int row);
 
     QString m_programFolder;
     QString m_htmlFolder;

@@ -11,6 +11,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 TStyleWizListPage::TStyleWizListPage(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("tab3"));
@@ -71,4 +73,45 @@ QToolButton *TStyleWizListPage::arrow(const QString &objectName, const QString &
     // Held down, an arrow keeps moving the style, one place at a time.
     button->setAutoRepeat(true);
     return button;
+}
+
+void TStyleWizListPage::setNames(const QStringList &names)
+{
+    const QSignalBlocker blocker(lstStyles);
+    lstStyles->clear();
+    lstStyles->addItems(names);
+}
+
+void TStyleWizListPage::addName(const QString &name)
+{
+    const QSignalBlocker blocker(lstStyles);
+    lstStyles->addItem(name);
+}
+
+void TStyleWizListPage::setName(int row, const QString &name)
+{
+    if (QListWidgetItem *item = lstStyles->item(row))
+        item->setText(name);
+}
+
+void TStyleWizListPage::moveRow(int from, int to)
+{
+    const QSignalBlocker blocker(lstStyles);
+    lstStyles->insertItem(to, lstStyles->takeItem(from));
+    lstStyles->setCurrentRow(to);
+}
+
+void TStyleWizListPage::removeRow(int row)
+{
+    const QSignalBlocker blocker(lstStyles);
+    delete lstStyles->takeItem(row);
+    if (lstStyles->count() > 0)
+        lstStyles->setCurrentRow(std::min(row, lstStyles->count() - 1));
+}
+
+int TStyleWizListPage::selectedRow() const
+{
+    const int row = lstStyles->currentRow();
+    const QListWidgetItem *item = lstStyles->item(row);
+    return item && item->isSelected() ? row : -1;
 }

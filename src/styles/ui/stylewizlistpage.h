@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 
 class QLabel;
@@ -13,6 +14,19 @@ class TStyleWizListPage : public QWidget {
     Q_OBJECT
 public:
     explicit TStyleWizListPage(QWidget *parent = nullptr);
+
+    // The list's rows change only through these, which never report a changed selection: the
+    // form reacts to the user's clicks, not to its own rearranging.
+    void setNames(const QStringList &names);
+    void addName(const QString &name);
+    void setName(int row, const QString &name);
+    // Moves a row and keeps it selected.
+    void moveRow(int from, int to);
+    // Removes a row and selects the one that takes its place (or the new last one), so that
+    // several styles can be deleted one after the other.
+    void removeRow(int row);
+    // The selected row, -1 when none.
+    int selectedRow() const;
 
     QLabel *lblMsg1 = nullptr;
     QLabel *lblMsg2 = nullptr;
