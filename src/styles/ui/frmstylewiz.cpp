@@ -109,7 +109,7 @@ void TfrmStyleWiz::buildForm()
     layout->addWidget(m_pages, 1);
     layout->addWidget(rule);
     layout->addLayout(buttons);
-    resize(640, 440);
+    resize(640, 410);
 }
 
 void TfrmStyleWiz::connectHandlers()

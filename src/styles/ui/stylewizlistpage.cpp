@@ -26,10 +26,12 @@ TStyleWizListPage::TStyleWizListPage(QWidget *parent) : QWidget(parent)
     lstStyles->setObjectName(QStringLiteral("lstStyles"));
     lstStyles->setSelectionMode(QAbstractItemView::SingleSelection);
     lstStyles->setAlternatingRowColors(true);
+    // Roomier rows than the default make the names easy to hit for a beginner.
+    lstStyles->setStyleSheet(QStringLiteral("QListWidget::item { padding: 3px 6px; }"));
 
     spbUp = arrow(QStringLiteral("spbUp"), QStringLiteral("StyleWizUp"));
     spbDown = arrow(QStringLiteral("spbDown"), QStringLiteral("StyleWizDown"));
-    butDelete = new QPushButton(LoadStr(9), this);
+    butDelete = new QPushButton(LoadStr(9));
     butDelete->setObjectName(QStringLiteral("butDelete"));
     butDelete->setAutoDefault(false);
 
@@ -40,7 +42,11 @@ TStyleWizListPage::TStyleWizListPage(QWidget *parent) : QWidget(parent)
     lblModify->setFont(hint);
     lblDelete->setFont(hint);
 
-    auto *side = new QVBoxLayout;
+    // The column keeps its width whether Delete is shown or not, so the list never jumps.
+    auto *sideColumn = new QWidget(this);
+    sideColumn->setFixedWidth(96);
+    auto *side = new QVBoxLayout(sideColumn);
+    side->setContentsMargins(0, 0, 0, 0);
     side->setSpacing(6);
     side->addWidget(spbUp, 0, Qt::AlignHCenter);
     side->addWidget(spbDown, 0, Qt::AlignHCenter);
@@ -51,7 +57,7 @@ TStyleWizListPage::TStyleWizListPage(QWidget *parent) : QWidget(parent)
     auto *list = new QGridLayout;
     list->setHorizontalSpacing(10);
     list->addWidget(lstStyles, 0, 0);
-    list->addLayout(side, 0, 1);
+    list->addWidget(sideColumn, 0, 1);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -65,7 +71,7 @@ TStyleWizListPage::TStyleWizListPage(QWidget *parent) : QWidget(parent)
 
 QToolButton *TStyleWizListPage::arrow(const QString &objectName, const QString &picture)
 {
-    auto *button = new QToolButton(this);
+    auto *button = new QToolButton;
     button->setObjectName(objectName);
     button->setIcon(QIcon(ResourceBitmapPath(picture)));
     button->setIconSize(QSize(28, 28));
