@@ -114,10 +114,7 @@ TEST_F(StyleWizardTest, APictureThatCannotBeCopiedLeavesTheFieldAsItWas)
 {
     writeStyles(threeStyles());
     open();
-    click("radModify");
-    click("NextButt");
-    selectRow(1);
-    click("NextButt");
+    modifyStyle(1);
     m_prompts.cancelFile();
     click("spdImgFile");
     m_prompts.chooseFile(m_folder.filePath("gone.jpg"));

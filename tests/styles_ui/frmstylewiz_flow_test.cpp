@@ -160,10 +160,7 @@ TEST_F(StyleWizardTest, FinishWithoutChangesAsksNothingAndWritesNothing)
     writeStyles(threeStyles());
     const QByteArray before = stylesBytes();
     open();
-    click("radModify");
-    click("NextButt");
-    selectRow(0);
-    click("NextButt");
+    modifyStyle(0);
     click("FinishButt");
     EXPECT_TRUE(m_prompts.messages().isEmpty());
     EXPECT_FALSE(wizard().isVisible());
@@ -215,10 +212,7 @@ TEST_F(StyleWizardTest, AfterADeleteANewStyleStartsFromTheDefaultColours)
 {
     writeStyles(threeStyles());
     open();
-    click("radModify");
-    click("NextButt");
-    selectRow(0);
-    click("NextButt");
+    modifyStyle(0);
     m_prompts.pickColour(0x00ABCDEF);
     click("pnlBack");
     click("BackButt");
@@ -244,10 +238,7 @@ TEST_F(StyleWizardTest, ACancelledColourDialogChangesNothing)
 {
     writeStyles(threeStyles());
     open();
-    click("radModify");
-    click("NextButt");
-    selectRow(2);
-    click("NextButt");
+    modifyStyle(2);
     m_prompts.cancelColour();
     click("pnlStandard");
     EXPECT_FALSE(wizard().StylesChanged());

@@ -118,6 +118,15 @@ protected:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
         ASSERT_EQ(list->currentRow(), row);
     }
+    // From the first page in modify mode to the details of the style in row.
+    void modifyStyle(int row)
+    {
+        click("radModify");
+        click("NextButt");
+        selectRow(row);
+        click("NextButt");
+        ASSERT_EQ(page(), "tab2");
+    }
     QStringList listItems()
     {
         QStringList items;
