@@ -58,6 +58,9 @@ protected:
         ASSERT_TRUE(QDir().mkpath(m_htmlFolder + QStringLiteral("/backgrnd")));
     }
 
+    // A scripted answer left over means a question the test expected was never asked.
+    void TearDown() override { EXPECT_TRUE(m_prompts.allAnswersUsed()) << "a scripted answer was not used"; }
+
     QString programFolder() const { return m_folder.path(); }
     QString htmlFolder() const { return m_htmlFolder; }
     QString stylesPath() const { return StylesFilePath(m_folder.path()); }
