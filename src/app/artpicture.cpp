@@ -1,17 +1,10 @@
 #include "artpicture.h"
 
-#include <QFile>
+#include "resourcebitmap.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
-#include <QSvgRenderer>
-
-namespace {
-
-QString svgPath(const QString &name) { return QStringLiteral(":/art/%1.svg").arg(name); }
-QString pngPath(const QString &name) { return QStringLiteral(":/art/%1.png").arg(name); }
-
-} // namespace
 
 TArtPicture::TArtPicture(const QString &objectName, QWidget *parent) : QWidget(parent)
 {
@@ -28,23 +21,19 @@ void TArtPicture::setPicture(const QString &name)
 
 bool TArtPicture::hasPicture(const QString &name)
 {
-    return !name.isEmpty() && (QFile::exists(svgPath(name)) || QFile::exists(pngPath(name)));
+    return !name.isEmpty() && !ResourceBitmapPath(name).isEmpty();
 }
 
 void TArtPicture::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (!m_picture.isEmpty() && QFile::exists(svgPath(m_picture))) {
-        QSvgRenderer renderer(svgPath(m_picture));
-        renderer.render(&painter, QRectF(rect()));
-        return;
-    }
-    if (!m_picture.isEmpty() && QFile::exists(pngPath(m_picture))) {
-        painter.drawPixmap(rect(), QPixmap(pngPath(m_picture)));
-        return;
-    }
-    paintPlaceholder(painter);
+    const QPixmap pixmap = hasPicture(m_picture)
+        ? ResourcePixmap(m_picture, size(), devicePixelRatioF())
+        : QPixmap();
+    if (pixmap.isNull())
+        paintPlaceholder(painter);
+    else
+        painter.drawPixmap(rect(), pixmap);
 }
 
 void TArtPicture::paintPlaceholder(QPainter &painter)

@@ -2,6 +2,7 @@
 
 #include "page.h"
 #include "stringtable.h"
+#include "testmode.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -38,7 +39,7 @@ TBuildHost::TBuildHost(TPage &page, QWidget *parent)
 
     m_timInit = new QTimer(this);
     m_timInit->setObjectName(QStringLiteral("timInit"));
-    m_timInit->setInterval(kHintShownMs);
+    m_timInit->setInterval(TimerInterval(kHintShownMs));
     connect(m_timInit, &QTimer::timeout, this, &TBuildHost::timInitTimer);
     m_timInit->start();
 }
@@ -74,7 +75,7 @@ void TBuildHost::timInitTimer()
 {
     const bool show = m_lblBuildRight->isHidden();
     m_lblBuildRight->setVisible(show);
-    m_timInit->setInterval(show ? kHintShownMs : kHintHiddenMs);
+    m_timInit->setInterval(TimerInterval(show ? kHintShownMs : kHintHiddenMs));
 }
 
 void TBuildHost::stopHint()

@@ -5,11 +5,14 @@
 #include "buildhost.h"
 #include "choosepanel.h"
 #include "helpers.h"
-#include "pendingshell.h"
+#include "folders.h"
+#include "pagehtml.h"
 #include "previewpanel.h"
 #include "prompts.h"
 #include "sendpanel.h"
 #include "stagetoolbar.h"
+#include "startup.h"
+#include "stylesfile.h"
 #include "stringtable.h"
 
 #include <QCloseEvent>
@@ -32,6 +35,11 @@ const QString kExternalPreviewFile = QStringLiteral("~tmpprvw.html");
 
 } // namespace
 
+TfrmMain::TfrmMain(QWidget *parent)
+    : TfrmMain(QCoreApplication::arguments().value(1), parent)
+{
+}
+
 TfrmMain::TfrmMain(const QString &startDocument, QWidget *parent)
     : QMainWindow(parent), m_startDocument(startDocument)
 {
@@ -46,7 +54,15 @@ void TfrmMain::FormCreate()
     TAppMessageFilter::install(this, [this](quint32 message) { AppMessage(message); });
     buildLayout();
     buildMenus();
+    // Records the program path and settles the sound switch, which the Sounds item shows.
+    m_actSounds->setChecked(ApplyStartupSettings());
     deleteExternalPreviewFile();
+    // A damaged styles file still gives the styles stored before the damage.
+    m_styleList = LoadStyles(StylesFilePath(ProgramFolder())).Styles;
+    QList<QByteArray> names;
+    for (const TStyleChunk &style : m_styleList)
+        names << style.StyleName;
+    m_pnlView->setStyleNames(names);
     setCaption(LoadStr(33));
     ShowRedPill(stChoose);
 #ifdef ZV_DEBUG_MODE
@@ -116,9 +132,8 @@ void TfrmMain::buildMenus()
     add(m_mnuFile, 5065, "menFileSaveAs", [this] { m_commands.menFileSaveAsClick(); });
     add(m_mnuFile, 5066, "menFileMake", [this] { m_commands.menFileMakeClick(); });
     m_actExternalPreview = add(m_mnuFile, 5067, "ExternalPreview1", [] {});
-    QAction *sounds = add(m_mnuFile, 5068, "menFileSounds", [] {});
-    sounds->setCheckable(true);
-    sounds->setChecked(true);
+    m_actSounds = add(m_mnuFile, 5068, "menFileSounds", [] {});
+    m_actSounds->setCheckable(true);
     m_mnuFile->addSeparator();
     add(m_mnuFile, 5069, "menFileExit", [this] { close(); });
 
@@ -271,7 +286,20 @@ void TfrmMain::regeneratePreview()
 
 QByteArray TfrmMain::pageHTML()
 {
-    return QByteArray();
+    TPageHTMLSettings settings;
+    settings.Options = boPreview;
+    settings.Style = chosenStyle();
+    settings.Logo = m_pnlSend->logoTicked() ? TLogoOption::On : TLogoOption::Off;
+    return AddBodyDef(BuildPageHTML(m_page, settings), settings.Style);
+}
+
+const TStyleChunk *TfrmMain::chosenStyle() const
+{
+    // Item 0 is "[None]"; item i stands for the style i - 1.
+    const int item = m_pnlView->selectedStyleIndex();
+    if (item < 1 || item > int(m_styleList.size()))
+        return nullptr;
+    return &m_styleList[item - 1];
 }
 
 // ---- window lifecycle ----

@@ -4,6 +4,7 @@
 #include "documenthost.h"
 #include "page.h"
 #include "stage.h"
+#include "stylechunk.h"
 
 #include <QMainWindow>
 
@@ -21,9 +22,11 @@ class TStageToolbar;
 class TfrmMain : public QMainWindow, public TDocumentHost {
     Q_OBJECT
 public:
-    // startDocument: the builder document named on the command line, opened when the window
-    // is first shown; empty for none.
-    explicit TfrmMain(const QString &startDocument = QString(), QWidget *parent = nullptr);
+    // Opens the builder document named on the program's command line, if any, when the
+    // window is first shown.
+    explicit TfrmMain(QWidget *parent = nullptr);
+    // Opens startDocument instead; empty for none.
+    explicit TfrmMain(const QString &startDocument, QWidget *parent = nullptr);
     ~TfrmMain() override;
 
     // The stage switch: checks the entry rules, moves the toolbar highlight and shows the
@@ -80,7 +83,9 @@ private:
     // this window yet, so the hook does nothing.
     void WalkTheMascot(TStage target);
     bool applySelectedGalleryItem();
+    // The page generated from the blocks, with the chosen style applied to its body.
     QByteArray pageHTML();
+    const TStyleChunk *chosenStyle() const;
     void regeneratePreview();
     void deleteExternalPreviewFile();
     void imgViewClick();
@@ -88,6 +93,7 @@ private:
 
     TPage m_page;
     TDocumentCommands m_commands{*this};
+    TStyleList m_styleList;
 
     TStage m_currentStage = stChoose;
     QString m_docFileName;
@@ -111,4 +117,5 @@ private:
     TBottomBar *m_bottomBar = nullptr;
     QMenu *m_mnuFile = nullptr;
     QAction *m_actExternalPreview = nullptr;
+    QAction *m_actSounds = nullptr;
 };

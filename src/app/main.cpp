@@ -1,13 +1,15 @@
-#include "frmmain.h"
-
-#include <QApplication>
+#include "frmsplash.h"
+#include "qtprompts.h"
+#include "zorvinapplication.h"
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Zorvin Express"));
-    const QStringList arguments = QApplication::arguments();
-    TfrmMain window(arguments.size() > 1 ? arguments.at(1) : QString());
-    window.show();
-    return app.exec();
+    TZorvinApplication app(argc, argv);
+    TQtPrompts prompts;
+    Prompts::install(&prompts);
+    TfrmSplash splash;
+    splash.start();
+    const int result = TZorvinApplication::exec();
+    Prompts::install(nullptr);
+    return result;
 }

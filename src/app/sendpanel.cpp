@@ -1,6 +1,7 @@
 #include "sendpanel.h"
 
 #include "stringtable.h"
+#include "testmode.h"
 
 #include <QCheckBox>
 #include <QTimer>
@@ -17,7 +18,7 @@ TSendPanel::TSendPanel(QWidget *parent)
 
     m_timFlashPage = new QTimer(this);
     m_timFlashPage->setObjectName(QStringLiteral("timFlashPage"));
-    m_timFlashPage->setInterval(500);
+    m_timFlashPage->setInterval(TimerInterval(500));
 }
 
 bool TSendPanel::logoTicked() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 #include <cstdint>
 #include <optional>
@@ -95,3 +96,17 @@ struct TWebChunk {
 
 // The blocks of the page in page order.
 using TWebChunkList = std::vector<TWebChunk>;
+
+// The kind of block a toolbox picture stands for, by the picture's object name ("imgBrPara" ...
+// "imgBrLine", compared exactly); bkNone for any other name.
+TBlockKind GetBlockKind(const QString &componentName);
+
+// A new block of kind with the defaults of its kind and no HTML yet. bkNone (or any value that
+// is no kind) gives a chunk without a record.
+TWebChunk NewWebChunk(TBlockKind kind);
+// A new block for a block dropped from the toolbox picture named componentName.
+TWebChunk NewWebChunk(const QString &componentName);
+
+// The word an alignment writes into HTML: "Left", "Center" or "Right"; empty for baNone and
+// for every value that is no alignment (a damaged document may hold one).
+QByteArray AlignWord(TBlockAlign align);

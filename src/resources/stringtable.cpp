@@ -55,3 +55,15 @@ QList<int> StringIds()
 {
     return table().keys();
 }
+
+QByteArray StringTableListing()
+{
+    QByteArray out;
+    const QMap<int, QString> &strings = table();
+    for (auto it = strings.cbegin(); it != strings.cend(); ++it) {
+        QString text = it.value();
+        text.replace(QLatin1String("\r\n"), QLatin1String("\\n"));
+        out += QByteArray::number(it.key()) + '\t' + text.toUtf8() + '\n';
+    }
+    return out;
+}

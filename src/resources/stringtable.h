@@ -13,3 +13,7 @@ QString LoadStr(int id);
 QByteArray LoadStrBytes(int id);
 // Every id of the table, ascending.
 QList<int> StringIds();
+
+// The whole table as "id<TAB>text" lines sorted by id, UTF-8, each line ended by a line feed and
+// every CR LF inside a text written as the two characters "\n" - the form the table is kept in.
+QByteArray StringTableListing();

@@ -1,7 +1,7 @@
 #include "appmessagefilter.h"
 #include "artpicture.h"
 #include "mainwindowfixture.h"
-#include "pendingdocument.h"
+#include "builderdocument.h"
 #include "stringtable.h"
 
 #include <QFile>

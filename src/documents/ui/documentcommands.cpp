@@ -1,11 +1,13 @@
 #include "documentcommands.h"
 
+#include "builderdocument.h"
 #include "documenthost.h"
+#include "filefilter.h"
+#include "folders.h"
 #include "frmsaveinfo.h"
 #include "helpers.h"
 #include "page.h"
-#include "pendingdocument.h"
-#include "pendingshell.h"
+#include "settings.h"
 #include "stringtable.h"
 
 #include <QDir>
@@ -18,16 +20,6 @@ const QString kOpenFilter =
     QStringLiteral("Zorvin Express Files (*.zve)|*.zve|Zorvin Express Template (*.zvt)|*.zvt");
 const QString kDocumentFilter = QStringLiteral("Zorvin Express Files (*.zve)|*.zve");
 const QString kTemplateFilter = QStringLiteral("Zorvin Express Template (*.zvt)|*.zvt");
-
-// The dialogs take Qt's form: the descriptions (which carry their patterns) separated by ";;".
-QString DialogFilter(const QString &pairs)
-{
-    const QStringList parts = pairs.split(QLatin1Char('|'));
-    QStringList descriptions;
-    for (int i = 0; i < parts.size(); i += 2)
-        descriptions << parts[i];
-    return descriptions.join(QStringLiteral(";;"));
-}
 
 } // namespace
 
@@ -75,7 +67,7 @@ void TDocumentCommands::menFileOpenClick()
 {
     TFileRequest request;
     request.folder = SaveFolder();
-    request.filter = DialogFilter(kOpenFilter);
+    request.filter = ToQtFileFilter(kOpenFilter);
     request.defaultSuffix = QStringLiteral("zve");
     const std::optional<TFileChoice> choice = Prompts::current().openFile(request);
     if (!choice)
@@ -238,7 +230,7 @@ std::optional<TFileChoice> TDocumentCommands::runSaveDialog(const QString &folde
     request.folder = folder;
     request.fileName = preset;
     request.defaultSuffix = suffix;
-    request.filter = DialogFilter(filter);
+    request.filter = ToQtFileFilter(filter);
     return Prompts::current().saveFile(request);
 }
 

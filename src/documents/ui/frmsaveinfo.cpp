@@ -1,6 +1,6 @@
 #include "frmsaveinfo.h"
 
-#include "pendingshell.h"
+#include "settings.h"
 #include "stringtable.h"
 
 #include <QCheckBox>

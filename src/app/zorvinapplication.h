@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QApplication>
+
+// The application object. An error that escapes an event handler is discarded without a message,
+// so one failing handler never ends the user's session; built with ZV_DEBUG_MODE, the error is
+// shown in an error box instead.
+class TZorvinApplication : public QApplication {
+    Q_OBJECT
+public:
+    TZorvinApplication(int &argc, char **argv);
+
+    bool notify(QObject *receiver, QEvent *event) override;
+
+    // How many errors were caught at the event loop since start-up.
+    int discardedErrors() const { return m_discardedErrors; }
+
+private:
+    void reportError(const QString &what);
+
+    int m_discardedErrors = 0;
+};

@@ -1,0 +1,149 @@
+#include "builderdocument.h"
+
+#include "bytecursor.h"
+#include "documentformat.h"
+#include "filestring.h"
+
+#include <QFile>
+
+namespace {
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool readAlign(TByteCursor &in, TBlockAlign &align)
+{
+    int32_t value = 0;
+    if (!in.readInt32(value))
+        return false;
+    align = TBlockAlign(uint8_t(value & 0xFF)); // only the lowest byte carries the alignment
+    return true;
+}
+
+bool readFlag(TByteCursor &in, uint8_t &flag)
+{
+    return in.readByte(flag);
+}
+
+// Reads the fields of one block of kind into chunk; false when the file ends inside it.
+bool readFields(TByteCursor &in, TWebChunk &chunk)
+{
+    switch (chunk.Kind) {
+    case bkPara: {
+        TBlockPara &p = *chunk.Para;
+        return ReadFileString(in, p.Text) && readAlign(in, p.Align) && readFlag(in, p.NewLine);
+    }
+    case bkLink: {
+        TBlockLink &l = *chunk.Link;
+        return ReadFileString(in, l.PreText) && ReadFileString(in, l.URL) && ReadFileString(in, l.LinkText)
+               && ReadFileString(in, l.PostText) && readAlign(in, l.Align) && readFlag(in, l.NewLine);
+    }
+    case bkImage: {
+        TBlockImage &i = *chunk.Image;
+        return ReadFileString(in, i.FileName) && ReadFileString(in, i.Height) && ReadFileString(in, i.Width)
+               && ReadFileString(in, i.AltText) && ReadFileString(in, i.LinkURL) && readAlign(in, i.Align)
+               && readFlag(in, i.NewLine);
+    }
+    case bkHeading: {
+        TBlockHeading &h = *chunk.Heading;
+        return ReadFileString(in, h.Size) && ReadFileString(in, h.Text) && readAlign(in, h.Align);
+    }
+    case bkEmail: {
+        // The address comes first in the file although it is the record's second field.
+        TBlockEmail &e = *chunk.Email;
+        return ReadFileString(in, e.Address) && ReadFileString(in, e.PreText) && ReadFileString(in, e.LinkText)
+               && ReadFileString(in, e.PostText) && readAlign(in, e.Align) && readFlag(in, e.NewLine);
+    }
+    case bkLine: {
+        TBlockLine &l = *chunk.Line;
+        return ReadFileString(in, l.Width) && ReadFileString(in, l.Thickness);
+    }
+    default:
+        return false;
+    }
+}
+
+TDocumentRead stop(TDocumentRead read, TDocumentStatus status, const QString &error)
+{
+    read.Status = status;
+    read.Error = error;
+    return read;
+}
+
+} // namespace
+
+bool TDocumentRead::readable() const
+{
+    return Status == TDocumentStatus::Complete || Status == TDocumentStatus::Truncated
+           || Status == TDocumentStatus::BlockError;
+}
+
+TDocumentRead ReadDocumentBytes(QByteArrayView bytes)
+{
+    TDocumentRead read;
+    TByteCursor in(bytes);
+    if (!in.skipExpected(kDocumentSignature))
+        return stop(std::move(read), TDocumentStatus::NotADocument, QStringLiteral("This is not a builder document."));
+
+    QByteArray version;
+    if (!in.readBytes(4, version))
+        return stop(std::move(read), TDocumentStatus::Truncated, QStringLiteral("The document ends in its version."));
+    if (!isDigit(version[0]) || !isDigit(version[2]) || !isDigit(version[3])) {
+        return stop(std::move(read), TDocumentStatus::BadVersion,
+                    QStringLiteral("The document's version is not a number."));
+    }
+    read.FileVersionMajor = version[0] - '0';
+    read.FileVersionMinor = (version[2] - '0') * 10 + (version[3] - '0');
+    if (read.FileVersionMajor != 1) {
+        return stop(std::move(read), TDocumentStatus::UnsupportedVersion,
+                    QStringLiteral("The document was made by a version %1 of the program, which this one cannot read.")
+                        .arg(read.FileVersionMajor));
+    }
+
+    const QString truncated = QStringLiteral("The document is damaged: it ends early.");
+    QByteArray text;
+    if (read.FileVersionMinor > 0) {
+        if (!ReadFileString(in, text))
+            return stop(std::move(read), TDocumentStatus::Truncated, truncated);
+        read.StyleName = text;
+    }
+    if (read.FileVersionMinor > 2) {
+        if (!ReadFileString(in, text))
+            return stop(std::move(read), TDocumentStatus::Truncated, truncated);
+        read.Title = text;
+    }
+
+    int32_t count = 0;
+    if (!in.readInt32(count))
+        return stop(std::move(read), TDocumentStatus::Truncated, truncated);
+    // The count is not trusted for reserving memory; the bytes left bound what can be read.
+    for (int32_t i = 0; i < count; ++i) {
+        int32_t kind = 0;
+        if (!in.readInt32(kind))
+            return stop(std::move(read), TDocumentStatus::Truncated, truncated);
+        if (kind == -1 || kind < 0 || kind >= kBlockKindCount) {
+            read.ChunkReadError = kind == -1 ? TChunkReadError::EndMarker : TChunkReadError::UnknownKind;
+            return stop(std::move(read), TDocumentStatus::BlockError,
+                        QStringLiteral("The document is damaged after block %1 of %2.").arg(i).arg(count));
+        }
+        TWebChunk chunk = NewWebChunk(TBlockKind(kind));
+        if (!readFields(in, chunk))
+            return stop(std::move(read), TDocumentStatus::Truncated, truncated);
+        read.Chunks.push_back(std::move(chunk));
+    }
+    // What follows the last block (the end marker and the trailer) is not needed, and files
+    // with a longer trailer read the same.
+    return read;
+}
+
+TDocumentRead ReadDocument(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return stop(TDocumentRead(), TDocumentStatus::CannotOpen,
+                    QStringLiteral("%1 cannot be opened: %2").arg(path, file.errorString()));
+    }
+    return ReadDocumentBytes(file.readAll());
+}

@@ -1,0 +1,149 @@
+#include "magickdecoder.h"
+
+#include "imagelib.h"
+
+#include <Magick++.h>
+#include <magick/resource.h>
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <mutex>
+#include <string>
+
+namespace {
+
+void initialiseMagick()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        Magick::InitializeMagick(nullptr);
+        // The same limits as for the Qt readers, so that a file claiming huge dimensions is
+        // refused instead of exhausting memory or the disk cache.
+        MagickLib::SetMagickResourceLimit(MagickLib::WidthResource, TImageLib::maxSide);
+        MagickLib::SetMagickResourceLimit(MagickLib::HeightResource, TImageLib::maxSide);
+        MagickLib::SetMagickResourceLimit(MagickLib::PixelsResource, TImageLib::maxPixels);
+    });
+}
+
+std::string spec(const char *format, const QString &fileName)
+{
+    return std::string(format) + ":" + QFile::encodeName(fileName).toStdString();
+}
+
+const char *pcdGeometry(TPcdSize size)
+{
+    // The three base resolutions a Photo CD image pack holds.
+    switch (size) {
+    case pcdBase16: return "192x128";
+    case pcdBase4: return "384x256";
+    case pcdBase: return "768x512";
+    }
+    return "384x256";
+}
+
+int16_t codeForException(const Magick::Exception &e, QString &detail)
+{
+    detail = QString::fromLocal8Bit(e.what());
+    if (dynamic_cast<const Magick::ErrorResourceLimit *>(&e))
+        return ImageError::TooLarge;
+    if (dynamic_cast<const Magick::ErrorCorruptImage *>(&e))
+        return ImageError::BadFile;
+    if (dynamic_cast<const Magick::ErrorMissingDelegate *>(&e)
+        || dynamic_cast<const Magick::ErrorDelegate *>(&e))
+        return ImageError::LibraryMissing;
+    if (dynamic_cast<const Magick::ErrorBlob *>(&e) || dynamic_cast<const Magick::ErrorFileOpen *>(&e))
+        return ImageError::CannotOpen;
+    return ImageError::BadFile;
+}
+
+bool tooLarge(size_t columns, size_t rows)
+{
+    return columns == 0 || rows == 0 || columns > size_t(TImageLib::maxSide)
+        || rows > size_t(TImageLib::maxSide)
+        || qint64(columns) * qint64(rows) > TImageLib::maxPixels;
+}
+
+} // namespace
+
+int16_t TMagickDecoder::read(const QString &fileName, const char *magickFormat, TPcdSize pcdSize,
+                             const TProgressCallback &progress, QImage &image, QString &detail)
+{
+    image = QImage();
+    if (!QFileInfo(fileName).isFile())
+        return ImageError::FileNotFound;
+    initialiseMagick();
+    try {
+        Magick::Image picture;
+        picture.quiet(true);
+        if (qstrcmp(magickFormat, "PCD") == 0)
+            picture.size(Magick::Geometry(pcdGeometry(pcdSize)));
+        // Look at the header first: a hostile file is refused before its pixels are allocated.
+        picture.ping(spec(magickFormat, fileName));
+        if (tooLarge(picture.columns(), picture.rows())) {
+            detail = QStringLiteral("%1 x %2").arg(picture.columns()).arg(picture.rows());
+            return ImageError::TooLarge;
+        }
+        if (progress && progress(0) == 0)
+            return ImageError::Stopped;
+        picture.read(spec(magickFormat, fileName));
+        const int width = int(picture.columns());
+        const int height = int(picture.rows());
+        if (tooLarge(width, height))
+            return ImageError::TooLarge;
+        QImage pixels(width, height, QImage::Format_RGBA8888);
+        if (pixels.isNull())
+            return ImageError::OutOfMemory;
+        // Rows of a QImage are 4-byte aligned, and RGBA rows are exactly width * 4 bytes.
+        picture.write(0, 0, width, height, "RGBA", Magick::CharPixel, pixels.bits());
+        image = pixels.convertToFormat(picture.matte() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+        if (progress && progress(100) == 0) {
+            image = QImage();
+            return ImageError::Stopped;
+        }
+        return ImageError::Ok;
+    } catch (const Magick::Warning &e) {
+        detail = QString::fromLocal8Bit(e.what());
+        return ImageError::BadFile;
+    } catch (const Magick::Exception &e) {
+        return codeForException(e, detail);
+    } catch (const std::bad_alloc &) {
+        return ImageError::OutOfMemory;
+    } catch (const std::exception &e) {
+        detail = QString::fromLocal8Bit(e.what());
+        return ImageError::BadFile;
+    }
+}
+
+int16_t TMagickDecoder::info(const QString &fileName, const char *magickFormat, TImageInfo &info)
+{
+    if (!QFileInfo(fileName).isFile())
+        return ImageError::FileNotFound;
+    initialiseMagick();
+    try {
+        Magick::Image picture;
+        picture.quiet(true);
+        picture.ping(spec(magickFormat, fileName));
+        info.size = QSize(int(picture.columns()), int(picture.rows()));
+        info.format = QString::fromLatin1(magickFormat);
+        const int channels = picture.type() == Magick::GrayscaleType ? 1 : 3;
+        info.depth = picture.type() == Magick::BilevelType ? 1 : int(picture.depth()) * channels;
+        return tooLarge(picture.columns(), picture.rows()) ? ImageError::TooLarge : ImageError::Ok;
+    } catch (const std::exception &) {
+        return ImageError::BadFile;
+    }
+}
+
+bool TMagickDecoder::write(const QImage &image, const QString &fileName, const char *magickFormat)
+{
+    initialiseMagick();
+    try {
+        const QImage rgba = image.convertToFormat(QImage::Format_RGBA8888);
+        Magick::Image picture(rgba.width(), rgba.height(), "RGBA", Magick::CharPixel, rgba.constBits());
+        picture.quiet(true);
+        picture.write(spec(magickFormat, fileName));
+        return true;
+    } catch (const std::exception &) {
+        return false;
+    }
+}

@@ -1,0 +1,104 @@
+#include "qtdecoder.h"
+
+#include "imagelib.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace {
+
+// Qt refuses to allocate more than this for one picture, whatever the file claims; the
+// dimension check below catches most hostile files earlier, this catches the rest.
+constexpr int allocationLimitMb = 512;
+
+bool tooLarge(const QSize &size)
+{
+    if (!size.isValid())
+        return false;
+    return size.width() > TImageLib::maxSide || size.height() > TImageLib::maxSide
+        || qint64(size.width()) * size.height() > TImageLib::maxPixels;
+}
+
+int16_t codeForReaderError(QImageReader::ImageReaderError error)
+{
+    switch (error) {
+    case QImageReader::FileNotFoundError: return ImageError::FileNotFound;
+    case QImageReader::DeviceError: return ImageError::CannotOpen;
+    case QImageReader::UnsupportedFormatError: return ImageError::BadFile;
+    case QImageReader::InvalidDataError: return ImageError::BadFile;
+    default: return ImageError::BadFile;
+    }
+}
+
+} // namespace
+
+int16_t TQtDecoder::read(const QString &fileName, const QByteArray &format, int page,
+                         const TProgressCallback &progress, QImage &image, QString &detail)
+{
+    image = QImage();
+    const QFileInfo fi(fileName);
+    if (!fi.exists() || !fi.isFile())
+        return ImageError::FileNotFound;
+
+    QImageReader reader(fileName, format);
+    reader.setDecideFormatFromContent(false);
+    reader.setAllocationLimit(allocationLimitMb);
+    if (!reader.canRead()) {
+        if (reader.error() == QImageReader::DeviceError)
+            return ImageError::CannotOpen;
+        // An empty or nearly empty file cannot even show its header.
+        return fi.size() < 16 ? ImageError::Truncated : ImageError::BadFile;
+    }
+    if (page > 1 && !reader.jumpToImage(page - 1)) {
+        detail = QStringLiteral("page %1").arg(page);
+        return ImageError::BadFile;
+    }
+    if (tooLarge(reader.size())) {
+        detail = QStringLiteral("%1 x %2").arg(reader.size().width()).arg(reader.size().height());
+        return ImageError::TooLarge;
+    }
+    if (progress && progress(0) == 0)
+        return ImageError::Stopped;
+    if (!reader.read(&image)) {
+        detail = reader.errorString();
+        image = QImage();
+        return codeForReaderError(reader.error());
+    }
+    if (image.isNull())
+        return ImageError::BadFile;
+    if (progress && progress(100) == 0) {
+        image = QImage();
+        return ImageError::Stopped;
+    }
+    return ImageError::Ok;
+}
+
+int16_t TQtDecoder::info(const QString &fileName, TImageInfo &info)
+{
+    const QFileInfo fi(fileName);
+    if (!fi.exists() || !fi.isFile())
+        return ImageError::FileNotFound;
+    QImageReader reader(fileName);
+    if (!reader.canRead())
+        return ImageError::BadFile;
+    info.size = reader.size();
+    info.format = QString::fromLatin1(reader.format()).toUpper();
+    // Qt keeps 24-bit pictures in 32-bit pixels; the file itself holds 24.
+    info.depth = reader.imageFormat() == QImage::Format_RGB32
+        ? 24 : QImage::toPixelFormat(reader.imageFormat()).bitsPerPixel();
+    if (info.depth == 0) {
+        // Some plug-ins cannot tell the pixel format without decoding; the size is enough to
+        // refuse hostile files, so decode only pictures of a sane size.
+        if (tooLarge(info.size))
+            return ImageError::TooLarge;
+        reader.setAllocationLimit(allocationLimitMb);
+        const QImage image = reader.read();
+        if (image.isNull())
+            return ImageError::BadFile;
+        info.size = image.size();
+        info.depth = image.depth();
+    }
+    if (!info.size.isValid())
+        return ImageError::BadFile;
+    return ImageError::Ok;
+}

@@ -1,0 +1,215 @@
+#include "picturebox.h"
+
+#include "imagelib.h"
+#include "prompts.h"
+#include "transitioneffect.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QMetaMethod>
+#include <QPainter>
+#include <QVariantAnimation>
+
+namespace {
+
+// The decoders call this while they work: it keeps the window alive during long reads and stops
+// the read when the program is closing down.
+int pumpEvents(int)
+{
+    if (QCoreApplication::closingDown())
+        return 0;
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    return 1;
+}
+
+bool testMode()
+{
+    return qEnvironmentVariableIntValue("ZV_TEST_MODE") == 1;
+}
+
+} // namespace
+
+TPictureBox::TPictureBox(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("PictureBox"));
+}
+
+QString TPictureBox::fileNotFoundName()
+{
+    return QStringLiteral("file not found");
+}
+
+QString TPictureBox::foreignPictureName()
+{
+    return QStringLiteral("Non TIF, JPG, DXF, BMP, GIF, PNG, PCD, TGA, EPS or PCX Image");
+}
+
+void TPictureBox::setJpegQuality(int quality)
+{
+    m_jpegQuality = quality >= 1 && quality <= 100 ? quality : 25;
+}
+
+void TPictureBox::setPicture(const QImage &picture)
+{
+    m_picture = picture;
+    startTransition();
+    updateGeometry();
+    update();
+}
+
+// The extension, upper-cased, picks the reader. ".RES" names a picture compiled into the
+// program; ".WMF" and ".ICO" go to the platform's loader. A file that does not exist, a failed
+// read and an extension without a reader all leave the control without a picture, so that a
+// later save can never write the previous picture under the new name.
+void TPictureBox::setImageName(const QString &fileName)
+{
+    m_imageName = fileName;
+    const QString suffix = QFileInfo(fileName).suffix().toUpper();
+    if (suffix != QLatin1String("RES") && !QFileInfo(fileName).isFile()) {
+        setPicture(QImage());
+        m_pictureName = fileNotFoundName();
+        return;
+    }
+    if (suffix == QLatin1String("WMF") || suffix == QLatin1String("ICO")) {
+        QImage image;
+        if (!image.load(fileName))
+            reportError(ImageError::BadFile, TImageLib::errorText(ImageError::BadFile));
+        setPicture(image);
+        m_pictureName = foreignPictureName();
+        return;
+    }
+    if (!readWith(suffix, fileName))
+        setPicture(QImage());
+    m_pictureName = fileName.toUpper();
+}
+
+bool TPictureBox::readWith(const QString &suffix, const QString &fileName)
+{
+    if (suffix == QLatin1String("RES")) {
+        const QString name = QFileInfo(fileName).completeBaseName();
+        QImage image(QStringLiteral(":/art/%1.svg").arg(name));
+        if (image.isNull())
+            image.load(QStringLiteral(":/art/%1.png").arg(name));
+        if (image.isNull()) {
+            reportError(ImageError::FileNotFound, TImageLib::errorText(ImageError::FileNotFound));
+            return false;
+        }
+        setPicture(image);
+        return true;
+    }
+    if (!TImageLib::canRead(fileName))
+        return false; // nothing is read for other extensions
+    TReadOptions options;
+    options.depth = TImageLib::readDepthBits(m_readDepth);
+    options.dither = TDither::On;
+    options.progress = &pumpEvents;
+    options.tiffPage = m_tiffPage;
+    options.pcdSize = m_pcdSize;
+    TReadResult result;
+    if (!TImageLib::readByExtension(fileName, options, result)) {
+        reportError(TImageLib::lastErrorCode(), TImageLib::lastErrorText());
+        return false;
+    }
+    setPicture(result.image);
+    return true;
+}
+
+bool TPictureBox::saveAsJpeg(const QString &fileName)
+{
+    if (!fileName.isEmpty())
+        m_defSaveFilename = fileName;
+    const int depth = TImageLib::depthForFormat(QStringLiteral("jpg"), m_writeDepth);
+    if (!TImageLib::writeJpeg(m_defSaveFilename, m_picture, m_jpegQuality, m_jpegSmoothing, depth)) {
+        reportError(TImageLib::lastErrorCode(), TImageLib::lastErrorText());
+        return false;
+    }
+    return true;
+}
+
+bool TPictureBox::convertToJpeg(const QString &sourceFile, const QString &jpegFile, int quality,
+                                TErrorReport report, QString *errorText)
+{
+    const TErrorReport oldReport = m_report;
+    const int oldQuality = m_jpegQuality;
+    m_report = report;
+    m_lastCode = ImageError::Ok;
+    m_lastText.clear();
+    setJpegQuality(quality);
+
+    setImageName(sourceFile);
+    bool ok = false;
+    if (m_pictureName == fileNotFoundName())
+        reportError(ImageError::FileNotFound, TImageLib::errorText(ImageError::FileNotFound));
+    else if (m_picture.isNull() && m_lastCode >= ImageError::Ok)
+        reportError(ImageError::Unsupported, TImageLib::errorText(ImageError::Unsupported));
+    else if (!m_picture.isNull())
+        ok = saveAsJpeg(jpegFile);
+
+    m_jpegQuality = oldQuality;
+    m_report = oldReport;
+    if (!ok && errorText)
+        *errorText = m_lastText;
+    return ok;
+}
+
+void TPictureBox::reportError(int16_t code, const QString &text)
+{
+    m_lastCode = code;
+    m_lastText = text;
+    if (m_report == TErrorReport::Quiet)
+        return;
+    if (isSignalConnected(QMetaMethod::fromSignal(&TPictureBox::OnDecodeError)))
+        emit OnDecodeError(this, code, text);
+    else
+        Prompts::current().message(TMsgKind::Error, text, TMsgButtons::Ok);
+}
+
+void TPictureBox::startTransition()
+{
+    if (m_transition == fxNone || m_picture.isNull() || testMode() || !isVisible()) {
+        m_revealed = 1.0;
+        return;
+    }
+    if (!m_reveal) {
+        m_reveal = new QVariantAnimation(this);
+        m_reveal->setStartValue(0.0);
+        m_reveal->setEndValue(1.0);
+        m_reveal->setDuration(TTransitionEffect::durationMs);
+        connect(m_reveal, &QVariantAnimation::valueChanged, this, [this](const QVariant &value) {
+            m_revealed = value.toDouble();
+            update();
+        });
+    }
+    m_reveal->stop();
+    m_revealed = 0.0;
+    m_reveal->start();
+}
+
+QRect TPictureBox::pictureRect() const
+{
+    if (m_picture.isNull())
+        return QRect();
+    // Scaled down to fit, never up, and centred; logical pixels so that a picture drawn for
+    // a high-density screen keeps its intended size.
+    QSize size = m_picture.deviceIndependentSize().toSize();
+    if (size.width() > width() || size.height() > height())
+        size.scale(this->size(), Qt::KeepAspectRatio);
+    return QRect(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
+}
+
+QSize TPictureBox::sizeHint() const
+{
+    return m_picture.isNull() ? QSize(100, 100) : m_picture.deviceIndependentSize().toSize();
+}
+
+void TPictureBox::paintEvent(QPaintEvent *)
+{
+    if (m_picture.isNull())
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QRect target = pictureRect();
+    if (m_revealed < 1.0)
+        painter.setClipPath(TTransitionEffect::revealedArea(m_transition, target, m_revealed));
+    painter.drawImage(target, m_picture);
+}
