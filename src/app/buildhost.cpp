@@ -24,7 +24,9 @@ TBuildHost::TBuildHost(TPage &page, QWidget *parent)
     QFont hintFont = m_lblBuildRight->font();
     hintFont.setBold(true);
     m_lblBuildRight->setFont(hintFont);
-    m_lblBuildRight->setStyleSheet(QStringLiteral("color: #1d3f8a;"));
+    QPalette blue = m_lblBuildRight->palette();
+    blue.setColor(QPalette::WindowText, QColor(0x1d, 0x3f, 0x8a));
+    m_lblBuildRight->setPalette(blue);
     // The hint's room is kept while it blinks, so nothing below it jumps.
     QSizePolicy keep = m_lblBuildRight->sizePolicy();
     keep.setRetainSizeWhenHidden(true);

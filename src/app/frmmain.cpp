@@ -25,7 +25,7 @@ namespace {
 // The client area the window's layout is drawn for.
 constexpr int kClientWidth = 631;
 constexpr int kClientHeight = 433;
-constexpr int kPanelTop = 97;
+constexpr int kPanelTop = 98;
 constexpr int kPanelHeight = kClientHeight - kPanelTop - 49;
 // Toolbar zones are 140 pixels wide; nothing right of the send button responds.
 constexpr int kZoneWidth = 140;

@@ -101,11 +101,8 @@ private:
     bool m_stageBusy = false;
     bool m_applyingGalleryItem = false;
     bool m_documentLoading = false;
-    bool m_paletteBusy = false;
-    int m_helpContext = 1;
-    bool m_renaming = false;
+    // The professional editor's toolbar artwork is used while it runs; nothing sets this yet.
     bool m_proEditorRunning = false;
-    bool m_lowColour = false;
     bool m_shownOnce = false;
     bool m_terminating = false;
 

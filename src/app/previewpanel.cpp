@@ -26,7 +26,9 @@ TPreviewPanel::TPreviewPanel(QWidget *parent)
     auto *web = new QWidget;
     web->setObjectName(QStringLiteral("tabWeb"));
     web->setAutoFillBackground(true);
-    web->setStyleSheet(QStringLiteral("#tabWeb { background: white; }"));
+    QPalette white = web->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    web->setPalette(white);
     m_pagePreview->addTab(web, LoadStr(5055));
     m_memHTML = new QPlainTextEdit;
     m_memHTML->setObjectName(QStringLiteral("memHTML"));

@@ -1,6 +1,7 @@
 #include "stagepanel.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QVBoxLayout>
 
 TStagePanel::TStagePanel(const QString &objectName, const QString &title, const QString &text,
@@ -8,11 +9,7 @@ TStagePanel::TStagePanel(const QString &objectName, const QString &title, const 
     : QFrame(parent)
 {
     setObjectName(objectName);
-    setFrameShape(QFrame::StyledPanel);
-    // Only this panel's own frame is styled; the stage's controls keep the window's look.
-    setStyleSheet(QStringLiteral("#%1 { background: #f7f7f4; border: 1px solid #9c9c9c;"
-                                 " border-radius: 6px; }")
-                      .arg(objectName));
+    setFrameShape(QFrame::NoFrame);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(18, 14, 18, 14);
@@ -24,15 +21,17 @@ TStagePanel::TStagePanel(const QString &objectName, const QString &title, const 
     titleFont.setPixelSize(17);
     titleFont.setBold(true);
     m_title->setFont(titleFont);
-    m_title->setStyleSheet(QStringLiteral("color: #1d3f8a;"));
-    m_title->setWordWrap(true);
+    QPalette blue = m_title->palette();
+    blue.setColor(QPalette::WindowText, QColor(0x1d, 0x3f, 0x8a));
+    m_title->setPalette(blue);
+    m_title->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_title->setVisible(!title.isEmpty());
     layout->addWidget(m_title);
 
     m_text = new QLabel(text, this);
     m_text->setObjectName(objectName + QStringLiteral("Text"));
     m_text->setWordWrap(true);
-    m_text->setStyleSheet(QStringLiteral("color: #303030;"));
+    m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_text->setVisible(!text.isEmpty());
     layout->addWidget(m_text);
     m_title->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
@@ -41,4 +40,14 @@ TStagePanel::TStagePanel(const QString &objectName, const QString &title, const 
     m_content = new QVBoxLayout;
     m_content->setSpacing(6);
     layout->addLayout(m_content, 1);
+}
+
+void TStagePanel::paintEvent(QPaintEvent *)
+{
+    // A light card with a soft border, so each stage reads as one sheet on the silver window.
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QColor(0x9c, 0x9c, 0x9c));
+    painter.setBrush(QColor(0xf7, 0xf7, 0xf4));
+    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
 }

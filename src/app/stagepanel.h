@@ -15,6 +15,8 @@ public:
                 QWidget *parent = nullptr);
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
+
     // The stage's own controls go here, below the title and the text.
     QVBoxLayout *contentLayout() const { return m_content; }
     QLabel *titleLabel() const { return m_title; }
