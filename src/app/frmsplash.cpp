@@ -3,6 +3,7 @@
 #include "folders.h"
 #include "frmmain.h"
 #include "helpers.h"
+#include "mediabackend.h"
 #include "resourcebitmap.h"
 #include "startup.h"
 #include "testmode.h"
@@ -39,9 +40,17 @@ TfrmSplash::TfrmSplash(MainWindowFactory factory, QWidget *parent)
     setAutoFillBackground(true);
     buildControls();
 
-    const QPixmap icon = ResourcePixmap(QStringLiteral("Splash"), QSize(64, 64));
-    if (!icon.isNull())
-        QApplication::setWindowIcon(QIcon(icon));
+    // The application takes its icon from the splash, its first window.
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128}) {
+        const QPixmap pixmap = ResourcePixmap(QStringLiteral("MainIcon"), QSize(size, size), 1.0);
+        if (!pixmap.isNull())
+            icon.addPixmap(pixmap);
+    }
+    if (!icon.isNull()) {
+        setWindowIcon(icon);
+        QApplication::setWindowIcon(icon);
+    }
 
     m_timWaitTimer.setObjectName(QStringLiteral("timWaitTimer"));
     m_timWaitTimer.setSingleShot(true);
@@ -118,6 +127,7 @@ bool TfrmSplash::startAnimation(const QString &fileName)
 {
     if (!QFileInfo::exists(NativePath(fileName)))
         return false;
+    PrepareMediaBackend();
     m_aniSplash = new QVideoWidget(this);
     m_aniSplash->setObjectName(QStringLiteral("aniSplash"));
     m_aniSplash->setGeometry(PictureArea);

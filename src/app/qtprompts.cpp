@@ -108,8 +108,9 @@ TMsgResult TQtPrompts::message(TMsgKind kind, const QString &text, TMsgButtons b
     return resultFor(clicked, buttons);
 }
 
-std::optional<TFileChoice> TQtPrompts::fileDialog(const TFileRequest &request, bool save)
+std::optional<TFileChoice> TQtPrompts::fileDialog(const TFileRequest &request, TFileDialogKind kind)
 {
+    const bool save = kind == TFileDialogKind::Save;
     QFileDialog dialog(dialogParent(), request.title, NativePath(request.folder));
     dialog.setObjectName(save ? QStringLiteral("dlgSave") : QStringLiteral("dlgOpen"));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -133,12 +134,12 @@ std::optional<TFileChoice> TQtPrompts::fileDialog(const TFileRequest &request, b
 
 std::optional<TFileChoice> TQtPrompts::openFile(const TFileRequest &request)
 {
-    return fileDialog(request, false);
+    return fileDialog(request, TFileDialogKind::Open);
 }
 
 std::optional<TFileChoice> TQtPrompts::saveFile(const TFileRequest &request)
 {
-    return fileDialog(request, true);
+    return fileDialog(request, TFileDialogKind::Save);
 }
 
 std::optional<uint32_t> TQtPrompts::chooseColour(uint32_t initial)

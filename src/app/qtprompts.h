@@ -29,5 +29,6 @@ public:
                                 TMsgButtons buttons, const QString &caption);
 
 private:
-    std::optional<TFileChoice> fileDialog(const TFileRequest &request, bool save);
+    enum class TFileDialogKind { Open, Save };
+    std::optional<TFileChoice> fileDialog(const TFileRequest &request, TFileDialogKind kind);
 };

@@ -1,5 +1,6 @@
 #include "zorvinapplication.h"
 
+#include "mediabackend.h"
 #include "prompts.h"
 #include "testmode.h"
 
@@ -7,6 +8,7 @@
 
 TZorvinApplication::TZorvinApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
+    PrepareMediaBackend();
     setOrganizationName(QStringLiteral("Pellory"));
     setApplicationName(QStringLiteral("Zorvin Express"));
     setApplicationDisplayName(QStringLiteral("Zorvin Express"));
@@ -15,12 +17,19 @@ TZorvinApplication::TZorvinApplication(int &argc, char **argv) : QApplication(ar
 
 bool TZorvinApplication::notify(QObject *receiver, QEvent *event)
 {
+    return deliverGuarded([&] { return QApplication::notify(receiver, event); },
+                          [this](const QString &what) { reportError(what); });
+}
+
+bool TZorvinApplication::deliverGuarded(const std::function<bool()> &deliver,
+                                        const std::function<void(const QString &)> &onError)
+{
     try {
-        return QApplication::notify(receiver, event);
+        return deliver();
     } catch (const std::exception &error) {
-        reportError(QString::fromLocal8Bit(error.what()));
+        onError(QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        reportError(QStringLiteral("Unknown error."));
+        onError(QStringLiteral("Unknown error."));
     }
     return false;
 }

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include <functional>
+
 // The application object. An error that escapes an event handler is discarded without a message,
 // so one failing handler never ends the user's session; built with ZV_DEBUG_MODE, the error is
 // shown in an error box instead.
@@ -14,6 +16,10 @@ public:
 
     // How many errors were caught at the event loop since start-up.
     int discardedErrors() const { return m_discardedErrors; }
+
+    // Runs deliver; an error escaping it is handed to onError with its text and false is returned.
+    static bool deliverGuarded(const std::function<bool()> &deliver,
+                               const std::function<void(const QString &)> &onError);
 
 private:
     void reportError(const QString &what);

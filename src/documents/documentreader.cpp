@@ -6,6 +6,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 namespace {
 
 bool isDigit(char c)
@@ -118,20 +120,28 @@ TDocumentRead ReadDocumentBytes(QByteArrayView bytes)
     int32_t count = 0;
     if (!in.readInt32(count))
         return stop(std::move(read), TDocumentStatus::Truncated, truncated);
-    // The count is not trusted for reserving memory; the bytes left bound what can be read.
+    // The count is not trusted: room is reserved only for as many blocks as the bytes left can
+    // hold (a block takes at least 12 bytes), and never for more than a generous page, so a
+    // hostile count cannot make the reader allocate much more than the file's own size.
+    constexpr qsizetype kSmallestBlock = 12;
+    constexpr qsizetype kReserveLimit = 65536;
+    if (count > 0)
+        read.Chunks.reserve(size_t(std::min({qsizetype(count), in.remaining() / kSmallestBlock, kReserveLimit})));
     for (int32_t i = 0; i < count; ++i) {
         int32_t kind = 0;
         if (!in.readInt32(kind))
             return stop(std::move(read), TDocumentStatus::Truncated, truncated);
-        if (kind == -1 || kind < 0 || kind >= kBlockKindCount) {
+        if (kind < 0 || kind >= kBlockKindCount) {
             read.ChunkReadError = kind == -1 ? TChunkReadError::EndMarker : TChunkReadError::UnknownKind;
             return stop(std::move(read), TDocumentStatus::BlockError,
                         QStringLiteral("The document is damaged after block %1 of %2.").arg(i).arg(count));
         }
-        TWebChunk chunk = NewWebChunk(TBlockKind(kind));
-        if (!readFields(in, chunk))
+        // The block is read in place; a block the file ends inside is taken off again.
+        TWebChunk &chunk = read.Chunks.emplace_back(NewWebChunk(TBlockKind(kind)));
+        if (!readFields(in, chunk)) {
+            read.Chunks.pop_back();
             return stop(std::move(read), TDocumentStatus::Truncated, truncated);
-        read.Chunks.push_back(std::move(chunk));
+        }
     }
     // What follows the last block (the end marker and the trailer) is not needed, and files
     // with a longer trailer read the same.

@@ -1,75 +1,82 @@
 #include "builderdocument.h"
 
-#include "bytecursor.h"
 #include "documentformat.h"
-#include "filestring.h"
 #include "savebytes.h"
+
+#include <cstring>
 
 namespace {
 
-void writeAlign(QByteArray &out, TBlockAlign align)
-{
-    WriteInt32(out, int32_t(uint8_t(align)));
-}
-
-void writeFlag(QByteArray &out, uint8_t flag)
-{
-    out.append(char(flag));
-}
+const TBlockPara kPara;
+const TBlockLink kLink;
+const TBlockImage kImage;
+const TBlockHeading kHeading;
+const TBlockEmail kEmail;
+const TBlockLine kLine;
 
 bool writable(const TWebChunk &chunk)
 {
     return chunk.Kind >= 0 && chunk.Kind < kBlockKindCount;
 }
 
-// A chunk whose record is missing is written with the defaults of its kind.
-void writeChunk(QByteArray &out, const TWebChunk &chunk)
+// Calls out for every stored field of a block in file order: out.text(bytes) for a file string,
+// out.align(value) for a four-byte alignment and out.flag(value) for a one-byte flag. A chunk
+// whose record is missing is written with the defaults of its kind. Sizing and writing share
+// this one description of the block layout.
+template <typename Out> void forEachField(const TWebChunk &chunk, Out &out)
 {
-    WriteInt32(out, chunk.Kind);
     switch (chunk.Kind) {
     case bkPara: {
-        const TBlockPara p = chunk.Para.value_or(TBlockPara());
-        WriteFileString(out, p.Text);
-        writeAlign(out, p.Align);
-        writeFlag(out, p.NewLine);
+        const TBlockPara &p = chunk.Para ? *chunk.Para : kPara;
+        out.text(p.Text);
+        out.align(p.Align);
+        out.flag(p.NewLine);
         break;
     }
     case bkLink: {
-        const TBlockLink l = chunk.Link.value_or(TBlockLink());
-        for (const QByteArray *text : {&l.PreText, &l.URL, &l.LinkText, &l.PostText})
-            WriteFileString(out, *text);
-        writeAlign(out, l.Align);
-        writeFlag(out, l.NewLine);
+        const TBlockLink &l = chunk.Link ? *chunk.Link : kLink;
+        out.text(l.PreText);
+        out.text(l.URL);
+        out.text(l.LinkText);
+        out.text(l.PostText);
+        out.align(l.Align);
+        out.flag(l.NewLine);
         break;
     }
     case bkImage: {
-        const TBlockImage i = chunk.Image.value_or(TBlockImage());
-        for (const QByteArray *text : {&i.FileName, &i.Height, &i.Width, &i.AltText, &i.LinkURL})
-            WriteFileString(out, *text);
-        writeAlign(out, i.Align);
-        writeFlag(out, i.NewLine);
+        const TBlockImage &i = chunk.Image ? *chunk.Image : kImage;
+        out.text(i.FileName);
+        out.text(i.Height);
+        out.text(i.Width);
+        out.text(i.AltText);
+        out.text(i.LinkURL);
+        out.align(i.Align);
+        out.flag(i.NewLine);
         break;
     }
     case bkHeading: {
         // The heading's new-line flag has no effect on the page and is not stored.
-        const TBlockHeading h = chunk.Heading.value_or(TBlockHeading());
-        WriteFileString(out, h.Size);
-        WriteFileString(out, h.Text);
-        writeAlign(out, h.Align);
+        const TBlockHeading &h = chunk.Heading ? *chunk.Heading : kHeading;
+        out.text(h.Size);
+        out.text(h.Text);
+        out.align(h.Align);
         break;
     }
     case bkEmail: {
-        const TBlockEmail e = chunk.Email.value_or(TBlockEmail());
-        for (const QByteArray *text : {&e.Address, &e.PreText, &e.LinkText, &e.PostText})
-            WriteFileString(out, *text);
-        writeAlign(out, e.Align);
-        writeFlag(out, e.NewLine);
+        // The address comes first in the file although it is the record's second field.
+        const TBlockEmail &e = chunk.Email ? *chunk.Email : kEmail;
+        out.text(e.Address);
+        out.text(e.PreText);
+        out.text(e.LinkText);
+        out.text(e.PostText);
+        out.align(e.Align);
+        out.flag(e.NewLine);
         break;
     }
     case bkLine: {
-        const TBlockLine l = chunk.Line.value_or(TBlockLine());
-        WriteFileString(out, l.Width);
-        WriteFileString(out, l.Thickness);
+        const TBlockLine &l = chunk.Line ? *chunk.Line : kLine;
+        out.text(l.Width);
+        out.text(l.Thickness);
         break;
     }
     default:
@@ -77,32 +84,76 @@ void writeChunk(QByteArray &out, const TWebChunk &chunk)
     }
 }
 
+// Counts the bytes of the fields.
+struct Sizer {
+    qsizetype size = 0;
+    void text(const QByteArray &t) { size += 4 + t.size(); }
+    void align(TBlockAlign) { size += 4; }
+    void flag(uint8_t) { size += 1; }
+};
+
+// Writes into a buffer sized by Sizer: a document of many blocks is serialised without a
+// single reallocation or per-field bookkeeping.
+struct Writer {
+    char *at;
+    void int32(int32_t value)
+    {
+        const auto v = uint32_t(value);
+        at[0] = char(v & 0xFF);
+        at[1] = char(v >> 8 & 0xFF);
+        at[2] = char(v >> 16 & 0xFF);
+        at[3] = char(v >> 24 & 0xFF);
+        at += 4;
+    }
+    void bytes(QByteArrayView b)
+    {
+        if (!b.isEmpty())
+            std::memcpy(at, b.data(), size_t(b.size()));
+        at += b.size();
+    }
+    void text(const QByteArray &t)
+    {
+        int32(int32_t(t.size() - 1)); // length minus one, -1 for the empty text
+        bytes(t);
+    }
+    void align(TBlockAlign a) { int32(int32_t(uint8_t(a))); }
+    void flag(uint8_t f) { *at++ = char(f); }
+};
+
 } // namespace
 
 QByteArray DocumentBytes(const QByteArray &styleName, const QByteArray &title, const TWebChunkList &chunks)
 {
-    qsizetype size = 128 + styleName.size() + title.size();
+    Sizer sizer;
+    sizer.size = kDocumentSignature.size() + kDocumentVersion.size() + 4 + 8 + kDocumentTrailer.size();
+    sizer.text(styleName);
+    sizer.text(title);
     int32_t count = 0;
     for (const TWebChunk &chunk : chunks) {
         if (writable(chunk)) {
             ++count;
-            size += 64;
+            sizer.size += 4;
+            forEachField(chunk, sizer);
         }
     }
-    QByteArray out;
-    out.reserve(size);
-    out.append(kDocumentSignature);
-    out.append(kDocumentVersion);
-    WriteFileString(out, styleName);
-    WriteFileString(out, title);
-    WriteInt32(out, count);
+
+    QByteArray out(sizer.size, Qt::Uninitialized);
+    Writer writer{out.data()};
+    writer.bytes(kDocumentSignature);
+    writer.bytes(kDocumentVersion);
+    writer.text(styleName);
+    writer.text(title);
+    writer.int32(count);
     for (const TWebChunk &chunk : chunks) {
-        if (writable(chunk))
-            writeChunk(out, chunk);
+        if (writable(chunk)) {
+            writer.int32(chunk.Kind);
+            forEachField(chunk, writer);
+        }
     }
-    WriteInt32(out, 4);
-    WriteInt32(out, -1);
-    out.append(kDocumentTrailer);
+    writer.int32(4);
+    writer.int32(-1); // the kind value that stands for the end of the blocks
+    writer.bytes(kDocumentTrailer);
+    Q_ASSERT(writer.at == out.constData() + out.size());
     return out;
 }
 

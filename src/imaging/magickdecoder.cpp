@@ -31,15 +31,16 @@ std::string spec(const char *format, const QString &fileName)
     return std::string(format) + ":" + QFile::encodeName(fileName).toStdString();
 }
 
-const char *pcdGeometry(TPcdSize size)
+// A Photo CD image pack holds the picture at 192 x 128, 384 x 256 and 768 x 512; GraphicsMagick
+// picks one by its sub-image number, 1 to 3.
+unsigned pcdSubImage(TPcdSize size)
 {
-    // The three base resolutions a Photo CD image pack holds.
     switch (size) {
-    case pcdBase16: return "192x128";
-    case pcdBase4: return "384x256";
-    case pcdBase: return "768x512";
+    case pcdBase16: return 1;
+    case pcdBase4: return 2;
+    case pcdBase: return 3;
     }
-    return "384x256";
+    return 2;
 }
 
 int16_t codeForException(const Magick::Exception &e, QString &detail)
@@ -76,8 +77,10 @@ int16_t TMagickDecoder::read(const QString &fileName, const char *magickFormat, 
     try {
         Magick::Image picture;
         picture.quiet(true);
-        if (qstrcmp(magickFormat, "PCD") == 0)
-            picture.size(Magick::Geometry(pcdGeometry(pcdSize)));
+        if (qstrcmp(magickFormat, "PCD") == 0) {
+            picture.subImage(pcdSubImage(pcdSize));
+            picture.subRange(1);
+        }
         // Look at the header first: a hostile file is refused before its pixels are allocated.
         picture.ping(spec(magickFormat, fileName));
         if (tooLarge(picture.columns(), picture.rows())) {
@@ -138,8 +141,14 @@ bool TMagickDecoder::write(const QImage &image, const QString &fileName, const c
 {
     initialiseMagick();
     try {
-        const QImage rgba = image.convertToFormat(QImage::Format_RGBA8888);
-        Magick::Image picture(rgba.width(), rgba.height(), "RGBA", Magick::CharPixel, rgba.constBits());
+        // Only pictures with transparency get an alpha channel, so an opaque GIF declares no
+        // transparent colour. Both pixel layouts have rows without padding.
+        const bool alpha = image.hasAlphaChannel();
+        const QImage pixels = image.convertToFormat(alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
+        if (!alpha && pixels.bytesPerLine() != pixels.width() * 3)
+            return false;
+        Magick::Image picture(pixels.width(), pixels.height(), alpha ? "RGBA" : "RGB",
+                              Magick::CharPixel, pixels.constBits());
         picture.quiet(true);
         picture.write(spec(magickFormat, fileName));
         return true;

@@ -2,7 +2,11 @@
 
 #include "imagelib.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QtEndian>
+
+#include <cstdlib>
 #include <QImageReader>
 
 namespace {
@@ -28,6 +32,31 @@ int16_t codeForReaderError(QImageReader::ImageReaderError error)
     case QImageReader::InvalidDataError: return ImageError::BadFile;
     default: return ImageError::BadFile;
     }
+}
+
+// Qt hands back whatever rows an uncompressed bitmap holds and fills the rest with black,
+// so a file cut short in transfer would pass as a picture. Its size tells: the pixels must fit.
+bool bmpIsCutShort(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray header = file.read(54);
+    if (header.size() < 30 || !header.startsWith("BM"))
+        return false;
+    const quint32 dataOffset = qFromLittleEndian<quint32>(header.constData() + 10);
+    const quint32 headerSize = qFromLittleEndian<quint32>(header.constData() + 14);
+    if (headerSize < 40 || header.size() < 54)
+        return false; // the old OS/2 header; Qt's own checks have to do
+    const qint64 width = qFromLittleEndian<qint32>(header.constData() + 18);
+    const qint64 height = std::abs(qint64(qFromLittleEndian<qint32>(header.constData() + 22)));
+    const int bits = qFromLittleEndian<quint16>(header.constData() + 28);
+    const quint32 compression = qFromLittleEndian<quint32>(header.constData() + 30);
+    constexpr quint32 uncompressed = 0, bitFields = 3;
+    if ((compression != uncompressed && compression != bitFields) || width <= 0 || bits <= 0)
+        return false;
+    const qint64 rowBytes = ((width * bits + 31) / 32) * 4;
+    return file.size() < qint64(dataOffset) + rowBytes * height;
 }
 
 } // namespace
@@ -57,6 +86,8 @@ int16_t TQtDecoder::read(const QString &fileName, const QByteArray &format, int 
         detail = QStringLiteral("%1 x %2").arg(reader.size().width()).arg(reader.size().height());
         return ImageError::TooLarge;
     }
+    if (format == "bmp" && bmpIsCutShort(fileName))
+        return ImageError::Truncated;
     if (progress && progress(0) == 0)
         return ImageError::Stopped;
     if (!reader.read(&image)) {

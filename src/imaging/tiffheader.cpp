@@ -17,7 +17,7 @@ private:
     {
         uint32_t v = 0;
         for (int i = 0; i < bytes; ++i) {
-            const uint32_t b = uint8_t(m_data[at + (m_little ? i : bytes - 1 - i)]);
+            const uint32_t b = uint8_t(m_data[at + (m_little ? bytes - 1 - i : i)]);
             v = (v << 8) | b;
         }
         return v;

@@ -37,7 +37,7 @@ struct TBlockPara {
 
 struct TBlockLink {
     QByteArray PreText;
-    QByteArray URL = "http://";
+    QByteArray URL = QByteArrayLiteral("http://");
     QByteArray LinkText;
     QByteArray PostText;
     TBlockAlign Align = baNone;
@@ -50,14 +50,14 @@ struct TBlockImage {
     QByteArray Height;
     QByteArray Width;
     QByteArray AltText;
-    QByteArray LinkURL = "http://";
+    QByteArray LinkURL = QByteArrayLiteral("http://");
     TBlockAlign Align = baNone;
     uint8_t NewLine = 0;
     bool operator==(const TBlockImage &) const = default;
 };
 
 struct TBlockHeading {
-    QByteArray Size = "1 (Largest)";
+    QByteArray Size = QByteArrayLiteral("1 (Largest)");
     QByteArray Text;
     TBlockAlign Align = baNone;
     uint8_t NewLine = 0; // set by the panel's button; neither the HTML nor documents use it
@@ -76,7 +76,7 @@ struct TBlockEmail {
 
 struct TBlockLine {
     QByteArray Width;
-    QByteArray Thickness = "6 (Thickest)";
+    QByteArray Thickness = QByteArrayLiteral("6 (Thickest)");
     bool operator==(const TBlockLine &) const = default;
 };
 

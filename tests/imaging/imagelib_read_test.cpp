@@ -1,69 +1,13 @@
 #include "imagelib.h"
-#include "magickdecoder.h"
+#include "imagefiles.h"
 
 #include <gtest/gtest.h>
 
-#include <QFile>
-#include <QImageReader>
-#include <QImageWriter>
-#include <QPainter>
-#include <QTemporaryDir>
+#include <Magick++.h>
 
-namespace {
+#include <list>
 
-// A picture with distinct colours in its corners, so that a wrong orientation or channel order
-// shows up in the pixels and not only in the size.
-QImage samplePicture(int width = 40, int height = 30)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(QColor(30, 144, 255));
-    QPainter p(&image);
-    p.fillRect(0, 0, width / 2, height / 2, QColor(220, 20, 20));
-    p.fillRect(width / 2, height / 2, width - width / 2, height - height / 2, QColor(20, 180, 20));
-    return image;
-}
 
-class ImageFiles : public ::testing::Test {
-protected:
-    QString path(const QString &name) const { return m_dir.filePath(name); }
-
-    QString writeQt(const QString &name, const QByteArray &format, const QImage &image = samplePicture())
-    {
-        QImageWriter writer(path(name), format);
-        EXPECT_TRUE(writer.write(image)) << writer.errorString().toStdString();
-        return path(name);
-    }
-
-    QString writeMagick(const QString &name, const char *format, const QImage &image = samplePicture())
-    {
-        EXPECT_TRUE(TMagickDecoder::write(image, path(name), format));
-        return path(name);
-    }
-
-    QString writeBytes(const QString &name, const QByteArray &bytes)
-    {
-        QFile f(path(name));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return path(name);
-    }
-
-    static void expectCornerColours(const QImage &image, int tolerance)
-    {
-        auto near = [&](QRgb got, QColor want) {
-            return std::abs(qRed(got) - want.red()) <= tolerance
-                && std::abs(qGreen(got) - want.green()) <= tolerance
-                && std::abs(qBlue(got) - want.blue()) <= tolerance;
-        };
-        EXPECT_TRUE(near(image.pixel(3, 3), QColor(220, 20, 20)));
-        EXPECT_TRUE(near(image.pixel(image.width() - 4, image.height() - 4), QColor(20, 180, 20)));
-        EXPECT_TRUE(near(image.pixel(image.width() - 4, 3), QColor(30, 144, 255)));
-    }
-
-    QTemporaryDir m_dir;
-};
-
-} // namespace
 
 TEST_F(ImageFiles, EveryFormatIsReadWithItsSizeAndColours)
 {
@@ -86,4 +30,191 @@ TEST_F(ImageFiles, EveryFormatIsReadWithItsSizeAndColours)
         EXPECT_EQ(result.image.size(), QSize(40, 30));
         expectCornerColours(result.image, c.tolerance);
     }
+}
+
+TEST_F(ImageFiles, PhotoCdIsReadAtTheChosenResolution)
+{
+    const QString file = writeMagick("photo.pcd", "PCD", samplePicture(768, 512));
+    TReadOptions options;
+    TReadResult result;
+    options.pcdSize = pcdBase16;
+    ASSERT_TRUE(TImageLib::readPcd(file, options, result)) << TImageLib::lastErrorText().toStdString();
+    EXPECT_EQ(result.image.size(), QSize(192, 128));
+    options.pcdSize = pcdBase4;
+    ASSERT_TRUE(TImageLib::readPcd(file, options, result));
+    EXPECT_EQ(result.image.size(), QSize(384, 256));
+    options.pcdSize = pcdBase;
+    ASSERT_TRUE(TImageLib::readPcd(file, options, result));
+    EXPECT_EQ(result.image.size(), QSize(768, 512));
+    expectCornerColours(result.image, 48);
+}
+
+TEST_F(ImageFiles, EpsIsRenderedAtItsBoundingBox)
+{
+    const QString file = writeBytes("shape.eps",
+                                    "%!PS-Adobe-3.0 EPSF-3.0\n"
+                                    "%%BoundingBox: 0 0 60 40\n"
+                                    "1 0 0 setrgbcolor 0 20 30 20 rectfill\n"
+                                    "showpage\n");
+    TReadResult result;
+    ASSERT_TRUE(TImageLib::readEps(file, TReadOptions(), result)) << TImageLib::lastErrorText().toStdString();
+    EXPECT_EQ(result.image.size(), QSize(60, 40));
+    // PostScript's origin is the bottom left: the red box fills the top-left quarter.
+    const QColor topLeft = result.image.pixelColor(5, 5);
+    EXPECT_GT(topLeft.red(), 200);
+    EXPECT_LT(topLeft.green(), 60);
+    EXPECT_GT(result.image.pixelColor(50, 35).green(), 200);
+}
+
+TEST_F(ImageFiles, ReadersDeliverTheAskedColourDepth)
+{
+    const QString file = writeQt("depth.png", "png");
+    TReadOptions options;
+    TReadResult result;
+
+    options.depth = 24;
+    ASSERT_TRUE(TImageLib::readPng(file, options, result));
+    EXPECT_EQ(result.image.format(), QImage::Format_RGB32);
+    EXPECT_TRUE(result.palette.isEmpty());
+
+    options.depth = 1;
+    ASSERT_TRUE(TImageLib::readPng(file, options, result));
+    EXPECT_EQ(result.image.depth(), 1);
+
+    options.depth = 4;
+    ASSERT_TRUE(TImageLib::readPng(file, options, result));
+    EXPECT_EQ(result.image.format(), QImage::Format_Indexed8);
+    EXPECT_LE(result.palette.size(), 16);
+
+    // An offered palette is the one 8-bit pictures are mapped to.
+    const QList<QRgb> offered = {qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 0, 255), qRgb(0, 255, 0)};
+    TImageLib::setPalette(offered);
+    options.depth = 8;
+    options.dither = TDither::Off;
+    const bool read = TImageLib::readPng(file, options, result);
+    TImageLib::setPalette({});
+    ASSERT_TRUE(read);
+    EXPECT_EQ(result.palette, offered);
+    EXPECT_EQ(result.image.pixel(3, 3), qRgb(255, 0, 0));
+}
+
+TEST_F(ImageFiles, GifReportsWhetherItDeclaresATransparentColour)
+{
+    QImage holed = samplePicture().convertToFormat(QImage::Format_ARGB32);
+    holed.setPixel(10, 10, qRgba(0, 0, 0, 0));
+    const QString transparent = writeMagick("holed.gif", "GIF", holed);
+    const QString opaque = writeMagick("solid.gif", "GIF");
+    TReadResult result;
+    ASSERT_TRUE(TImageLib::readGif(transparent, TReadOptions(), result));
+    EXPECT_TRUE(result.transparent);
+    EXPECT_EQ(qAlpha(result.image.pixel(10, 10)), 0);
+    ASSERT_TRUE(TImageLib::readGif(opaque, TReadOptions(), result));
+    EXPECT_FALSE(result.transparent);
+}
+
+TEST_F(ImageFiles, TiffPagesAndCompressionAreReported)
+{
+    std::list<Magick::Image> pages;
+    pages.emplace_back(Magick::Geometry(30, 20), Magick::Color("red"));
+    pages.emplace_back(Magick::Geometry(50, 10), Magick::Color("blue"));
+    for (Magick::Image &page : pages)
+        page.compressType(Magick::LZWCompression);
+    const QString file = path("two.tif");
+    Magick::writeImages(pages.begin(), pages.end(), QFile::encodeName(file).toStdString(), true);
+
+    TReadOptions options;
+    TReadResult result;
+    options.tiffPage = 2;
+    ASSERT_TRUE(TImageLib::readTiff(file, options, result)) << TImageLib::lastErrorText().toStdString();
+    EXPECT_EQ(result.image.size(), QSize(50, 10));
+    EXPECT_EQ(QColor(result.image.pixel(1, 1)), QColor(Qt::blue));
+    options.tiffPage = 3;
+    EXPECT_FALSE(TImageLib::readTiff(file, options, result));
+    EXPECT_LT(TImageLib::lastErrorCode(), 1);
+
+    TTiffInfo info;
+    ASSERT_TRUE(TImageLib::tiffInfo(file, info)) << TImageLib::lastErrorText().toStdString();
+    EXPECT_EQ(info.size, QSize(30, 20));
+    EXPECT_EQ(info.pages, 2);
+    EXPECT_EQ(info.compression, 5);
+    EXPECT_EQ(info.compressionName, "LZW");
+
+    QImageWriter plain(path("plain.tif"), "tiff");
+    ASSERT_TRUE(plain.write(samplePicture()));
+    ASSERT_TRUE(TImageLib::tiffInfo(path("plain.tif"), info));
+    EXPECT_EQ(info.compressionName, "NONE");
+    EXPECT_EQ(info.pages, 1);
+}
+
+TEST(TiffCompressionNames, FollowTheTiffCodes)
+{
+    EXPECT_EQ(TImageLib::tiffCompressionName(1), "NONE");
+    EXPECT_EQ(TImageLib::tiffCompressionName(2), "CCITT3");
+    EXPECT_EQ(TImageLib::tiffCompressionName(3), "FAXCCITT3");
+    EXPECT_EQ(TImageLib::tiffCompressionName(4), "FAXCCITT4");
+    EXPECT_EQ(TImageLib::tiffCompressionName(5), "LZW");
+    EXPECT_EQ(TImageLib::tiffCompressionName(32773), "PACKBITS");
+    EXPECT_EQ(TImageLib::tiffCompressionName(7), "UNKNOWN");
+}
+
+TEST_F(ImageFiles, ProgressCallbackCanStopARead)
+{
+    const QString file = writeQt("stop.png", "png");
+    TReadOptions options;
+    QList<int> calls;
+    options.progress = [&](int percent) {
+        calls.append(percent);
+        return 0;
+    };
+    TReadResult result;
+    EXPECT_FALSE(TImageLib::readPng(file, options, result));
+    EXPECT_EQ(TImageLib::lastErrorCode(), ImageError::Stopped);
+    EXPECT_TRUE(result.image.isNull());
+    EXPECT_EQ(calls, QList<int>{0});
+
+    options.progress = [&](int percent) {
+        calls.append(percent);
+        return 1;
+    };
+    calls.clear();
+    EXPECT_TRUE(TImageLib::readPng(file, options, result));
+    EXPECT_EQ(calls, (QList<int>{0, 100}));
+}
+
+TEST_F(ImageFiles, FileInformationGivesSizeAndDepth)
+{
+    TImageInfo info;
+    ASSERT_TRUE(TImageLib::fileInfo(writeQt("i.png", "png"), info));
+    EXPECT_EQ(info.size, QSize(40, 30));
+    EXPECT_EQ(info.format, "PNG");
+    EXPECT_TRUE(info.texts.contains("Width: 40"));
+    ASSERT_TRUE(TImageLib::fileInfo(writeQt("i.bmp", "bmp"), info));
+    EXPECT_EQ(info.depth, 24);
+    ASSERT_TRUE(TImageLib::fileInfo(writeMagick("i.pcx", "PCX"), info));
+    EXPECT_EQ(info.size, QSize(40, 30));
+    EXPECT_FALSE(TImageLib::fileInfo(path("none.png"), info));
+    EXPECT_EQ(TImageLib::lastErrorCode(), ImageError::FileNotFound);
+}
+
+TEST_F(ImageFiles, DxfLinesAndCirclesAreDrawn)
+{
+    const QString file = writeBytes("plan.dxf",
+                                    "0\nSECTION\n2\nENTITIES\n"
+                                    "0\nLINE\n8\n0\n10\n0\n20\n0\n11\n100\n21\n50\n"
+                                    "0\nCIRCLE\n8\n0\n10\n50\n20\n25\n40\n10\n"
+                                    "0\nENDSEC\n0\nEOF\n");
+    TDrawingInfo info;
+    ASSERT_TRUE(TImageLib::drawingInfo(file, info)) << TImageLib::lastErrorText().toStdString();
+    EXPECT_EQ(info.entities, 2);
+    EXPECT_DOUBLE_EQ(info.maxX, 100);
+    EXPECT_DOUBLE_EQ(info.maxY, 50);
+    TReadResult result;
+    ASSERT_TRUE(TImageLib::readDxf(file, TReadOptions(), result));
+    EXPECT_GE(result.image.width(), 640);
+    // The drawing is black lines on white: some pixels are dark, the corners stay white.
+    EXPECT_EQ(QColor(result.image.pixel(result.image.width() - 2, 1)), QColor(Qt::white));
+    int dark = 0;
+    for (int x = 0; x < result.image.width(); ++x)
+        dark += qGray(result.image.pixel(x, result.image.height() / 2)) < 128;
+    EXPECT_GT(dark, 0);
 }

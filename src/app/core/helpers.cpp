@@ -187,8 +187,10 @@ QByteArray URLJoin(const QByteArray &base, const QByteArray &name)
 
 QString StripExtension(const QString &name)
 {
+    // Only a dot in the last part of a path starts an extension: "/home/jo.doe/site/page" has none.
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    return dot < 0 ? name : name.left(dot);
+    const qsizetype lastSeparator = std::max(name.lastIndexOf(QLatin1Char('\\')), name.lastIndexOf(QLatin1Char('/')));
+    return dot < 0 || dot < lastSeparator ? name : name.left(dot);
 }
 
 QString FileNamePart(const QString &path)

@@ -66,7 +66,8 @@ bool IsPathSeparator(QChar c);
 QString PathJoin(const QString &folder, const QString &name);
 QString URLJoin(const QString &base, const QString &name);
 QByteArray URLJoin(const QByteArray &base, const QByteArray &name);
-// Removes everything from the last "." on; a name without "." is returned unchanged.
+// Removes everything from the last "." on; a name without "." (in its last part, when it is a
+// path) is returned unchanged.
 QString StripExtension(const QString &name);
 // The part after the last separator (or drive colon).
 QString FileNamePart(const QString &path);

@@ -1,5 +1,6 @@
 #include "playwave.h"
 
+#include "mediabackend.h"
 #include "settings.h"
 #include "testmode.h"
 
@@ -46,6 +47,7 @@ bool PlayWave(const QString &name)
         return false;
     if (IsTestMode())
         return true;
+    PrepareMediaBackend();
     // Without an output device a sound effect could only fail; stay silent instead.
     if (QMediaDevices::audioOutputs().isEmpty())
         return false;

@@ -86,7 +86,9 @@ void TPictureBox::setImageName(const QString &fileName)
 bool TPictureBox::readWith(const QString &suffix, const QString &fileName)
 {
     if (suffix == QLatin1String("RES")) {
-        const QString name = QFileInfo(fileName).completeBaseName();
+        // Stored names may use either separator, whatever the platform.
+        QString name = fileName.mid(qMax(fileName.lastIndexOf('/'), fileName.lastIndexOf('\\')) + 1);
+        name = name.left(name.lastIndexOf('.'));
         QImage image(QStringLiteral(":/art/%1.svg").arg(name));
         if (image.isNull())
             image.load(QStringLiteral(":/art/%1.png").arg(name));

@@ -1,0 +1,10 @@
+#include "mediabackend.h"
+
+#include <QByteArray>
+#include <QtGlobal>
+
+void PrepareMediaBackend()
+{
+    if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
+        qputenv("QT_MEDIA_BACKEND", QByteArray("ffmpeg"));
+}

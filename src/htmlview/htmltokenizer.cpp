@@ -1,0 +1,509 @@
+#include "htmltokenizer.h"
+
+#include "textcodec.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr int kEnd = -1;
+constexpr int kNoLook = -2;
+constexpr int kMaxName = 150;
+constexpr int kMaxRun = 100;
+constexpr int kMaxPreRun = 200;
+
+const char *const kTags[HtmlSym::kTagCount] = {
+    "HTML", "TITLE", "BODY", "HEAD", "B", "I", "H", "EM", "STRONG", "U", "CITE", "VAR", "TT", "CODE",
+    "KBD", "SAMP", "OL", "UL", "DIR", "MENU", "DL", "A", "ADDRESS", "BLOCKQUOTE", "PRE", "CENTER",
+    "TABLE", "TD", "TH", "CAPTION", "FORM", "TEXTAREA", "SELECT", "OPTION", "FONT", "SUB", "SUP",
+    "BIG", "SMALL", "P", "MAP", "FRAMESET", "NOFRAMES",
+    "LI", "BR", "HR", "DD", "DT", "IMG", "BASE", "TR", "BUTTON", "INPUT", "SELECTED", "BASEFONT",
+    "AREA", "FRAME", "PAGE",
+};
+
+struct AttrName {
+    const char *name;
+    uint8_t sym;
+};
+const AttrName kAttributes[] = {
+    {"HREF", HtmlAttr::Href}, {"NAME", HtmlAttr::Name}, {"SRC", HtmlAttr::Src}, {"ALT", HtmlAttr::Alt},
+    {"ALIGN", HtmlAttr::Align}, {"TEXT", HtmlAttr::Text}, {"BGCOLOR", HtmlAttr::BgColor},
+    {"LINK", HtmlAttr::Link}, {"BACKGROUND", HtmlAttr::Background}, {"COLSPAN", HtmlAttr::ColSpan},
+    {"ROWSPAN", HtmlAttr::RowSpan}, {"BORDER", HtmlAttr::Border}, {"CELLPADDING", HtmlAttr::CellPadding},
+    {"CELLSPACING", HtmlAttr::CellSpacing}, {"VALIGN", HtmlAttr::VAlign}, {"WIDTH", HtmlAttr::Width},
+    {"START", HtmlAttr::Start}, {"VALUE", HtmlAttr::Value}, {"TYPE", HtmlAttr::Type},
+    {"CHECKBOX", HtmlAttr::CheckBox}, {"RADIO", HtmlAttr::Radio}, {"METHOD", HtmlAttr::Method},
+    {"ACTION", HtmlAttr::Action}, {"CHECKED", HtmlAttr::Checked}, {"SIZE", HtmlAttr::Size},
+    {"MAXLENGTH", HtmlAttr::MaxLength}, {"COLS", HtmlAttr::Cols}, {"ROWS", HtmlAttr::Rows},
+    {"MULTIPLE", HtmlAttr::Multiple}, {"VALUE", HtmlAttr::Value}, {"SELECTED", HtmlAttr::Selected},
+    {"FACE", HtmlAttr::Face}, {"COLOR", HtmlAttr::Color}, {"TRANSP", HtmlAttr::Transp},
+    {"CLEAR", HtmlAttr::Clear}, {"ISMAP", HtmlAttr::IsMap}, {"BORDERCOLOR", HtmlAttr::BorderColor},
+    {"USEMAP", HtmlAttr::UseMap}, {"SHAPE", HtmlAttr::Shape}, {"COORDS", HtmlAttr::Coords},
+    {"NOHREF", HtmlAttr::NoHref}, {"HEIGHT", HtmlAttr::Height}, {"PLAIN", HtmlAttr::Plain},
+    {"TARGET", HtmlAttr::Target}, {"NORESIZE", HtmlAttr::NoResize}, {"SCROLLING", HtmlAttr::Scrolling},
+    {"HSPACE", HtmlAttr::HSpace},
+};
+
+// The named entities: the four markup characters, then Latin-1 160..255 in order. The two
+// empty slots (215 and 247) can never match.
+const char *const kEntities[100] = {
+    "amp", "lt", "gt", "quot",
+    "nbsp", "iexcl", "cent", "pound", "curren", "yen", "brvbar", "sect", "uml", "copy", "ordf",
+    "laquo", "not", "shy", "reg", "macr", "deg", "plusmn", "sup2", "sup3", "acute", "micro", "para",
+    "middot", "cedil", "sup1", "ordm", "raquo", "frac14", "frac12", "frac34", "iquest", "Agrave",
+    "Aacute", "Acirc", "Atilde", "Auml", "Aring", "AElig", "Ccedil", "Egrave", "Eacute", "Ecirc",
+    "Euml", "Igrave", "Iacute", "Icirc", "Iuml", "ETH", "Ntilde", "Ograve", "Oacute", "Ocirc",
+    "Otilde", "Ouml", "", "Oslash", "Ugrave", "Uacute", "Ucirc", "Uuml", "Yacute", "THORN", "szlig",
+    "agrave", "aacute", "acirc", "atilde", "auml", "aring", "aelig", "ccedil", "egrave", "eacute",
+    "ecirc", "euml", "igrave", "iacute", "icirc", "iuml", "eth", "ntilde", "ograve", "oacute", "ocirc",
+    "otilde", "ouml", "", "oslash", "ugrave", "uacute", "ucirc", "uuml", "yacute", "thorn", "yuml",
+};
+const char16_t kMarkupChars[4] = {u'&', u'<', u'>', u'"'};
+
+bool IsWhite(int c) { return c == ' ' || c == '\r'; }
+bool IsLetter(int c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool IsDigit(int c) { return c >= '0' && c <= '9'; }
+bool IsHexDigit(int c) { return IsDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
+bool IsPrintable(int c) { return c >= 32 && c != 127; }
+int ToUpper(int c) { return c >= 'a' && c <= 'z' ? c - 32 : c; }
+
+int LookupTag(const QByteArray &name)
+{
+    for (int i = 0; i < HtmlSym::kTagCount; ++i) {
+        if (name == kTags[i])
+            return i + 1;
+    }
+    return 0;
+}
+
+uint8_t LookupAttribute(const QByteArray &name)
+{
+    for (const AttrName &a : kAttributes) {
+        if (name == a.name)
+            return a.sym;
+    }
+    return HtmlAttr::Unknown;
+}
+
+// A character code as UTF-16 in out; false for codes that name no character.
+bool AppendCode(QString &out, uint code)
+{
+    if (code == 9) {
+        out += QLatin1Char(' ');
+    } else if (code == 10 || (code >= 32 && code <= 255)) {
+        // 128..159 are the Windows-1252 characters, as in the page text itself.
+        out += QChar(code >= 128 && code <= 159 ? Cp1252ToUnicode(uchar(code)) : char16_t(code));
+    } else if (code > 255 && code <= 0x10FFFF && !(code >= 0xD800 && code <= 0xDFFF)) {
+        out += QString::fromUcs4(reinterpret_cast<const char32_t *>(&code), 1);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+const TAttribute *TAttributeList::Find(uint8_t sym) const
+{
+    for (const TAttribute &a : m_items) {
+        if (a.Sym == sym)
+            return &a;
+    }
+    return nullptr;
+}
+
+THtmlTokenizer::THtmlTokenizer(const char *data, qsizetype length) : m_data(data), m_length(length)
+{
+    m_text.reserve(kMaxPreRun + 16);
+    GetCh();
+}
+
+void THtmlTokenizer::Stop()
+{
+    m_stopped = true;
+    m_look = kNoLook;
+    m_ch = kEnd;
+    m_up = kEnd;
+}
+
+int THtmlTokenizer::ReadRaw()
+{
+    if (m_stopped || m_pos >= m_length)
+        return kEnd;
+    return uchar(m_data[m_pos++]);
+}
+
+void THtmlTokenizer::GetCh()
+{
+    int c;
+    if (m_look != kNoLook) {
+        c = m_look;
+        m_look = kNoLook;
+    } else {
+        c = ReadRaw();
+    }
+    while (c == '<') {
+        const int next = ReadRaw();
+        if (next != '!') {
+            m_look = next;
+            break;
+        }
+        SkipComment();
+        if (!m_error.ok()) {
+            Stop();
+            return;
+        }
+        c = ReadRaw();
+    }
+    if (c == '\r' || c == '\n') {
+        // CR LF and LF CR count as one line end.
+        const int other = c == '\r' ? '\n' : '\r';
+        if (m_look == kNoLook && m_pos < m_length && !m_stopped && uchar(m_data[m_pos]) == other)
+            ++m_pos;
+        c = '\r';
+    } else if (c == '\t') {
+        c = ' ';
+    }
+    m_ch = c;
+    m_up = ToUpper(c);
+}
+
+void THtmlTokenizer::SkipComment()
+{
+    const auto fail = [this] {
+        m_error = {TViewErrorKind::ParseError, QStringLiteral("Open Comment at End of HTML File")};
+    };
+    int c = ReadRaw();
+    if (c == '-') {
+        c = ReadRaw();
+        if (c == '-') {
+            c = ReadRaw();
+            for (;;) {
+                if (c == kEnd)
+                    return fail();
+                if (c != '-') {
+                    c = ReadRaw();
+                    continue;
+                }
+                int run = 0;
+                while (c == '-') {
+                    ++run;
+                    c = ReadRaw();
+                }
+                if (run < 2)
+                    continue;
+                while (c == ' ' || c == '\r' || c == '\n' || c == '\t')
+                    c = ReadRaw();
+                if (c == '>')
+                    return;
+            }
+        }
+    }
+    // A declaration ("<!DOCTYPE ...>") runs to the next ">".
+    while (c != '>') {
+        if (c == kEnd)
+            return fail();
+        c = ReadRaw();
+    }
+}
+
+void THtmlTokenizer::SkipWhite()
+{
+    while (IsWhite(m_ch))
+        GetCh();
+}
+
+void THtmlTokenizer::AppendByte(QString &out, int c) const
+{
+    out += QChar(Cp1252ToUnicode(uchar(c)));
+}
+
+bool THtmlTokenizer::IsBlankText() const
+{
+    if (m_sym != HtmlSym::Text)
+        return false;
+    for (QChar c : m_text) {
+        if (c != QLatin1Char(' ') && c != QLatin1Char('\r'))
+            return false;
+    }
+    return true;
+}
+
+bool THtmlTokenizer::KeepsAttributes(int sym)
+{
+    using namespace HtmlSym;
+    switch (sym) {
+    case Body: case P: case Br: case H: case Hr: case Base: case Ol: case Ul: case Img: case A:
+    case Table: case Td: case Tr: case Th: case Caption: case Input: case Form: case TextArea:
+    case Select: case Option: case Font: case BaseFont: case Map: case Area: case FrameSet: case Frame:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void THtmlTokenizer::Next()
+{
+    m_text.clear();
+    m_level = 0;
+    if (m_ch == kEnd) {
+        m_sym = HtmlSym::Eof;
+    } else if (m_ch == '<') {
+        ReadTag();
+    } else if (m_ch == '&') {
+        ReadEntity(m_text);
+        m_sym = HtmlSym::Text;
+    } else if (IsWhite(m_ch) || (IsPrintable(m_ch) && m_ch != '>')) {
+        // Outside preformatted text every run of white space shows as one space.
+        while (m_text.size() < kMaxRun) {
+            if (IsWhite(m_ch)) {
+                m_text += QLatin1Char(' ');
+                do
+                    GetCh();
+                while (IsWhite(m_ch));
+            } else if (IsPrintable(m_ch) && m_ch != '&' && m_ch != '<' && m_ch != '>') {
+                AppendByte(m_text, m_ch);
+                GetCh();
+            } else {
+                break;
+            }
+        }
+        m_sym = HtmlSym::Text;
+    } else {
+        AppendByte(m_text, m_ch);
+        m_sym = HtmlSym::OneChar;
+        GetCh();
+    }
+}
+
+void THtmlTokenizer::NextPreformatted()
+{
+    m_text.clear();
+    m_level = 0;
+    if (m_ch == kEnd) {
+        m_sym = HtmlSym::Eof;
+    } else if (m_ch == '\r') {
+        m_sym = HtmlSym::Eol;
+        GetCh();
+    } else if (m_ch == '<') {
+        ReadTag();
+    } else if (m_ch == '&') {
+        ReadEntity(m_text);
+        m_sym = HtmlSym::Text;
+    } else {
+        while (m_text.size() < kMaxPreRun && m_ch != kEnd && m_ch != '\r' && m_ch != '<' && m_ch != '&') {
+            if (IsPrintable(m_ch))
+                AppendByte(m_text, m_ch);
+            GetCh();
+        }
+        m_sym = HtmlSym::Text;
+    }
+}
+
+void THtmlTokenizer::ReadTag()
+{
+    GetCh(); // past "<"
+    SkipWhite();
+    bool end = false;
+    if (m_ch == '/') {
+        end = true;
+        GetCh();
+    }
+    QByteArray name;
+    while (m_up >= 'A' && m_up <= 'Z') {
+        if (name.size() < kMaxName)
+            name += char(m_up);
+        GetCh();
+    }
+    const int tag = LookupTag(name);
+    if (!tag)
+        m_sym = HtmlSym::Unknown;
+    else if (!end)
+        m_sym = tag;
+    else
+        m_sym = tag <= HtmlSym::kTagsWithEnd ? HtmlSym::End(tag) : HtmlSym::Unknown;
+    if (tag == HtmlSym::H && m_ch >= '1' && m_ch <= '6') {
+        m_level = m_ch - '0';
+        GetCh();
+    }
+    const bool keep = !end && KeepsAttributes(m_sym);
+    if (keep)
+        m_attributes.Clear();
+    for (;;) {
+        SkipWhite();
+        QByteArray attrName;
+        while (IsLetter(m_ch)) {
+            if (attrName.size() < kMaxName)
+                attrName += char(m_up);
+            GetCh();
+        }
+        if (attrName.isEmpty())
+            break;
+        SkipWhite();
+        TAttribute a;
+        a.Sym = LookupAttribute(attrName);
+        a.Value = a.Sym == HtmlAttr::Border ? 1 : 0; // a bare BORDER means 1
+        if (m_ch == '=') {
+            GetCh();
+            SkipWhite();
+            a.Text = ReadValue(a);
+        }
+        if (keep)
+            m_attributes.Add(std::move(a));
+    }
+    while (m_ch != '>' && m_ch != kEnd)
+        GetCh();
+    if (m_ch == '>')
+        GetCh();
+}
+
+QString THtmlTokenizer::ReadValue(TAttribute &a)
+{
+    QString text;
+    if (m_ch == '"' || m_ch == '\'') {
+        const int quote = m_ch;
+        GetCh();
+        while (m_ch != quote && m_ch != kEnd) {
+            AppendByte(text, m_ch);
+            GetCh();
+        }
+        if (m_ch == quote)
+            GetCh();
+        a.Quoted = true;
+        QString number = text.trimmed();
+        if (number.endsWith(QLatin1Char('%')))
+            number.chop(1);
+        bool ok = false;
+        const int v = number.toInt(&ok);
+        a.Value = ok ? v : 0;
+    } else if (m_ch == '+' || m_ch == '-' || IsDigit(m_ch)) {
+        while (m_ch != kEnd && !IsWhite(m_ch) && m_ch != '%' && m_ch != '>') {
+            AppendByte(text, m_ch);
+            GetCh();
+        }
+        bool ok = false;
+        const int v = text.toInt(&ok);
+        a.Value = ok ? v : 0;
+        if (m_ch == '%') {
+            text += QLatin1Char('%');
+            GetCh();
+        }
+    } else {
+        while (m_ch != kEnd && !IsWhite(m_ch) && m_ch != '>') {
+            AppendByte(text, m_ch);
+            GetCh();
+        }
+    }
+    return text;
+}
+
+void THtmlTokenizer::ReadEntity(QString &out)
+{
+    GetCh(); // past "&"
+    if (m_ch == '#') {
+        GetCh();
+        QString digits;
+        bool hex = false;
+        if (m_up == 'X') {
+            hex = true;
+            GetCh();
+        }
+        // Decimal references up to 7 digits and hexadecimal up to 6 name every character; the
+        // page text is single-byte, so characters above 255 are kept as UTF-16 in the model.
+        const int maxDigits = hex ? 6 : 7;
+        while (digits.size() <= maxDigits && (hex ? IsHexDigit(m_ch) : IsDigit(m_ch))) {
+            digits += QChar(m_ch);
+            GetCh();
+        }
+        bool semi = false;
+        if (m_ch == ';') {
+            semi = true;
+            GetCh();
+        }
+        bool ok = false;
+        const uint code = digits.toUInt(&ok, hex ? 16 : 10);
+        if (digits.isEmpty() || digits.size() > maxDigits || !ok || !AppendCode(out, code)) {
+            out += QLatin1String(hex ? "&#x" : "&#") + digits;
+            if (semi)
+                out += QLatin1Char(';');
+        }
+        return;
+    }
+    QByteArray name;
+    while (name.size() < 6 && (IsLetter(m_ch) || IsDigit(m_ch))) {
+        name += char(m_ch);
+        GetCh();
+    }
+    if (IsLetter(m_ch) || IsDigit(m_ch)) {
+        out += QLatin1Char('&') + QString::fromLatin1(name);
+        return;
+    }
+    bool semi = false;
+    if (m_ch == ';') {
+        semi = true;
+        GetCh();
+    }
+    if (!name.isEmpty()) {
+        for (int i = 0; i < 100; ++i) {
+            if (kEntities[i][0] && name == kEntities[i]) {
+                out += QChar(i < 4 ? kMarkupChars[i] : char16_t(i - 4 + 160));
+                return;
+            }
+        }
+    }
+    out += QLatin1Char('&') + QString::fromLatin1(name);
+    if (semi)
+        out += QLatin1Char(';');
+}
+
+QStringList THtmlTokenizer::ReadTextAreaContent()
+{
+    static const char kEndTag[] = "/textarea";
+    QStringList lines;
+    QString line;
+    while (m_ch != kEnd) {
+        if (m_ch == '<') {
+            // Look ahead without consuming: the character after "<" is pushed back, the rest
+            // still waits in the input.
+            bool match = true;
+            qsizetype at = m_pos;
+            for (int i = 0; i < 9 && match; ++i) {
+                int c;
+                if (i == 0 && m_look != kNoLook)
+                    c = m_look;
+                else
+                    c = at < m_length ? uchar(m_data[at++]) : kEnd;
+                match = c != kEnd && std::tolower(c) == kEndTag[i];
+            }
+            if (m_look == kNoLook)
+                match = false;
+            if (match) {
+                const int after = at < m_length ? uchar(m_data[at]) : kEnd;
+                match = after == kEnd || after == '>' || after == ' ' || after == '\t' || after == '\r'
+                    || after == '\n';
+            }
+            if (match) {
+                while (m_ch != '>' && m_ch != kEnd)
+                    GetCh();
+                if (m_ch == '>')
+                    GetCh();
+                break;
+            }
+            line += QLatin1Char('<');
+            GetCh();
+        } else if (m_ch == '\r') {
+            lines << line;
+            line.clear();
+            GetCh();
+        } else if (m_ch == '&') {
+            ReadEntity(line);
+        } else {
+            if (IsPrintable(m_ch))
+                AppendByte(line, m_ch);
+            GetCh();
+        }
+    }
+    if (!line.isEmpty())
+        lines << line;
+    return lines;
+}

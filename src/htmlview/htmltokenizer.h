@@ -1,0 +1,81 @@
+#pragma once
+
+#include "htmlsymbols.h"
+#include "viewtypes.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// One attribute of a tag.
+struct TAttribute {
+    uint8_t Sym = HtmlAttr::Unknown;
+    int Value = 0;     // the numeric value
+    QString Text;      // the text value
+    bool Quoted = false;
+};
+
+// The attributes of the current tag; Find returns the first with a symbol.
+class TAttributeList {
+public:
+    const TAttribute *Find(uint8_t sym) const;
+    void Clear() { m_items.clear(); }
+    void Add(TAttribute a) { m_items.push_back(std::move(a)); }
+    int Count() const { return int(m_items.size()); }
+
+private:
+    std::vector<TAttribute> m_items;
+};
+
+// Reads a page's Windows-1252 bytes as tokens: tags with their attributes, text runs, entities,
+// single characters and the end. Characters are folded on the way in: every line end becomes one
+// carriage return, a tab a space; comments and declarations are skipped.
+class THtmlTokenizer {
+public:
+    THtmlTokenizer(const char *data, qsizetype length);
+
+    // Reads the next token: Sym(), TokenText(), HeadingLevel(), Attributes().
+    void Next();
+    // Reads the next token of preformatted text: white space is kept, every line end is an Eol
+    // token, and text tokens hold up to 200 characters.
+    void NextPreformatted();
+    // Reads TEXTAREA content up to its end tag (consumed); one entry per line.
+    QStringList ReadTextAreaContent();
+    // Stops reading: from now on every token is the end.
+    void Stop();
+
+    int Sym() const { return m_sym; }
+    const QString &TokenText() const { return m_text; }
+    int HeadingLevel() const { return m_level; }
+    const TAttributeList &Attributes() const { return m_attributes; }
+    // A text token that holds only white space.
+    bool IsBlankText() const;
+    // Set when a comment or declaration was still open at the end of the input.
+    const TViewError &Error() const { return m_error; }
+
+private:
+    int ReadRaw();
+    void GetCh();
+    void SkipComment();
+    void SkipWhite();
+    void ReadTag();
+    QString ReadValue(TAttribute &a);
+    void ReadEntity(QString &out);
+    void AppendByte(QString &out, int c) const;
+    static bool KeepsAttributes(int sym);
+
+    const char *m_data = nullptr;
+    qsizetype m_length = 0;
+    qsizetype m_pos = 0;
+    int m_ch = 0;        // the current character after folding; -1 at the end
+    int m_up = 0;        // the same in upper case
+    int m_look = -2;     // the character pushed back after "<"; -2 when none
+    bool m_stopped = false;
+    int m_sym = HtmlSym::Eof;
+    QString m_text;
+    int m_level = 0;
+    TAttributeList m_attributes;
+    TViewError m_error;
+};

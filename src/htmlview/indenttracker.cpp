@@ -1,0 +1,80 @@
+#include "indenttracker.h"
+
+#include <algorithm>
+
+// Left indents are absolute X values; the tracker answers in the same coordinates as layout uses.
+
+void TIndentTracker::Reset(int leftEdge, int width)
+{
+    m_leftEdge = leftEdge;
+    m_width = width;
+    m_level = 0;
+    m_left.clear();
+    m_right.clear();
+}
+
+void TIndentTracker::SetLevel(int level)
+{
+    m_level = level;
+}
+
+int TIndentTracker::LeftIndent(int y) const
+{
+    int x = m_leftEdge + m_level * 35;
+    for (const TIndentEdge &e : m_left) {
+        if (y >= e.TopY && y < e.BottomY)
+            x = std::max(x, e.X);
+    }
+    return x;
+}
+
+int TIndentTracker::RightSide(int y) const
+{
+    int x = m_leftEdge + m_width;
+    for (const TIndentEdge &e : m_right) {
+        if (y >= e.TopY && y < e.BottomY)
+            x = std::min(x, e.X);
+    }
+    return x;
+}
+
+void TIndentTracker::AddLeft(int x, int topY, int bottomY, int level)
+{
+    // Edges that ended above every line still to come are dropped, so a long document with many
+    // floating images does not make every later query slower.
+    std::erase_if(m_left, [topY](const TIndentEdge &e) { return e.BottomY <= topY; });
+    m_left.push_back({x, topY, bottomY, level});
+}
+
+void TIndentTracker::AddRight(int x, int topY, int bottomY, int level)
+{
+    std::erase_if(m_right, [topY](const TIndentEdge &e) { return e.BottomY <= topY; });
+    m_right.push_back({x, topY, bottomY, level});
+}
+
+int TIndentTracker::FloatBottom(bool left, bool right) const
+{
+    int bottom = 0;
+    if (left) {
+        for (const TIndentEdge &e : m_left)
+            bottom = std::max(bottom, e.BottomY);
+    }
+    if (right) {
+        for (const TIndentEdge &e : m_right)
+            bottom = std::max(bottom, e.BottomY);
+    }
+    return bottom;
+}
+
+int TIndentTracker::NextY(int y) const
+{
+    // The next Y at which some float ends, so a line that does not fit beside floats can move down.
+    int next = -1;
+    for (const auto *side : {&m_left, &m_right}) {
+        for (const TIndentEdge &e : *side) {
+            if (e.BottomY > y && (next < 0 || e.BottomY < next))
+                next = e.BottomY;
+        }
+    }
+    return next;
+}

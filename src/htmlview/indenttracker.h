@@ -1,0 +1,35 @@
+#pragma once
+
+#include "indentedge.h"
+
+#include <vector>
+
+// Keeps the free horizontal span of a layout area at every Y: list indents and floating images
+// push the left edge right and pull the right edge in.
+class TIndentTracker {
+public:
+    void Reset(int leftEdge, int width);
+    void SetLevel(int level);
+    int Level() const { return m_level; }
+
+    // Indent of the free span at y, relative to the area's left edge (0 = the edge).
+    int LeftIndent(int y) const;
+    // The X (relative to the area's left edge) where the free span ends at y.
+    int RightSide(int y) const;
+    int Width() const { return m_width; }
+    int LeftEdge() const { return m_leftEdge; }
+
+    void AddLeft(int x, int topY, int bottomY, int level);
+    void AddRight(int x, int topY, int bottomY, int level);
+    // The lowest bottom of the floating images on one or both sides (0 when none).
+    int FloatBottom(bool left, bool right) const;
+    // The first Y at or below y where the free span is at least width wide, given the floats.
+    int NextY(int y) const;
+
+private:
+    int m_leftEdge = 0;
+    int m_width = 0;
+    int m_level = 0;
+    std::vector<TIndentEdge> m_left;
+    std::vector<TIndentEdge> m_right;
+};

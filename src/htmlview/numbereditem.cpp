@@ -1,0 +1,14 @@
+#include "numbereditem.h"
+
+#include "viewdocument.h"
+
+void TNumberedItem::DrawMarker(TDrawContext &dc, const TLineBox &first) const
+{
+    ViewHost &host = *m_owner->Host();
+    const TFontRun &run = m_runs.front();
+    const TFontHandle font = run.Font.Handle(*m_owner, host);
+    const QString text = QString::number(ListNumber) + QLatin1Char('.');
+    const int width = host.textWidth(font, text);
+    host.drawText(first.X - width - 6 + dc.XOffset, first.Baseline() + dc.YOffset, font,
+                  host.toRgb(m_owner->DefaultFontColor), text);
+}

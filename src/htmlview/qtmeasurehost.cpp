@@ -1,0 +1,132 @@
+#include "qtmeasurehost.h"
+
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QPainter>
+#include <QPalette>
+
+QtMeasureHost::QtMeasureHost() = default;
+QtMeasureHost::~QtMeasureHost() = default;
+
+TFontHandle QtMeasureHost::createFont(const TFontSpec &spec)
+{
+    for (size_t i = 0; i < m_fonts.size(); ++i) {
+        if (m_fonts[i].spec == spec)
+            return TFontHandle(i + 1);
+    }
+    QFont f(spec.Face);
+    f.setPointSize(qMax(1, spec.PointSize));
+    f.setBold(spec.Style & fsBold);
+    f.setItalic(spec.Style & fsItalic);
+    f.setUnderline(spec.Style & fsUnderline);
+    if (spec.FixedPitch) {
+        f.setFixedPitch(true);
+        f.setStyleHint(QFont::Monospace);
+    }
+    m_fonts.push_back({spec, f, QFontMetrics(f)});
+    return TFontHandle(m_fonts.size());
+}
+
+TFontMetrics QtMeasureHost::fontMetrics(TFontHandle font)
+{
+    const QFontMetrics &m = m_fonts.at(font - 1).metrics;
+    return {m.ascent(), m.descent()};
+}
+
+int QtMeasureHost::textWidth(TFontHandle font, QStringView text)
+{
+    // fromRawData avoids copying the text for every measurement.
+    return m_fonts.at(font - 1).metrics.horizontalAdvance(QString::fromRawData(reinterpret_cast<const QChar *>(text.data()), text.size()));
+}
+
+TImageInfo QtMeasureHost::loadImage(const QString &path)
+{
+    QImageReader reader(path);
+    reader.setAutoTransform(false);
+    QImage img = reader.read();
+    if (img.isNull())
+        return {};
+    // A GIF whose palette holds a transparent entry counts as transparent.
+    const bool transparent = reader.format() == "gif" && img.hasAlphaChannel();
+    const TImageHandle h = addImage(img);
+    return {h, img.width(), img.height(), transparent};
+}
+
+TImageHandle QtMeasureHost::addImage(const QImage &image)
+{
+    const TImageHandle h = m_nextImage++;
+    m_images.insert(h, image);
+    return h;
+}
+
+TImageInfo QtMeasureHost::builtinImage(TBuiltinImage which)
+{
+    TImageHandle &handle = which == TBuiltinImage::Broken ? m_broken : m_placeholder;
+    if (!handle) {
+        // Two small pictures drawn here rather than shipped: a framed page with a red cross for
+        // a picture that could not be read, and a framed landscape for pictures switched off.
+        QImage img(16, 16, QImage::Format_ARGB32_Premultiplied);
+        img.fill(Qt::white);
+        QPainter p(&img);
+        p.setPen(QColor(0x80, 0x80, 0x80));
+        p.drawRect(0, 0, 15, 15);
+        if (which == TBuiltinImage::Broken) {
+            p.setPen(QPen(QColor(0xD0, 0x20, 0x20), 2));
+            p.drawLine(4, 4, 11, 11);
+            p.drawLine(11, 4, 4, 11);
+        } else {
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(0x40, 0x90, 0x40));
+            p.drawPolygon(QPolygon({QPoint(2, 13), QPoint(7, 6), QPoint(10, 10), QPoint(13, 13)}));
+            p.setBrush(QColor(0xE0, 0xB0, 0x20));
+            p.drawEllipse(QPoint(11, 5), 2, 2);
+        }
+        p.end();
+        handle = addImage(img);
+    }
+    return {handle, 16, 16, false};
+}
+
+void QtMeasureHost::makeTransparent(TImageHandle handle, int colour)
+{
+    auto it = m_images.find(handle);
+    if (it == m_images.end() || it->isNull())
+        return;
+    QImage &img = *it;
+    const QRgb key = colour >= 0 ? qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF)
+                                 : img.pixel(0, img.height() - 1);
+    img = img.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < img.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(img.scanLine(y));
+        for (int x = 0; x < img.width(); ++x) {
+            if ((line[x] & 0xFFFFFF) == (key & 0xFFFFFF))
+                line[x] = 0;
+        }
+    }
+}
+
+void QtMeasureHost::releaseImage(TImageHandle handle)
+{
+    if (handle != m_broken && handle != m_placeholder)
+        m_images.remove(handle);
+}
+
+const QImage *QtMeasureHost::image(TImageHandle handle) const
+{
+    auto it = m_images.constFind(handle);
+    return it == m_images.constEnd() ? nullptr : &*it;
+}
+
+QRgb QtMeasureHost::systemColor(TSystemColor which) const
+{
+    if (!qGuiApp)
+        return ViewHost::systemColor(which);
+    const QPalette pal = QGuiApplication::palette();
+    switch (which) {
+    case TSystemColor::ButtonFace: return pal.color(QPalette::Button).rgb();
+    case TSystemColor::ButtonShadow: return pal.color(QPalette::Dark).rgb();
+    case TSystemColor::ButtonHighlight: return pal.color(QPalette::Light).rgb();
+    case TSystemColor::ButtonText: return pal.color(QPalette::ButtonText).rgb();
+    }
+    return ViewHost::systemColor(which);
+}

@@ -1,0 +1,466 @@
+#include "tablesection.h"
+
+#include "indenttracker.h"
+#include "viewdocument.h"
+
+#include <algorithm>
+#include <numeric>
+
+void TTableSection::SetAttributes(int border, bool hasBorder, int padding, bool hasPadding, int spacing, bool hasSpacing)
+{
+    Border = hasBorder && border > 0 ? border : 0;
+    CellPadding = hasPadding ? std::clamp(padding + 1, 0, 40) : 2;
+    CellSpacing = hasSpacing ? std::clamp(spacing + 1, 0, 50) : 3;
+    if (!Border && CellPadding > 0)
+        --CellPadding;
+}
+
+TViewError TTableSection::Normalize()
+{
+    if (m_normalized)
+        return {};
+    m_normalized = true;
+    TViewError error;
+    const auto placeholder = [] {
+        auto cell = std::make_unique<TTableCell>();
+        cell->Placeholder = true;
+        return cell;
+    };
+    const auto checkColumns = [&] {
+        m_columns = 0;
+        for (TTableRow &row : Rows) {
+            if (int(row.size()) > kMaxTableColumns) {
+                error = {TViewErrorKind::ProcessError, QStringLiteral("Table has too many Columns")};
+                row.resize(kMaxTableColumns);
+            }
+            m_columns = std::max(m_columns, int(row.size()));
+        }
+    };
+    // A cell spanning n columns is followed by n - 1 placeholders in its row.
+    for (TTableRow &row : Rows) {
+        TTableRow spread;
+        for (auto &cell : row) {
+            const int span = cell->ColSpan;
+            spread.push_back(std::move(cell));
+            for (int i = 1; i < span && int(spread.size()) <= kMaxTableColumns; ++i)
+                spread.push_back(placeholder());
+        }
+        row = std::move(spread);
+    }
+    checkColumns();
+    // A cell spanning rows puts placeholders at its columns in the rows below it.
+    const int rows = int(Rows.size());
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < int(Rows[r].size()); ++c) {
+            TTableCell &cell = *Rows[r][c];
+            if (cell.Placeholder || cell.RowSpan <= 1)
+                continue;
+            cell.RowSpan = std::min(cell.RowSpan, rows - r);
+            for (int r2 = r + 1; r2 < r + cell.RowSpan; ++r2) {
+                TTableRow &below = Rows[r2];
+                if (int(below.size()) > kMaxTableColumns)
+                    continue;
+                while (int(below.size()) < c)
+                    below.push_back(placeholder());
+                for (int k = 0; k < cell.ColSpan && int(below.size()) <= kMaxTableColumns; ++k)
+                    below.insert(below.begin() + c, placeholder());
+            }
+        }
+    }
+    checkColumns();
+    if (HasBackground) {
+        for (TTableRow &row : Rows) {
+            for (auto &cell : row) {
+                if (!cell->HasBackground && !cell->Placeholder)
+                    cell->Background = Background, cell->HasBackground = true;
+            }
+        }
+    }
+    return error;
+}
+
+void TTableSection::ForEachCell(const std::function<void(TTableCell &)> &f) const
+{
+    if (Caption && CaptionOnTop)
+        f(*Caption);
+    for (const TTableRow &row : Rows) {
+        for (const auto &cell : row) {
+            if (!cell->Placeholder)
+                f(*cell);
+        }
+    }
+    if (Caption && !CaptionOnTop)
+        f(*Caption);
+}
+
+bool TTableSection::UsesPixelWidths() const
+{
+    bool pixel = false;
+    for (const TTableRow &row : Rows) {
+        for (const auto &cell : row) {
+            if (cell->Width && cell->WidthPercent)
+                return false;
+            pixel = pixel || (cell->Width && !cell->WidthPercent);
+        }
+    }
+    return pixel;
+}
+
+void TTableSection::ColumnMinMax()
+{
+    if (m_colsValid && m_colsShowImages == m_owner->ShowImages)
+        return;
+    Normalize();
+    const int extra = 2 * CellPadding + CellSpacing;
+    m_colMin.assign(m_columns, 0);
+    m_colMax.assign(m_columns, 0);
+    m_colPercent.assign(m_columns, 0);
+    m_colPixels.assign(m_columns, 0);
+    int maxSpan = 1;
+    for (const TTableRow &row : Rows) {
+        for (int c = 0; c < int(row.size()); ++c) {
+            TTableCell &cell = *row[c];
+            if (cell.Placeholder || cell.ColSpan != 1) {
+                maxSpan = std::max(maxSpan, cell.Placeholder ? 1 : cell.ColSpan);
+                continue;
+            }
+            const TMinMax mm = cell.Cell.MinMaxWidth();
+            const int lo = mm.Min + extra;
+            int hi = std::max(mm.Max + extra, lo);
+            if (cell.Width && !cell.WidthPercent) {
+                hi = std::max(lo, cell.Width + extra);
+                m_colPixels[c] = std::max(m_colPixels[c], cell.Width + extra);
+            }
+            if (cell.Width && cell.WidthPercent)
+                m_colPercent[c] = std::max(m_colPercent[c], cell.Width);
+            m_colMin[c] = std::max(m_colMin[c], lo);
+            m_colMax[c] = std::max(m_colMax[c], hi);
+        }
+    }
+    // Spanning cells widen the columns they cover, in proportion to the columns' widths.
+    const auto widen = [](std::vector<int> &w, int c, int span, int need) {
+        const int have = std::accumulate(w.begin() + c, w.begin() + c + span, 0);
+        if (need <= have)
+            return;
+        const int short_ = need - have;
+        int given = 0;
+        for (int k = 0; k < span; ++k) {
+            const int add = have > 0 ? int(int64_t(short_) * w[c + k] / have) : short_ / span;
+            w[c + k] += add;
+            given += add;
+        }
+        w[c + span - 1] += short_ - given;
+    };
+    for (int span = 2; span <= maxSpan; ++span) {
+        for (const TTableRow &row : Rows) {
+            for (int c = 0; c < int(row.size()); ++c) {
+                TTableCell &cell = *row[c];
+                if (cell.Placeholder || cell.ColSpan != span)
+                    continue;
+                const int n = std::min(span, m_columns - c);
+                const TMinMax mm = cell.Cell.MinMaxWidth();
+                const int lo = mm.Min + extra;
+                widen(m_colMin, c, n, lo);
+                widen(m_colMax, c, n, std::max(mm.Max + extra, lo));
+            }
+        }
+    }
+    for (int c = 0; c < m_columns; ++c)
+        m_colMax[c] = std::max(m_colMax[c], m_colMin[c]);
+    m_colsValid = true;
+    m_colsShowImages = m_owner->ShowImages;
+}
+
+std::vector<int> TTableSection::ColumnWidths(int available)
+{
+    const int n = m_columns;
+    std::vector<int> widths(n, 0);
+    if (UsesPixelWidths()) {
+        for (int c = 0; c < n; ++c)
+            widths[c] = std::max(m_colMin[c], m_colPixels[c] ? m_colPixels[c] : m_colMax[c]);
+        return widths;
+    }
+    // Percentage columns first, while their share is not below their minimum; shares that
+    // together exceed the room are scaled down.
+    std::vector<bool> fixed(n, false);
+    int pctTotal = 0;
+    for (int c = 0; c < n; ++c)
+        pctTotal += m_colPercent[c];
+    const int pctScale = std::max(100, pctTotal);
+    int fixedSum = 0;
+    for (int c = 0; c < n; ++c) {
+        if (!m_colPercent[c])
+            continue;
+        const int share = int(int64_t(available) * m_colPercent[c] / pctScale);
+        if (share >= m_colMin[c]) {
+            widths[c] = share;
+            fixed[c] = true;
+            fixedSum += share;
+        }
+    }
+    const int rest = available - fixedSum;
+    int64_t totalMin = 0, totalMax = 0;
+    for (int c = 0; c < n; ++c) {
+        if (!fixed[c])
+            totalMin += m_colMin[c], totalMax += m_colMax[c];
+    }
+    for (int c = 0; c < n; ++c) {
+        if (fixed[c])
+            continue;
+        if (totalMax <= rest)
+            widths[c] = m_colMax[c];
+        else if (totalMin <= rest && totalMax > totalMin)
+            widths[c] = m_colMin[c] + int(int64_t(m_colMax[c] - m_colMin[c]) * (rest - totalMin) / (totalMax - totalMin));
+        else
+            widths[c] = m_colMin[c];
+    }
+    // A table with a given width stretches its free columns to fill it.
+    if (Width && totalMax < rest && totalMax > 0) {
+        const int spare = int(rest - totalMax);
+        int given = 0, lastFree = -1;
+        for (int c = 0; c < n; ++c) {
+            if (fixed[c])
+                continue;
+            const int add = int(int64_t(spare) * m_colMax[c] / totalMax);
+            widths[c] += add;
+            given += add;
+            lastFree = c;
+        }
+        if (lastFree >= 0)
+            widths[lastFree] += spare - given;
+    }
+    return widths;
+}
+
+TMinMax TTableSection::MinMaxWidth()
+{
+    ColumnMinMax();
+    int lo = CellSpacing, hi = CellSpacing;
+    for (int c = 0; c < m_columns; ++c)
+        lo += m_colMin[c], hi += m_colMax[c];
+    if (Caption) {
+        const TMinMax cap = Caption->Cell.MinMaxWidth();
+        lo = std::max(lo, cap.Min);
+        hi = std::max(hi, cap.Max);
+    }
+    if (Width && !WidthPercent) {
+        lo = std::max(lo, std::min(Width, hi));
+        hi = std::max(hi, Width);
+    }
+    return {lo, hi};
+}
+
+int TTableSection::LayoutSection(TIndentTracker &indent, int y, int &pos, int &maxWidth)
+{
+    m_yValue = y;
+    m_startCurs = pos;
+    ColumnMinMax();
+    const int left = indent.LeftIndent(y);
+    const int right = indent.RightSide(y);
+    const int span = std::max(0, right - left);
+    int target = span;
+    if (Width)
+        target = WidthPercent ? span * Width / 100 : Width;
+    m_colWidths = ColumnWidths(target - CellSpacing);
+    m_tableWidth = std::accumulate(m_colWidths.begin(), m_colWidths.end(), 0) + CellSpacing;
+    if (Caption)
+        m_tableWidth = std::max(m_tableWidth, Caption->Cell.MinMaxWidth().Min);
+    switch (Justify) {
+    case jCenter: m_x = left + std::max(0, (span - m_tableWidth) / 2); break;
+    case jRight: m_x = std::max(left, right - m_tableWidth); break;
+    default: m_x = left; break;
+    }
+
+    int cy = y;
+    const auto layoutCaption = [&] {
+        if (!Caption)
+            return;
+        TTableCell &cap = *Caption;
+        cap.X = m_x;
+        cap.Y = cy;
+        cap.W = m_tableWidth;
+        cap.H = cap.Cell.LayoutCell(m_x, cy, m_tableWidth, pos).Height;
+        cy += cap.H;
+    };
+    if (CaptionOnTop)
+        layoutCaption();
+
+    // Every cell is laid out once at its column width, at Y 0, and moved into place once the
+    // row heights are known.
+    const int rows = int(Rows.size());
+    std::vector<int> colX(m_columns + 1, 0);
+    for (int c = 0; c < m_columns; ++c)
+        colX[c + 1] = colX[c] + m_colWidths[c];
+    const int extra = 2 * CellPadding + CellSpacing;
+    std::vector<int> rowH(rows, 0);
+    int maxRowSpan = 1;
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < int(Rows[r].size()); ++c) {
+            TTableCell &cell = *Rows[r][c];
+            if (cell.Placeholder)
+                continue;
+            const int last = std::min(m_columns, c + cell.ColSpan);
+            cell.X = m_x + CellSpacing + colX[c];
+            cell.W = colX[last] - colX[c] - CellSpacing;
+            const int contentW = std::max(0, cell.W - 2 * CellPadding);
+            cell.H = cell.Cell.LayoutCell(cell.X + CellPadding, 0, contentW, pos).Height;
+            if (cell.RowSpan == 1)
+                rowH[r] = std::max(rowH[r], cell.H + extra);
+            maxRowSpan = std::max(maxRowSpan, cell.RowSpan);
+        }
+    }
+    for (int s = 2; s <= maxRowSpan; ++s) {
+        for (int r = 0; r < rows; ++r) {
+            for (const auto &cellPtr : Rows[r]) {
+                const TTableCell &cell = *cellPtr;
+                if (cell.Placeholder || cell.RowSpan != s)
+                    continue;
+                const int have = std::accumulate(rowH.begin() + r, rowH.begin() + r + s, 0);
+                const int need = cell.H + extra;
+                if (need > have) {
+                    for (int k = r; k < r + s; ++k)
+                        rowH[k] += (need - have) / s + 1;
+                }
+            }
+        }
+    }
+    const int rowsTop = cy;
+    std::vector<int> rowY(rows + 1, 0);
+    for (int r = 0; r < rows; ++r)
+        rowY[r + 1] = rowY[r] + rowH[r];
+    for (int r = 0; r < rows; ++r) {
+        for (const auto &cellPtr : Rows[r]) {
+            TTableCell &cell = *cellPtr;
+            if (cell.Placeholder)
+                continue;
+            const int boxTop = rowsTop + CellSpacing + rowY[r];
+            const int boxH = rowY[std::min(rows, r + cell.RowSpan)] - rowY[r] - CellSpacing;
+            const int free = std::max(0, boxH - 2 * CellPadding - cell.H);
+            const int offset = cell.VAlign == vaMiddle ? free / 2 : cell.VAlign == vaBottom ? free : 0;
+            cell.Cell.Move(0, boxTop + CellPadding + offset);
+            cell.Y = boxTop;
+            cell.H = boxH;
+        }
+    }
+    cy = rowsTop + rowY[rows] + CellSpacing;
+    if (!CaptionOnTop)
+        layoutCaption();
+
+    m_len = pos - m_startCurs;
+    m_sectionHeight = m_drawHeight = cy - y;
+    maxWidth = std::max(maxWidth, m_x + m_tableWidth - indent.LeftEdge());
+    return m_sectionHeight;
+}
+
+void TTableSection::UpdateFonts()
+{
+    m_colsValid = false;
+    ForEachCell([](TTableCell &cell) { cell.Cell.UpdateFonts(); });
+}
+
+void TTableSection::Move(int dx, int dy)
+{
+    TSectionBase::Move(dx, dy);
+    m_x += dx;
+    ForEachCell([dx, dy](TTableCell &cell) {
+        cell.X += dx;
+        cell.Y += dy;
+        cell.Cell.Move(dx, dy);
+    });
+}
+
+TTableCell *TTableSection::CellAt(int x, int y) const
+{
+    TTableCell *found = nullptr;
+    ForEachCell([&](TTableCell &cell) {
+        if (!found && QRect(cell.X, cell.Y, cell.W, cell.H).contains(x, y))
+            found = &cell;
+    });
+    return found;
+}
+
+void TTableSection::DrawBorders(TDrawContext &dc) const
+{
+    ViewHost &host = *m_owner->Host();
+    const QRgb light = HasBorderColor ? host.toRgb(BorderColor) : host.toRgb(clBtnHighlight);
+    const QRgb dark = HasBorderColor ? host.toRgb(BorderColor) : host.toRgb(clBtnShadow);
+    const int top = m_yValue + (Caption && CaptionOnTop ? Caption->H : 0);
+    const int height = m_sectionHeight - (Caption ? Caption->H : 0);
+    const QRect outer(m_x + dc.XOffset, top + dc.YOffset, m_tableWidth, height);
+    // The outer edge is raised, BORDER pixels wide; every cell is sunken by one pixel.
+    for (int i = 0; i < std::min(Border, 10); ++i) {
+        const QRect r = outer.adjusted(i, i, -i, -i);
+        host.drawLine(r.topLeft(), r.topRight(), light);
+        host.drawLine(r.topLeft(), r.bottomLeft(), light);
+        host.drawLine(r.bottomLeft(), r.bottomRight(), dark);
+        host.drawLine(r.topRight(), r.bottomRight(), dark);
+    }
+    for (const TTableRow &row : Rows) {
+        for (const auto &cell : row) {
+            if (cell->Placeholder)
+                continue;
+            const QRect r(cell->X + dc.XOffset, cell->Y + dc.YOffset, cell->W, cell->H);
+            host.drawLine(r.topLeft(), r.topRight(), dark);
+            host.drawLine(r.topLeft(), r.bottomLeft(), dark);
+            host.drawLine(r.bottomLeft(), r.bottomRight(), light);
+            host.drawLine(r.topRight(), r.bottomRight(), light);
+        }
+    }
+}
+
+void TTableSection::Draw(TDrawContext &dc) const
+{
+    ViewHost &host = *m_owner->Host();
+    for (const TTableRow &row : Rows) {
+        for (const auto &cell : row) {
+            if (!cell->Placeholder && cell->HasBackground)
+                host.fillRect(QRect(cell->X + dc.XOffset, cell->Y + dc.YOffset, cell->W, cell->H),
+                              host.toRgb(cell->Background));
+        }
+    }
+    if (Border)
+        DrawBorders(dc);
+    const int top = dc.Clip.top() - dc.YOffset;
+    const int bottom = dc.Clip.bottom() - dc.YOffset;
+    ForEachCell([&](TTableCell &cell) {
+        if (cell.Y <= bottom && cell.Y + cell.H >= top)
+            cell.Cell.Draw(dc);
+    });
+}
+
+TLinkHit TTableSection::GetURL(int x, int y) const
+{
+    TTableCell *cell = CellAt(x, y);
+    return cell ? cell->Cell.GetURL(x, y) : TLinkHit{};
+}
+
+int TTableSection::FindCursor(int x, int y) const
+{
+    TTableCell *cell = CellAt(x, y);
+    return cell ? cell->Cell.FindCursor(x, y) : -1;
+}
+
+int TTableSection::FindString(const QString &upperText, int from) const
+{
+    int found = -1;
+    ForEachCell([&](TTableCell &cell) {
+        if (found < 0)
+            found = cell.Cell.FindString(upperText, from);
+    });
+    return found;
+}
+
+bool TTableSection::CursorToXY(int pos, int &x, int &y) const
+{
+    bool found = false;
+    ForEachCell([&](TTableCell &cell) {
+        if (!found && pos >= cell.Cell.StartCurs() && pos < cell.Cell.StartCurs() + cell.Cell.Len())
+            found = cell.Cell.CursorToXY(pos, x, y);
+    });
+    return found;
+}
+
+void TTableSection::CopyToClipboard(QString &out, int selStart, int selEnd) const
+{
+    ForEachCell([&](TTableCell &cell) { cell.Cell.CopyToClipboard(out, selStart, selEnd); });
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "section.h"
+#include "tablecell.h"
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+constexpr int kMaxTableColumns = 30;
+
+using TTableRow = std::vector<std::unique_ptr<TTableCell>>;
+
+// TABLE: rows of cells with spans, widths in pixels or percent, and an optional caption.
+class TTableSection : public TSectionBase {
+public:
+    explicit TTableSection(TViewDocument *owner) : TSectionBase(owner) {}
+    const char *KindName() const override { return "Table"; }
+
+    // ---- filled by the reader ----
+    std::vector<TTableRow> Rows;
+    std::unique_ptr<TTableCell> Caption;
+    bool CaptionOnTop = true;
+    TJustify Justify = jLeft;
+    int Border = 0;
+    int CellPadding = 2;
+    int CellSpacing = 3;
+    int Width = 0; // WIDTH in pixels or percent; 0 not given
+    bool WidthPercent = false;
+    TColor Background = 0;
+    bool HasBackground = false;
+    TColor BorderColor = 0;
+    bool HasBorderColor = false;
+
+    // From the TABLE attributes (numbers as the reader parsed them).
+    void SetAttributes(int border, bool hasBorder, int padding, bool hasPadding, int spacing, bool hasSpacing);
+    // Inserts the placeholders for spans, counts the columns and spreads the table's background.
+    // Runs once; a table of more than 30 columns reports the error and keeps only 30.
+    TViewError Normalize();
+    int ColumnCount() const { return m_columns; }
+
+    // ---- the section interface ----
+    void CopyToClipboard(QString &out, int selStart, int selEnd) const override;
+    int LayoutSection(TIndentTracker &indent, int y, int &pos, int &maxWidth) override;
+    void Draw(TDrawContext &dc) const override;
+    TLinkHit GetURL(int x, int y) const override;
+    int FindCursor(int x, int y) const override;
+    int FindString(const QString &upperText, int from) const override;
+    bool CursorToXY(int pos, int &x, int &y) const override;
+    void UpdateFonts() override;
+    TMinMax MinMaxWidth() override;
+    void Move(int dx, int dy) override;
+
+    // Laid out: the table's box in document coordinates.
+    int TableX() const { return m_x; }
+    int TableWidth() const { return m_tableWidth; }
+    const std::vector<int> &ColumnWidths() const { return m_colWidths; }
+
+private:
+    void ColumnMinMax();
+    // Every cell with contents, in document order (a top caption first, a bottom one last).
+    void ForEachCell(const std::function<void(TTableCell &)> &f) const;
+    bool UsesPixelWidths() const;
+    std::vector<int> ColumnWidths(int available);
+    TTableCell *CellAt(int x, int y) const;
+    void DrawBorders(TDrawContext &dc) const;
+
+    std::vector<int> m_colMin;
+    std::vector<int> m_colMax;
+    std::vector<int> m_colPercent;
+    std::vector<int> m_colPixels;
+    bool m_colsValid = false;
+    bool m_colsShowImages = true;
+
+    bool m_normalized = false;
+    int m_columns = 0;
+    int m_x = 0;
+    int m_tableWidth = 0;
+    std::vector<int> m_colWidths;
+};

@@ -1,0 +1,116 @@
+#include "qtprompts.h"
+#include "zorvinapplication.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace {
+
+// Runs action on the dialog that becomes modal next, once it is up.
+template <typename Dialog> void whenShown(std::function<void(Dialog *)> action)
+{
+    auto *poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, action] {
+        if (auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget())) {
+            poll->stop();
+            poll->deleteLater();
+            action(dialog);
+        }
+    });
+    poll->start();
+}
+
+} // namespace
+
+TEST(QtPrompts, KindsButtonsAndAnswers)
+{
+    EXPECT_EQ(TQtPrompts::iconFor(TMsgKind::Warning), QMessageBox::Warning);
+    EXPECT_EQ(TQtPrompts::iconFor(TMsgKind::Error), QMessageBox::Critical);
+    EXPECT_EQ(TQtPrompts::iconFor(TMsgKind::Information), QMessageBox::Information);
+    EXPECT_EQ(TQtPrompts::iconFor(TMsgKind::Confirmation), QMessageBox::Question);
+    EXPECT_EQ(TQtPrompts::buttonsFor(TMsgButtons::YesNoCancel),
+              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    EXPECT_EQ(TQtPrompts::buttonsFor(TMsgButtons::OkCancel), QMessageBox::Ok | QMessageBox::Cancel);
+    // Closing a box without a button answers with its way out.
+    EXPECT_EQ(TQtPrompts::resultFor(QMessageBox::NoButton, TMsgButtons::YesNoCancel), TMsgResult::Cancel);
+    EXPECT_EQ(TQtPrompts::resultFor(QMessageBox::NoButton, TMsgButtons::YesNo), TMsgResult::No);
+    EXPECT_EQ(TQtPrompts::resultFor(QMessageBox::NoButton, TMsgButtons::Ok), TMsgResult::Ok);
+    EXPECT_EQ(TQtPrompts::captionFor(QString()), QStringLiteral("Zorvin Express"));
+    EXPECT_EQ(TQtPrompts::captionFor(QStringLiteral("Upload")), QStringLiteral("Upload"));
+}
+
+TEST(QtPrompts, MessageBoxShowsTheTextAndReturnsTheClickedButton)
+{
+    TQtPrompts prompts;
+    QString shownText;
+    QString shownTitle;
+    whenShown<QMessageBox>([&](QMessageBox *box) {
+        shownText = box->text();
+        shownTitle = box->windowTitle();
+        QTest::mouseClick(box->button(QMessageBox::No), Qt::LeftButton);
+    });
+    const TMsgResult result = prompts.message(TMsgKind::Confirmation, QStringLiteral("Save changes?\r\nNow"),
+                                              TMsgButtons::YesNoCancel, QStringLiteral("Question"));
+    EXPECT_EQ(result, TMsgResult::No);
+    EXPECT_EQ(shownText, QStringLiteral("Save changes?\nNow"));
+    EXPECT_EQ(shownTitle, QStringLiteral("Question"));
+
+    whenShown<QMessageBox>([](QMessageBox *box) { QTest::keyClick(box, Qt::Key_Escape); });
+    EXPECT_EQ(prompts.message(TMsgKind::Warning, QStringLiteral("Go on?"), TMsgButtons::OkCancel),
+              TMsgResult::Cancel);
+
+    whenShown<QMessageBox>([](QMessageBox *box) { QTest::keyClick(box, Qt::Key_Return); });
+    EXPECT_EQ(prompts.message(TMsgKind::Confirmation, QStringLiteral("Sure?"), TMsgButtons::YesNo),
+              TMsgResult::Yes);
+}
+
+TEST(QtPrompts, FileDialogsUseTheConvertedFilterAndReportTheChoice)
+{
+    QTemporaryDir dir;
+    TQtPrompts prompts;
+    TFileRequest request;
+    request.title = QStringLiteral("Save As");
+    request.folder = dir.path();
+    request.fileName = QStringLiteral("page");
+    request.filter = QStringLiteral("Zorvin Express Files (*.zve)|*.zve|Zorvin Express Template (*.zvt)|*.zvt");
+    request.filterIndex = 1;
+    request.defaultSuffix = QStringLiteral("zvt");
+    QStringList filters;
+    QString selected;
+    whenShown<QFileDialog>([&](QFileDialog *dialog) {
+        filters = dialog->nameFilters();
+        selected = dialog->selectedNameFilter();
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    const auto choice = prompts.saveFile(request);
+    ASSERT_TRUE(choice.has_value());
+    EXPECT_EQ(filters, (QStringList{QStringLiteral("Zorvin Express Files (*.zve)"),
+                                    QStringLiteral("Zorvin Express Template (*.zvt)")}));
+    EXPECT_EQ(selected, QStringLiteral("Zorvin Express Template (*.zvt)"));
+    EXPECT_EQ(choice->filterIndex, 1);
+    EXPECT_EQ(choice->path, dir.filePath(QStringLiteral("page.zvt")));
+
+    // Cancelling is no error: simply no choice.
+    whenShown<QFileDialog>([](QFileDialog *dialog) { dialog->reject(); });
+    EXPECT_FALSE(prompts.openFile(request).has_value());
+}
+
+TEST(ZorvinApplication, ErrorsEscapingAHandlerAreCaught)
+{
+    QStringList errors;
+    const auto collect = [&](const QString &what) { errors << what; };
+    EXPECT_TRUE(TZorvinApplication::deliverGuarded([] { return true; }, collect));
+    EXPECT_FALSE(TZorvinApplication::deliverGuarded(
+        []() -> bool { throw std::runtime_error("disk on fire"); }, collect));
+    EXPECT_FALSE(TZorvinApplication::deliverGuarded([]() -> bool { throw 42; }, collect));
+    EXPECT_EQ(errors, (QStringList{QStringLiteral("disk on fire"), QStringLiteral("Unknown error.")}));
+}

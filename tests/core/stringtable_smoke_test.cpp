@@ -1,9 +1,0 @@
-#include "stringtable.h"
-
-#include <gtest/gtest.h>
-
-TEST(StringTable, AlignmentWordsArePresent)
-{
-    EXPECT_EQ(LoadStr(14), QStringLiteral("Center"));
-    EXPECT_TRUE(LoadStr(424242).isEmpty());
-}

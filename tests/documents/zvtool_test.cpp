@@ -1,0 +1,105 @@
+#include "builderdocument.h"
+#include "golden.h"
+#include "samplepage.h"
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+struct ToolRun {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+ToolRun zvtool(const QStringList &args, const QString &home = QString())
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (!home.isEmpty())
+        env.insert("ZORVIN_HOME", home);
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(ZVTOOL_PATH), args);
+    process.waitForFinished(60000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(),
+            process.readAllStandardError()};
+}
+
+const QString kSample = QStringLiteral(ZV_TEST_SOURCE_DIR "/golden/sample.zve");
+const QString kData = QStringLiteral(ZV_SOURCE_ROOT "/data");
+
+} // namespace
+
+TEST(Zvtool, HtmlOfADocumentWithItsStyle)
+{
+    const ToolRun run = zvtool({"html", kSample, "--styles", ZV_SOURCE_ROOT "/tests/styles/golden/two_styles.data"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    ExpectGolden("sample_styled.html", run.out);
+    EXPECT_TRUE(run.out.contains("<BODY BACKGROUND=\"backgrnd/stars.gif\" BGCOLOR=\"#000040\""));
+}
+
+TEST(Zvtool, HtmlTakesStylesFromTheProgramFolderAndCanLeaveOutTheLogo)
+{
+    QTemporaryDir folder;
+    const QString document = folder.filePath("page.zve");
+    ASSERT_TRUE(WriteDocument(document, "ocean BREEZE", "T", SamplePage()));
+    ToolRun run = zvtool({"html", document, "--no-logo"}, kData);
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    EXPECT_TRUE(run.out.contains("<BODY BACKGROUND=\"backgrnd/ocean.jpg\""));
+    EXPECT_FALSE(run.out.contains("button.gif"));
+
+    // A style the list does not have leaves the page without one.
+    ASSERT_TRUE(WriteDocument(document, "Gone", "T", {}));
+    run = zvtool({"html", document}, kData);
+    EXPECT_TRUE(run.out.contains("</HEAD>\r\n<BODY>\r\n<CENTER><BR><BR>")) << run.out.constData();
+}
+
+TEST(Zvtool, DumpListsEveryField)
+{
+    const ToolRun run = zvtool({"dump", kSample});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    ExpectGolden("sample_dump.txt", run.out);
+    EXPECT_TRUE(run.out.contains("  Text: First line\\r\\nSecond <I>line</I>\\r\\n"));
+}
+
+TEST(Zvtool, UnreadableInputFailsWithAMessage)
+{
+    QTemporaryDir folder;
+    for (const QString &command : {QStringLiteral("dump"), QStringLiteral("html")}) {
+        ToolRun run = zvtool({command, folder.filePath("missing.zve")});
+        EXPECT_NE(run.exitCode, 0);
+        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_TRUE(run.err.startsWith("zvtool: ")) << run.err.constData();
+        run = zvtool({command, ZV_SOURCE_ROOT "/data/Styles.data"});
+        EXPECT_NE(run.exitCode, 0);
+        EXPECT_TRUE(run.err.contains("not a builder document")) << run.err.constData();
+    }
+    EXPECT_NE(zvtool({"html", kSample, "--styles", folder.filePath("none.data")}).exitCode, 0);
+}
+
+TEST(Zvtool, DamagedDocumentShowsWhatWasRead)
+{
+    QTemporaryDir folder;
+    const QByteArray whole = DocumentBytes("S", "T", SamplePage());
+    QFile file(folder.filePath("cut.zve"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(whole.left(whole.size() / 2));
+    file.close();
+    const ToolRun run = zvtool({"dump", file.fileName()});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.out.contains("Block 1: Heading"));
+    EXPECT_FALSE(run.err.isEmpty());
+}
+
+TEST(Zvtool, ShippedStylesFileMatchesItsDescription)
+{
+    QTemporaryDir folder;
+    const QString made = folder.filePath("Styles.data");
+    const ToolRun run = zvtool({"make-styles", kData + "/styles.txt", made});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    EXPECT_EQ(ReadSourceFile(made), ReadSourceFile(kData + "/Styles.data"))
+        << "data/Styles.data is out of date: run scripts/make-art";
+}

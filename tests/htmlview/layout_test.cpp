@@ -1,0 +1,54 @@
+#include "viewfixture.h"
+
+#include "layoutdump.h"
+
+#include <QDir>
+#include <QFile>
+
+// Layout dumps with the fixed-metrics host against the expected files in golden/. Run with
+// ZV_UPDATE_GOLDEN=1 to rewrite the expected files after an intended change.
+
+namespace {
+
+QByteArray ReadFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+class GoldenLayout : public ViewFixture, public ::testing::WithParamInterface<const char *> {};
+
+} // namespace
+
+TEST_P(GoldenLayout, MatchesExpectedDump)
+{
+    const QString dir = QStringLiteral(ZV_TEST_SOURCE_DIR "/golden/");
+    const QString name = QString::fromLatin1(GetParam());
+    const QByteArray html = ReadFile(dir + name + QStringLiteral(".html"));
+    ASSERT_FALSE(html.isEmpty()) << name.toStdString();
+    host.addImage(QStringLiteral("dog.gif"), QSize(40, 30));
+    host.addImage(QStringLiteral("tall.png"), QSize(20, 60));
+    // The first line of the file may name the width: <!-- width 200 -->.
+    int width = 400;
+    if (html.startsWith("<!-- width "))
+        width = html.mid(11, html.indexOf(' ', 11) - 11).toInt();
+    if (html.contains("<!-- images off -->"))
+        doc->ShowImages = false;
+    read(html);
+    doc->LayoutDocument(width);
+    QByteArray dump = LayoutDump(*doc);
+    if (!error.ok())
+        dump += "error: " + error.Message.toUtf8() + '\n';
+    const QString expectedPath = dir + name + QStringLiteral(".layout");
+    if (qEnvironmentVariableIntValue("ZV_UPDATE_GOLDEN")) {
+        QFile f(expectedPath);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(dump);
+        return;
+    }
+    EXPECT_EQ(dump.toStdString(), ReadFile(expectedPath).toStdString()) << "for " << name.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, GoldenLayout,
+                         ::testing::Values("text", "floats", "lists", "tables", "spans", "images", "imagesoff",
+                                           "pre", "forms", "nested"));

@@ -1,0 +1,170 @@
+#include "imagefiles.h"
+#include "imagelib.h"
+
+#include <gtest/gtest.h>
+
+#include <QtEndian>
+
+namespace {
+
+uint32_t crc32(const QByteArray &data)
+{
+    uint32_t crc = 0xFFFFFFFFu;
+    for (const char ch : data) {
+        crc ^= uint8_t(ch);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+// A PNG signature and header chunk (with a correct checksum) claiming the given size, and no
+// pixel data: what a hostile file looks like to a reader that trusts the header.
+QByteArray pngHeaderClaiming(uint32_t width, uint32_t height)
+{
+    QByteArray ihdr("IHDR");
+    char fields[13] = {};
+    qToBigEndian(width, fields);
+    qToBigEndian(height, fields + 4);
+    fields[8] = 8; // bit depth
+    fields[9] = 2; // true colour
+    ihdr.append(fields, 13);
+    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    char length[4];
+    qToBigEndian(uint32_t(13), length);
+    png.append(length, 4).append(ihdr);
+    char crc[4];
+    qToBigEndian(crc32(ihdr), crc);
+    return png.append(crc, 4);
+}
+
+QByteArray bmpHeaderClaiming(int32_t width, int32_t height)
+{
+    QByteArray bmp(54, '\0');
+    bmp[0] = 'B';
+    bmp[1] = 'M';
+    qToLittleEndian(uint32_t(54), bmp.data() + 10);
+    qToLittleEndian(uint32_t(40), bmp.data() + 14);
+    qToLittleEndian(width, bmp.data() + 18);
+    qToLittleEndian(height, bmp.data() + 22);
+    qToLittleEndian(uint16_t(1), bmp.data() + 26);
+    qToLittleEndian(uint16_t(24), bmp.data() + 28);
+    return bmp;
+}
+
+QByteArray pcxHeaderClaiming(uint16_t width, uint16_t height)
+{
+    QByteArray pcx(128, '\0');
+    pcx[0] = 0x0A; // manufacturer
+    pcx[1] = 5;    // version
+    pcx[2] = 1;    // run-length encoded
+    pcx[3] = 8;    // bits per pixel per plane
+    qToLittleEndian(uint16_t(width - 1), pcx.data() + 8);
+    qToLittleEndian(uint16_t(height - 1), pcx.data() + 10);
+    pcx[65] = 3; // planes
+    qToLittleEndian(uint16_t(width), pcx.data() + 66);
+    return pcx;
+}
+
+} // namespace
+
+TEST_F(ImageFiles, MissingFilesAndUnknownKindsFailWithCodeAndText)
+{
+    TReadResult result;
+    EXPECT_FALSE(TImageLib::readBmp(path("missing.bmp"), TReadOptions(), result));
+    EXPECT_EQ(TImageLib::lastErrorCode(), ImageError::FileNotFound);
+    EXPECT_EQ(TImageLib::lastErrorText(), TImageLib::errorText(ImageError::FileNotFound));
+    EXPECT_FALSE(TImageLib::readPcx(path("missing.pcx"), TReadOptions(), result));
+    EXPECT_EQ(TImageLib::lastErrorCode(), ImageError::FileNotFound);
+
+    EXPECT_FALSE(TImageLib::readByExtension(writeBytes("notes.xyz", "text"), TReadOptions(), result));
+    EXPECT_EQ(TImageLib::lastErrorCode(), ImageError::Unsupported);
+    EXPECT_FALSE(TImageLib::canRead("picture.wmf"));
+    EXPECT_TRUE(TImageLib::canRead("PICTURE.Pcx"));
+}
+
+TEST_F(ImageFiles, DamagedAndTruncatedFilesAreRefusedForEveryReader)
+{
+    QFile good(writeQt("good.png", "png", samplePicture(200, 150)));
+    ASSERT_TRUE(good.open(QIODevice::ReadOnly));
+    const QByteArray png = good.readAll();
+    QFile goodBmp(writeQt("good.bmp", "bmp", samplePicture(200, 150)));
+    ASSERT_TRUE(goodBmp.open(QIODevice::ReadOnly));
+    const QByteArray bmp = goodBmp.readAll();
+
+    const QStringList files = {
+        writeBytes("empty.jpg", ""),
+        writeBytes("short.png", png.left(30)),
+        writeBytes("cut.png", png.left(png.size() / 2)),
+        writeBytes("cut.bmp", bmp.left(60)),
+        writeBytes("garbage.gif", QByteArray(500, '\x55')),
+        writeBytes("garbage.tif", "II*\0garbage that goes nowhere"),
+        writeBytes("garbage.tga", QByteArray(18, '\xff')),
+        writeBytes("text.pcx", "this is not a picture at all, only some words"),
+        writeBytes("text.pcd", "neither is this one"),
+        writeBytes("text.eps", "no postscript here"),
+        writeBytes("text.dxf", "0\nSECTION\n2\nENTITIES\n0\nENDSEC\n0\nEOF\n"),
+        writeBytes("words.dxf", "hello\nworld\n"),
+    };
+    for (const QString &file : files) {
+        SCOPED_TRACE(file.toStdString());
+        TReadResult result;
+        EXPECT_FALSE(TImageLib::readByExtension(file, TReadOptions(), result));
+        EXPECT_LT(TImageLib::lastErrorCode(), 1);
+        EXPECT_FALSE(TImageLib::lastErrorText().isEmpty());
+        EXPECT_TRUE(result.image.isNull());
+    }
+    TReadResult result;
+    EXPECT_FALSE(TImageLib::readBmp(path("cut.bmp"), TReadOptions(), result));
+    EXPECT_EQ(TImageLib::lastErrorCode(), ImageError::Truncated);
+}
+
+TEST_F(ImageFiles, HugeClaimedDimensionsAreRefusedBeforeAllocating)
+{
+    const QStringList files = {
+        writeBytes("huge.png", pngHeaderClaiming(100000, 100000)),
+        writeBytes("wide.png", pngHeaderClaiming(2000000, 1)),
+        writeBytes("huge.bmp", bmpHeaderClaiming(60000, 60000)),
+        writeBytes("huge.pcx", pcxHeaderClaiming(60000, 60000)),
+    };
+    for (const QString &file : files) {
+        SCOPED_TRACE(file.toStdString());
+        TReadResult result;
+        EXPECT_FALSE(TImageLib::readByExtension(file, TReadOptions(), result));
+        EXPECT_LT(TImageLib::lastErrorCode(), 1);
+        EXPECT_TRUE(result.image.isNull());
+    }
+    TReadResult result;
+    EXPECT_FALSE(TImageLib::readPcx(path("huge.pcx"), TReadOptions(), result));
+    EXPECT_EQ(TImageLib::lastErrorCode(), ImageError::TooLarge);
+}
+
+TEST_F(ImageFiles, TiffDirectoriesThatLoopOrPointOutsideTheFileEndTheScan)
+{
+    // One directory whose "next directory" offset points back at itself.
+    QByteArray loop("II*\0\x08\0\0\0", 8);
+    QByteArray dir(2 + 2 * 12 + 4, '\0');
+    qToLittleEndian(uint16_t(2), dir.data());
+    auto entry = [&](int i, uint16_t tag, uint16_t value) {
+        char *e = dir.data() + 2 + i * 12;
+        qToLittleEndian(tag, e);
+        qToLittleEndian(uint16_t(3), e + 2);
+        qToLittleEndian(uint32_t(1), e + 4);
+        qToLittleEndian(value, e + 8);
+    };
+    entry(0, 256, 7);
+    entry(1, 257, 9);
+    qToLittleEndian(uint32_t(8), dir.data() + 2 + 24);
+    loop.append(dir);
+    TTiffInfo info;
+    ASSERT_TRUE(TImageLib::tiffInfo(writeBytes("loop.tif", loop), info));
+    EXPECT_EQ(info.pages, 1);
+    EXPECT_EQ(info.size, QSize(7, 9));
+    EXPECT_EQ(info.compressionName, "NONE");
+
+    QByteArray outside("II*\0\xff\xff\0\0", 8);
+    EXPECT_FALSE(TImageLib::tiffInfo(writeBytes("outside.tif", outside), info));
+    EXPECT_EQ(TImageLib::lastErrorCode(), ImageError::Truncated);
+    EXPECT_FALSE(TImageLib::tiffInfo(writeBytes("png.tif", pngHeaderClaiming(5, 5)), info));
+    EXPECT_EQ(TImageLib::lastErrorCode(), ImageError::BadFile);
+}
