@@ -10,6 +10,7 @@
 #include "previewpanel.h"
 #include "prompts.h"
 #include "sendpanel.h"
+#include "settings.h"
 #include "stagetoolbar.h"
 #include "startup.h"
 #include "stylesfile.h"
@@ -63,6 +64,8 @@ void TfrmMain::FormCreate()
     for (const TStyleChunk &style : m_styleList)
         names << style.StyleName;
     m_pnlView->setStyleNames(names);
+    // The page the program starts with is a new page like any other, with the default title.
+    m_page.PageTitle = LoadStrBytes(104);
     setCaption(LoadStr(33));
     ShowRedPill(stChoose);
 #ifdef ZV_DEBUG_MODE
@@ -132,7 +135,11 @@ void TfrmMain::buildMenus()
     add(m_mnuFile, 5065, "menFileSaveAs", [this] { m_commands.menFileSaveAsClick(); });
     add(m_mnuFile, 5066, "menFileMake", [this] { m_commands.menFileMakeClick(); });
     m_actExternalPreview = add(m_mnuFile, 5067, "ExternalPreview1", [] {});
-    m_actSounds = add(m_mnuFile, 5068, "menFileSounds", [] {});
+    // The check itself flips before this runs, so it already shows the new state.
+    m_actSounds = add(m_mnuFile, 5068, "menFileSounds", [this] {
+        WriteSetting(QStringLiteral("General"), QStringLiteral("PlaySounds"),
+                     m_actSounds->isChecked() ? QStringLiteral("Yes") : QStringLiteral("No"));
+    });
     m_actSounds->setCheckable(true);
     m_mnuFile->addSeparator();
     add(m_mnuFile, 5069, "menFileExit", [this] { close(); });

@@ -138,7 +138,10 @@ TEST_F(StageSwitch, SendingASavedUnchangedPageAsksNothingAndWritesThePageFile)
     clickToolbar(450);
     EXPECT_TRUE(prompts.asked().isEmpty());
     EXPECT_EQ(w.CurrentStage(), stSend);
-    EXPECT_TRUE(QFileInfo::exists(home + QStringLiteral("HTMLFiles/Index.html")));
+    QFile page(home + QStringLiteral("HTMLFiles/Index.html"));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    // The generated page, with the title of the untouched document.
+    EXPECT_TRUE(page.readAll().contains("<TITLE>" + LoadStrBytes(104) + "</TITLE>"));
 }
 
 TEST_F(StageSwitch, HandEditedHtmlAsksBeforeGoingBackToBuild)

@@ -140,3 +140,27 @@ TEST_F(WindowLifecycle, FileExitClosesThroughTheSaveQuestion)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(WindowLifecycle, TheSoundsItemFollowsAndStoresTheSwitch)
+{
+    setSetting(QStringLiteral("PlaySounds"), QStringLiteral("No"));
+    open();
+    auto *sounds = find<QAction>("menFileSounds");
+    EXPECT_FALSE(sounds->isChecked());
+    sounds->trigger();
+    EXPECT_TRUE(sounds->isChecked());
+    EXPECT_EQ(setting(QStringLiteral("PlaySounds")), QStringLiteral("Yes"));
+    sounds->trigger();
+    EXPECT_EQ(setting(QStringLiteral("PlaySounds")), QStringLiteral("No"));
+
+    // Anything but "No" counts as on and is written back as "Yes".
+    setSetting(QStringLiteral("PlaySounds"), QStringLiteral("maybe"));
+    window.reset();
+    open();
+    EXPECT_TRUE(find<QAction>("menFileSounds")->isChecked());
+    EXPECT_EQ(setting(QStringLiteral("PlaySounds")), QStringLiteral("Yes"));
+}
+
+} // namespace
