@@ -42,7 +42,7 @@ TPreviewPanel::TPreviewPanel(QWidget *parent)
     m_txtTitle = new QLineEdit(this);
     m_txtTitle->setObjectName(QStringLiteral("txtTitle"));
     row->addWidget(lblTitle);
-    row->addWidget(m_txtTitle, 1);
+    row->addWidget(m_txtTitle, 3);
     auto *lblPreStyle = new QLabel(LoadStr(5081), this);
     lblPreStyle->setObjectName(QStringLiteral("lblPreStyle"));
     QFont bold = lblPreStyle->font();
@@ -56,6 +56,7 @@ TPreviewPanel::TPreviewPanel(QWidget *parent)
     row->addSpacing(12);
     row->addWidget(lblPreStyle);
     row->addWidget(m_lstStyles, 2);
+    row->setStretch(0, 0);
     contentLayout()->addLayout(row);
     setStyleNames({});
 
@@ -90,6 +91,7 @@ void TPreviewPanel::setTitleText(const QByteArray &title)
 {
     m_titleLoading = true;
     m_txtTitle->setText(DecodePageText(title));
+    m_txtTitle->setCursorPosition(0);
     m_titleLoading = false;
 }
 

@@ -51,3 +51,13 @@ void TStagePanel::paintEvent(QPaintEvent *)
     painter.setBrush(QColor(0xf7, 0xf7, 0xf4));
     painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
 }
+
+void TStagePanel::resizeEvent(QResizeEvent *event)
+{
+    QFrame::resizeEvent(event);
+    // A wrapped label would otherwise be given the height it needs at some narrower width,
+    // leaving a gap under the text; it gets exactly the lines it fills at the panel's width.
+    const QMargins margins = layout()->contentsMargins();
+    const int width = contentsRect().width() - margins.left() - margins.right();
+    m_text->setFixedHeight(m_text->heightForWidth(width));
+}

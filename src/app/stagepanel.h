@@ -16,6 +16,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
     // The stage's own controls go here, below the title and the text.
     QVBoxLayout *contentLayout() const { return m_content; }
