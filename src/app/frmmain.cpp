@@ -23,11 +23,12 @@
 
 namespace {
 
-// The client area the window's layout is drawn for.
+// The client area the window's layout is drawn for: the toolbar, a 629 x 294 stage panel
+// below it and the bottom bar, none of them covering another.
 constexpr int kClientWidth = 631;
-constexpr int kClientHeight = 433;
 constexpr int kPanelTop = 98;
-constexpr int kPanelHeight = kClientHeight - kPanelTop - 49;
+constexpr int kPanelHeight = 294;
+constexpr int kClientHeight = kPanelTop + kPanelHeight + 49;
 // Toolbar zones are 140 pixels wide; nothing right of the send button responds.
 constexpr int kZoneWidth = 140;
 constexpr int kLastHotX = 480;
@@ -93,7 +94,7 @@ void TfrmMain::buildLayout()
     m_toolbar->setGeometry(7, 2, 620, 95);
     connect(m_toolbar, &TStageToolbar::toolbarReleased, this, &TfrmMain::picToolBarMouseUp);
 
-    const QRect panelRect(2, kPanelTop, kClientWidth - 4, kPanelHeight);
+    const QRect panelRect(1, kPanelTop, kClientWidth - 2, kPanelHeight);
     m_pnlChoose = new TChoosePanel(pnlMain);
     m_pnlBuild = new TBuildHost(m_page, pnlMain);
     m_pnlView = new TPreviewPanel(pnlMain);
