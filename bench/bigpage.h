@@ -11,7 +11,8 @@ inline TWebChunkList BigPage(int count)
         const QByteArray n = QByteArray::number(i);
         TWebChunk chunk = NewWebChunk(TBlockKind(i % kBlockKindCount));
         if (chunk.Para) {
-            chunk.Para->Text = "Paragraph " + n + " tells the visitor about our club.\r\nIt meets on Fridays.";
+            chunk.Para->Text =
+                "Paragraph " + n + " tells the visitor about our club.\r\nIt meets on Fridays.";
             chunk.Para->Align = TBlockAlign(i % 4);
         } else if (chunk.Link) {
             chunk.Link->PreText = "See";

@@ -142,10 +142,14 @@ def icon(svg, kind, cx, cy, s, colour=WHITE, sw=None):
         p("M%g %g H%g" % (cx - s, cy, cx + s))
         p("M%g %g V%g M%g %g V%g" % (cx - s, cy - s * 0.45, cy + s * 0.45, cx + s, cy - s * 0.45, cy + s * 0.45))
     elif kind == "choose":
-        svg.rect(cx - s * 0.95, cy - s * 0.95, s * 0.85, s * 0.85, rx=s * 0.18, stroke=colour, sw=sw)
-        svg.rect(cx + s * 0.1, cy - s * 0.95, s * 0.85, s * 0.85, rx=s * 0.18, stroke=colour, sw=sw)
-        svg.rect(cx - s * 0.95, cy + s * 0.1, s * 0.85, s * 0.85, rx=s * 0.18, stroke=colour, sw=sw)
-        svg.rect(cx + s * 0.1, cy + s * 0.1, s * 0.85, s * 0.85, rx=s * 0.18, fill=colour, stroke=colour, sw=sw)
+        # A fan of pages: the gallery of templates and saved pages to pick from.
+        svg.rect(cx - s * 1.0, cy - s * 0.75, s * 1.15, s * 1.5, rx=s * 0.2, stroke=colour, sw=sw,
+                 extra='transform="rotate(-14 %g %g)"' % (cx - s * 0.4, cy))
+        svg.rect(cx - s * 0.35, cy - s * 0.95, s * 1.3, s * 1.75, rx=s * 0.22, fill=colour, stroke=colour, sw=sw)
+        for i in range(3):
+            y = cy - s * 0.5 + i * s * 0.45
+            svg.path("M%g %g H%g" % (cx - s * 0.1, y, cx + s * (0.75 if i < 2 else 0.4)),
+                     stroke=shade(BLUE, -0.1), sw=sw * 0.8)
     elif kind == "build":
         for i in range(3):
             y = cy - s * 0.85 + i * s * 0.62
@@ -455,7 +459,6 @@ def splash_pictures():
     back.path("M0 228 C90 200 170 262 270 236 C350 215 410 222 464 208 V283 H0 Z", fill="#CFE0F7")
     back.path("M0 252 C110 232 200 280 300 262 C380 248 430 250 464 242 V283 H0 Z", fill="#BBD3F2")
     back.rect(24.5, 24.5, 213, 213, rx=26, fill=WHITE, stroke="#C4D3EA", sw=1)
-    back.rect(270.5, 24.5, 177, 93, rx=10, fill=WHITE, stroke="#D6E1F0", sw=1, extra='opacity="0.7"')
     for i, c in enumerate((BLUE, TEAL, GREEN, VIOLET, CORAL, AMBER)):
         back.rect(270 + i * 29, 262 - (i % 2) * 6, 24, 8, rx=4, fill=c, extra='opacity="0.85"')
     back.write(ART, "SPLASH_BACK")
@@ -473,6 +476,45 @@ def splash_pictures():
     app = Svg(256, 256, view=(0, 0, 32, 32))
     draw_mark(app, 0, 0, 32)
     app.write(ART, "MainIcon")
+
+
+# ---- the mascot ----
+
+def draw_mascot(svg):
+    """A little walking web page with a friendly face, facing right; 64 x 59."""
+    # Legs and shoes first, so the body overlaps their tops.
+    svg.path("M26 46 L22 55 M38 46 L43 54", stroke=INK, sw=3.2)
+    svg.rect(15, 52.5, 10, 5, rx=2.5, fill=CORAL)
+    svg.rect(39, 51.5, 10, 5, rx=2.5, fill=CORAL)
+    # The arm behind waves; the one in front swings.
+    svg.path("M17 30 Q9 26 8 18", stroke=INK, sw=3)
+    svg.circle(8, 17, 3, fill=WHITE, stroke=INK, sw=1.5)
+    # The page with its folded corner.
+    svg.path("M14 8 Q14 4 18 4 H40 L50 14 V44 Q50 48 46 48 H18 Q14 48 14 44 Z",
+             fill=svg.gradient("#FFFFFF", "#E3ECF9"), stroke=INK, sw=2)
+    svg.path("M40 4 V11 Q40 14 43 14 H50", fill="#CFDDF2", stroke=INK, sw=2)
+    # Blocks on the page, like the ones the user builds with.
+    svg.rect(19, 10, 16, 4, rx=2, fill=VIOLET)
+    svg.rect(19, 37, 24, 4, rx=2, fill=BLUE)
+    svg.rect(19, 42.5, 14, 3, rx=1.5, fill=GREEN)
+    # Face, looking the way it walks.
+    for x in (28, 39):
+        svg.circle(x, 23, 4, fill=WHITE, stroke=INK, sw=1.5)
+        svg.circle(x + 1.3, 23.5, 2, fill=INK)
+    svg.circle(24.5, 30, 2.4, fill="#FFB4A6", extra='opacity="0.8"')
+    svg.circle(43.5, 30, 2.4, fill="#FFB4A6", extra='opacity="0.8"')
+    svg.path("M30 30 Q34.5 34.5 39 30", stroke=INK, sw=1.8)
+    svg.path("M49 31 Q57 33 58 40", stroke=INK, sw=3)
+    svg.circle(58, 41, 3, fill=WHITE, stroke=INK, sw=1.5)
+
+
+def mascot_pictures():
+    svg = Svg(64, 59)
+    draw_mascot(svg)
+    svg.write(ART, "Mascot")
+    svg = Svg(64, 59)
+    svg.group("translate(64 0) scale(-1 1)", lambda: draw_mascot(svg))
+    svg.write(ART, "MascotB")
 
 
 # ---- cursors ----
@@ -525,6 +567,7 @@ def main():
     pill_button("Max_Dis", 36, 36, BLUE, "max", None, "disabled")
     logo_picture()
     splash_pictures()
+    mascot_pictures()
     cursor_pictures()
 
 

@@ -96,17 +96,24 @@ void TfrmSplash::buildControls()
 
 void TfrmSplash::start()
 {
-    const bool editorOpen = ProEditorWindowOpen();
+    const bool editorOpen = m_proEditorCheck ? m_proEditorCheck() : ProEditorWindowOpen();
     m_settings.OpenSubKey(QString(), TKeyAccess::CreateMissing);
     if (!editorOpen) {
         const QString folder = ProgramFolder();
+        const QString animation = PathJoin(folder, QStringLiteral("splash.avi"));
+        const bool hasAnimation = QFileInfo::exists(NativePath(animation));
         loadPartnerLogo(folder);
-        if (!startAnimation(PathJoin(folder, QStringLiteral("splash.avi"))))
+        if (!hasAnimation)
             showPicture();
         centreOnScreen();
+        // The splash is shown before the animation starts: a player that fails at once, even
+        // one that pumps events while it opens the file, then finds the splash up and can only
+        // lead to the wait, never show the splash again over the main window.
         show();
-        if (m_animationPlaying)
+        if (hasAnimation) {
+            startAnimation(animation);
             return; // the wait starts when the animation ends
+        }
     }
     startWait();
 }
@@ -123,10 +130,8 @@ void TfrmSplash::loadPartnerLogo(const QString &programFolder)
     m_imgPartner->show();
 }
 
-bool TfrmSplash::startAnimation(const QString &fileName)
+void TfrmSplash::startAnimation(const QString &fileName)
 {
-    if (!QFileInfo::exists(NativePath(fileName)))
-        return false;
     PrepareMediaBackend();
     m_aniSplash = new QVideoWidget(this);
     m_aniSplash->setObjectName(QStringLiteral("aniSplash"));
@@ -148,7 +153,6 @@ bool TfrmSplash::startAnimation(const QString &fileName)
     m_player->setSource(QUrl::fromLocalFile(NativePath(fileName)));
     m_aniSplash->show();
     m_player->play();
-    return true;
 }
 
 void TfrmSplash::showPicture()

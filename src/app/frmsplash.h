@@ -33,6 +33,10 @@ public:
     // shows the main window.
     void start();
 
+    // How the splash learns whether a window of the professional editor is open; by default
+    // ProEditorWindowOpen. When one is, the splash is not shown at all.
+    void setProEditorCheck(std::function<bool()> check) { m_proEditorCheck = std::move(check); }
+
     bool splashWaiting() const { return m_splashWaiting; }
     bool animationPlaying() const { return m_animationPlaying; }
     QWidget *mainWindow() const { return m_mainWindow; }
@@ -48,7 +52,7 @@ protected:
 private:
     void buildControls();
     void loadPartnerLogo(const QString &programFolder);
-    bool startAnimation(const QString &fileName);
+    void startAnimation(const QString &fileName);
     void showPicture();
     void centreOnScreen();
     void animationFinished();
@@ -56,6 +60,7 @@ private:
     void timWaitTimer();
 
     MainWindowFactory m_factory;
+    std::function<bool()> m_proEditorCheck;
     TZorvinReg m_settings;
     QLabel *m_imgSplash = nullptr;
     QLabel *m_imgPartner = nullptr;

@@ -1,10 +1,8 @@
 #include "builderdocument.h"
-
 #include "bytecursor.h"
 #include "documentformat.h"
+#include "filebytes.h"
 #include "filestring.h"
-
-#include <QFile>
 
 #include <algorithm>
 
@@ -39,14 +37,14 @@ bool readFields(TByteCursor &in, TWebChunk &chunk)
     }
     case bkLink: {
         TBlockLink &l = *chunk.Link;
-        return ReadFileString(in, l.PreText) && ReadFileString(in, l.URL) && ReadFileString(in, l.LinkText)
-               && ReadFileString(in, l.PostText) && readAlign(in, l.Align) && readFlag(in, l.NewLine);
+        return ReadFileString(in, l.PreText) && ReadFileString(in, l.URL) && ReadFileString(in, l.LinkText) &&
+               ReadFileString(in, l.PostText) && readAlign(in, l.Align) && readFlag(in, l.NewLine);
     }
     case bkImage: {
         TBlockImage &i = *chunk.Image;
-        return ReadFileString(in, i.FileName) && ReadFileString(in, i.Height) && ReadFileString(in, i.Width)
-               && ReadFileString(in, i.AltText) && ReadFileString(in, i.LinkURL) && readAlign(in, i.Align)
-               && readFlag(in, i.NewLine);
+        return ReadFileString(in, i.FileName) && ReadFileString(in, i.Height) &&
+               ReadFileString(in, i.Width) && ReadFileString(in, i.AltText) &&
+               ReadFileString(in, i.LinkURL) && readAlign(in, i.Align) && readFlag(in, i.NewLine);
     }
     case bkHeading: {
         TBlockHeading &h = *chunk.Heading;
@@ -55,8 +53,9 @@ bool readFields(TByteCursor &in, TWebChunk &chunk)
     case bkEmail: {
         // The address comes first in the file although it is the record's second field.
         TBlockEmail &e = *chunk.Email;
-        return ReadFileString(in, e.Address) && ReadFileString(in, e.PreText) && ReadFileString(in, e.LinkText)
-               && ReadFileString(in, e.PostText) && readAlign(in, e.Align) && readFlag(in, e.NewLine);
+        return ReadFileString(in, e.Address) && ReadFileString(in, e.PreText) &&
+               ReadFileString(in, e.LinkText) && ReadFileString(in, e.PostText) && readAlign(in, e.Align) &&
+               readFlag(in, e.NewLine);
     }
     case bkLine: {
         TBlockLine &l = *chunk.Line;
@@ -78,8 +77,8 @@ TDocumentRead stop(TDocumentRead read, TDocumentStatus status, const QString &er
 
 bool TDocumentRead::readable() const
 {
-    return Status == TDocumentStatus::Complete || Status == TDocumentStatus::Truncated
-           || Status == TDocumentStatus::BlockError;
+    return Status == TDocumentStatus::Complete || Status == TDocumentStatus::Truncated ||
+           Status == TDocumentStatus::BlockError;
 }
 
 TDocumentRead ReadDocumentBytes(QByteArrayView bytes)
@@ -87,11 +86,13 @@ TDocumentRead ReadDocumentBytes(QByteArrayView bytes)
     TDocumentRead read;
     TByteCursor in(bytes);
     if (!in.skipExpected(kDocumentSignature))
-        return stop(std::move(read), TDocumentStatus::NotADocument, QStringLiteral("This is not a builder document."));
+        return stop(std::move(read), TDocumentStatus::NotADocument,
+                    QStringLiteral("This is not a builder document."));
 
     QByteArray version;
     if (!in.readBytes(4, version))
-        return stop(std::move(read), TDocumentStatus::Truncated, QStringLiteral("The document ends in its version."));
+        return stop(std::move(read), TDocumentStatus::Truncated,
+                    QStringLiteral("The document ends in its version."));
     if (!isDigit(version[0]) || !isDigit(version[2]) || !isDigit(version[3])) {
         return stop(std::move(read), TDocumentStatus::BadVersion,
                     QStringLiteral("The document's version is not a number."));
@@ -100,7 +101,8 @@ TDocumentRead ReadDocumentBytes(QByteArrayView bytes)
     read.FileVersionMinor = (version[2] - '0') * 10 + (version[3] - '0');
     if (read.FileVersionMajor != 1) {
         return stop(std::move(read), TDocumentStatus::UnsupportedVersion,
-                    QStringLiteral("The document was made by a version %1 of the program, which this one cannot read.")
+                    QStringLiteral(
+                        "The document was made by a version %1 of the program, which this one cannot read.")
                         .arg(read.FileVersionMajor));
     }
 
@@ -126,7 +128,8 @@ TDocumentRead ReadDocumentBytes(QByteArrayView bytes)
     constexpr qsizetype kSmallestBlock = 12;
     constexpr qsizetype kReserveLimit = 65536;
     if (count > 0)
-        read.Chunks.reserve(size_t(std::min({qsizetype(count), in.remaining() / kSmallestBlock, kReserveLimit})));
+        read.Chunks.reserve(
+            size_t(std::min({qsizetype(count), in.remaining() / kSmallestBlock, kReserveLimit})));
     for (int32_t i = 0; i < count; ++i) {
         int32_t kind = 0;
         if (!in.readInt32(kind))
@@ -150,10 +153,10 @@ TDocumentRead ReadDocumentBytes(QByteArrayView bytes)
 
 TDocumentRead ReadDocument(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const TFileBytes file(path);
+    if (!file.isOpen()) {
         return stop(TDocumentRead(), TDocumentStatus::CannotOpen,
                     QStringLiteral("%1 cannot be opened: %2").arg(path, file.errorString()));
     }
-    return ReadDocumentBytes(file.readAll());
+    return ReadDocumentBytes(file.bytes());
 }

@@ -1,5 +1,4 @@
 #include "builderdocument.h"
-
 #include "documentformat.h"
 #include "savebytes.h"
 

@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRectF>
-
 #include <cmath>
 #include <optional>
 
@@ -27,7 +26,11 @@ struct Pair {
 // Collects the entity being read and turns it into a path when the next entity starts.
 class EntityBuilder {
 public:
-    void start(const QByteArray &kind) { m_kind = kind; m_pairs.clear(); }
+    void start(const QByteArray &kind)
+    {
+        m_kind = kind;
+        m_pairs.clear();
+    }
     void add(const Pair &pair) { m_pairs.append(pair); }
 
     std::optional<QPainterPath> finish() const

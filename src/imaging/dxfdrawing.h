@@ -5,7 +5,6 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
-
 #include <cstdint>
 
 // A small reader for ASCII DXF drawings: lines, polylines, circles, arcs and points of the

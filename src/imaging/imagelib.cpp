@@ -61,8 +61,7 @@ QImage applyDepth(const QImage &image, int depth, TDither dither, const QList<QR
             return image;
         return image.convertToFormat(QImage::Format_Indexed8, flags);
     default:
-        return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32
-                                                             : QImage::Format_RGB32);
+        return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     }
 }
 
@@ -112,12 +111,10 @@ using Reader = bool (*)(const QString &, const TReadOptions &, TReadResult &);
 Reader readerFor(const QString &suffix)
 {
     static const QHash<QString, Reader> readers = {
-        {"BMP", &TImageLib::readBmp},  {"GIF", &TImageLib::readGif},
-        {"PNG", &TImageLib::readPng},  {"JPG", &TImageLib::readJpeg},
-        {"JPEG", &TImageLib::readJpeg}, {"TIF", &TImageLib::readTiff},
-        {"TIFF", &TImageLib::readTiff}, {"TGA", &TImageLib::readTga},
-        {"PCX", &TImageLib::readPcx},  {"EPS", &TImageLib::readEps},
-        {"PCD", &TImageLib::readPcd},  {"DXF", &TImageLib::readDxf}};
+        {"BMP", &TImageLib::readBmp},   {"GIF", &TImageLib::readGif},   {"PNG", &TImageLib::readPng},
+        {"JPG", &TImageLib::readJpeg},  {"JPEG", &TImageLib::readJpeg}, {"TIF", &TImageLib::readTiff},
+        {"TIFF", &TImageLib::readTiff}, {"TGA", &TImageLib::readTga},   {"PCX", &TImageLib::readPcx},
+        {"EPS", &TImageLib::readEps},   {"PCD", &TImageLib::readPcd},   {"DXF", &TImageLib::readDxf}};
     return readers.value(suffix, nullptr);
 }
 
@@ -130,8 +127,17 @@ bool TImageLib::fail(int16_t code, const QString &detail)
     BindingState &s = state();
     QMutexLocker lock(&s.mutex);
     s.code = code;
-    s.text = detail.isEmpty() ? errorText(code) : errorText(code) + QStringLiteral(" (") + detail + QLatin1Char(')');
+    s.text = detail.isEmpty() ? errorText(code)
+                              : errorText(code) + QStringLiteral(" (") + detail + QLatin1Char(')');
     return false;
+}
+
+void TImageLib::clearError()
+{
+    BindingState &s = state();
+    QMutexLocker lock(&s.mutex);
+    s.code = ImageError::Ok;
+    s.text.clear();
 }
 
 int16_t TImageLib::lastErrorCode()
@@ -150,93 +156,113 @@ QString TImageLib::lastErrorText()
 
 QString TImageLib::errorText(int16_t code)
 {
-    switch (code) {
-    case ImageError::Stopped: return QStringLiteral("Reading the picture was stopped");
-    case ImageError::FileNotFound: return QStringLiteral("The picture file was not found");
-    case ImageError::CannotOpen: return QStringLiteral("The picture file cannot be opened");
-    case ImageError::BadFile: return QStringLiteral("The file is not a picture of this kind, or it is damaged");
-    case ImageError::Truncated: return QStringLiteral("The picture file ends too early");
-    case ImageError::TooLarge: return QStringLiteral("The picture is too large to be read");
-    case ImageError::OutOfMemory: return QStringLiteral("There is not enough memory for the picture");
-    case ImageError::CannotWrite: return QStringLiteral("The picture file cannot be written");
-    case ImageError::NoPicture: return QStringLiteral("There is no picture to save");
-    case ImageError::Unsupported: return QStringLiteral("Pictures of this kind cannot be read");
-    case ImageError::LibraryMissing: return QStringLiteral("The program that reads pictures of this kind is missing");
-    default: return code > 0 ? QString() : QStringLiteral("Unknown picture error %1").arg(code);
-    }
+    static const QHash<int16_t, QString> texts = {
+        {ImageError::Stopped, QStringLiteral("Reading the picture was stopped")},
+        {ImageError::FileNotFound, QStringLiteral("The picture file was not found")},
+        {ImageError::CannotOpen, QStringLiteral("The picture file cannot be opened")},
+        {ImageError::BadFile, QStringLiteral("The file is not a picture of this kind, or it is damaged")},
+        {ImageError::Truncated, QStringLiteral("The picture file ends too early")},
+        {ImageError::TooLarge, QStringLiteral("The picture is too large to be read")},
+        {ImageError::OutOfMemory, QStringLiteral("There is not enough memory for the picture")},
+        {ImageError::CannotWrite, QStringLiteral("The picture file cannot be written")},
+        {ImageError::NoPicture, QStringLiteral("There is no picture to save")},
+        {ImageError::Unsupported, QStringLiteral("Pictures of this kind cannot be read")},
+        {ImageError::LibraryMissing,
+         QStringLiteral("The program that reads pictures of this kind is missing")},
+    };
+    if (code > 0)
+        return QString();
+    return texts.value(code, QStringLiteral("Unknown picture error %1").arg(code));
 }
 
 // ---- readers ----
 
-namespace {
-
-bool finishRead(int16_t code, const QString &detail, QImage image, const TReadOptions &options,
-                TReadResult &result, bool (*failWith)(int16_t, const QString &))
+bool TImageLib::finishRead(int16_t code, const QString &detail, const QImage &image,
+                           const TReadOptions &options, TReadResult &result)
 {
-    if (code < ImageError::Ok) {
-        result = TReadResult();
-        return failWith(code, detail);
-    }
+    result = TReadResult();
+    if (code < ImageError::Ok)
+        return fail(code, detail);
     result.transparent = image.hasAlphaChannel();
-    result.image = applyDepth(image, options.depth, options.dither, TImageLib::palette());
+    result.image = applyDepth(image, options.depth, options.dither, palette());
     result.palette = result.image.colorTable();
     if (result.image.isNull()) {
         result = TReadResult();
-        return failWith(ImageError::OutOfMemory, QString());
+        return fail(ImageError::OutOfMemory);
     }
     return true;
 }
 
-} // namespace
-
-#define ZV_QT_READER(name, format)                                                           \
-    bool TImageLib::name(const QString &fileName, const TReadOptions &options, TReadResult &result) \
-    {                                                                                        \
-        QImage image;                                                                        \
-        QString detail;                                                                      \
-        const int16_t code = TQtDecoder::read(fileName, format, 1, options.progress, image, detail); \
-        return finishRead(code, detail, image, options, result, &TImageLib::fail);           \
-    }
-
-#define ZV_MAGICK_READER(name, format)                                                       \
-    bool TImageLib::name(const QString &fileName, const TReadOptions &options, TReadResult &result) \
-    {                                                                                        \
-        QImage image;                                                                        \
-        QString detail;                                                                      \
-        const int16_t code = TMagickDecoder::read(fileName, format, options.pcdSize,          \
-                                                  options.progress, image, detail);          \
-        return finishRead(code, detail, image, options, result, &TImageLib::fail);           \
-    }
-
-ZV_QT_READER(readBmp, "bmp")
-ZV_QT_READER(readGif, "gif")
-ZV_QT_READER(readPng, "png")
-ZV_QT_READER(readJpeg, "jpeg")
-ZV_MAGICK_READER(readPcx, "PCX")
-ZV_MAGICK_READER(readEps, "EPS")
-ZV_MAGICK_READER(readPcd, "PCD")
-
-bool TImageLib::readTga(const QString &fileName, const TReadOptions &options, TReadResult &result)
+bool TImageLib::readWithQt(const QString &fileName, const char *format, const TReadOptions &options,
+                           TReadResult &result)
 {
     QImage image;
     QString detail;
-    int16_t code = TQtDecoder::read(fileName, "tga", 1, options.progress, image, detail);
-    // Qt reads only Targa 2.0 files (those with the closing signature); older files, which are
-    // the most common, go to GraphicsMagick.
-    if (code == ImageError::BadFile) {
-        detail.clear();
-        code = TMagickDecoder::read(fileName, "TGA", options.pcdSize, options.progress, image, detail);
-    }
-    return finishRead(code, detail, image, options, result, &TImageLib::fail);
+    const int page = qstrcmp(format, "tiff") == 0 ? qMax(1, options.tiffPage) : 1;
+    const int16_t code = TQtDecoder::read(fileName, format, page, options.progress, image, detail);
+    return finishRead(code, detail, image, options, result);
 }
 
-bool TImageLib::readTiff(const QString &fileName, const TReadOptions &options, TReadResult &result)
+bool TImageLib::readWithMagick(const QString &fileName, const char *format, const TReadOptions &options,
+                               TReadResult &result)
 {
     QImage image;
     QString detail;
     const int16_t code =
-        TQtDecoder::read(fileName, "tiff", qMax(1, options.tiffPage), options.progress, image, detail);
-    return finishRead(code, detail, image, options, result, &TImageLib::fail);
+        TMagickDecoder::read(fileName, format, options.pcdSize, options.progress, image, detail);
+    return finishRead(code, detail, image, options, result);
+}
+
+bool TImageLib::readBmp(const QString &fileName, const TReadOptions &options, TReadResult &result)
+{
+    return readWithQt(fileName, "bmp", options, result);
+}
+
+bool TImageLib::readGif(const QString &fileName, const TReadOptions &options, TReadResult &result)
+{
+    return readWithQt(fileName, "gif", options, result);
+}
+
+bool TImageLib::readPng(const QString &fileName, const TReadOptions &options, TReadResult &result)
+{
+    return readWithQt(fileName, "png", options, result);
+}
+
+bool TImageLib::readJpeg(const QString &fileName, const TReadOptions &options, TReadResult &result)
+{
+    return readWithQt(fileName, "jpeg", options, result);
+}
+
+bool TImageLib::readTiff(const QString &fileName, const TReadOptions &options, TReadResult &result)
+{
+    return readWithQt(fileName, "tiff", options, result);
+}
+
+bool TImageLib::readPcx(const QString &fileName, const TReadOptions &options, TReadResult &result)
+{
+    return readWithMagick(fileName, "PCX", options, result);
+}
+
+bool TImageLib::readEps(const QString &fileName, const TReadOptions &options, TReadResult &result)
+{
+    return readWithMagick(fileName, "EPS", options, result);
+}
+
+bool TImageLib::readPcd(const QString &fileName, const TReadOptions &options, TReadResult &result)
+{
+    return readWithMagick(fileName, "PCD", options, result);
+}
+
+bool TImageLib::readTga(const QString &fileName, const TReadOptions &options, TReadResult &result)
+{
+    // Qt reads only Targa 2.0 files, which end with a signature; older files, which are the
+    // most common, go to GraphicsMagick.
+    QFile file(fileName);
+    const QByteArray signature("TRUEVISION-XFILE.\0", 18);
+    const bool targa2 = file.open(QIODevice::ReadOnly) && file.size() > 44 && file.seek(file.size() - 18)
+                        && file.read(18) == signature;
+    return targa2 ? readWithQt(fileName, "tga", options, result)
+                  : readWithMagick(fileName, "TGA", options, result);
 }
 
 bool TImageLib::readDxf(const QString &fileName, const TReadOptions &options, TReadResult &result)
@@ -244,11 +270,10 @@ bool TImageLib::readDxf(const QString &fileName, const TReadOptions &options, TR
     QImage image;
     QString detail;
     const int16_t code = TDxfDrawing::render(fileName, image, detail);
-    return finishRead(code, detail, image, options, result, &TImageLib::fail);
+    return finishRead(code, detail, image, options, result);
 }
 
-bool TImageLib::readByExtension(const QString &fileName, const TReadOptions &options,
-                                TReadResult &result)
+bool TImageLib::readByExtension(const QString &fileName, const TReadOptions &options, TReadResult &result)
 {
     const Reader reader = readerFor(upperSuffix(fileName));
     if (!reader) {
@@ -258,6 +283,38 @@ bool TImageLib::readByExtension(const QString &fileName, const TReadOptions &opt
     return reader(fileName, options, result);
 }
 
+bool TImageLib::readWebImage(const QString &fileName, const TProgressCallback &progress, TReadResult &result)
+{
+    const QString suffix = upperSuffix(fileName);
+    static const QStringList webKinds = {"BMP", "GIF", "PNG", "JPG", "JPEG"};
+    if (!webKinds.contains(suffix)) {
+        result = TReadResult();
+        return fail(ImageError::Unsupported, QFileInfo(fileName).suffix());
+    }
+    TReadOptions options;
+    options.depth = screenDepth();
+    options.dither = TDither::On;
+    options.progress = progress;
+    if (readByExtension(fileName, options, result))
+        return true;
+    if (suffix != QLatin1String("BMP") || lastErrorCode() == ImageError::Stopped)
+        return false;
+    // Some bitmaps (OS/2 headers, odd bit depths) are read by the platform's loader only. The
+    // size is checked first so that this path refuses hostile files as the decoder does.
+    TImageInfo info;
+    if (!fileInfo(fileName, info) || info.size.width() > maxSide || info.size.height() > maxSide ||
+        qint64(info.size.width()) * info.size.height() > maxPixels)
+        return false;
+    QImage image;
+    if (!image.load(fileName))
+        return false;
+    clearError();
+    result = TReadResult();
+    result.image = applyDepth(image, options.depth, options.dither, palette());
+    result.palette = result.image.colorTable();
+    return true;
+}
+
 bool TImageLib::canRead(const QString &fileName)
 {
     return readerFor(upperSuffix(fileName)) != nullptr;
@@ -265,8 +322,7 @@ bool TImageLib::canRead(const QString &fileName)
 
 // ---- writer ----
 
-bool TImageLib::writeJpeg(const QString &fileName, const QImage &image, int quality, int smoothing,
-                          int depth)
+bool TImageLib::writeJpeg(const QString &fileName, const QImage &image, int quality, int smoothing, int depth)
 {
     if (image.isNull())
         return fail(ImageError::NoPicture);
@@ -363,13 +419,20 @@ bool TImageLib::drawingInfo(const QString &fileName, TDrawingInfo &info)
 QString TImageLib::tiffCompressionName(int code)
 {
     switch (code) {
-    case 1: return QStringLiteral("NONE");
-    case 2: return QStringLiteral("CCITT3");
-    case 3: return QStringLiteral("FAXCCITT3");
-    case 4: return QStringLiteral("FAXCCITT4");
-    case 5: return QStringLiteral("LZW");
-    case 32773: return QStringLiteral("PACKBITS");
-    default: return QStringLiteral("UNKNOWN");
+    case 1:
+        return QStringLiteral("NONE");
+    case 2:
+        return QStringLiteral("CCITT3");
+    case 3:
+        return QStringLiteral("FAXCCITT3");
+    case 4:
+        return QStringLiteral("FAXCCITT4");
+    case 5:
+        return QStringLiteral("LZW");
+    case 32773:
+        return QStringLiteral("PACKBITS");
+    default:
+        return QStringLiteral("UNKNOWN");
     }
 }
 
@@ -388,19 +451,26 @@ int TImageLib::screenDepth()
 {
     // Without a screen (the command-line tool) pictures are read in full colour.
     const QScreen *screen = qobject_cast<QGuiApplication *>(QCoreApplication::instance())
-        ? QGuiApplication::primaryScreen() : nullptr;
+                                ? QGuiApplication::primaryScreen()
+                                : nullptr;
     return depthForScreenBits(screen ? screen->depth() : 32);
 }
 
 int TImageLib::readDepthBits(TReadDepth depth)
 {
     switch (depth) {
-    case rdVga: return 0;
-    case rdMono: return 1;
-    case rd16: return 4;
-    case rd256: return 8;
-    case rdTrue: return 24;
-    case rdAuto: return screenDepth();
+    case rdVga:
+        return 0;
+    case rdMono:
+        return 1;
+    case rd16:
+        return 4;
+    case rd256:
+        return 8;
+    case rdTrue:
+        return 24;
+    case rdAuto:
+        return screenDepth();
     }
     return screenDepth();
 }
@@ -417,21 +487,33 @@ int TImageLib::depthForFormat(const QString &format, TWriteDepth depth)
     }
     if (f == QLatin1String("gif")) {
         switch (depth) {
-        case wdVga: return 0;
-        case wdMono: return 1;
-        case wd16: return 4;
-        case wd256: return 8;
-        case wdTrue: return 24;
-        case wdJpegGray: return 8;
-        case wdAuto: return screenDepth();
+        case wdVga:
+            return 0;
+        case wdMono:
+            return 1;
+        case wd16:
+            return 4;
+        case wd256:
+            return 8;
+        case wdTrue:
+            return 24;
+        case wdJpegGray:
+            return 8;
+        case wdAuto:
+            return screenDepth();
         }
     }
     switch (depth) {
-    case wdVga: return 0;
-    case wdMono: return 1;
-    case wd16: return 4;
-    case wdAuto: return qMin(8, screenDepth());
-    default: return 8;
+    case wdVga:
+        return 0;
+    case wdMono:
+        return 1;
+    case wd16:
+        return 4;
+    case wdAuto:
+        return qMin(8, screenDepth());
+    default:
+        return 8;
     }
 }
 

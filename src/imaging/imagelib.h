@@ -6,7 +6,6 @@
 #include <QList>
 #include <QRgb>
 #include <QString>
-
 #include <cstdint>
 
 // The one binding to the image decoders and the JPEG encoder. Every reader returns true and
@@ -32,16 +31,19 @@ public:
 
     // Picks the reader by the file's extension, compared without regard to case (".jpeg" reads
     // as JPEG, ".tif" and ".tiff" as TIFF). An extension without a reader fails with Unsupported.
-    static bool readByExtension(const QString &fileName, const TReadOptions &options,
-                                TReadResult &result);
+    static bool readByExtension(const QString &fileName, const TReadOptions &options, TReadResult &result);
+    // Reads an image of a web page for the HTML viewer: only ".bmp", ".gif", ".png", ".jpg" and
+    // ".jpeg" (any case), at the screen depth with dithering; a bitmap the decoder refuses gets a
+    // second chance with the platform's own loader.
+    static bool readWebImage(const QString &fileName, const TProgressCallback &progress, TReadResult &result);
     // Whether readByExtension has a reader for the file's extension.
     static bool canRead(const QString &fileName);
 
     // ---- writer ----
     // Writes the picture as a baseline JPEG file. quality is 1..100; smoothing (0..100) softens
     // blocky sources before encoding; depth 1 writes grey levels, anything else full colour.
-    static bool writeJpeg(const QString &fileName, const QImage &image, int quality,
-                          int smoothing, int depth);
+    static bool writeJpeg(const QString &fileName, const QImage &image, int quality, int smoothing,
+                          int depth);
 
     // Reads any picture the binding knows and writes it as a JPEG file in one call: the way a
     // picked picture is made fit for a web page. Fails with the error of whichever step failed.
@@ -79,5 +81,12 @@ public:
 
 private:
     static bool fail(int16_t code, const QString &detail = QString());
+    // Turns a decoder's result into the reader's: the picture at the asked depth, or the error.
+    static bool finishRead(int16_t code, const QString &detail, const QImage &image,
+                           const TReadOptions &options, TReadResult &result);
+    static bool readWithQt(const QString &fileName, const char *format, const TReadOptions &options,
+                           TReadResult &result);
+    static bool readWithMagick(const QString &fileName, const char *format, const TReadOptions &options,
+                               TReadResult &result);
     static void clearError();
 };

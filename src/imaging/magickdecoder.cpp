@@ -3,11 +3,9 @@
 #include "imagelib.h"
 
 #include <Magick++.h>
-#include <magick/resource.h>
-
 #include <QFile>
 #include <QFileInfo>
-
+#include <magick/resource.h>
 #include <mutex>
 #include <string>
 
@@ -36,9 +34,12 @@ std::string spec(const char *format, const QString &fileName)
 unsigned pcdSubImage(TPcdSize size)
 {
     switch (size) {
-    case pcdBase16: return 1;
-    case pcdBase4: return 2;
-    case pcdBase: return 3;
+    case pcdBase16:
+        return 1;
+    case pcdBase4:
+        return 2;
+    case pcdBase:
+        return 3;
     }
     return 2;
 }
@@ -50,8 +51,8 @@ int16_t codeForException(const Magick::Exception &e, QString &detail)
         return ImageError::TooLarge;
     if (dynamic_cast<const Magick::ErrorCorruptImage *>(&e))
         return ImageError::BadFile;
-    if (dynamic_cast<const Magick::ErrorMissingDelegate *>(&e)
-        || dynamic_cast<const Magick::ErrorDelegate *>(&e))
+    if (dynamic_cast<const Magick::ErrorMissingDelegate *>(&e) ||
+        dynamic_cast<const Magick::ErrorDelegate *>(&e))
         return ImageError::LibraryMissing;
     if (dynamic_cast<const Magick::ErrorBlob *>(&e) || dynamic_cast<const Magick::ErrorFileOpen *>(&e))
         return ImageError::CannotOpen;
@@ -60,9 +61,8 @@ int16_t codeForException(const Magick::Exception &e, QString &detail)
 
 bool tooLarge(size_t columns, size_t rows)
 {
-    return columns == 0 || rows == 0 || columns > size_t(TImageLib::maxSide)
-        || rows > size_t(TImageLib::maxSide)
-        || qint64(columns) * qint64(rows) > TImageLib::maxPixels;
+    return columns == 0 || rows == 0 || columns > size_t(TImageLib::maxSide) ||
+           rows > size_t(TImageLib::maxSide) || qint64(columns) * qint64(rows) > TImageLib::maxPixels;
 }
 
 } // namespace
@@ -147,8 +147,8 @@ bool TMagickDecoder::write(const QImage &image, const QString &fileName, const c
         const QImage pixels = image.convertToFormat(alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
         if (!alpha && pixels.bytesPerLine() != pixels.width() * 3)
             return false;
-        Magick::Image picture(pixels.width(), pixels.height(), alpha ? "RGBA" : "RGB",
-                              Magick::CharPixel, pixels.constBits());
+        Magick::Image picture(pixels.width(), pixels.height(), alpha ? "RGBA" : "RGB", Magick::CharPixel,
+                              pixels.constBits());
         picture.quiet(true);
         picture.write(spec(magickFormat, fileName));
         return true;

@@ -4,7 +4,6 @@
 
 #include <QImage>
 #include <QString>
-
 #include <cstdint>
 
 // Reads the formats Qt has no plug-in for (PCX, Photo CD, EPS through ghostscript) with

@@ -4,10 +4,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QtEndian>
-
-#include <cstdlib>
 #include <QImageReader>
+#include <QtEndian>
+#include <cstdlib>
 
 namespace {
 
@@ -19,18 +18,23 @@ bool tooLarge(const QSize &size)
 {
     if (!size.isValid())
         return false;
-    return size.width() > TImageLib::maxSide || size.height() > TImageLib::maxSide
-        || qint64(size.width()) * size.height() > TImageLib::maxPixels;
+    return size.width() > TImageLib::maxSide || size.height() > TImageLib::maxSide ||
+           qint64(size.width()) * size.height() > TImageLib::maxPixels;
 }
 
 int16_t codeForReaderError(QImageReader::ImageReaderError error)
 {
     switch (error) {
-    case QImageReader::FileNotFoundError: return ImageError::FileNotFound;
-    case QImageReader::DeviceError: return ImageError::CannotOpen;
-    case QImageReader::UnsupportedFormatError: return ImageError::BadFile;
-    case QImageReader::InvalidDataError: return ImageError::BadFile;
-    default: return ImageError::BadFile;
+    case QImageReader::FileNotFoundError:
+        return ImageError::FileNotFound;
+    case QImageReader::DeviceError:
+        return ImageError::CannotOpen;
+    case QImageReader::UnsupportedFormatError:
+        return ImageError::BadFile;
+    case QImageReader::InvalidDataError:
+        return ImageError::BadFile;
+    default:
+        return ImageError::BadFile;
     }
 }
 
@@ -116,7 +120,8 @@ int16_t TQtDecoder::info(const QString &fileName, TImageInfo &info)
     info.format = QString::fromLatin1(reader.format()).toUpper();
     // Qt keeps 24-bit pictures in 32-bit pixels; the file itself holds 24.
     info.depth = reader.imageFormat() == QImage::Format_RGB32
-        ? 24 : QImage::toPixelFormat(reader.imageFormat()).bitsPerPixel();
+                     ? 24
+                     : QImage::toPixelFormat(reader.imageFormat()).bitsPerPixel();
     if (info.depth == 0) {
         // Some plug-ins cannot tell the pixel format without decoding; the size is enough to
         // refuse hostile files, so decode only pictures of a sane size.

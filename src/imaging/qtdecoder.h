@@ -5,7 +5,6 @@
 #include <QByteArray>
 #include <QImage>
 #include <QString>
-
 #include <cstdint>
 
 // Reads the formats Qt's image plug-ins know (BMP, GIF, PNG, JPEG, TIFF, TGA). Used only by

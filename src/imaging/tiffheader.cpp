@@ -76,12 +76,23 @@ int16_t TTiffHeader::parse(const QByteArray &data, TTiffInfo &info)
                     value = in.has(at, 2) ? in.u16(at) : 0;
                 }
                 switch (tag) {
-                case 256: info.size.setWidth(int(value)); break;
-                case 257: info.size.setHeight(int(value)); break;
-                case 258: info.bitsPerSample = int(value); break;
-                case 259: info.compression = int(value); break;
-                case 277: info.samplesPerPixel = int(value); break;
-                default: break;
+                case 256:
+                    info.size.setWidth(int(value));
+                    break;
+                case 257:
+                    info.size.setHeight(int(value));
+                    break;
+                case 258:
+                    info.bitsPerSample = int(value);
+                    break;
+                case 259:
+                    info.compression = int(value);
+                    break;
+                case 277:
+                    info.samplesPerPixel = int(value);
+                    break;
+                default:
+                    break;
                 }
             }
         }

@@ -3,7 +3,6 @@
 #include "imagetypes.h"
 
 #include <QByteArray>
-
 #include <cstdint>
 
 // Reads the fields of a TIFF file's first directory (size, samples, compression) and counts its

@@ -1,7 +1,6 @@
 #include "transitioneffect.h"
 
 #include <QPolygonF>
-
 #include <cmath>
 
 QPainterPath TTransitionEffect::revealedArea(TTransition effect, const QRectF &rect, double progress)
@@ -46,8 +45,8 @@ QPainterPath TTransitionEffect::revealedArea(TTransition effect, const QRectF &r
                 if (grown <= 0)
                     continue;
                 const QPointF centre(rect.left() + (col + 0.5) * cw, rect.top() + (row + 0.5) * ch);
-                path.addRect(QRectF(centre.x() - cw * grown / 2, centre.y() - ch * grown / 2,
-                                    cw * grown, ch * grown));
+                path.addRect(
+                    QRectF(centre.x() - cw * grown / 2, centre.y() - ch * grown / 2, cw * grown, ch * grown));
             }
         }
         break;
@@ -55,8 +54,8 @@ QPainterPath TTransitionEffect::revealedArea(TTransition effect, const QRectF &r
     case fxRectangles: {
         // A rectangle growing from the centre outwards.
         const QPointF c = rect.center();
-        path.addRect(QRectF(c.x() - rect.width() * p / 2, c.y() - rect.height() * p / 2,
-                            rect.width() * p, rect.height() * p));
+        path.addRect(QRectF(c.x() - rect.width() * p / 2, c.y() - rect.height() * p / 2, rect.width() * p,
+                            rect.height() * p));
         break;
     }
     case fxNone:

@@ -129,9 +129,9 @@ void ImageToHTML(TWebChunk &chunk, TBuildOptions options, const TExportFolders &
         const QString name = FileNamePart(DecodePageText(image.FileName));
         const QString graphics = PathJoin(PathJoin(folders.ProgramFolder, QStringLiteral("HTMLFiles")),
                                           QStringLiteral("graphics"));
-        const QString target = PathJoin(PathJoin(PathJoin(folders.EditorFolder, QStringLiteral("HTMLFiles")),
-                                                 QStringLiteral("Graphics")),
-                                        name);
+        const QString target = PathJoin(
+            PathJoin(PathJoin(folders.EditorFolder, QStringLiteral("HTMLFiles")), QStringLiteral("Graphics")),
+            name);
         if (!name.isEmpty())
             CopyForExport(PathJoin(graphics, name.toLower()), target);
     }
@@ -140,13 +140,27 @@ void ImageToHTML(TWebChunk &chunk, TBuildOptions options, const TExportFolders &
 void ChunkToHTML(TWebChunk &chunk, TBuildOptions options, const TExportFolders &folders)
 {
     switch (chunk.Kind) {
-    case bkPara: ParaToHTML(chunk); break;
-    case bkLink: LinkToHTML(chunk); break;
-    case bkImage: ImageToHTML(chunk, options, folders); break;
-    case bkHeading: HeadingToHTML(chunk); break;
-    case bkEmail: EmailToHTML(chunk); break;
-    case bkLine: LineToHTML(chunk); break;
-    default: chunk.HTML.clear(); break;
+    case bkPara:
+        ParaToHTML(chunk);
+        break;
+    case bkLink:
+        LinkToHTML(chunk);
+        break;
+    case bkImage:
+        ImageToHTML(chunk, options, folders);
+        break;
+    case bkHeading:
+        HeadingToHTML(chunk);
+        break;
+    case bkEmail:
+        EmailToHTML(chunk);
+        break;
+    case bkLine:
+        LineToHTML(chunk);
+        break;
+    default:
+        chunk.HTML.clear();
+        break;
     }
 }
 

@@ -1,1 +1,8 @@
 #include "page.h"
+
+#include "stringtable.h"
+
+QByteArray TPage::defaultTitle()
+{
+    return LoadStrBytes(104);
+}

@@ -13,7 +13,17 @@ public:
     explicit TPage(QObject *parent = nullptr) : QObject(parent) {}
 
     TWebChunkList WebChunks;
-    QByteArray PageTitle;
+    QByteArray PageTitle = defaultTitle();
+
+    // The title of a new page, string-table entry 104.
+    static QByteArray defaultTitle();
+    // Empties the page for a new page, a template or a document about to be read: no blocks,
+    // the default title.
+    void clear()
+    {
+        WebChunks.clear();
+        PageTitle = defaultTitle();
+    }
 
     bool PageModified() const { return m_modified; }
     void setPageModified(bool modified)

@@ -36,7 +36,8 @@ QByteArray BuildBodyWithStyle(const TStyleChunk &style)
     return body;
 }
 
-QByteArray BuildPageHTML(TWebChunkList &chunks, const QByteArray &pageTitle, const TPageHTMLSettings &settings)
+QByteArray BuildPageHTML(TWebChunkList &chunks, const QByteArray &pageTitle,
+                         const TPageHTMLSettings &settings)
 {
     const bool forExport = settings.Options.testFlag(boForExport);
     const bool copyFiles = forExport && settings.Options.testFlag(boCopyFiles);

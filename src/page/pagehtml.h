@@ -25,7 +25,8 @@ struct TPageHTMLSettings {
 extern const QByteArray LogoHTML;
 
 // The whole page as one text. Runs every block's emitter, so each chunk's HTML is rewritten.
-QByteArray BuildPageHTML(TWebChunkList &chunks, const QByteArray &pageTitle, const TPageHTMLSettings &settings);
+QByteArray BuildPageHTML(TWebChunkList &chunks, const QByteArray &pageTitle,
+                         const TPageHTMLSettings &settings);
 QByteArray BuildPageHTML(TPage &page, const TPageHTMLSettings &settings);
 
 // The body start tag of a style, ending with CR LF.

@@ -19,18 +19,22 @@ TBlockKind GetBlockKind(const QString &componentName)
 
 TWebChunk NewWebChunk(TBlockKind kind)
 {
-    TWebChunk chunk;
-    chunk.Kind = kind;
     switch (kind) {
-    case bkPara: chunk.Para.emplace(); break;
-    case bkLink: chunk.Link.emplace(); break;
-    case bkImage: chunk.Image.emplace(); break;
-    case bkHeading: chunk.Heading.emplace(); break;
-    case bkEmail: chunk.Email.emplace(); break;
-    case bkLine: chunk.Line.emplace(); break;
-    default: chunk.Kind = bkNone; break;
+    case bkPara:
+        return MakeWebChunk(TBlockPara());
+    case bkLink:
+        return MakeWebChunk(TBlockLink());
+    case bkImage:
+        return MakeWebChunk(TBlockImage());
+    case bkHeading:
+        return MakeWebChunk(TBlockHeading());
+    case bkEmail:
+        return MakeWebChunk(TBlockEmail());
+    case bkLine:
+        return MakeWebChunk(TBlockLine());
+    default:
+        return TWebChunk(); // no kind, no record
     }
-    return chunk;
 }
 
 TWebChunk NewWebChunk(const QString &componentName)
@@ -43,9 +47,13 @@ QByteArray AlignWord(TBlockAlign align)
     // Loaded once: the page generator asks for a word for nearly every block.
     static const std::array<QByteArray, 3> words{LoadStrBytes(13), LoadStrBytes(14), LoadStrBytes(15)};
     switch (align) {
-    case baLeft: return words[0];
-    case baCenter: return words[1];
-    case baRight: return words[2];
-    default: return {};
+    case baLeft:
+        return words[0];
+    case baCenter:
+        return words[1];
+    case baRight:
+        return words[2];
+    default:
+        return {};
     }
 }

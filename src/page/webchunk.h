@@ -2,9 +2,9 @@
 
 #include <QByteArray>
 #include <QString>
-
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 // The page model: an ordered list of web blocks, each of one kind with the record the user fills
@@ -96,6 +96,27 @@ struct TWebChunk {
 
 // The blocks of the page in page order.
 using TWebChunkList = std::vector<TWebChunk>;
+
+// The kind and the chunk field of each per-kind record, so that code can be written once for
+// every kind of record.
+template <typename Record> struct TBlockTraits;
+// clang-format off
+template <> struct TBlockTraits<TBlockPara> { static constexpr TBlockKind Kind = bkPara; static constexpr auto Field = &TWebChunk::Para; };
+template <> struct TBlockTraits<TBlockLink> { static constexpr TBlockKind Kind = bkLink; static constexpr auto Field = &TWebChunk::Link; };
+template <> struct TBlockTraits<TBlockImage> { static constexpr TBlockKind Kind = bkImage; static constexpr auto Field = &TWebChunk::Image; };
+template <> struct TBlockTraits<TBlockHeading> { static constexpr TBlockKind Kind = bkHeading; static constexpr auto Field = &TWebChunk::Heading; };
+template <> struct TBlockTraits<TBlockEmail> { static constexpr TBlockKind Kind = bkEmail; static constexpr auto Field = &TWebChunk::Email; };
+template <> struct TBlockTraits<TBlockLine> { static constexpr TBlockKind Kind = bkLine; static constexpr auto Field = &TWebChunk::Line; };
+// clang-format on
+
+// A chunk of the record's kind holding record, with no HTML yet.
+template <typename Record> TWebChunk MakeWebChunk(Record record)
+{
+    TWebChunk chunk;
+    chunk.Kind = TBlockTraits<Record>::Kind;
+    chunk.*TBlockTraits<Record>::Field = std::move(record);
+    return chunk;
+}
 
 // The kind of block a toolbox picture stands for, by the picture's object name ("imgBrPara" ...
 // "imgBrLine", compared exactly); bkNone for any other name.

@@ -13,6 +13,7 @@ struct NamedColour {
 constexpr TColour kSystemBase = 0x80000000;
 
 // The ordinary named colours and clNone.
+// clang-format off
 constexpr std::array<NamedColour, 17> kNamedColours{{
     {"clBlack", 0x00000000},  {"clMaroon", 0x00000080}, {"clGreen", 0x00008000},
     {"clOlive", 0x00008080},  {"clNavy", 0x00800000},   {"clPurple", 0x00800080},
@@ -39,6 +40,7 @@ constexpr std::array<SystemColour, 25> kSystemColours{{
     {"cl3DDkShadow", 0x00000000},    {"cl3DLight", 0x00C0C0C0},        {"clInfoText", 0x00000000},
     {"clInfoBk", 0x00E1FFFF},
 }};
+// clang-format on
 
 int hexDigit(char c)
 {
@@ -124,7 +126,7 @@ QByteArray ColourToHTML(TColour colour)
     if (colour >= kSystemBase && colour - kSystemBase < kSystemColours.size())
         colour = kSystemColours[colour - kSystemBase].standard;
     char digits[8];
-    std::snprintf(digits, sizeof digits, "%02X%02X%02X", unsigned(colour & 0xFF), unsigned(colour >> 8 & 0xFF),
-                  unsigned(colour >> 16 & 0xFF));
+    std::snprintf(digits, sizeof digits, "%02X%02X%02X", unsigned(colour & 0xFF),
+                  unsigned(colour >> 8 & 0xFF), unsigned(colour >> 16 & 0xFF));
     return digits;
 }

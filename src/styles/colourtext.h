@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-
 #include <optional>
 
 // The textual form of a colour in "Styles.data": one of the named colours ("clSilver",

@@ -2,13 +2,12 @@
 
 #include "bytecursor.h"
 #include "colourtext.h"
+#include "filebytes.h"
 #include "filestring.h"
 #include "helpers.h"
 #include "savebytes.h"
 #include "stringtable.h"
 #include "textcodec.h"
-
-#include <QFile>
 
 namespace {
 
@@ -42,11 +41,12 @@ TStylesRead ReadStyles(QByteArrayView bytes)
         for (QByteArray &text : texts)
             complete = complete && ReadFileString(in, text);
         if (!complete) {
-            return stopped(read, TStylesReadStatus::Truncated,
-                           QStringLiteral("The style list file ends inside style %1 of %2.").arg(i + 1).arg(count));
+            return stopped(
+                read, TStylesReadStatus::Truncated,
+                QStringLiteral("The style list file ends inside style %1 of %2.").arg(i + 1).arg(count));
         }
-        TColour *colours[5] = {&style.BackColour, &style.DocColour, &style.StandardColour, &style.ActiveColour,
-                               &style.VisitedColour};
+        TColour *colours[5] = {&style.BackColour, &style.DocColour, &style.StandardColour,
+                               &style.ActiveColour, &style.VisitedColour};
         for (int c = 0; c < 5; ++c) {
             const std::optional<TColour> colour = ColourFromText(texts[c]);
             if (!colour) {
@@ -64,13 +64,13 @@ TStylesRead ReadStyles(QByteArrayView bytes)
 
 TStylesRead LoadStyles(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        TStylesRead read;
-        return stopped(read, TStylesReadStatus::Missing,
-                       QStringLiteral("The style list file %1 cannot be read: %2").arg(path, file.errorString()));
+    const TFileBytes file(path);
+    if (!file.isOpen()) {
+        return stopped(
+            TStylesRead(), TStylesReadStatus::Missing,
+            QStringLiteral("The style list file %1 cannot be read: %2").arg(path, file.errorString()));
     }
-    return ReadStyles(file.readAll());
+    return ReadStyles(file.bytes());
 }
 
 QByteArray StylesBytes(const TStyleList &styles)

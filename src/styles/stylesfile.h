@@ -12,10 +12,10 @@
 
 // Why a read stopped before the count it announced was reached.
 enum class TStylesReadStatus {
-    Complete,    // every style the count announced was read
-    Missing,     // the file could not be opened
-    Truncated,   // the file ended inside the count or a style
-    BadColour,   // a colour text was neither a colour name nor a number
+    Complete,  // every style the count announced was read
+    Missing,   // the file could not be opened
+    Truncated, // the file ended inside the count or a style
+    BadColour, // a colour text was neither a colour name nor a number
 };
 
 // What a read gives: the styles read before any damage, and why it stopped.

@@ -2,9 +2,8 @@
 #include "golden.h"
 #include "samplepage.h"
 
-#include <gtest/gtest.h>
-
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -30,9 +29,7 @@ QByteArray paraBlock(const QByteArray &text, int32_t align = 0, char newLine = 0
 
 TWebChunk para(const QByteArray &text, TBlockAlign align = baNone, uint8_t newLine = 0)
 {
-    TWebChunk chunk = NewWebChunk(bkPara);
-    chunk.Para = TBlockPara{text, align, newLine};
-    return chunk;
+    return MakeWebChunk(TBlockPara{text, align, newLine});
 }
 
 // The sample page as it reads back: the heading's new-line flag is not stored.
@@ -84,7 +81,8 @@ TEST(DocumentReader, RoundTripOfEveryKind)
     EXPECT_EQ(read.Title, QByteArray("My page"));
     EXPECT_EQ(read.ChunkReadError, TChunkReadError::None);
     EXPECT_EQ(read.Chunks, sampleAsRead());
-    EXPECT_EQ(ReadDocumentBytes(ReadSourceFile(ZV_TEST_SOURCE_DIR "/golden/sample.zve")).Chunks, sampleAsRead());
+    EXPECT_EQ(ReadDocumentBytes(ReadSourceFile(ZV_TEST_SOURCE_DIR "/golden/sample.zve")).Chunks,
+              sampleAsRead());
 }
 
 TEST(DocumentReader, EmptyPageKeepsStyleAndTitle)
@@ -107,7 +105,8 @@ TEST(DocumentReader, OlderVersionsStoreLess)
     EXPECT_EQ(read.Chunks, TWebChunkList{para("x")});
     // 1.01 and 1.02: a style but no title.
     for (const char *version : {"1.01", "1.02"}) {
-        read = ReadDocumentBytes("Zorvin Express File" + QByteArray(version) + fileString("Sunny") + int32(1) + block);
+        read = ReadDocumentBytes("Zorvin Express File" + QByteArray(version) + fileString("Sunny") +
+                                 int32(1) + block);
         EXPECT_EQ(read.Status, TDocumentStatus::Complete) << version;
         EXPECT_EQ(read.StyleName, QByteArray("Sunny")) << version;
         EXPECT_FALSE(read.Title) << version;
@@ -123,7 +122,8 @@ TEST(DocumentReader, ForeignOrBadHeadersReadNothing)
     TDocumentRead read = ReadDocumentBytes("Zorvin Express Fil" + int32(0));
     EXPECT_EQ(read.Status, TDocumentStatus::NotADocument);
     EXPECT_FALSE(read.readable());
-    read = ReadDocumentBytes("Zorvin Express File2.00" + fileString("S") + fileString("T") + int32(1) + paraBlock("x"));
+    read = ReadDocumentBytes("Zorvin Express File2.00" + fileString("S") + fileString("T") + int32(1) +
+                             paraBlock("x"));
     EXPECT_EQ(read.Status, TDocumentStatus::UnsupportedVersion);
     EXPECT_EQ(read.FileVersionMajor, 2);
     EXPECT_FALSE(read.StyleName);
@@ -178,8 +178,9 @@ TEST(DocumentReader, EveryTruncationKeepsAPrefixOfTheBlocks)
         ASSERT_LE(read.Chunks.size(), expected.size());
         for (size_t i = 0; i < read.Chunks.size(); ++i)
             ASSERT_EQ(read.Chunks[i], expected[i]) << "cut at " << size << ", block " << i;
-        if (size >= 23)
+        if (size >= 23) {
             EXPECT_EQ(read.Status, TDocumentStatus::Truncated) << size;
+        }
     }
 }
 
@@ -209,13 +210,19 @@ TEST(DocumentFile, SaveReplacesTheWholeFileAndReadsBack)
     QTemporaryDir folder;
     const QString path = folder.filePath("Index.zve");
     EXPECT_EQ(ReadDocument(path).Status, TDocumentStatus::CannotOpen);
+    EXPECT_EQ(ReadDocument(folder.path()).Status, TDocumentStatus::CannotOpen) << "a folder is no document";
+    QFile empty(path);
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    EXPECT_EQ(ReadDocument(path).Status, TDocumentStatus::NotADocument);
     ASSERT_TRUE(WriteDocument(path, "Sunny", "Long", SamplePage()));
     ASSERT_TRUE(WriteDocument(path, "[None]", "Short", {para("x")}));
     EXPECT_EQ(ReadSourceFile(path), DocumentBytes("[None]", "Short", {para("x")}));
     const TDocumentRead read = ReadDocument(path);
     EXPECT_EQ(read.Title, QByteArray("Short"));
     EXPECT_EQ(read.Chunks, TWebChunkList{para("x")});
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"Index.zve"}) << "no temporary file is left";
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"Index.zve"})
+        << "no temporary file is left";
 
     QString error;
     EXPECT_FALSE(WriteDocument(folder.filePath("missing/Index.zve"), "S", "T", {}, &error));

@@ -2,10 +2,9 @@
 #include "golden.h"
 #include "samplepage.h"
 
-#include <gtest/gtest.h>
-
 #include <QProcess>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -24,8 +23,8 @@ ToolRun zvtool(const QStringList &args, const QString &home = QString())
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(ZVTOOL_PATH), args);
     process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(),
-            process.readAllStandardError()};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
 const QString kSample = QStringLiteral(ZV_TEST_SOURCE_DIR "/golden/sample.zve");
@@ -35,7 +34,8 @@ const QString kData = QStringLiteral(ZV_SOURCE_ROOT "/data");
 
 TEST(Zvtool, HtmlOfADocumentWithItsStyle)
 {
-    const ToolRun run = zvtool({"html", kSample, "--styles", ZV_SOURCE_ROOT "/tests/styles/golden/two_styles.data"});
+    const ToolRun run =
+        zvtool({"html", kSample, "--styles", ZV_SOURCE_ROOT "/tests/styles/golden/two_styles.data"});
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
     ExpectGolden("sample_styled.html", run.out);
     EXPECT_TRUE(run.out.contains("<BODY BACKGROUND=\"backgrnd/stars.gif\" BGCOLOR=\"#000040\""));

@@ -1,8 +1,6 @@
 #include "picturebox.h"
 #include "resourcecursor.h"
 
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,6 +8,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QtEndian>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -23,14 +22,13 @@ struct Art {
 QList<Art> expectedArtwork()
 {
     QList<Art> art = {
-        {"Toolbar", {620, 96}},  {"ZV4Toolbar", {620, 96}},
-        {"Page_Back", {300, 272}}, {"Page_BuzzBack", {96, 24}},
-        {"Splash", {200, 200}}, {"SPLASH_BACK", {464, 283}},
-        {"Exit_Up", {84, 36}},  {"Exit_Dn", {84, 36}},
-        {"Max_Up", {36, 36}},   {"Max_Dn", {36, 36}}, {"Max_Dis", {36, 36}},
-        {"Min_Up", {36, 36}},   {"Min_Dn", {36, 36}},
-        {"Logo", {180, 40}},    {"Preview", {150, 36}}, {"About", {350, 150}},
-        {"MainIcon", {256, 256}},
+        {"Toolbar", {620, 96}},      {"ZV4Toolbar", {620, 96}}, {"Page_Back", {300, 272}},
+        {"Page_BuzzBack", {96, 24}}, {"Splash", {200, 200}},    {"SPLASH_BACK", {464, 283}},
+        {"Exit_Up", {84, 36}},       {"Exit_Dn", {84, 36}},     {"Max_Up", {36, 36}},
+        {"Max_Dn", {36, 36}},        {"Max_Dis", {36, 36}},     {"Min_Up", {36, 36}},
+        {"Min_Dn", {36, 36}},        {"Logo", {180, 40}},       {"Preview", {150, 36}},
+        {"About", {350, 150}},       {"MainIcon", {256, 256}},  {"Mascot", {64, 59}},
+        {"MascotB", {64, 59}},
     };
     const QList<int> widths = {146, 170, 170, 170, 140};
     for (int i = 0; i < widths.size(); ++i) {
@@ -98,10 +96,12 @@ void writeContactSheet(const QList<Art> &art, const QString &file)
     x = 10;
     y += rowHeight + 30;
     auto place = [&](const QString &name, int left, int top, QSize size) {
-        painter.drawImage(QRect(QPoint(x + left, y + top), size), render(":/art/" + name + ".svg", size, ratio));
+        painter.drawImage(QRect(QPoint(x + left, y + top), size),
+                          render(":/art/" + name + ".svg", size, ratio));
     };
     place("Toolbar", 0, 0, {620, 96});
     place("Toolbutt2", 103, 0, {170, 96});
+    place("Mascot", 260, 12, {64, 59});
     y += 100;
     place("Page_Back", 10, 1, {300, 272});
     const QStringList bricks = {"Para", "Link", "Image", "Heading", "Email", "Line"};
@@ -164,7 +164,9 @@ TEST(Artwork, HighlightPicturesContinueTheToolbarTheyCover)
         const QImage butt = render(QString(":/art/Toolbutt%1.svg").arg(i + 1), {width, 96}, 1.0);
         for (int x = 0; x < width; x += 7) {
             const QColor a = butt.pixelColor(x, 1), b = toolbar.pixelColor(left + x, 1);
-            EXPECT_LE(std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()), 6)
+            EXPECT_LE(std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                          std::abs(a.blue() - b.blue()),
+                      6)
                 << "Toolbutt" << i + 1 << " x " << x;
         }
     }
@@ -179,7 +181,9 @@ TEST(Artwork, ShredderFramesContinueTheCanvasTheyCover)
         const QImage frame = render(QString(":/art/Page_Buzz%1.svg").arg(i), {78, 34}, 1.0);
         for (int y = 0; y < 8; ++y) {
             const QColor a = frame.pixelColor(0, y), b = canvas.pixelColor(7, 237 + y);
-            EXPECT_LE(std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()), 6)
+            EXPECT_LE(std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                          std::abs(a.blue() - b.blue()),
+                      6)
                 << "Page_Buzz" << i << " y " << y;
             EXPECT_EQ(frame.pixelColor(0, y).alpha(), 255) << "frames must be opaque";
         }

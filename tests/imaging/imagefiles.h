@@ -2,14 +2,12 @@
 
 #include "magickdecoder.h"
 
-#include <gtest/gtest.h>
-
 #include <QFile>
 #include <QImageWriter>
 #include <QPainter>
 #include <QTemporaryDir>
-
 #include <cstdlib>
+#include <gtest/gtest.h>
 
 // Picture files the imaging tests make for themselves in a temporary folder.
 
@@ -53,9 +51,9 @@ protected:
     static void expectCornerColours(const QImage &image, int tolerance)
     {
         auto near = [&](QRgb got, QColor want) {
-            return std::abs(qRed(got) - want.red()) <= tolerance
-                && std::abs(qGreen(got) - want.green()) <= tolerance
-                && std::abs(qBlue(got) - want.blue()) <= tolerance;
+            return std::abs(qRed(got) - want.red()) <= tolerance &&
+                   std::abs(qGreen(got) - want.green()) <= tolerance &&
+                   std::abs(qBlue(got) - want.blue()) <= tolerance;
         };
         EXPECT_TRUE(near(image.pixel(3, 3), QColor(220, 20, 20)));
         EXPECT_TRUE(near(image.pixel(image.width() - 4, image.height() - 4), QColor(20, 180, 20)));
@@ -64,4 +62,3 @@ protected:
 
     QTemporaryDir m_dir;
 };
-

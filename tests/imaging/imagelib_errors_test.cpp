@@ -1,9 +1,10 @@
 #include "imagefiles.h"
 #include "imagelib.h"
 
-#include <gtest/gtest.h>
-
+#include <QImageWriter>
+#include <QRandomGenerator>
 #include <QtEndian>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -167,4 +168,37 @@ TEST_F(ImageFiles, TiffDirectoriesThatLoopOrPointOutsideTheFileEndTheScan)
     EXPECT_EQ(TImageLib::lastErrorCode(), ImageError::Truncated);
     EXPECT_FALSE(TImageLib::tiffInfo(writeBytes("png.tif", pngHeaderClaiming(5, 5)), info));
     EXPECT_EQ(TImageLib::lastErrorCode(), ImageError::BadFile);
+}
+
+TEST_F(ImageFiles, MutatedTiffAndDxfFilesNeverCrashTheProgramsOwnParsers)
+{
+    // The TIFF directory scan and the DXF reader are this program's own code over outside bytes:
+    // damage a good file at random places and they must answer, with a picture or an error.
+    QImageWriter tiff(path("seed.tif"), "tiff");
+    ASSERT_TRUE(tiff.write(samplePicture()));
+    QFile seedTiff(path("seed.tif"));
+    ASSERT_TRUE(seedTiff.open(QIODevice::ReadOnly));
+    const QByteArray tiffBytes = seedTiff.readAll();
+    const QByteArray dxfBytes = "0\nSECTION\n2\nENTITIES\n0\nLINE\n10\n0\n20\n0\n11\n10\n21\n5\n"
+                                "0\nARC\n10\n5\n20\n5\n40\n3\n50\n0\n51\n270\n"
+                                "0\nLWPOLYLINE\n70\n1\n10\n0\n20\n0\n10\n4\n20\n4\n0\nENDSEC\n0\nEOF\n";
+    QRandomGenerator random(20261208);
+    for (int round = 0; round < 300; ++round) {
+        QByteArray t = tiffBytes, d = dxfBytes;
+        for (int k = 0; k < 4; ++k) {
+            t[random.bounded(int(t.size()))] = char(random.bounded(256));
+            d[random.bounded(int(d.size()))] = "0123456789.-\nE "[random.bounded(15)];
+        }
+        if (round % 10 == 0)
+            t.truncate(random.bounded(int(t.size())));
+        TTiffInfo info;
+        const bool tiffRead = TImageLib::tiffInfo(writeBytes("m.tif", t), info);
+        EXPECT_TRUE(tiffRead || TImageLib::lastErrorCode() < 1);
+        TReadResult result;
+        const bool dxfRead = TImageLib::readDxf(writeBytes("m.dxf", d), TReadOptions(), result);
+        EXPECT_TRUE(dxfRead ? !result.image.isNull() : TImageLib::lastErrorCode() < 1);
+        if (dxfRead) {
+            EXPECT_LE(result.image.width(), 700);
+        }
+    }
 }

@@ -1,13 +1,9 @@
-#include "imagelib.h"
 #include "imagefiles.h"
-
-#include <gtest/gtest.h>
+#include "imagelib.h"
 
 #include <Magick++.h>
-
+#include <gtest/gtest.h>
 #include <list>
-
-
 
 TEST_F(ImageFiles, EveryFormatIsReadWithItsSizeAndColours)
 {
@@ -16,10 +12,9 @@ TEST_F(ImageFiles, EveryFormatIsReadWithItsSizeAndColours)
         int tolerance;
     };
     const QList<Case> cases = {
-        {writeQt("a.bmp", "bmp"), 0},           {writeQt("a.png", "png"), 0},
-        {writeMagick("a.gif", "GIF"), 8},           {writeQt("a.jpg", "jpeg"), 40},
-        {writeQt("a.tif", "tiff"), 0},          {writeMagick("a.tga", "TGA"), 0},
-        {writeMagick("a.pcx", "PCX"), 0},       {writeQt("b.JPEG", "jpeg"), 40},
+        {writeQt("a.bmp", "bmp"), 0},     {writeQt("a.png", "png"), 0},    {writeMagick("a.gif", "GIF"), 8},
+        {writeQt("a.jpg", "jpeg"), 40},   {writeQt("a.tif", "tiff"), 0},   {writeMagick("a.tga", "TGA"), 0},
+        {writeMagick("a.pcx", "PCX"), 0}, {writeQt("b.JPEG", "jpeg"), 40},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.file.toStdString());
@@ -51,11 +46,10 @@ TEST_F(ImageFiles, PhotoCdIsReadAtTheChosenResolution)
 
 TEST_F(ImageFiles, EpsIsRenderedAtItsBoundingBox)
 {
-    const QString file = writeBytes("shape.eps",
-                                    "%!PS-Adobe-3.0 EPSF-3.0\n"
-                                    "%%BoundingBox: 0 0 60 40\n"
-                                    "1 0 0 setrgbcolor 0 20 30 20 rectfill\n"
-                                    "showpage\n");
+    const QString file = writeBytes("shape.eps", "%!PS-Adobe-3.0 EPSF-3.0\n"
+                                                 "%%BoundingBox: 0 0 60 40\n"
+                                                 "1 0 0 setrgbcolor 0 20 30 20 rectfill\n"
+                                                 "showpage\n");
     TReadResult result;
     ASSERT_TRUE(TImageLib::readEps(file, TReadOptions(), result)) << TImageLib::lastErrorText().toStdString();
     EXPECT_EQ(result.image.size(), QSize(60, 40));
@@ -198,11 +192,10 @@ TEST_F(ImageFiles, FileInformationGivesSizeAndDepth)
 
 TEST_F(ImageFiles, DxfLinesAndCirclesAreDrawn)
 {
-    const QString file = writeBytes("plan.dxf",
-                                    "0\nSECTION\n2\nENTITIES\n"
-                                    "0\nLINE\n8\n0\n10\n0\n20\n0\n11\n100\n21\n50\n"
-                                    "0\nCIRCLE\n8\n0\n10\n50\n20\n25\n40\n10\n"
-                                    "0\nENDSEC\n0\nEOF\n");
+    const QString file = writeBytes("plan.dxf", "0\nSECTION\n2\nENTITIES\n"
+                                                "0\nLINE\n8\n0\n10\n0\n20\n0\n11\n100\n21\n50\n"
+                                                "0\nCIRCLE\n8\n0\n10\n50\n20\n25\n40\n10\n"
+                                                "0\nENDSEC\n0\nEOF\n");
     TDrawingInfo info;
     ASSERT_TRUE(TImageLib::drawingInfo(file, info)) << TImageLib::lastErrorText().toStdString();
     EXPECT_EQ(info.entities, 2);
@@ -217,4 +210,36 @@ TEST_F(ImageFiles, DxfLinesAndCirclesAreDrawn)
     for (int x = 0; x < result.image.width(); ++x)
         dark += qGray(result.image.pixel(x, result.image.height() / 2)) < 128;
     EXPECT_GT(dark, 0);
+}
+
+TEST_F(ImageFiles, WebImagesAreTheFiveKindsAPageMayHold)
+{
+    TReadResult result;
+    for (const QString &file :
+         {writeQt("w.PNG", "png"), writeQt("w.jpeg", "jpeg"), writeQt("w.bmp", "bmp")}) {
+        EXPECT_TRUE(TImageLib::readWebImage(file, {}, result)) << file.toStdString();
+        EXPECT_EQ(result.image.size(), QSize(40, 30));
+    }
+    // A TIFF is a picture the binding reads, but not one a web page shows.
+    EXPECT_FALSE(TImageLib::readWebImage(writeQt("w.tif", "tiff"), {}, result));
+    EXPECT_EQ(TImageLib::lastErrorCode(), ImageError::Unsupported);
+    EXPECT_FALSE(TImageLib::readWebImage(writeBytes("w.gif", "GIF89a"), {}, result));
+    EXPECT_TRUE(result.image.isNull());
+}
+
+TEST_F(ImageFiles, TargaFilesOfBothVersionsAreRead)
+{
+    // GraphicsMagick writes the old layout; a version 2 file is the same with a closing footer.
+    const QString old = writeMagick("old.tga", "TGA");
+    QFile f(old);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    QByteArray bytes = f.readAll();
+    bytes.append(QByteArray(8, '\0')).append("TRUEVISION-XFILE.", 17).append('\0');
+    const QString version2 = writeBytes("new.tga", bytes);
+    for (const QString &file : {old, version2}) {
+        TReadResult result;
+        ASSERT_TRUE(TImageLib::readTga(file, TReadOptions(), result)) << file.toStdString();
+        EXPECT_EQ(result.image.size(), QSize(40, 30));
+        expectCornerColours(result.image, 0);
+    }
 }

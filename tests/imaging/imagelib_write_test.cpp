@@ -1,10 +1,9 @@
 #include "imagefiles.h"
 #include "imagelib.h"
 
-#include <gtest/gtest.h>
-
 #include <QImageReader>
 #include <QRandomGenerator>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -31,14 +30,14 @@ QImage noisyPicture()
 TEST_F(ImageFiles, EveryReadableFormatConvertsToAJpegOfTheSameSize)
 {
     const QStringList sources = {
-        writeQt("c.bmp", "bmp"),         writeQt("c.png", "png"),
-        writeQt("c.tif", "tiff"),        writeMagick("c.tga", "TGA"),
-        writeMagick("c.pcx", "PCX"),     writeMagick("c.gif", "GIF"),
+        writeQt("c.bmp", "bmp"),     writeQt("c.png", "png"),     writeQt("c.tif", "tiff"),
+        writeMagick("c.tga", "TGA"), writeMagick("c.pcx", "PCX"), writeMagick("c.gif", "GIF"),
     };
     for (const QString &source : sources) {
         SCOPED_TRACE(source.toStdString());
         const QString target = source + ".jpg";
-        ASSERT_TRUE(TImageLib::convertToJpeg(source, target, 100)) << TImageLib::lastErrorText().toStdString();
+        ASSERT_TRUE(TImageLib::convertToJpeg(source, target, 100))
+            << TImageLib::lastErrorText().toStdString();
         ASSERT_TRUE(isJpegFile(target));
         const QImage written(target);
         EXPECT_EQ(written.size(), QSize(40, 30));
@@ -104,12 +103,9 @@ TEST(ColourDepths, FollowTheFormatAndTheWriteSetting)
         QList<int> bits; // for wdVga, wdMono, wd16, wd256, wdTrue, wdJpegGray, wdAuto
     };
     const QList<Row> rows = {
-        {"jpg", {24, 1, 24, 24, 24, 1, 24}},
-        {"JPG", {24, 1, 24, 24, 24, 1, 24}},
-        {"tga", {8, 8, 8, 8, 24, 8, qMax(8, screen)}},
-        {"gif", {0, 1, 4, 8, 24, 8, screen}},
-        {"bmp", {0, 1, 4, 8, 8, 8, qMin(8, screen)}},
-        {"pcx", {0, 1, 4, 8, 8, 8, qMin(8, screen)}},
+        {"jpg", {24, 1, 24, 24, 24, 1, 24}},           {"JPG", {24, 1, 24, 24, 24, 1, 24}},
+        {"tga", {8, 8, 8, 8, 24, 8, qMax(8, screen)}}, {"gif", {0, 1, 4, 8, 24, 8, screen}},
+        {"bmp", {0, 1, 4, 8, 8, 8, qMin(8, screen)}},  {"pcx", {0, 1, 4, 8, 8, 8, qMin(8, screen)}},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.format);
@@ -124,7 +120,7 @@ TEST(ColourDepths, FollowTheFormatAndTheWriteSetting)
     EXPECT_EQ(TImageLib::readDepthBits(rdTrue), 24);
     EXPECT_EQ(TImageLib::readDepthBits(rdAuto), screen);
 
-    const QList<QPair<int, int>> screens = {{1, 4}, {4, 4}, {5, 8}, {7, 8}, {8, 8},
+    const QList<QPair<int, int>> screens = {{1, 4}, {4, 4},  {5, 8},   {7, 8},   {8, 8},
                                             {9, 8}, {15, 8}, {16, 24}, {24, 24}, {32, 24}};
     for (const auto &[bits, depth] : screens)
         EXPECT_EQ(TImageLib::depthForScreenBits(bits), depth) << bits << " bits";

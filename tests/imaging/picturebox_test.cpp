@@ -3,10 +3,9 @@
 #include "picturebox.h"
 #include "scriptedprompts.h"
 
-#include <gtest/gtest.h>
-
 #include <QImageReader>
 #include <QSignalSpy>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -33,7 +32,9 @@ TEST_F(PictureBoxTest, MissingFileClearsThePictureAndReportsFileNotFound)
 TEST_F(PictureBoxTest, ExtensionsAreComparedUpperCasedAndTheNameReportedUpperCased)
 {
     for (const QString &name : {QString("lower.bmp"), QString("Mixed.Png"), QString("UPPER.PCX")}) {
-        const QString file = name.endsWith("PCX") ? writeMagick(name, "PCX") : writeQt(name, QFileInfo(name).suffix().toLower().toLatin1());
+        const QString file = name.endsWith("PCX")
+                                 ? writeMagick(name, "PCX")
+                                 : writeQt(name, QFileInfo(name).suffix().toLower().toLatin1());
         box.setImageName(file);
         EXPECT_EQ(box.picture().size(), QSize(40, 30)) << name.toStdString();
         EXPECT_EQ(box.pictureName(), file.toUpper());
@@ -55,7 +56,8 @@ TEST_F(PictureBoxTest, PlatformPicturesAndUnknownExtensions)
 
 TEST_F(PictureBoxTest, JpegQualityOutsideOneToHundredBecomes25)
 {
-    for (const auto &[given, kept] : QList<QPair<int, int>>{{0, 25}, {101, 25}, {-5, 25}, {1, 1}, {100, 100}, {60, 60}}) {
+    for (const auto &[given, kept] :
+         QList<QPair<int, int>>{{0, 25}, {101, 25}, {-5, 25}, {1, 1}, {100, 100}, {60, 60}}) {
         box.setJpegQuality(given);
         EXPECT_EQ(box.jpegQuality(), kept) << given;
     }
@@ -118,12 +120,15 @@ TEST_F(PictureBoxTest, ConvertToJpegWritesAtTheGivenQualityAndTellsTheError)
     QSignalSpy spy(&box, &TPictureBox::OnDecodeError);
     EXPECT_FALSE(box.convertToJpeg(path("absent.bmp"), path("a.jpg"), 100, TErrorReport::Quiet, &error));
     EXPECT_EQ(error, TImageLib::errorText(ImageError::FileNotFound));
-    EXPECT_FALSE(box.convertToJpeg(writeBytes("bad.tga", "xx"), path("b.jpg"), 100, TErrorReport::Quiet, &error));
+    EXPECT_FALSE(
+        box.convertToJpeg(writeBytes("bad.tga", "xx"), path("b.jpg"), 100, TErrorReport::Quiet, &error));
     EXPECT_FALSE(error.isEmpty());
-    EXPECT_FALSE(box.convertToJpeg(writeBytes("c.doc", "xx"), path("c.jpg"), 100, TErrorReport::Quiet, &error));
+    EXPECT_FALSE(
+        box.convertToJpeg(writeBytes("c.doc", "xx"), path("c.jpg"), 100, TErrorReport::Quiet, &error));
     EXPECT_EQ(error, TImageLib::errorText(ImageError::Unsupported));
     EXPECT_EQ(spy.count(), 0);
-    EXPECT_FALSE(QFile::exists(path("a.jpg")) || QFile::exists(path("b.jpg")) || QFile::exists(path("c.jpg")));
+    EXPECT_FALSE(QFile::exists(path("a.jpg")) || QFile::exists(path("b.jpg")) ||
+                 QFile::exists(path("c.jpg")));
 
     EXPECT_FALSE(box.convertToJpeg(path("absent.bmp"), path("a.jpg"), 100, TErrorReport::Report, &error));
     EXPECT_EQ(spy.count(), 1);

@@ -1,24 +1,16 @@
 #include "blockhtml.h"
 
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 
 namespace {
 
-TWebChunk chunkOf(TBlockPara r) { auto c = NewWebChunk(bkPara); c.Para = r; return c; }
-TWebChunk chunkOf(TBlockLink r) { auto c = NewWebChunk(bkLink); c.Link = r; return c; }
-TWebChunk chunkOf(TBlockImage r) { auto c = NewWebChunk(bkImage); c.Image = r; return c; }
-TWebChunk chunkOf(TBlockHeading r) { auto c = NewWebChunk(bkHeading); c.Heading = r; return c; }
-TWebChunk chunkOf(TBlockEmail r) { auto c = NewWebChunk(bkEmail); c.Email = r; return c; }
-TWebChunk chunkOf(TBlockLine r) { auto c = NewWebChunk(bkLine); c.Line = r; return c; }
-
-template <typename Record> QByteArray html(Record record, TBuildOptions options = boPreview,
-                                           const TExportFolders &folders = {})
+template <typename Record>
+QByteArray html(Record record, TBuildOptions options = boPreview, const TExportFolders &folders = {})
 {
-    TWebChunk chunk = chunkOf(record);
+    TWebChunk chunk = MakeWebChunk(record);
     chunk.HTML = "stale text from the last generation";
     ChunkToHTML(chunk, options, folders);
     return chunk.HTML;
@@ -80,7 +72,7 @@ TEST(ParaHTML, TextAloneLineBreaksAlignmentAndNewLine)
 
 TEST(ParaHTML, SwitchingAlignmentOffRemovesBothParagraphTags)
 {
-    TWebChunk chunk = chunkOf(TBlockPara{"x", baLeft, 0});
+    TWebChunk chunk = MakeWebChunk(TBlockPara{"x", baLeft, 0});
     ParaToHTML(chunk);
     EXPECT_EQ(chunk.HTML, "<P ALIGN=Left>\r\nx</P>\r\n");
     chunk.Para->Align = baNone;

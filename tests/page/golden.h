@@ -1,11 +1,10 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QString>
+#include <gtest/gtest.h>
 
 // Compares bytes with the expected file golden/<name> beside the test sources. Running the tests
 // with ZV_UPDATE_GOLDEN=1 rewrites the expectation on purpose (review the diff before committing).

@@ -4,11 +4,10 @@
 #include "samplepage.h"
 #include "stringtable.h"
 
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -81,7 +80,8 @@ TEST(PageHTML, PreviewLeavesTheStyleToAddBodyDefAndExportWritesIt)
     EXPECT_TRUE(BuildPageHTML(chunks, "t", settings).contains("</HEAD>\r\n<BODY>\r\n</BODY>"));
 
     settings.Options = boForExport;
-    EXPECT_TRUE(BuildPageHTML(chunks, "t", settings).contains("</HEAD>\r\n" + BuildBodyWithStyle(style) + "\r\n</BODY>"));
+    EXPECT_TRUE(BuildPageHTML(chunks, "t", settings)
+                    .contains("</HEAD>\r\n" + BuildBodyWithStyle(style) + "\r\n</BODY>"));
 }
 
 TEST(PageHTML, BodyTagOfAStyle)
@@ -140,8 +140,8 @@ TEST(LogoChange, RemovingAndInsertingAgainLeavesOnlyEmptyLines)
     const QByteArray again = ChangeLogoHTML(without, TLogoOption::On);
     // The logo returns before the end of the body; the empty line where it stood and the line
     // end that followed the old closing tag stay.
-    EXPECT_EQ(again, without.left(without.indexOf("</BODY>")) + "<CENTER>" + LogoHTML
-                         + "</CENTER>\r\n</BODY>\r\n</HTML>\r\n\r\n");
+    EXPECT_EQ(again, without.left(without.indexOf("</BODY>")) + "<CENTER>" + LogoHTML +
+                         "</CENTER>\r\n</BODY>\r\n</HTML>\r\n\r\n");
     EXPECT_EQ(ChangeLogoHTML(again, TLogoOption::On), again) << "a page shows one logo, never two";
     EXPECT_EQ(ChangeLogoHTML("<HTML>edited</HTML>", TLogoOption::On), "<HTML>edited</HTML>");
     EXPECT_EQ(ChangeLogoHTML("<HTML>edited</HTML>", TLogoOption::Off), "<HTML>edited</HTML>");

@@ -7,30 +7,18 @@
 inline TWebChunkList SamplePage()
 {
     TWebChunkList chunks;
-    TWebChunk c = NewWebChunk(bkHeading);
-    c.Heading = TBlockHeading{"2 (Larger)", "Welcome to Caf\xe9 \"Zorvin\"", baCenter, 1};
-    chunks.push_back(c);
-    c = NewWebChunk(bkPara);
-    c.Para = TBlockPara{"First line\r\nSecond <I>line</I>\r\n\r\nLast \x80 line", baNone, 1};
-    chunks.push_back(c);
-    c = NewWebChunk(bkLink);
-    c.Link = TBlockLink{"Visit", "http://www.example.com/", "our friends", "today.", baLeft, 0};
-    chunks.push_back(c);
-    c = NewWebChunk(bkImage);
-    c.Image = TBlockImage{"graphics\\dog.gif", "120", "", "Our dog", "http://", baCenter, 1};
-    chunks.push_back(c);
-    c = NewWebChunk(bkLine);
-    c.Line = TBlockLine{"75", "3 (Thin)"};
-    chunks.push_back(c);
-    c = NewWebChunk(bkEmail);
-    c.Email = TBlockEmail{"Questions?", "mail@example.com", "Write to us", "", baRight, 1};
-    chunks.push_back(c);
-    c = NewWebChunk(bkImage);
-    c.Image = TBlockImage{"graphics\\cat.jpg", "", "80", "", "other.html", baRight, 0};
-    chunks.push_back(c);
-    c = NewWebChunk(bkPara);
-    c.Para = TBlockPara{"The end.", baRight, 0};
-    chunks.push_back(c);
+    chunks.push_back(MakeWebChunk(TBlockHeading{"2 (Larger)", "Welcome to Caf\xe9 \"Zorvin\"", baCenter, 1}));
+    chunks.push_back(
+        MakeWebChunk(TBlockPara{"First line\r\nSecond <I>line</I>\r\n\r\nLast \x80 line", baNone, 1}));
+    chunks.push_back(
+        MakeWebChunk(TBlockLink{"Visit", "http://www.example.com/", "our friends", "today.", baLeft, 0}));
+    chunks.push_back(
+        MakeWebChunk(TBlockImage{"graphics\\dog.gif", "120", "", "Our dog", "http://", baCenter, 1}));
+    chunks.push_back(MakeWebChunk(TBlockLine{"75", "3 (Thin)"}));
+    chunks.push_back(
+        MakeWebChunk(TBlockEmail{"Questions?", "mail@example.com", "Write to us", "", baRight, 1}));
+    chunks.push_back(MakeWebChunk(TBlockImage{"graphics\\cat.jpg", "", "80", "", "other.html", baRight, 0}));
+    chunks.push_back(MakeWebChunk(TBlockPara{"The end.", baRight, 0}));
     chunks.push_back(NewWebChunk(bkLine));
     return chunks;
 }

@@ -31,17 +31,17 @@ TEST(ColourText, ReadingIgnoresLetterCaseAndAcceptsNumbers)
 
 TEST(ColourText, TextsThatAreNoColour)
 {
-    for (const char *text : {"", "blue", "clBlu", "$", "$G0", "12a", "4294967296", "$100000000", "-", "1 2",
-                             "-2147483649"})
+    for (const char *text :
+         {"", "blue", "clBlu", "$", "$G0", "12a", "4294967296", "$100000000", "-", "1 2", "-2147483649"})
         EXPECT_FALSE(ColourFromText(text).has_value()) << text;
 }
 
 TEST(ColourText, EveryNameAndSampleValueReadsBackAsWritten)
 {
-    std::vector<TColour> colours{0x00000000, 0x00000080, 0x00008000, 0x00008080, 0x00800000, 0x00800080,
-                                 0x00808000, 0x00808080, 0x00C0C0C0, 0x000000FF, 0x0000FF00, 0x0000FFFF,
-                                 0x00FF0000, 0x00FF00FF, 0x00FFFF00, 0x00FFFFFF, 0x1FFFFFFF, 0x00123456,
-                                 0x00ABCDEF, 0xFFFFFFFF};
+    std::vector<TColour> colours{0x00000000, 0x00000080, 0x00008000, 0x00008080, 0x00800000,
+                                 0x00800080, 0x00808000, 0x00808080, 0x00C0C0C0, 0x000000FF,
+                                 0x0000FF00, 0x0000FFFF, 0x00FF0000, 0x00FF00FF, 0x00FFFF00,
+                                 0x00FFFFFF, 0x1FFFFFFF, 0x00123456, 0x00ABCDEF, 0xFFFFFFFF};
     for (TColour system = 0x80000000; system <= 0x80000018; ++system)
         colours.push_back(system);
     for (TColour colour : colours) {

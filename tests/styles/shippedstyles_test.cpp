@@ -1,10 +1,9 @@
 #include "stylesfile.h"
 
-#include <gtest/gtest.h>
-
 #include <QFileInfo>
 #include <QImageReader>
 #include <QSet>
+#include <gtest/gtest.h>
 
 // The program is delivered with a style list; every style in it must load and find its picture
 // under the lower-case name that pages refer to it by.

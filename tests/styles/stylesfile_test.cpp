@@ -1,9 +1,8 @@
 #include "golden.h"
 #include "stylesfile.h"
 
-#include <gtest/gtest.h>
-
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -88,7 +87,9 @@ TEST(StylesFile, HostileCountsAndLengthsAreNotTrusted)
     EXPECT_EQ(negative.Status, TStylesReadStatus::Complete);
     EXPECT_TRUE(negative.Styles.empty());
     // A name claiming two gigabytes in a file of a few bytes.
-    const TStylesRead huge = ReadStyles(QByteArray("\x01\0\0\0\xff\xff\xff\x7f" "abc", 11));
+    const TStylesRead huge = ReadStyles(QByteArray("\x01\0\0\0\xff\xff\xff\x7f"
+                                                   "abc",
+                                                   11));
     EXPECT_EQ(huge.Status, TStylesReadStatus::Truncated);
     EXPECT_TRUE(huge.Styles.empty());
 }

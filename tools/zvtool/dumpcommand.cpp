@@ -32,10 +32,22 @@ QByteArray escaped(const QByteArray &bytes)
 
 class Printer {
 public:
-    void line(const char *label, const QByteArray &value) { m_out += QByteArray(label) + ": " + escaped(value) + "\n"; }
-    void number(const char *label, int value) { m_out += QByteArray(label) + ": " + QByteArray::number(value) + "\n"; }
-    void field(const char *label, const QByteArray &value) { m_out += "  " + QByteArray(label) + ": " + escaped(value) + "\n"; }
-    void field(const char *label, int value) { m_out += "  " + QByteArray(label) + ": " + QByteArray::number(value) + "\n"; }
+    void line(const char *label, const QByteArray &value)
+    {
+        m_out += QByteArray(label) + ": " + escaped(value) + "\n";
+    }
+    void number(const char *label, int value)
+    {
+        m_out += QByteArray(label) + ": " + QByteArray::number(value) + "\n";
+    }
+    void field(const char *label, const QByteArray &value)
+    {
+        m_out += "  " + QByteArray(label) + ": " + escaped(value) + "\n";
+    }
+    void field(const char *label, int value)
+    {
+        m_out += "  " + QByteArray(label) + ": " + QByteArray::number(value) + "\n";
+    }
     void raw(const QByteArray &text) { m_out += text; }
     const QByteArray &text() const { return m_out; }
 
@@ -92,8 +104,8 @@ int runDump(const QStringList &args)
         return zvFail(QStringLiteral("%1: %2").arg(args[0], read.Error));
 
     Printer p;
-    p.raw("Version: " + QByteArray::number(read.FileVersionMajor) + "."
-          + QByteArray::number(read.FileVersionMinor).rightJustified(2, '0') + "\n");
+    p.raw("Version: " + QByteArray::number(read.FileVersionMajor) + "." +
+          QByteArray::number(read.FileVersionMinor).rightJustified(2, '0') + "\n");
     if (read.StyleName)
         p.line("Style", *read.StyleName);
     if (read.Title)
@@ -104,7 +116,8 @@ int runDump(const QStringList &args)
         printChunk(p, ++number, chunk);
     zvWrite(p.text());
     if (read.Status != TDocumentStatus::Complete)
-        std::fprintf(stderr, "zvtool: %s: %s\n", args[0].toLocal8Bit().constData(), read.Error.toLocal8Bit().constData());
+        std::fprintf(stderr, "zvtool: %s: %s\n", args[0].toLocal8Bit().constData(),
+                     read.Error.toLocal8Bit().constData());
     return 0;
 }
 

@@ -1,13 +1,12 @@
 #include "builderdocument.h"
 #include "command.h"
 #include "helpers.h"
+#include "page.h"
 #include "pagehtml.h"
-#include "stringtable.h"
 #include "stylesfile.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-
 #include <cstdio>
 
 // zvtool html DOCUMENT [--styles FILE] [--no-logo]
@@ -66,9 +65,11 @@ int runHtml(const QStringList &args)
         warn(QStringLiteral("%1: %2").arg(document, read.Error));
 
     // A cleared page has the default title and "[None]"; the document may replace both.
-    QByteArray title = LoadStrBytes(104);
+    TPage page;
+    page.clear();
     if (read.Title)
-        title = *read.Title;
+        page.PageTitle = *read.Title;
+    page.WebChunks = read.Chunks;
     const TStyleChunk *style = nullptr;
     if (read.StyleName) {
         const int item = StyleItemIndex(styles.Styles, *read.StyleName);
@@ -76,10 +77,9 @@ int runHtml(const QStringList &args)
             style = &styles.Styles[size_t(item - 1)];
     }
 
-    TWebChunkList chunks = read.Chunks;
     TPageHTMLSettings settings;
     settings.Logo = logo;
-    zvWrite(AddBodyDef(BuildPageHTML(chunks, title, settings), style));
+    zvWrite(AddBodyDef(BuildPageHTML(page, settings), style));
     return 0;
 }
 

@@ -68,8 +68,8 @@ public:
     // Loads sourceFile as ImageName does and writes it as a JPEG file at jpegFile with the given
     // quality, leaving JpegQuality as it was. On failure returns false with the error's text in
     // errorText (when given); with TErrorReport::Report the error is also reported as usual.
-    bool convertToJpeg(const QString &sourceFile, const QString &jpegFile, int quality,
-                       TErrorReport report, QString *errorText = nullptr);
+    bool convertToJpeg(const QString &sourceFile, const QString &jpegFile, int quality, TErrorReport report,
+                       QString *errorText = nullptr);
 
     QSize sizeHint() const override;
 

@@ -4,7 +4,6 @@
 #include <QImage>
 #include <QImageReader>
 #include <QPixmap>
-
 #include <cmath>
 
 namespace {
