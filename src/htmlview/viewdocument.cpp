@@ -7,10 +7,8 @@ TViewDocument::TViewDocument(ViewHost *host) : m_host(host) {}
 
 TViewDocument::~TViewDocument()
 {
-    // Sections go first: their form controls point into the forms.
+    // Sections go first: their form controls point into the forms. Images belong to the cache.
     m_sections.clear();
-    if (m_host && m_backgroundImage.Handle && !IsPlaceholder(m_backgroundImage.Handle) && !m_cache && !m_ownCache)
-        m_host->releaseImage(m_backgroundImage.Handle);
 }
 
 void TViewDocument::SetBackground(TColor colour)
@@ -38,6 +36,7 @@ void TViewDocument::Clear()
     BackgroundImageName.clear();
     m_backgroundImage = {};
     m_backgroundLoaded = false;
+    m_failedImages.clear();
     Title.clear();
     Base.clear();
     BaseTarget.clear();
@@ -55,8 +54,7 @@ TLayoutSize TViewDocument::LayoutDocument(int width)
 {
     int pos = 0;
     const TLayoutSize size = LayoutCell(0, 0, width, pos);
-    m_lastLayout = {size.Height, std::max(size.MaxWidth, width)};
-    m_lastLayout.MaxWidth = size.MaxWidth;
+    m_lastLayout = size;
     return m_lastLayout;
 }
 
@@ -130,6 +128,9 @@ TImageInfo TViewDocument::RequestImage(const QString &source, bool transparent)
         }
         return e->Image;
     }
+    const QString key = TImageCache::Key(source);
+    if (m_failedImages.contains(key))
+        return m_host->builtinImage(TBuiltinImage::Broken);
     TImageInfo image;
     bool masked = false;
     bool isTransparent = false;
@@ -161,8 +162,10 @@ TImageInfo TViewDocument::RequestImage(const QString &source, bool transparent)
             }
         }
     }
-    if (!image.Handle)
+    if (!image.Handle) {
+        m_failedImages.insert(key);
         return m_host->builtinImage(TBuiltinImage::Broken);
+    }
     return m_cache->Add(source, image, masked, isTransparent).Image;
 }
 

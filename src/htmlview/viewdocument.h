@@ -5,6 +5,7 @@
 #include "pageform.h"
 #include "viewhost.h"
 
+#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -27,7 +28,12 @@ public:
     explicit TViewDocument(ViewHost *host = nullptr);
     ~TViewDocument() override;
 
-    void SetHost(ViewHost *host) { m_host = host; }
+    // Font handles belong to a host, so a new host makes every font look itself up again.
+    void SetHost(ViewHost *host)
+    {
+        m_host = host;
+        UpdateFonts();
+    }
     ViewHost *Host() const { return m_host; }
     void SetImageCache(TImageCache *cache) { m_cache = cache; }
     TImageCache *ImageCache() const { return m_cache; }
@@ -92,6 +98,8 @@ private:
     std::unique_ptr<TImageCache> m_ownCache; // when the viewer gives none
     TColor m_background = clBtnFace;
     TImageInfo m_backgroundImage;
+    // Names that gave no image in this document: each is tried once, not once per IMG.
+    QSet<QString> m_failedImages;
     bool m_backgroundLoaded = false;
     int m_verticalOffset = 0;
     TLayoutSize m_lastLayout;

@@ -4,125 +4,137 @@
 #include "textcodec.h"
 
 #include <QFile>
+#include <QStringBuilder>
+#include <algorithm>
 
 namespace {
 
-constexpr char CRLF[] = "\r\n";
-
 // The level or size digit of a heading size or line thickness item ("3 (Large)" gives "3").
 // An empty item, possible only in a damaged document, counts as the first item of its list.
-QByteArray firstCharacter(const QByteArray &item, const QByteArray &fallback)
+QByteArrayView firstCharacter(const QByteArray &item, const QByteArray &fallback)
 {
-    return (item.isEmpty() ? fallback : item).left(1);
+    return QByteArrayView(item.isEmpty() ? fallback : item).first(1);
 }
 
-const TBlockHeading kDefaultHeading;
-const TBlockLine kDefaultLine;
+// The record of the chunk's kind, or the defaults of the kind when a chunk lacks its record.
+template <typename Record> const Record &recordOf(const TWebChunk &chunk)
+{
+    static const Record defaults;
+    const std::optional<Record> &record = RecordField<Record>(chunk);
+    return record ? *record : defaults;
+}
+
+// Starts a chunk's fragment anew, keeping the buffer of the last generation for the new text.
+QByteArray &restart(TWebChunk &chunk)
+{
+    chunk.HTML.truncate(0);
+    return chunk.HTML;
+}
 
 } // namespace
 
+// The emitters append with QStringBuilder (%), which writes each piece straight into the
+// fragment instead of building temporary texts: a page of many blocks is generated at the
+// speed of copying its text.
+
 void ParaToHTML(TWebChunk &chunk)
 {
-    const TBlockPara para = chunk.Para.value_or(TBlockPara());
-    QByteArray &html = chunk.HTML;
-    html.clear();
+    const TBlockPara &para = recordOf<TBlockPara>(chunk);
+    QByteArray &html = restart(chunk);
     if (para.Align != baNone)
-        html += "<P ALIGN=" + AlignWord(para.Align) + ">" + CRLF;
+        html += "<P ALIGN=" % AlignWord(para.Align) % ">\r\n";
     // Each typed line break becomes a visible one; the LF after the CR stays where it is.
-    html += ReplaceAll(para.Text, "\r", "<BR>\r");
+    if (para.Text.contains('\r'))
+        html += ReplaceAll(para.Text, "\r", "<BR>\r");
+    else
+        html += para.Text;
     if (para.Align != baNone)
-        html += QByteArray("</P>") + CRLF;
+        html += "</P>\r\n";
     if (para.NewLine == 1)
-        html += QByteArray("<BR>") + CRLF;
+        html += "<BR>\r\n";
 }
 
 void LinkToHTML(TWebChunk &chunk)
 {
-    const TBlockLink link = chunk.Link.value_or(TBlockLink());
-    QByteArray &html = chunk.HTML;
-    html.clear();
+    const TBlockLink &link = recordOf<TBlockLink>(chunk);
+    QByteArray &html = restart(chunk);
     if (link.Align != baNone)
-        html += "<DIV ALIGN=" + AlignWord(link.Align) + ">" + CRLF;
-    html += link.PreText + " ";
-    html += "<A HREF=\"" + link.URL + "\">";
-    html += link.LinkText + "</A> ";
-    html += link.PostText + CRLF;
+        html += "<DIV ALIGN=" % AlignWord(link.Align) % ">\r\n";
+    html +=
+        link.PreText % " <A HREF=\"" % link.URL % "\">" % link.LinkText % "</A> " % link.PostText % "\r\n";
     if (link.Align != baNone)
-        html += QByteArray("</DIV>") + CRLF;
+        html += "</DIV>\r\n";
     if (link.NewLine == 1)
-        html += QByteArray("<BR>") + CRLF;
+        html += "<BR>\r\n";
 }
 
 void EmailToHTML(TWebChunk &chunk)
 {
-    const TBlockEmail email = chunk.Email.value_or(TBlockEmail());
-    QByteArray &html = chunk.HTML;
-    html.clear();
+    const TBlockEmail &email = recordOf<TBlockEmail>(chunk);
+    QByteArray &html = restart(chunk);
     if (email.Align != baNone)
-        html += "<DIV ALIGN=" + AlignWord(email.Align) + ">" + CRLF;
-    html += email.PreText + " <A HREF=\"mailto:" + email.Address + "\">";
-    html += email.LinkText + "</A> ";
-    html += email.PostText + CRLF;
+        html += "<DIV ALIGN=" % AlignWord(email.Align) % ">\r\n";
+    html += email.PreText % " <A HREF=\"mailto:" % email.Address % "\">" % email.LinkText % "</A> " %
+            email.PostText % "\r\n";
     // No line end after the closing DIV: the preview recognises "</DIV><BR>" as one unit.
     if (email.Align != baNone)
         html += "</DIV>";
     if (email.NewLine == 1)
-        html += QByteArray("<BR>") + CRLF;
+        html += "<BR>\r\n";
 }
 
 void HeadingToHTML(TWebChunk &chunk)
 {
-    const TBlockHeading heading = chunk.Heading.value_or(TBlockHeading());
-    const QByteArray level = firstCharacter(heading.Size, kDefaultHeading.Size);
-    QByteArray &html = chunk.HTML;
-    html = "<H" + level;
+    const TBlockHeading &heading = recordOf<TBlockHeading>(chunk);
+    const QByteArrayView level = firstCharacter(heading.Size, TBlockHeading().Size);
+    QByteArray &html = restart(chunk);
+    html += "<H" % level;
     if (heading.Align != baNone)
-        html += " ALIGN=" + AlignWord(heading.Align);
-    html += ">" + heading.Text;
-    html += "</H" + level + ">" + CRLF;
+        html += " ALIGN=" % AlignWord(heading.Align);
+    html += ">" % heading.Text % "</H" % level % ">\r\n";
     // The heading's new-line flag is not written: documents do not keep it, so a page would
     // change its look after being saved and opened again.
 }
 
 void LineToHTML(TWebChunk &chunk)
 {
-    const TBlockLine line = chunk.Line.value_or(TBlockLine());
-    QByteArray &html = chunk.HTML;
-    html = "<HR";
+    const TBlockLine &line = recordOf<TBlockLine>(chunk);
+    QByteArray &html = restart(chunk);
+    html += "<HR";
     if (!line.Width.isEmpty())
-        html += " WIDTH=" + line.Width + "%";
-    html += " SIZE=" + firstCharacter(line.Thickness, kDefaultLine.Thickness) + ">" + CRLF;
+        html += " WIDTH=" % line.Width % "%";
+    html += " SIZE=" % firstCharacter(line.Thickness, TBlockLine().Thickness) % ">\r\n";
 }
 
 void ImageToHTML(TWebChunk &chunk, TBuildOptions options, const TExportFolders &folders)
 {
-    const TBlockImage image = chunk.Image.value_or(TBlockImage());
+    const TBlockImage &image = recordOf<TBlockImage>(chunk);
     // The default "http://" means that the user has not given a link.
     const bool linked = !image.LinkURL.isEmpty() && image.LinkURL != "http://";
-    QByteArray &html = chunk.HTML;
-    html.clear();
+    QByteArray &html = restart(chunk);
     if (image.Align == baCenter)
-        html += QByteArray("<CENTER>") + CRLF;
+        html += "<CENTER>\r\n";
     if (linked)
-        html += "<A HREF=\"" + image.LinkURL + "\">" + CRLF;
-    QByteArray source = image.FileName;
-    source.replace('\\', '/');
-    html += "<IMG SRC=\"" + source + "\"";
+        html += "<A HREF=\"" % image.LinkURL % "\">\r\n";
+    const qsizetype sourceAt = html.size() + 10;
+    html += "<IMG SRC=\"" % image.FileName % "\"";
+    // Pages use the web's separator; the stored path keeps the backslashes of the picture chooser.
+    std::replace(html.begin() + sourceAt, html.end(), '\\', '/');
     if (!image.Height.isEmpty())
-        html += " HEIGHT=" + image.Height;
+        html += " HEIGHT=" % image.Height;
     if (!image.Width.isEmpty())
-        html += " WIDTH=" + image.Width;
+        html += " WIDTH=" % image.Width;
     if (image.Align == baLeft || image.Align == baRight)
-        html += " ALIGN=" + AlignWord(image.Align);
+        html += " ALIGN=" % AlignWord(image.Align);
     if (!image.AltText.isEmpty())
-        html += " ALT=\"" + image.AltText + "\"";
-    html += QByteArray(">") + CRLF;
+        html += " ALT=\"" % image.AltText % "\"";
+    html += ">\r\n";
     if (linked)
-        html += QByteArray("</A>") + CRLF;
+        html += "</A>\r\n";
     if (image.Align == baCenter)
-        html += QByteArray("</CENTER>") + CRLF;
+        html += "</CENTER>\r\n";
     if (image.NewLine == 1)
-        html += QByteArray("<BR>") + CRLF;
+        html += "<BR>\r\n";
 
     if (options.testFlags(boForExport | boCopyFiles) && !folders.EditorFolder.isEmpty()) {
         // The program's own copies of pictures carry lower-case names.

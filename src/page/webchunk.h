@@ -4,6 +4,8 @@
 #include <QString>
 #include <cstdint>
 #include <optional>
+#include <tuple>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -97,24 +99,38 @@ struct TWebChunk {
 // The blocks of the page in page order.
 using TWebChunkList = std::vector<TWebChunk>;
 
-// The kind and the chunk field of each per-kind record, so that code can be written once for
-// every kind of record.
-template <typename Record> struct TBlockTraits;
-// clang-format off
-template <> struct TBlockTraits<TBlockPara> { static constexpr TBlockKind Kind = bkPara; static constexpr auto Field = &TWebChunk::Para; };
-template <> struct TBlockTraits<TBlockLink> { static constexpr TBlockKind Kind = bkLink; static constexpr auto Field = &TWebChunk::Link; };
-template <> struct TBlockTraits<TBlockImage> { static constexpr TBlockKind Kind = bkImage; static constexpr auto Field = &TWebChunk::Image; };
-template <> struct TBlockTraits<TBlockHeading> { static constexpr TBlockKind Kind = bkHeading; static constexpr auto Field = &TWebChunk::Heading; };
-template <> struct TBlockTraits<TBlockEmail> { static constexpr TBlockKind Kind = bkEmail; static constexpr auto Field = &TWebChunk::Email; };
-template <> struct TBlockTraits<TBlockLine> { static constexpr TBlockKind Kind = bkLine; static constexpr auto Field = &TWebChunk::Line; };
-// clang-format on
+// The per-kind records in the order of their kind values (and of their fields in TWebChunk), so
+// that code can be written once for every kind of record.
+using TBlockRecords = std::tuple<TBlockPara, TBlockLink, TBlockImage, TBlockHeading, TBlockEmail, TBlockLine>;
+
+// The kind whose record is Record.
+template <typename Record, size_t Index = 0> constexpr TBlockKind BlockKindOf()
+{
+    static_assert(Index < std::tuple_size_v<TBlockRecords>, "not a block record");
+    if constexpr (std::is_same_v<std::tuple_element_t<Index, TBlockRecords>, Record>)
+        return TBlockKind(Index);
+    else
+        return BlockKindOf<Record, Index + 1>();
+}
+
+// The field of a chunk that holds a record of type Record.
+template <typename Record> std::optional<Record> &RecordField(TWebChunk &chunk)
+{
+    return std::get<std::optional<Record> &>(
+        std::tie(chunk.Para, chunk.Link, chunk.Image, chunk.Heading, chunk.Email, chunk.Line));
+}
+template <typename Record> const std::optional<Record> &RecordField(const TWebChunk &chunk)
+{
+    return std::get<const std::optional<Record> &>(
+        std::tie(chunk.Para, chunk.Link, chunk.Image, chunk.Heading, chunk.Email, chunk.Line));
+}
 
 // A chunk of the record's kind holding record, with no HTML yet.
 template <typename Record> TWebChunk MakeWebChunk(Record record)
 {
     TWebChunk chunk;
-    chunk.Kind = TBlockTraits<Record>::Kind;
-    chunk.*TBlockTraits<Record>::Field = std::move(record);
+    chunk.Kind = BlockKindOf<Record>();
+    RecordField<Record>(chunk) = std::move(record);
     return chunk;
 }
 

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "blockpanel.h"
+
+// The link panel: the address, the texts before, on and after the link, alignment and new line.
+class TLinkPanel : public TBlockPanel {
+    Q_OBJECT
+public:
+    explicit TLinkPanel(QWidget *parent = nullptr);
+
+protected:
+    void fillFields(const TWebChunk &chunk) override;
+    QWidget *focusField() const override;
+
+private:
+    QLineEdit *m_url = nullptr;
+    QLineEdit *m_pre = nullptr;
+    QLineEdit *m_link = nullptr;
+    QLineEdit *m_post = nullptr;
+};

@@ -1,0 +1,88 @@
+#include "webblock.h"
+
+#include "resourcebitmap.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <array>
+
+TWebBlock::TWebBlock(TBlockKind kind, QWidget *parent) : QWidget(parent), m_kind(kind)
+{
+    setFixedSize(kWidth, kHeight);
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+void TWebBlock::setKind(TBlockKind kind)
+{
+    if (kind == m_kind)
+        return;
+    m_kind = kind;
+    update();
+}
+
+void TWebBlock::setLook(TLook look)
+{
+    if (look == m_look)
+        return;
+    m_look = look;
+    update();
+}
+
+QString TWebBlock::BrickName(TBlockKind kind)
+{
+    switch (kind) {
+    case bkPara:
+        return QStringLiteral("Para");
+    case bkLink:
+        return QStringLiteral("Link");
+    case bkImage:
+        return QStringLiteral("Image");
+    case bkHeading:
+        return QStringLiteral("Heading");
+    case bkEmail:
+        return QStringLiteral("Email");
+    case bkLine:
+        return QStringLiteral("Line");
+    default:
+        return QString();
+    }
+}
+
+QPixmap TWebBlock::BrickPicture(TBlockKind kind, TLook look)
+{
+    // Every block of a kind shows the same picture, so a page of any length holds twelve.
+    static std::array<QPixmap, 2 * kBlockKindCount> pictures;
+    if (kind < 0 || kind >= kBlockKindCount)
+        return QPixmap();
+    QPixmap &picture = pictures[size_t(2 * kind + (look == TLook::Highlighted ? 1 : 0))];
+    if (picture.isNull()) {
+        QString name = BrickName(kind);
+        if (look == TLook::Highlighted)
+            name += QStringLiteral("_H");
+        picture = ResourcePixmap(name, QSize(kWidth, kHeight));
+    }
+    return picture;
+}
+
+void TWebBlock::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, BrickPicture(m_kind, m_look));
+}
+
+void TWebBlock::mousePressEvent(QMouseEvent *event)
+{
+    emit mouseDown(this, event);
+}
+
+void TWebBlock::mouseMoveEvent(QMouseEvent *event)
+{
+    emit mouseMove(this, event);
+}
+
+void TWebBlock::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked(this);
+    emit mouseUp(this, event);
+}

@@ -1,0 +1,139 @@
+#include "htmldocumentreader.h"
+#include "htmltokenizer.h"
+
+#include <gtest/gtest.h>
+
+// The token stream itself: symbols in order, attribute values and where text runs end.
+
+namespace {
+
+struct Token {
+    int sym;
+    QString text;
+};
+
+std::vector<Token> Tokens(const QByteArray &html)
+{
+    THtmlTokenizer tok(html.constData(), html.size());
+    std::vector<Token> out;
+    for (tok.Next(); tok.Sym() != HtmlSym::Eof; tok.Next())
+        out.push_back({tok.Sym(), tok.TokenText()});
+    return out;
+}
+
+// The attributes of the first tag of html.
+TAttributeList FirstTag(const QByteArray &html)
+{
+    THtmlTokenizer tok(html.constData(), html.size());
+    tok.Next();
+    return tok.Attributes();
+}
+
+} // namespace
+
+TEST(HtmlTokenizer, TagSymbolsEndFormsAndUnknownTags)
+{
+    const auto t = Tokens("<b></B>< /b><br></br><div><h3></H7><frameset></frameset></page>");
+    ASSERT_EQ(t.size(), 11u);
+    EXPECT_EQ(t[0].sym, HtmlSym::B);
+    EXPECT_EQ(t[1].sym, HtmlSym::End(HtmlSym::B));
+    EXPECT_EQ(t[2].sym, HtmlSym::End(HtmlSym::B)); // white space after "<" is allowed
+    EXPECT_EQ(t[3].sym, HtmlSym::Br);
+    EXPECT_EQ(t[4].sym, HtmlSym::Unknown); // BR has no end form
+    EXPECT_EQ(t[5].sym, HtmlSym::Unknown); // DIV is not in the table
+    EXPECT_EQ(t[6].sym, HtmlSym::H);
+    EXPECT_EQ(t[7].sym, HtmlSym::End(HtmlSym::H));
+    EXPECT_EQ(t[8].sym, HtmlSym::FrameSet);
+    EXPECT_EQ(t[9].sym, HtmlSym::End(HtmlSym::FrameSet));
+    EXPECT_EQ(t[10].sym, HtmlSym::Unknown); // PAGE has no end form
+}
+
+TEST(HtmlTokenizer, HeadingLevels)
+{
+    const QByteArray html = "<H2><H7><H>";
+    THtmlTokenizer tok(html.constData(), html.size());
+    tok.Next();
+    EXPECT_EQ(tok.HeadingLevel(), 2);
+    tok.Next();
+    EXPECT_EQ(tok.HeadingLevel(), 0);
+    tok.Next();
+    EXPECT_EQ(tok.Sym(), HtmlSym::H);
+    EXPECT_EQ(tok.HeadingLevel(), 0);
+}
+
+TEST(HtmlTokenizer, AttributeValueRules)
+{
+    const TAttributeList a = FirstTag("<TABLE WIDTH=50% BORDER HEIGHT=\"75%\" COLSPAN=+3 CELLPADDING=-2x "
+                                      "ALIGN=Center VALIGN='top' BGCOLOR=#ff00FF ALINK=red SIZE=\"abc\">");
+    EXPECT_EQ(a.Find(HtmlAttr::Width)->Value, 50);
+    EXPECT_EQ(a.Find(HtmlAttr::Width)->Text, QStringLiteral("50%"));
+    EXPECT_EQ(a.Find(HtmlAttr::Border)->Value, 1); // a bare BORDER means 1
+    EXPECT_EQ(a.Find(HtmlAttr::Height)->Value, 75);
+    EXPECT_EQ(a.Find(HtmlAttr::ColSpan)->Value, 3);
+    EXPECT_EQ(a.Find(HtmlAttr::CellPadding)->Value, 0); // "-2x" is no integer
+    EXPECT_EQ(a.Find(HtmlAttr::Align)->Text, QStringLiteral("Center")); // case kept
+    EXPECT_EQ(a.Find(HtmlAttr::VAlign)->Text, QStringLiteral("top"));
+    EXPECT_EQ(a.Find(HtmlAttr::BgColor)->Text, QStringLiteral("#ff00FF"));
+    EXPECT_EQ(a.Find(HtmlAttr::Size)->Value, 0);
+    EXPECT_EQ(a.Count(), 10); // ALINK is kept as an unrecognised attribute, without effect
+}
+
+TEST(HtmlTokenizer, TagsThatDropTheirAttributesKeepThePreviousOnes)
+{
+    const QByteArray html = "<IMG SRC=a.gif><B CLASS=x>";
+    THtmlTokenizer tok(html.constData(), html.size());
+    tok.Next();
+    tok.Next();
+    ASSERT_NE(tok.Attributes().Find(HtmlAttr::Src), nullptr);
+    EXPECT_EQ(tok.Attributes().Find(HtmlAttr::Src)->Text, QStringLiteral("a.gif"));
+}
+
+TEST(HtmlTokenizer, TextRunsStopAtMarkupAndHundredCharacters)
+{
+    const auto t = Tokens(QByteArray(150, 'a') + "b&lt;c\x01" "d");
+    ASSERT_EQ(t.size(), 6u);
+    EXPECT_EQ(t[0].text.size(), 100);
+    EXPECT_EQ(t[1].text, QString(50, QLatin1Char('a')) + QLatin1Char('b'));
+    EXPECT_EQ(t[2].text, QStringLiteral("<"));
+    EXPECT_EQ(t[3].text, QStringLiteral("c"));
+    EXPECT_EQ(t[4].sym, HtmlSym::OneChar); // a control character cannot be text
+    EXPECT_EQ(t[5].text, QStringLiteral("d"));
+}
+
+TEST(HtmlTokenizer, LineEndsFoldOnceInPreformattedText)
+{
+    const QByteArray html = "a\r\nb\n\rc\n\nd\te";
+    THtmlTokenizer tok(html.constData(), html.size());
+    QStringList seen;
+    for (tok.NextPreformatted(); tok.Sym() != HtmlSym::Eof; tok.NextPreformatted())
+        seen << (tok.Sym() == HtmlSym::Eol ? QStringLiteral("|") : tok.TokenText());
+    EXPECT_EQ(seen.join(QString()), QStringLiteral("a|b|c||d e"));
+}
+
+TEST(HtmlTokenizer, TextAreaEndsOnlyAtItsOwnEndTag)
+{
+    const QByteArray html = "one\r\n</textareax> &amp; </TextArea >after";
+    THtmlTokenizer tok(html.constData(), html.size());
+    const QStringList lines = tok.ReadTextAreaContent();
+    EXPECT_EQ(lines, (QStringList{"one", "</textareax> & "}));
+    tok.Next();
+    EXPECT_EQ(tok.TokenText(), QStringLiteral("after"));
+}
+
+TEST(HtmlColours, NamesHexAndRejects)
+{
+    TColor c = 0;
+    ASSERT_TRUE(ParseColour(QStringLiteral("Navy"), c));
+    EXPECT_EQ(ColorValue(c), 0x800000u);
+    ASSERT_TRUE(ParseColour(QStringLiteral("#00FF80"), c));
+    EXPECT_EQ(ColorValue(c), 0x80FF00u);
+    EXPECT_TRUE(c & kPaletteRelative);
+    ASSERT_TRUE(ParseColour(QStringLiteral("ff0000"), c));
+    EXPECT_EQ(ColorValue(c), 0x0000FFu);
+    ASSERT_TRUE(ParseColour(QStringLiteral("white"), c));
+    EXPECT_EQ(ColorValue(c), 0xFFFFFFu);
+    EXPECT_FALSE(ParseColour(QStringLiteral("WHITESMOKE"), c)); // no name of ours, and no number
+    EXPECT_FALSE(ParseColour(QStringLiteral("xyz"), c));
+    EXPECT_FALSE(ParseColour(QStringLiteral("#"), c));
+    EXPECT_FALSE(ParseColour(QStringLiteral("#123456789"), c));
+}
