@@ -1,15 +1,14 @@
 #pragma once
 
-#include "stagepanel.h"
+#include <QWidget>
 
-class QLabel;
-class QTimer;
+class TBuildStage;
 class TPage;
 
-// The build stage's place in the main window. It holds the page canvas with its toolbox, column,
-// shredder and block panels, passes the document commands' requests on to it, and blinks the
-// hint that tells a beginner what to do until the first block is on the page.
-class TBuildHost : public TStagePanel {
+// The build stage's place in the main window. It holds the page canvas with its toolbox,
+// column, shredder and block panels (the build stage itself) and passes the document commands'
+// requests on to it.
+class TBuildHost : public QWidget {
     Q_OBJECT
 public:
     explicit TBuildHost(TPage &page, QWidget *parent = nullptr);
@@ -22,27 +21,15 @@ public:
     void selectFirstBlock();
     // Shows the empty block panel in front.
     void showBlankPanel();
-    // Keeps the shredder above the column after the stage comes to the front.
-    void raiseShredder();
 
     // While on, the program is filling panels or the page and change handlers do nothing.
-    bool PanelLoading() const { return m_panelLoading; }
-    void setPanelLoading(bool on) { m_panelLoading = on; }
+    bool PanelLoading() const;
+    void setPanelLoading(bool on);
     // While on, block panels do not take the keyboard focus.
-    void setDocumentLoading(bool on) { m_documentLoading = on; }
+    void setDocumentLoading(bool on);
 
-    // The hint blinks (shown 1000 ms, hidden 500 ms) until the first block arrives.
-    bool hintBlinking() const;
+    TBuildStage *stage() const { return m_stage; }
 
 private:
-    void timInitTimer();
-    void stopHint();
-    void showBlockCount();
-
-    TPage &m_page;
-    QLabel *m_lblBuildRight = nullptr;
-    QLabel *m_lblBlocks = nullptr;
-    QTimer *m_timInit = nullptr;
-    bool m_panelLoading = false;
-    bool m_documentLoading = false;
+    TBuildStage *m_stage = nullptr;
 };

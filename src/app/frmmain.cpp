@@ -238,8 +238,8 @@ bool TfrmMain::ChangeState(TStage target)
         m_pnlView->hide();
         m_pnlSend->hide();
         m_pnlBuild->show();
+        // The canvas keeps its shredder in front of the column by itself.
         m_pnlBuild->raise();
-        m_pnlBuild->raiseShredder();
         m_pnlView->setHtml(QByteArray());
         break;
     case stPreview:
