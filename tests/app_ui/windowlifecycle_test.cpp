@@ -2,6 +2,7 @@
 #include "artpicture.h"
 #include "mainwindowfixture.h"
 #include "builderdocument.h"
+#include "buildstage.h"
 #include "stringtable.h"
 
 #include <QFile>
@@ -38,7 +39,14 @@ TEST_F(WindowLifecycle, ADocumentOnTheCommandLineOpensInTheBuildStage)
     EXPECT_FALSE(w.page().PageModified());
     EXPECT_EQ(find<QLineEdit>("txtTitle")->text(), QStringLiteral("My page"));
 
-    // The loading guards are released: the user's typing counts as a change again.
+    // The loading guards are released: typing in a block panel counts as a change again.
+    find<TBuildStage>("pnlBuild")->SelectBlock(1);
+    auto *paragraph = find("txtParagraph");
+    ASSERT_TRUE(paragraph->isVisible());
+    QTest::keyClicks(paragraph, "!");
+    EXPECT_TRUE(w.page().PageModified());
+    w.page().setPageModified(false);
+
     clickToolbar(300);
     QTest::keyClick(find<QLineEdit>("txtTitle"), Qt::Key_End);
     QTest::keyClicks(find<QLineEdit>("txtTitle"), "!");
