@@ -1,0 +1,62 @@
+#pragma once
+
+#include "prompts.h"
+
+#include <QString>
+
+#include <optional>
+
+class TDocumentHost;
+
+// The File menu's document commands and the checks that guard unsaved work: New, Open, Save,
+// Save As, Make Template, the save question asked before work is dropped, the gate of the send
+// stage, and the entry points that load and save builder documents. Every question goes through
+// Prompts::current().
+class TDocumentCommands {
+public:
+    explicit TDocumentCommands(TDocumentHost &host) : m_host(host) {}
+
+    // The save question: No without asking when nothing changed, else Yes, No or Cancel.
+    TMsgResult AskForSave();
+
+    // File menu.
+    void mnuFileNewClick();
+    void menFileOpenClick();
+    void menFileSaveClick();
+    void menFileSaveAsClick();
+    void menFileMakeClick();
+
+    // Empties the page into a new untitled document and goes to the build stage.
+    void FileNew();
+    // Applies a document or template: asks about unsaved work, then opens path as the current
+    // document (isSavedPage) or as a new untitled page.
+    void DoTemplate(const QString &path, bool isSavedPage);
+    // True when the Save As dialog was confirmed and the document saved.
+    bool FileSaveAs();
+    // Saves under a name chosen in the Save changes dialog; true when saved.
+    bool SaveChanges();
+    // The gate of the send stage: true when the document is saved and the page file written.
+    bool SaveDocument();
+
+    // Writes the document to path and makes it the current, unmodified document; false (after
+    // telling the user) when the file could not be written.
+    bool SaveBuilder(const QString &path);
+    // Clears the page and reads path as a new untitled page.
+    void LoadTemplate(const QString &path);
+    // Clears the page and reads path as the current document.
+    void OpenDocument(const QString &path);
+
+private:
+    // Yes saves first (and goes on even when that is cancelled), No goes on, Cancel stops.
+    bool askThenAct();
+    void showSaveInfo();
+    static QString saveFailedText(const QString &path, const QString &reason);
+    std::optional<TFileChoice> runSaveDialog(const QString &folder, const QString &preset,
+                                             const QString &suffix, const QString &filter);
+    QString documentFolder() const;
+    void clearForNewPage();
+    void readDocument(const QString &path);
+    void writePageFile();
+
+    TDocumentHost &m_host;
+};

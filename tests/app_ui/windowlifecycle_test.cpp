@@ -1,0 +1,167 @@
+#include "appmessagefilter.h"
+#include "artpicture.h"
+#include "mainwindowfixture.h"
+#include "builderdocument.h"
+#include "stringtable.h"
+
+#include <QFile>
+#include <QLineEdit>
+
+namespace {
+
+using WindowLifecycle = MainWindowFixture;
+
+TWebChunkList twoBlocks()
+{
+    TWebChunk heading;
+    heading.Kind = bkHeading;
+    heading.Heading = TBlockHeading{};
+    heading.Heading->Text = "Welcome";
+    TWebChunk para;
+    para.Kind = bkPara;
+    para.Para = TBlockPara{};
+    para.Para->Text = "Hello\r\nthere";
+    return {heading, para};
+}
+
+TEST_F(WindowLifecycle, ADocumentOnTheCommandLineOpensInTheBuildStage)
+{
+    const QString path = home + QStringLiteral("save/Start.zve");
+    ASSERT_TRUE(WriteDocument(path, "[None]", "My page", twoBlocks()));
+    TfrmMain &w = open(path);
+    EXPECT_EQ(w.CurrentStage(), stBuild);
+    EXPECT_EQ(w.DocFileName(), path);
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Zorvin Express - Start.zve"));
+    ASSERT_EQ(w.page().WebChunks.size(), 2u);
+    EXPECT_EQ(w.page().WebChunks[1].Para->Text, QByteArray("Hello\r\nthere"));
+    EXPECT_EQ(w.page().PageTitle, QByteArray("My page"));
+    EXPECT_FALSE(w.page().PageModified());
+    EXPECT_EQ(find<QLineEdit>("txtTitle")->text(), QStringLiteral("My page"));
+
+    // The loading guards are released: the user's typing counts as a change again.
+    clickToolbar(300);
+    QTest::keyClick(find<QLineEdit>("txtTitle"), Qt::Key_End);
+    QTest::keyClicks(find<QLineEdit>("txtTitle"), "!");
+    EXPECT_TRUE(w.page().PageModified());
+    EXPECT_EQ(w.page().PageTitle, QByteArray("My page!"));
+}
+
+TEST_F(WindowLifecycle, AMissingCommandLineDocumentGivesAnEmptyUntitledPage)
+{
+    TfrmMain &w = open(home + QStringLiteral("save/Gone.zve"));
+    EXPECT_EQ(w.CurrentStage(), stBuild);
+    EXPECT_TRUE(w.DocFileName().isEmpty());
+    EXPECT_TRUE(w.page().WebChunks.empty());
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Zorvin Express - Untitled"));
+}
+
+TEST_F(WindowLifecycle, ClosingWithChangesAsksAndCancelKeepsRunning)
+{
+    TfrmMain &w = open();
+    w.page().setPageModified(true);
+    prompts.answer(TMsgResult::Cancel);
+    EXPECT_FALSE(w.close());
+    EXPECT_EQ(prompts.messages(), QStringList{LoadStr(103)});
+    EXPECT_EQ(prompts.asked().at(0).buttons, TMsgButtons::YesNoCancel);
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(w.page().PageModified());
+
+    prompts.answer(TMsgResult::No);
+    EXPECT_TRUE(w.close());
+    EXPECT_FALSE(w.isVisible());
+}
+
+TEST_F(WindowLifecycle, ClosingWithYesSavesFirstAndStillClosesWhenThatIsCancelled)
+{
+    TfrmMain &w = open();
+    w.page().setPageModified(true);
+    prompts.answer(TMsgResult::Yes);
+    prompts.cancelFile();
+    EXPECT_TRUE(w.close());
+
+    open();
+    window->page().setPageModified(true);
+    prompts.answer(TMsgResult::Yes);
+    prompts.chooseFile(home + QStringLiteral("save/Kept.zve"));
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(QFile::exists(home + QStringLiteral("save/Kept.zve")));
+}
+
+TEST_F(WindowLifecycle, ClosingRemovesTheExternalPreviewFile)
+{
+    const QString preview = home + QStringLiteral("HTMLFiles/~tmpprvw.html");
+    QFile file(preview);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    // Creating the window clears a file left behind by an earlier run.
+    TfrmMain &w = open();
+    EXPECT_FALSE(QFile::exists(preview));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    EXPECT_TRUE(w.close());
+    EXPECT_FALSE(QFile::exists(preview));
+}
+
+TEST_F(WindowLifecycle, TheQuitMessageEndsWithoutTheSaveQuestion)
+{
+    TfrmMain &w = open();
+    w.page().setPageModified(true);
+    w.AppMessage(TAppMessageFilter::kQuitMessage - 1);
+    prompts.answer(TMsgResult::Cancel);
+    EXPECT_FALSE(w.close());
+
+    w.AppMessage(TAppMessageFilter::kQuitMessage);
+    EXPECT_TRUE(w.close()); // no question is scripted, so none may be asked
+}
+
+TEST_F(WindowLifecycle, TheExitButtonShowsItsPressedPictureAndCloses)
+{
+    TfrmMain &w = open();
+    auto *exit = find<TArtPicture>("imgExit");
+    QTest::mousePress(exit, Qt::LeftButton);
+    EXPECT_EQ(exit->picture(), QStringLiteral("Exit_Dn"));
+    // Releasing outside the button takes the click back.
+    QTest::mouseRelease(exit, Qt::LeftButton, Qt::NoModifier, QPoint(-5, -5));
+    EXPECT_EQ(exit->picture(), QStringLiteral("Exit_Up"));
+    EXPECT_TRUE(w.isVisible());
+    QTest::mouseClick(exit, Qt::LeftButton);
+    EXPECT_FALSE(w.isVisible());
+}
+
+TEST_F(WindowLifecycle, FileExitClosesThroughTheSaveQuestion)
+{
+    TfrmMain &w = open();
+    w.page().setPageModified(true);
+    prompts.answer(TMsgResult::Cancel);
+    trigger("menFileExit");
+    EXPECT_TRUE(w.isVisible());
+    prompts.answer(TMsgResult::No);
+    trigger("menFileExit");
+    EXPECT_FALSE(w.isVisible());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(WindowLifecycle, TheSoundsItemFollowsAndStoresTheSwitch)
+{
+    setSetting(QStringLiteral("PlaySounds"), QStringLiteral("No"));
+    open();
+    auto *sounds = find<QAction>("menFileSounds");
+    EXPECT_FALSE(sounds->isChecked());
+    sounds->trigger();
+    EXPECT_TRUE(sounds->isChecked());
+    EXPECT_EQ(setting(QStringLiteral("PlaySounds")), QStringLiteral("Yes"));
+    sounds->trigger();
+    EXPECT_EQ(setting(QStringLiteral("PlaySounds")), QStringLiteral("No"));
+
+    // Anything but "No" counts as on and is written back as "Yes".
+    setSetting(QStringLiteral("PlaySounds"), QStringLiteral("maybe"));
+    window.reset();
+    open();
+    EXPECT_TRUE(find<QAction>("menFileSounds")->isChecked());
+    EXPECT_EQ(setting(QStringLiteral("PlaySounds")), QStringLiteral("Yes"));
+}
+
+} // namespace
