@@ -44,20 +44,9 @@ TPreviewPanel::TPreviewPanel(TPage &page, QWidget *parent)
 {
     textLabel()->setObjectName(QStringLiteral("lblPreDesc"));
     textLabel()->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-
-    auto *titleRow = new QHBoxLayout;
-    auto *pnlTitle = new QLabel(LoadStr(5058), this);
-    pnlTitle->setObjectName(QStringLiteral("pnlTitle"));
-    QFont bold = pnlTitle->font();
-    bold.setBold(true);
-    pnlTitle->setFont(bold);
-    m_txtTitle = new QLineEdit(this);
-    m_txtTitle->setObjectName(QStringLiteral("txtTitle"));
-    titleRow->addStretch(1);
-    titleRow->addWidget(pnlTitle);
-    titleRow->addWidget(m_txtTitle, 3);
-    titleRow->addStretch(1);
-    contentLayout()->addLayout(titleRow);
+    // The page itself needs the room more than the card's margins do.
+    layout()->setContentsMargins(10, 8, 10, 8);
+    layout()->setSpacing(4);
 
     m_pagePreview = new QTabWidget(this);
     m_pagePreview->setObjectName(QStringLiteral("pagePreview"));
@@ -71,6 +60,22 @@ TPreviewPanel::TPreviewPanel(TPage &page, QWidget *parent)
     m_pagePreview->addTab(m_tabWebView, LoadStr(5055));
     m_memHTML = new THTMLSourceBox;
     m_pagePreview->addTab(m_memHTML, LoadStr(5056));
+
+    // The page title sits on the tabs' own row, to the right of the two tabs.
+    auto *titleBox = new QWidget;
+    auto *titleRow = new QHBoxLayout(titleBox);
+    titleRow->setContentsMargins(0, 0, 0, 2);
+    auto *pnlTitle = new QLabel(LoadStr(5058), titleBox);
+    pnlTitle->setObjectName(QStringLiteral("pnlTitle"));
+    QFont bold = pnlTitle->font();
+    bold.setBold(true);
+    pnlTitle->setFont(bold);
+    m_txtTitle = new QLineEdit(titleBox);
+    m_txtTitle->setObjectName(QStringLiteral("txtTitle"));
+    m_txtTitle->setMinimumWidth(260);
+    titleRow->addWidget(pnlTitle);
+    titleRow->addWidget(m_txtTitle);
+    m_pagePreview->setCornerWidget(titleBox, Qt::TopRightCorner);
     contentLayout()->addWidget(m_pagePreview, 1);
 
     buildStyleRow();
@@ -131,6 +136,10 @@ QByteArray TPreviewPanel::html() const
 void TPreviewPanel::setHtml(const QByteArray &html)
 {
     m_memHTML->setBytes(html);
+    // An emptied page HTML text holds no hand edits any more, so there is nothing left to
+    // warn about when the user goes back to building again.
+    if (html.isEmpty())
+        m_htmlEditAllowed = false;
 }
 
 bool TPreviewPanel::HTMLUpdating() const
@@ -257,7 +266,7 @@ bool TPreviewPanel::eventFilter(QObject *watched, QEvent *event)
 
 QImage TPreviewPanel::MakeThumbnail(const QByteArray &pageHTML) const
 {
-    return ::MakeThumbnail(::AddBodyDef(pageHTML, chosenStyle()), ThumbnailSize);
+    return ::MakeThumbnail(pageHTML, ThumbnailSize);
 }
 
 void TPreviewPanel::ExternalPreview(const QString &file, const QByteArray &html)

@@ -46,7 +46,7 @@ public:
     // and keeps it there while host changes size; restoreViewer puts it back into the Web tab.
     void enlargeViewer(QWidget *host, int bottomReserve);
     void restoreViewer();
-    // A rendering of pageHTML with the chosen style, as the gallery shows documents.
+    // A rendering of pageHTML as the viewer shows it, at the size the gallery shows documents.
     QImage MakeThumbnail(const QByteArray &pageHTML) const;
     // Saves html to file and opens it in the user's browser; a failure is reported.
     void ExternalPreview(const QString &file, const QByteArray &html);
