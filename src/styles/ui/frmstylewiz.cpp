@@ -1,0 +1,486 @@
+#include "frmstylewiz.h"
+
+#include "backgroundpicture.h"
+#include "colourpanel.h"
+#include "helpers.h"
+#include "prompts.h"
+#include "savebytes.h"
+#include "stringtable.h"
+#include "stylesamplehtml.h"
+#include "stylesfile.h"
+#include "stylewizdetailspage.h"
+#include "stylewizlistpage.h"
+#include "stylewizwelcomepage.h"
+#include "textcodec.h"
+#include "tpageviewer.h"
+
+#include <QFile>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+const QString kSampleFileName = QStringLiteral("~tmpprvw.html");
+const QString kBackgroundFolder = QStringLiteral("backgrnd");
+
+QPushButton *bottomButton(const QString &objectName, int id, QWidget *parent)
+{
+    auto *button = new QPushButton(LoadStr(id), parent);
+    button->setObjectName(objectName);
+    button->setMinimumWidth(88);
+    return button;
+}
+
+} // namespace
+
+static void initStyleWizResources()
+{
+    Q_INIT_RESOURCE(stylewiz);
+}
+
+TfrmStyleWiz::TfrmStyleWiz(const QString &programFolder, const QString &htmlFolder, QWidget *parent)
+    : QDialog(parent), m_programFolder(programFolder), m_htmlFolder(htmlFolder),
+      m_styles(LoadStyles(StylesFilePath(programFolder)).Styles)
+{
+    initStyleWizResources();
+    setObjectName(QStringLiteral("frmStyleWiz"));
+    setWindowTitle(LoadStr(500));
+    setFont(QFont(LoadStr(32), 9));
+    setModal(true);
+    buildForm();
+    connectHandlers();
+
+    ClearStyle();
+    showPage(TPage::Welcome);
+    ShowStyles();
+}
+
+TfrmStyleWiz::~TfrmStyleWiz() = default;
+
+void TfrmStyleWiz::buildForm()
+{
+    m_pages = new QStackedWidget(this);
+    m_pages->setObjectName(QStringLiteral("pagStyle"));
+    m_welcome = new TStyleWizWelcomePage(m_pages);
+    m_details = new TStyleWizDetailsPage(m_pages);
+    m_list = new TStyleWizListPage(m_pages);
+    m_pages->addWidget(m_welcome);
+    m_pages->addWidget(m_details);
+    m_pages->addWidget(m_list);
+
+    butHelp = bottomButton(QStringLiteral("butHelp"), 8, this);
+    BackButt = bottomButton(QStringLiteral("BackButt"), 1, this);
+    NextButt = bottomButton(QStringLiteral("NextButt"), 0, this);
+    FinishButt = bottomButton(QStringLiteral("FinishButt"), 3, this);
+    CancelButt = bottomButton(QStringLiteral("CancelButt"), 7, this);
+    for (QPushButton *button : {butHelp, BackButt, CancelButt})
+        button->setAutoDefault(false);
+    NextButt->setDefault(true);
+    FinishButt->hide();
+
+    auto *rule = new QFrame(this);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(8);
+    buttons->addWidget(butHelp);
+    buttons->addStretch(1);
+    buttons->addWidget(BackButt);
+    // Next and Finish share one place; only one of the two is ever visible.
+    buttons->addWidget(NextButt);
+    buttons->addWidget(FinishButt);
+    buttons->addSpacing(10);
+    buttons->addWidget(CancelButt);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 18, 18, 14);
+    layout->setSpacing(12);
+    layout->addWidget(m_pages, 1);
+    layout->addWidget(rule);
+    layout->addLayout(buttons);
+    resize(640, 440);
+}
+
+void TfrmStyleWiz::connectHandlers()
+{
+    connect(NextButt, &QPushButton::clicked, this, &TfrmStyleWiz::NextButtClick);
+    connect(BackButt, &QPushButton::clicked, this, &TfrmStyleWiz::BackButtClick);
+    connect(FinishButt, &QPushButton::clicked, this, &TfrmStyleWiz::FinishButtClick);
+    connect(CancelButt, &QPushButton::clicked, this, &QDialog::reject);
+    connect(butHelp, &QPushButton::clicked, this, &TfrmStyleWiz::butHelpClick);
+
+    connect(m_welcome->radAdd, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            m_mode = TStyleWizMode::Add;
+    });
+    connect(m_welcome->radModify, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            m_mode = TStyleWizMode::Modify;
+    });
+    connect(m_welcome->radDelete, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            m_mode = TStyleWizMode::Delete;
+    });
+
+    connect(m_details->txtStyleName, &QLineEdit::textChanged, this, &TfrmStyleWiz::txtStyleNameChange);
+    connect(m_details->txtImgFilename, &QLineEdit::textChanged, this, &TfrmStyleWiz::txtImgFilenameChange);
+    // A typed picture name shows in the sample once the user leaves the box, not at every key.
+    connect(m_details->txtImgFilename, &QLineEdit::editingFinished, this, &TfrmStyleWiz::RefreshHTML);
+    connect(m_details->spdImgFile, &QToolButton::clicked, this, &TfrmStyleWiz::spdImgFileClick);
+    connect(m_details->butClear, &QPushButton::clicked, this, &TfrmStyleWiz::butClearClick);
+    const std::pair<TColourPanel *, TColour TStyleChunk::*> panels[] = {
+        {m_details->pnlBack, &TStyleChunk::BackColour},
+        {m_details->pnlDoc, &TStyleChunk::DocColour},
+        {m_details->pnlStandard, &TStyleChunk::StandardColour},
+        {m_details->pnlActive, &TStyleChunk::ActiveColour},
+        {m_details->pnlVisited, &TStyleChunk::VisitedColour},
+    };
+    for (const auto &[panel, field] : panels)
+        connect(panel, &TColourPanel::clicked, this, [this, panel = panel, field = field] { pickColour(panel, field); });
+
+    connect(m_list->lstStyles, &QListWidget::currentRowChanged, this, &TfrmStyleWiz::lstStylesClick);
+    connect(m_list->spbUp, &QToolButton::clicked, this, &TfrmStyleWiz::spbUpClick);
+    connect(m_list->spbDown, &QToolButton::clicked, this, &TfrmStyleWiz::spbDownClick);
+    connect(m_list->butDelete, &QPushButton::clicked, this, &TfrmStyleWiz::butDeleteClick);
+}
+
+TfrmStyleWiz::TPage TfrmStyleWiz::page() const
+{
+    return TPage(m_pages->currentIndex());
+}
+
+void TfrmStyleWiz::showPage(TPage page)
+{
+    m_pages->setCurrentIndex(int(page));
+    BackButt->setEnabled(page != TPage::Welcome);
+    if (page == TPage::Details)
+        m_details->txtStyleName->setFocus();
+    else if (page == TPage::List)
+        m_list->lstStyles->setFocus();
+}
+
+// ---- moving through the pages ----
+
+void TfrmStyleWiz::NextButtClick()
+{
+    ShowNext();
+    m_list->butDelete->show();
+    m_list->lblModify->hide();
+    m_list->lblDelete->hide();
+
+    switch (page()) {
+    case TPage::Welcome:
+        if (m_mode == TStyleWizMode::Add) {
+            m_styles.startFresh();
+            ClearStyle();
+            showPage(TPage::Details);
+            RefreshHTML();
+            ShowFinish();
+        } else if (m_mode == TStyleWizMode::Modify) {
+            m_list->butDelete->hide();
+            m_list->lblModify->show();
+            showPage(TPage::List);
+        } else {
+            m_list->lblDelete->show();
+            showPage(TPage::List);
+            ShowFinish();
+        }
+        break;
+    case TPage::List:
+        if (selectedStyle() < 0) {
+            m_list->butDelete->hide();
+            m_list->lblModify->show();
+            Prompts::current().message(TMsgKind::Warning, LoadStr(521), TMsgButtons::Ok, LoadStr(500));
+            return;
+        }
+        // The selection may have been made before an earlier visit to the first page; the
+        // details always show the style that is selected now.
+        lstStylesClick();
+        showPage(TPage::Details);
+        ShowFinish();
+        RefreshHTML();
+        break;
+    case TPage::Details:
+        break;
+    }
+}
+
+void TfrmStyleWiz::BackButtClick()
+{
+    ShowNext();
+    m_list->butDelete->hide();
+    m_list->lblModify->hide();
+    m_list->lblDelete->hide();
+
+    if (page() == TPage::Details && m_mode == TStyleWizMode::Add) {
+        showPage(TPage::Welcome);
+    } else if (page() == TPage::Details) {
+        m_list->lblModify->show();
+        showPage(TPage::List);
+    } else if (page() == TPage::List) {
+        showPage(TPage::Welcome);
+    }
+}
+
+void TfrmStyleWiz::ShowNext()
+{
+    FinishButt->hide();
+    NextButt->show();
+    NextButt->setDefault(true);
+}
+
+void TfrmStyleWiz::ShowFinish()
+{
+    NextButt->hide();
+    FinishButt->show();
+    FinishButt->setDefault(true);
+}
+
+void TfrmStyleWiz::FinishButtClick()
+{
+    if (m_mode == TStyleWizMode::Add) {
+        if (m_details->txtStyleName->text().trimmed().isEmpty()) {
+            Prompts::current().message(TMsgKind::Warning, LoadStr(522), TMsgButtons::Ok, LoadStr(500));
+            m_details->txtStyleName->setFocus();
+            return;
+        }
+        // After a cancelled save question the new style is in the list already, and later
+        // edits go to that entry; it is never added a second time.
+        if (m_styles.appendCurrent())
+            m_list->lstStyles->addItem(DecodePageText(m_styles.current().StyleName));
+    }
+    switch (AskForSave()) {
+    case TMsgResult::Yes:
+        if (WriteStylesToFile())
+            accept();
+        break;
+    case TMsgResult::Cancel:
+        break;
+    default:
+        reject();
+        break;
+    }
+}
+
+void TfrmStyleWiz::butHelpClick()
+{
+    emit helpRequested(HelpTopic);
+}
+
+TMsgResult TfrmStyleWiz::AskForSave()
+{
+    if (!m_styles.changed())
+        return TMsgResult::No;
+    return Prompts::current().message(TMsgKind::Confirmation, LoadStr(523), TMsgButtons::YesNoCancel, LoadStr(524));
+}
+
+bool TfrmStyleWiz::WriteStylesToFile()
+{
+    QString error;
+    if (::WriteStylesToFile(StylesFilePath(m_programFolder), m_styles.styles(), &error))
+        return true;
+    // The old file is still whole; the user may free some space and press Finish again, or cancel.
+    Prompts::current().message(TMsgKind::Error, error, TMsgButtons::Ok, LoadStr(500));
+    return false;
+}
+
+// ---- the style being edited ----
+
+void TfrmStyleWiz::ClearStyle()
+{
+    const bool loading = std::exchange(m_styleLoading, true);
+    m_details->txtStyleName->clear();
+    m_details->txtImgFilename->clear();
+    const TStyleChunk defaults;
+    TStyleChunk &style = m_styles.current();
+    style.BackColour = defaults.BackColour;
+    style.DocColour = defaults.DocColour;
+    style.StandardColour = defaults.StandardColour;
+    style.ActiveColour = defaults.ActiveColour;
+    style.VisitedColour = defaults.VisitedColour;
+    m_styleLoading = loading;
+    ShowMyDetails();
+}
+
+void TfrmStyleWiz::ShowMyDetails()
+{
+    const bool loading = std::exchange(m_styleLoading, true);
+    const TStyleChunk &style = m_styles.current();
+    m_details->txtStyleName->setText(DecodePageText(style.StyleName));
+    m_details->txtImgFilename->setText(DecodePageText(style.BackImage));
+    m_details->pnlBack->setColour(style.BackColour);
+    m_details->pnlDoc->setColour(style.DocColour);
+    m_details->pnlStandard->setColour(style.StandardColour);
+    m_details->pnlActive->setColour(style.ActiveColour);
+    m_details->pnlVisited->setColour(style.VisitedColour);
+    m_styleLoading = loading;
+}
+
+void TfrmStyleWiz::txtStyleNameChange(const QString &text)
+{
+    if (m_styleLoading)
+        return;
+    m_styles.current().StyleName = EncodePageText(text);
+    m_styles.markChanged();
+    // A renamed style shows its new name when the user goes back to the list.
+    const int row = m_styles.currentIndex();
+    if (QListWidgetItem *item = m_list->lstStyles->item(row))
+        item->setText(text);
+}
+
+void TfrmStyleWiz::txtImgFilenameChange(const QString &text)
+{
+    if (m_styleLoading)
+        return;
+    m_styles.current().BackImage = EncodePageText(text);
+    m_styles.markChanged();
+}
+
+void TfrmStyleWiz::pickColour(TColourPanel *panel, TColour TStyleChunk::*field)
+{
+    TStyleChunk &style = m_styles.current();
+    const std::optional<uint32_t> colour = Prompts::current().chooseColour(style.*field);
+    if (!colour)
+        return;
+    style.*field = *colour;
+    panel->setColour(*colour);
+    m_styles.markChanged();
+    RefreshHTML();
+}
+
+void TfrmStyleWiz::spdImgFileClick()
+{
+    TFileRequest request;
+    request.folder = PathJoin(m_htmlFolder, kBackgroundFolder);
+    request.filter = QStringLiteral("JPG Files (*.jpg)|*.jpg|GIF Files (*.gif)|*.gif");
+    const std::optional<TFileChoice> choice = Prompts::current().openFile(request);
+    if (!choice)
+        return;
+    const TBackgroundPicture picture = CopyBackgroundPicture(choice->path, m_htmlFolder);
+    if (!picture.ok()) {
+        // The field keeps its picture: naming one that is not in the background folder would
+        // give a page without its background and an upload that misses the file.
+        Prompts::current().message(TMsgKind::Error, picture.Error, TMsgButtons::Ok, LoadStr(500));
+        return;
+    }
+    m_details->txtImgFilename->setText(picture.BackImage);
+    RefreshHTML();
+}
+
+void TfrmStyleWiz::butClearClick()
+{
+    m_details->txtImgFilename->clear();
+    RefreshHTML();
+}
+
+// ---- the sample page ----
+
+void TfrmStyleWiz::RefreshHTML()
+{
+    m_sampleHTML = StyleSampleHTML(m_styles.current());
+    showSample();
+}
+
+bool TfrmStyleWiz::SaveFromHTML(const QString &path) const
+{
+    QFile::remove(path);
+    return SaveBytes(path, m_sampleHTML);
+}
+
+void TfrmStyleWiz::showSample()
+{
+    // The sample goes through a file in the HTML folder so that the style's relative background
+    // picture resolves there. When that folder cannot be written the sample is shown all the
+    // same, only without its picture.
+    const QString file = PathJoin(m_htmlFolder, kSampleFileName);
+    if (SaveFromHTML(file) && m_details->ctlHTML->LoadFromFile(file).ok())
+        return;
+    m_details->ctlHTML->LoadLines(m_sampleHTML.split('\n'));
+}
+
+// ---- the list page ----
+
+void TfrmStyleWiz::ShowStyles()
+{
+    QListWidget *list = m_list->lstStyles;
+    const QSignalBlocker blocker(list);
+    list->clear();
+    for (int i = 0; i < m_styles.count(); ++i)
+        list->addItem(DecodePageText(m_styles.at(i).StyleName));
+}
+
+int TfrmStyleWiz::selectedStyle() const
+{
+    const QListWidget *list = m_list->lstStyles;
+    const int row = list->currentRow();
+    if (row < 0 || row >= m_styles.count() || !list->item(row)->isSelected())
+        return -1;
+    return row;
+}
+
+void TfrmStyleWiz::selectStyleRow(int row)
+{
+    QListWidget *list = m_list->lstStyles;
+    const QSignalBlocker blocker(list);
+    list->setCurrentRow(row);
+}
+
+void TfrmStyleWiz::lstStylesClick()
+{
+    const int row = selectedStyle();
+    if (row < 0 || !m_styles.select(row))
+        return;
+    ShowMyDetails();
+}
+
+void TfrmStyleWiz::spbUpClick()
+{
+    const int row = selectedStyle();
+    if (!m_styles.moveUp(row))
+        return;
+    QListWidget *list = m_list->lstStyles;
+    const QSignalBlocker blocker(list);
+    list->insertItem(row - 1, list->takeItem(row));
+    selectStyleRow(row - 1);
+}
+
+void TfrmStyleWiz::spbDownClick()
+{
+    const int row = selectedStyle();
+    if (!m_styles.moveDown(row))
+        return;
+    QListWidget *list = m_list->lstStyles;
+    const QSignalBlocker blocker(list);
+    list->insertItem(row + 1, list->takeItem(row));
+    selectStyleRow(row + 1);
+}
+
+void TfrmStyleWiz::butDeleteClick()
+{
+    const int row = selectedStyle();
+    if (row < 0)
+        return;
+    {
+        const QSignalBlocker blocker(m_list->lstStyles);
+        delete m_list->lstStyles->takeItem(row);
+        m_styles.remove(row);
+    }
+    m_styles.startFresh();
+    ClearStyle();
+    // The next style (or the new last one) is selected, so that several styles can be deleted
+    // one after the other.
+    if (m_styles.count() > 0)
+        selectStyleRow(std::min(row, m_styles.count() - 1));
+}

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "prompts.h"
+#include "stylechunk.h"
+#include "styleworkinglist.h"
+
+#include <QByteArray>
+#include <QDialog>
+#include <QString>
+
+class QPushButton;
+class QStackedWidget;
+class TColourPanel;
+class TStyleWizDetailsPage;
+class TStyleWizListPage;
+class TStyleWizWelcomePage;
+
+// What the wizard does with the style list; follows the three radio buttons of the first page.
+enum class TStyleWizMode { Add = 0, Modify = 1, Delete = 2 };
+
+// The style wizard: a modal dialog in which the user adds, modifies, deletes and reorders the
+// styles of "Styles.data". It edits a working copy of the list and writes the file only when the
+// user finishes and agrees to save; the caller then reloads the styles from the file.
+//
+//     TfrmStyleWiz(ProgramFolder(), HTMLFolder(), this).exec();
+//
+// exec() gives Accepted when the file was written and Rejected otherwise.
+class TfrmStyleWiz : public QDialog {
+    Q_OBJECT
+public:
+    // Reads the styles of "Styles.data" in programFolder; a file that is missing or damaged gives
+    // the styles that could be read, and Finish then writes a good file. The sample page is
+    // written as "~tmpprvw.html" into htmlFolder, where relative background pictures resolve.
+    TfrmStyleWiz(const QString &programFolder, const QString &htmlFolder, QWidget *parent = nullptr);
+    ~TfrmStyleWiz() override;
+
+    // The help topic of the wizard, asked for with helpRequested.
+    static constexpr int HelpTopic = 31;
+
+    TStyleWizMode StyleWizMode() const { return m_mode; }
+    bool StylesChanged() const { return m_styles.changed(); }
+    const TStyleWorkingList &WorkingStyles() const { return m_styles; }
+    // The text of the sample page last shown.
+    QByteArray SampleHTML() const { return m_sampleHTML; }
+
+signals:
+    // The Help button was pressed; the program's help window shows the topic.
+    void helpRequested(int topic);
+
+private:
+    enum class TPage { Welcome, Details, List };
+
+    void buildForm();
+    void connectHandlers();
+    TPage page() const;
+    void showPage(TPage page);
+
+    void NextButtClick();
+    void BackButtClick();
+    void FinishButtClick();
+    void butHelpClick();
+    void lstStylesClick();
+    void txtStyleNameChange(const QString &text);
+    void txtImgFilenameChange(const QString &text);
+    void spdImgFileClick();
+    void butClearClick();
+    void pickColour(TColourPanel *panel, TColour TStyleChunk::*field);
+    void spbUpClick();
+    void spbDownClick();
+    void butDeleteClick();
+
+    void ShowNext();
+    void ShowFinish();
+    void ClearStyle();
+    void ShowMyDetails();
+    void ShowStyles();
+    void RefreshHTML();
+    bool SaveFromHTML(const QString &path) const;
+    void showSample();
+    TMsgResult AskForSave();
+    bool WriteStylesToFile();
+
+    int selectedStyle() const;
+    void selectStyleRow(int row);
+
+    QString m_programFolder;
+    QString m_htmlFolder;
+    TStyleWorkingList m_styles;
+    TStyleWizMode m_mode = TStyleWizMode::Add;
+    // Set while the fields are filled from a record, so that the change handlers neither copy
+    // the texts back nor count the filling as an edit.
+    bool m_styleLoading = false;
+    QByteArray m_sampleHTML;
+
+    QStackedWidget *m_pages = nullptr;
+    TStyleWizWelcomePage *m_welcome = nullptr;
+    TStyleWizDetailsPage *m_details = nullptr;
+    TStyleWizListPage *m_list = nullptr;
+    QPushButton *butHelp = nullptr;
+    QPushButton *BackButt = nullptr;
+    QPushButton *NextButt = nullptr;
+    QPushButton *FinishButt = nullptr;
+    QPushButton *CancelButt = nullptr;
+};

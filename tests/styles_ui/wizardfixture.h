@@ -1,0 +1,141 @@
+#pragma once
+
+#include "frmstylewiz.h"
+#include "scriptedprompts.h"
+#include "stylesfile.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QByteArray>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <memory>
+#include <ostream>
+
+// Readable failure messages for the texts compared below.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList &texts, std::ostream *out)
+{
+    *out << '{' << texts.join(QStringLiteral(", ")).toStdString() << '}';
+}
+inline void PrintTo(const QByteArray &bytes, std::ostream *out)
+{
+    *out << '"' << bytes.toStdString() << '"';
+}
+
+// A program folder with "Styles.data" and an HTML folder in a temporary folder, a wizard over
+// them shown offscreen, and scripted answers for its dialogs.
+class StyleWizardTest : public ::testing::Test {
+protected:
+    static TStyleChunk style(const char *name, TColour back, const char *image = "")
+    {
+        TStyleChunk s;
+        s.StyleName = name;
+        s.BackImage = image;
+        s.BackColour = back;
+        return s;
+    }
+    static TStyleList threeStyles()
+    {
+        return {style("Ocean", 0x00804000), style("Desert", 0x0080C0FF, "backgrnd\\sand.gif"),
+                style("Forest", 0x00008000)};
+    }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_folder.isValid());
+        m_htmlFolder = m_folder.filePath(QStringLiteral("HTMLFiles"));
+        ASSERT_TRUE(QDir().mkpath(m_htmlFolder + QStringLiteral("/backgrnd")));
+    }
+
+    QString programFolder() const { return m_folder.path(); }
+    QString htmlFolder() const { return m_htmlFolder; }
+    QString stylesPath() const { return StylesFilePath(m_folder.path()); }
+    void writeStyles(const TStyleList &styles) { ASSERT_TRUE(WriteStylesToFile(stylesPath(), styles)); }
+    void writeStylesBytes(const QByteArray &bytes)
+    {
+        QFile file(stylesPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QByteArray stylesBytes() const
+    {
+        QFile file(stylesPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    TStyleList savedStyles() const
+    {
+        const TStylesRead read = LoadStyles(stylesPath());
+        EXPECT_EQ(read.Status, TStylesReadStatus::Complete) << read.Error.toStdString();
+        return read.Styles;
+    }
+
+    TfrmStyleWiz &open()
+    {
+        m_wizard = std::make_unique<TfrmStyleWiz>(programFolder(), htmlFolder());
+        m_wizard->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(m_wizard.get()));
+        return *m_wizard;
+    }
+    TfrmStyleWiz &wizard() { return *m_wizard; }
+
+    template <typename T = QWidget> T *child(const char *name)
+    {
+        T *found = m_wizard->findChild<T *>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    void click(const char *name)
+    {
+        QWidget *widget = child(name);
+        ASSERT_TRUE(widget && widget->isVisible() && widget->isEnabled()) << name << " cannot be clicked";
+        // Radio buttons answer only on their indicator and text, which sit at the left.
+        const QPoint at(std::min(10, widget->width() / 2), widget->height() / 2);
+        QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+    }
+    // The object name of the page shown.
+    QString page() { return child<QStackedWidget>("pagStyle")->currentWidget()->objectName(); }
+    bool shown(const char *name) { return child(name)->isVisible(); }
+    void typeName(const QString &text)
+    {
+        auto *edit = child<QLineEdit>("txtStyleName");
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+    void selectRow(int row)
+    {
+        auto *list = child<QListWidget>("lstStyles");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+        ASSERT_EQ(list->currentRow(), row);
+    }
+    QStringList listItems()
+    {
+        QStringList items;
+        auto *list = child<QListWidget>("lstStyles");
+        for (int i = 0; i < list->count(); ++i)
+            items << list->item(i)->text();
+        return items;
+    }
+    static QStringList names(const TStyleList &styles)
+    {
+        QStringList out;
+        for (const TStyleChunk &s : styles)
+            out << QString::fromLatin1(s.StyleName);
+        return out;
+    }
+
+    ScriptedPrompts m_prompts;
+    QTemporaryDir m_folder;
+    QString m_htmlFolder;
+    std::unique_ptr<TfrmStyleWiz> m_wizard;
+};
