@@ -6,7 +6,7 @@
 
 #include "anchorlist.h"
 #include "htmlreader.h"
-#include "qtmeasurehost.h"
+#include "tpainterhost.h"
 #include "tpageviewer.h"
 #include "viewdocument.h"
 
@@ -50,7 +50,10 @@ class Ours {
 public:
     int load(const QByteArray &page, int width)
     {
-        m_doc = std::make_unique<TViewDocument>(&m_host);
+        // A fresh host each time, so its cache of word widths starts cold as on a first load.
+        m_doc.reset();
+        m_host = std::make_unique<TPainterHost>();
+        m_doc = std::make_unique<TViewDocument>(m_host.get());
         m_doc->DefaultFontName = QStringLiteral("Liberation Serif");
         m_doc->PreFontName = QStringLiteral("Liberation Mono");
         m_doc->UpdateFonts();
@@ -62,7 +65,7 @@ public:
     void clear() { m_doc.reset(); }
 
 private:
-    QtMeasureHost m_host;
+    std::unique_ptr<TPainterHost> m_host;
     TAnchorList m_anchors;
     std::unique_ptr<TViewDocument> m_doc;
 };

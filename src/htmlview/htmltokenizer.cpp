@@ -2,6 +2,8 @@
 
 #include "textcodec.h"
 
+#include <QHash>
+
 #include <cstring>
 
 namespace {
@@ -67,22 +69,27 @@ bool IsHexDigit(int c) { return IsDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a
 bool IsPrintable(int c) { return c >= 32 && c != 127; }
 int ToUpper(int c) { return c >= 'a' && c <= 'z' ? c - 32 : c; }
 
+// Every tag and attribute name is looked up, so the tables are hashed once.
 int LookupTag(const QByteArray &name)
 {
-    for (int i = 0; i < HtmlSym::kTagCount; ++i) {
-        if (name == kTags[i])
-            return i + 1;
-    }
-    return 0;
+    static const QHash<QByteArray, int> table = [] {
+        QHash<QByteArray, int> t;
+        for (int i = 0; i < HtmlSym::kTagCount; ++i)
+            t.insert(QByteArray(kTags[i]), i + 1);
+        return t;
+    }();
+    return table.value(name, 0);
 }
 
 uint8_t LookupAttribute(const QByteArray &name)
 {
-    for (const AttrName &a : kAttributes) {
-        if (name == a.name)
-            return a.sym;
-    }
-    return HtmlAttr::Unknown;
+    static const QHash<QByteArray, uint8_t> table = [] {
+        QHash<QByteArray, uint8_t> t;
+        for (const AttrName &a : kAttributes)
+            t.insert(QByteArray(a.name), a.sym);
+        return t;
+    }();
+    return table.value(name, HtmlAttr::Unknown);
 }
 
 // A character code as UTF-16 in out; false for codes that name no character.
@@ -244,7 +251,7 @@ bool THtmlTokenizer::KeepsAttributes(int sym)
 
 void THtmlTokenizer::Next()
 {
-    m_text.clear();
+    m_text.resize(0); // keeps the buffer: no allocation per token
     m_level = 0;
     if (m_ch == kEnd) {
         m_sym = HtmlSym::Eof;
@@ -278,7 +285,7 @@ void THtmlTokenizer::Next()
 
 void THtmlTokenizer::NextPreformatted()
 {
-    m_text.clear();
+    m_text.resize(0); // keeps the buffer: no allocation per token
     m_level = 0;
     if (m_ch == kEnd) {
         m_sym = HtmlSym::Eof;

@@ -23,20 +23,45 @@ TFontHandle QtMeasureHost::createFont(const TFontSpec &spec)
         f.setFixedPitch(true);
         f.setStyleHint(QFont::Monospace);
     }
-    m_fonts.push_back({spec, f, QFontMetrics(f)});
+    // Text is measured as the sum of its characters' advances, which is fast and lets a word be
+    // measured once; drawing without kerning and ligatures keeps the painted text the same width.
+    f.setKerning(false);
+    f.setStyleStrategy(QFont::PreferNoShaping);
+    const QFontMetrics metrics(f);
+    m_fonts.push_back({spec, f, metrics, {metrics.ascent(), metrics.descent()}, QFontMetricsF(f), {}, {}});
+    m_fonts.back().latin.fill(-1);
     return TFontHandle(m_fonts.size());
 }
 
 TFontMetrics QtMeasureHost::fontMetrics(TFontHandle font)
 {
-    const QFontMetrics &m = m_fonts.at(font - 1).metrics;
-    return {m.ascent(), m.descent()};
+    return m_fonts.at(font - 1).vertical;
 }
 
 int QtMeasureHost::textWidth(TFontHandle font, QStringView text)
 {
-    // fromRawData avoids copying the text for every measurement.
-    return m_fonts.at(font - 1).metrics.horizontalAdvance(QString::fromRawData(reinterpret_cast<const QChar *>(text.data()), text.size()));
+    FontEntry &f = m_fonts.at(font - 1);
+    qreal width = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        const char16_t u = c.unicode();
+        if (u < 256) {
+            float &w = f.latin[u];
+            if (w < 0)
+                w = float(f.exact.horizontalAdvance(c));
+            width += w;
+        } else if (c.isHighSurrogate() && i + 1 < text.size()) {
+            // Characters outside the basic plane are rare: measured as their pair each time.
+            width += f.exact.horizontalAdvance(text.mid(i, 2).toString());
+            ++i;
+        } else {
+            auto it = f.other.constFind(u);
+            if (it == f.other.constEnd())
+                it = f.other.insert(u, f.exact.horizontalAdvance(c));
+            width += *it;
+        }
+    }
+    return qRound(width);
 }
 
 TImageInfo QtMeasureHost::loadImage(const QString &path)

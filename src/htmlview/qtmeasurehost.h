@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QImage>
 
+#include <array>
 #include <vector>
 
 // Fonts, text measuring and images through Qt (QFont, QFontMetrics, QImageReader); the drawing
@@ -46,6 +47,12 @@ private:
         TFontSpec spec;
         QFont font;
         QFontMetrics metrics;
+        TFontMetrics vertical; // ascent and descent, asked for every line
+        QFontMetricsF exact;
+        // Advances of the characters 0..255, filled on first use; -1 not measured yet. They are
+        // kept fractional so that a word's width is rounded once, as the painter draws it.
+        std::array<float, 256> latin;
+        QHash<char16_t, qreal> other;
     };
     std::vector<FontEntry> m_fonts;
     QHash<TImageHandle, QImage> m_images;

@@ -49,16 +49,25 @@ int TSection::IndexAtX(int lineIndex, int x) const
         if (x < px + p.Width) {
             if (p.Kind != PieceKind::Word && p.Kind != PieceKind::Space)
                 return x < px + p.Width / 2 ? p.Start : p.Start + 1;
-            // The character whose middle lies right of x.
+            // Prefix widths grow with the prefix, so a binary search finds the last character
+            // that starts left of x with a few measurements even in a very long word.
             ViewHost &host = *m_owner->Host();
             const TFontHandle font = RunFont(p.Run);
-            int before = 0;
-            for (int i = 1; i <= p.Count; ++i) {
-                const int w = host.textWidth(font, QStringView(m_text).mid(p.Start, i));
-                if (x < px + (before + w) / 2)
-                    return p.Start + i - 1;
-                before = w;
+            const QStringView word = QStringView(m_text).mid(p.Start, p.Count);
+            const int target = x - px;
+            int lo = 0, hi = p.Count; // prefix lo starts at or left of target
+            while (lo < hi) {
+                const int mid = (lo + hi + 1) / 2;
+                if (host.textWidth(font, word.left(mid)) <= target)
+                    lo = mid;
+                else
+                    hi = mid - 1;
             }
+            if (lo >= p.Count)
+                return p.Start + p.Count;
+            const int before = host.textWidth(font, word.left(lo));
+            const int after = host.textWidth(font, word.left(lo + 1));
+            return p.Start + (target < (before + after) / 2 ? lo : lo + 1);
             return p.Start + p.Count;
         }
         px += p.Width;

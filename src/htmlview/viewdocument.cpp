@@ -38,6 +38,7 @@ void TViewDocument::Clear()
     BackgroundImageName.clear();
     m_backgroundImage = {};
     m_backgroundLoaded = false;
+    m_failedImages.clear();
     Title.clear();
     Base.clear();
     BaseTarget.clear();
@@ -130,6 +131,9 @@ TImageInfo TViewDocument::RequestImage(const QString &source, bool transparent)
         }
         return e->Image;
     }
+    const QString key = TImageCache::Key(source);
+    if (m_failedImages.contains(key))
+        return m_host->builtinImage(TBuiltinImage::Broken);
     TImageInfo image;
     bool masked = false;
     bool isTransparent = false;
@@ -161,8 +165,10 @@ TImageInfo TViewDocument::RequestImage(const QString &source, bool transparent)
             }
         }
     }
-    if (!image.Handle)
+    if (!image.Handle) {
+        m_failedImages.insert(key);
         return m_host->builtinImage(TBuiltinImage::Broken);
+    }
     return m_cache->Add(source, image, masked, isTransparent).Image;
 }
 

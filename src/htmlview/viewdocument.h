@@ -5,6 +5,7 @@
 #include "pageform.h"
 #include "viewhost.h"
 
+#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -92,6 +93,8 @@ private:
     std::unique_ptr<TImageCache> m_ownCache; // when the viewer gives none
     TColor m_background = clBtnFace;
     TImageInfo m_backgroundImage;
+    // Names that gave no image in this document: each is tried once, not once per IMG.
+    QSet<QString> m_failedImages;
     bool m_backgroundLoaded = false;
     int m_verticalOffset = 0;
     TLayoutSize m_lastLayout;
