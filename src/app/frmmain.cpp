@@ -92,6 +92,8 @@ void TfrmMain::buildLayout()
 
     const QRect panelRect(1, kPanelTop, kClientWidth - 2, kPanelHeight);
     m_pnlChoose = new TChoosePanel(pnlMain);
+    connect(m_pnlChoose, &TChoosePanel::itemApplied, this,
+            [this](const QString &path, bool isSavedPage) { m_commands.DoTemplate(path, isSavedPage); });
     m_pnlBuild = new TBuildHost(m_page, pnlMain);
     m_pnlView = new TPreviewPanel(m_page, pnlMain);
     m_pnlSend = new TSendPanel(pnlMain);
@@ -214,6 +216,7 @@ bool TfrmMain::ChangeState(TStage target)
     switch (target) {
     case stChoose:
         m_actExternalPreview->setEnabled(false);
+        m_pnlChoose->showFrontPicture();
         m_pnlChoose->GetTemplates();
         m_pnlChoose->show();
         m_pnlChoose->raise();
