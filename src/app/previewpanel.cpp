@@ -167,7 +167,7 @@ void TPreviewPanel::memHTMLChange()
     }
     TfrmHTMLWarn alert(window());
     alert.exec();
-    if (alert.result() == TMsgResult::Yes) {
+    if (alert.answer() == TMsgResult::Yes) {
         m_htmlEditAllowed = true;
         return;
     }
