@@ -37,6 +37,16 @@ const QString kPreviewFile = QStringLiteral("~tmpprvw.html");
 constexpr int kStyleRows = 2;
 constexpr int kStyleColumns = 6;
 
+QLabel *boldLabel(const QString &text, const QString &name, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
+
 } // namespace
 
 TPreviewPanel::TPreviewPanel(TPage &page, QWidget *parent)
@@ -65,11 +75,7 @@ TPreviewPanel::TPreviewPanel(TPage &page, QWidget *parent)
     auto *titleBox = new QWidget;
     auto *titleRow = new QHBoxLayout(titleBox);
     titleRow->setContentsMargins(0, 0, 0, 2);
-    auto *pnlTitle = new QLabel(LoadStr(5058), titleBox);
-    pnlTitle->setObjectName(QStringLiteral("pnlTitle"));
-    QFont bold = pnlTitle->font();
-    bold.setBold(true);
-    pnlTitle->setFont(bold);
+    QLabel *pnlTitle = boldLabel(LoadStr(5058), QStringLiteral("pnlTitle"), titleBox);
     m_txtTitle = new QLineEdit(titleBox);
     m_txtTitle->setObjectName(QStringLiteral("txtTitle"));
     m_txtTitle->setMinimumWidth(260);
@@ -92,11 +98,7 @@ void TPreviewPanel::buildStyleRow()
     panel1->setObjectName(QStringLiteral("Panel1"));
     auto *row = new QHBoxLayout(panel1);
     row->setContentsMargins(0, 0, 0, 0);
-    auto *lblPreStyle = new QLabel(LoadStr(5081), panel1);
-    lblPreStyle->setObjectName(QStringLiteral("lblPreStyle"));
-    QFont bold = lblPreStyle->font();
-    bold.setBold(true);
-    lblPreStyle->setFont(bold);
+    QLabel *lblPreStyle = boldLabel(LoadStr(5081), QStringLiteral("lblPreStyle"), panel1);
 
     // Names run down two rows and then on to the next column, as in a multi-column list box.
     m_lstStyles = new QListWidget(panel1);
@@ -167,7 +169,7 @@ void TPreviewPanel::memHTMLChange()
     }
     TfrmHTMLWarn alert(window());
     alert.exec();
-    if (alert.result() == TMsgResult::Yes) {
+    if (alert.answer() == TMsgResult::Yes) {
         m_htmlEditAllowed = true;
         return;
     }

@@ -109,7 +109,7 @@ void TPageTextMap::setText(const QString &text)
 
     QList<qsizetype> offsets;
     offsets.reserve(newSize + 1);
-    offsets.append(m_offsets.constData(), prefix);
+    offsets.append(m_offsets.first(prefix));
     offsets.append(insertedOffsets);
     for (qsizetype k = oldSize - suffix; k <= oldSize; ++k)
         offsets.append(m_offsets[k] + shift);

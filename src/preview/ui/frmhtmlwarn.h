@@ -15,7 +15,7 @@ public:
     explicit TfrmHTMLWarn(QWidget *parent = nullptr);
 
     // No until a button says otherwise, so closing the dialog any other way counts as No.
-    TMsgResult result() const { return m_result; }
+    TMsgResult answer() const { return m_result; }
 
 private:
     void butYesClick();
