@@ -39,32 +39,6 @@ void TPainterHost::releaseImage(TImageHandle image)
     QtMeasureHost::releaseImage(image);
 }
 
-int TPainterHost::textWidth(TFontHandle font, QStringView text)
-{
-    // Long texts rarely repeat; the cache is for words and runs of spaces.
-    constexpr qsizetype kLongestCached = 24;
-    constexpr qsizetype kMostCached = 200000;
-    if (font <= 0 || text.size() > kLongestCached)
-        return QtMeasureHost::textWidth(font, text);
-    if (m_widths.size() < size_t(font))
-        m_widths.resize(size_t(font));
-    QHash<QString, int> &widths = m_widths[size_t(font - 1)];
-    const QString key = text.toString();
-    const auto found = widths.constFind(key);
-    if (found != widths.constEnd())
-        return *found;
-    if (m_cachedWidths >= kMostCached) {
-        // A bound on memory for pages of endless distinct words.
-        m_widths.clear();
-        m_widths.resize(size_t(font));
-        m_cachedWidths = 0;
-    }
-    const int width = QtMeasureHost::textWidth(font, text);
-    m_widths[size_t(font - 1)].insert(key, width);
-    ++m_cachedWidths;
-    return width;
-}
-
 TImageInfo TPainterHost::loadImage(const QString &path)
 {
     // Asked for a file that is not there, the image reader tries the name with every picture

@@ -2,12 +2,9 @@
 
 #include "qtmeasurehost.h"
 
-#include <QHash>
 #include <QImage>
 #include <QPixmap>
 #include <QPoint>
-
-#include <vector>
 
 class QPainter;
 
@@ -32,9 +29,6 @@ public:
     void drawImage(TImageHandle image, const QRect &target) override;
     QRgb systemColor(TSystemColor which) const override;
     void releaseImage(TImageHandle image) override;
-    // Remembers the widths of short texts per font: pages repeat their words, and shaping a
-    // word costs far more than looking it up.
-    int textWidth(TFontHandle font, QStringView text) override;
     TImageInfo loadImage(const QString &path) override;
 
     // Fills rect with an image repeated from origin, so the tiles move with the document.
@@ -46,6 +40,4 @@ private:
     QPainter *m_painter = nullptr;
     TImageHandle m_tileHandle = 0;
     QPixmap m_tile;
-    std::vector<QHash<QString, int>> m_widths; // by font handle - 1
-    qsizetype m_cachedWidths = 0;
 };
