@@ -173,6 +173,28 @@ TEST_F(DocumentCommands, ADamagedDocumentKeepsTheBlocksBeforeTheDamage)
     EXPECT_EQ(window->page().WebChunks.size(), 3u);
 }
 
+TEST_F(DocumentCommands, AFileThatIsNoDocumentIsReportedAndNeverOverwritten)
+{
+    const QString path = home + QStringLiteral("save/Notes.zve");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("my shopping list");
+    file.close();
+
+    prompts.chooseFile(path, 0);
+    trigger("menFileOpen");
+    ASSERT_EQ(prompts.messages().size(), 1);
+    EXPECT_EQ(prompts.asked().last().msgKind, TMsgKind::Error);
+    EXPECT_TRUE(window->DocFileName().isEmpty());
+    EXPECT_TRUE(window->page().WebChunks.empty());
+
+    // Save therefore asks for a name instead of writing over the file.
+    prompts.cancelFile();
+    trigger("menFileSave");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("my shopping list"));
+}
+
 TEST_F(DocumentCommands, CancellingTheQuestionOfATemplateKeepsThePageButResetsTheStyle)
 {
     addStyles();

@@ -202,10 +202,10 @@ void TDocumentCommands::OpenDocument(const QString &path)
     clearForNewPage();
     m_host.setDocFileName(QString());
     m_host.page().setPageModified(false);
-    if (QFileInfo::exists(path)) {
-        readDocument(path);
+    // A file that is no builder document at all does not become the current document: a
+    // later Save would otherwise overwrite it with the empty page.
+    if (QFileInfo::exists(path) && readDocument(path))
         m_host.setDocFileName(path);
-    }
 }
 
 QString TDocumentCommands::saveFailedText(const QString &path, const QString &reason)
@@ -255,10 +255,16 @@ void TDocumentCommands::clearForNewPage()
     m_host.ClearPage();
 }
 
-void TDocumentCommands::readDocument(const QString &path)
+bool TDocumentCommands::readDocument(const QString &path)
 {
     // A damaged document keeps the blocks read before the damage.
     const TDocumentRead read = ReadDocument(path);
+    if (!read.readable()) {
+        Prompts::current().message(TMsgKind::Error,
+                                   QDir::toNativeSeparators(path) + QLatin1Char('\n') + read.Error,
+                                   TMsgButtons::Ok);
+        return false;
+    }
     TPage &page = m_host.page();
     if (read.StyleName)
         m_host.SelectStyleByName(*read.StyleName);
@@ -272,6 +278,7 @@ void TDocumentCommands::readDocument(const QString &path)
     }
     // Placing the loaded blocks is not an edit of the user's.
     m_host.page().setPageModified(false);
+    return true;
 }
 
 void TDocumentCommands::writePageFile()

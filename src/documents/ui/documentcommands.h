@@ -55,7 +55,9 @@ private:
                                              const QString &suffix, const QString &filter);
     QString documentFolder() const;
     void clearForNewPage();
-    void readDocument(const QString &path);
+    // Reads path into the cleared page; false (after telling the user) when it is no builder
+    // document at all.
+    bool readDocument(const QString &path);
     void writePageFile();
 
     TDocumentHost &m_host;
