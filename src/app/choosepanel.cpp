@@ -56,6 +56,8 @@ TChoosePanel::TChoosePanel(QWidget *parent)
     textLabel()->setObjectName(QStringLiteral("lblChooseDesc2"));
     titleLabel()->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     textLabel()->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    layout()->setContentsMargins(12, 6, 12, 4);
+    layout()->setSpacing(3);
     buildGallery();
     buildMenu();
 }
@@ -106,20 +108,16 @@ void TChoosePanel::buildGallery()
     m_imgPreView->setObjectName(QStringLiteral("imgPreView"));
     m_imgPreView->hide();
 
-    auto *listColumn = new QVBoxLayout;
-    listColumn->addWidget(boldLabel(LoadStr(5009), "lblChoosePages", this));
-    listColumn->addWidget(m_lvTemplates);
-    auto *previewColumn = new QVBoxLayout;
-    previewColumn->addWidget(boldLabel(LoadStr(5010), "lblChoosePreview", this));
-    previewColumn->addWidget(box);
-
+    // The window leaves the stage little height, so each caption stands beside its box, at its top.
     auto *row = new QHBoxLayout;
+    row->setSpacing(8);
     row->addStretch(1);
-    row->addLayout(listColumn);
-    row->addSpacing(96);
-    row->addLayout(previewColumn);
+    row->addWidget(boldLabel(LoadStr(5009), "lblChoosePages", this), 0, Qt::AlignTop);
+    row->addWidget(m_lvTemplates, 0, Qt::AlignTop);
+    row->addSpacing(36);
+    row->addWidget(boldLabel(LoadStr(5010), "lblChoosePreview", this), 0, Qt::AlignTop);
+    row->addWidget(box, 0, Qt::AlignTop);
     row->addStretch(1);
-    contentLayout()->addSpacing(6);
     contentLayout()->addLayout(row);
     contentLayout()->addStretch(1);
 }
