@@ -1,21 +1,299 @@
 #include "choosepanel.h"
 
+#include "artpicture.h"
+#include "folders.h"
+#include "galleryentry.h"
+#include "prompts.h"
 #include "stringtable.h"
+#include "thumbnail.h"
 
+#include <QAbstractItemDelegate>
+#include <QContextMenuEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
 #include <QVBoxLayout>
+#include <QWhatsThis>
+
+static void initGalleryResources() { Q_INIT_RESOURCE(gallery); }
+
+namespace {
+
+constexpr int kGalleryHelpTopic = 20;
+constexpr QSize kListSize(197, 221);
+constexpr QSize kPreviewBoxSize(200, 223);
+constexpr int kIconSize = 32;
+
+// The list role that keeps an entry's full path; the caption is the item's text.
+constexpr int kPathRole = Qt::UserRole;
+constexpr int kIconRole = Qt::UserRole + 1;
+
+QIcon galleryIcon(TChoosePanel::TGalleryIcon icon)
+{
+    return QIcon(icon == TChoosePanel::giSavedPage ? QStringLiteral(":/art/GallerySavedPage.svg")
+                                                   : QStringLiteral(":/art/GalleryTemplate.svg"));
+}
+
+QLabel *boldLabel(const QString &text, const char *name, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
+
+} // namespace
 
 TChoosePanel::TChoosePanel(QWidget *parent)
     : TStagePanel(QStringLiteral("pnlChoose"), LoadStr(5007), LoadStr(5008), parent)
 {
+    initGalleryResources();
+    titleLabel()->setObjectName(QStringLiteral("lblChooseDesc1"));
+    textLabel()->setObjectName(QStringLiteral("lblChooseDesc2"));
+    titleLabel()->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    textLabel()->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    layout()->setContentsMargins(12, 6, 12, 4);
+    layout()->setSpacing(3);
+    buildGallery();
+    buildMenu();
+}
+
+void TChoosePanel::buildGallery()
+{
+    m_lvTemplates = new QListWidget(this);
+    m_lvTemplates->setObjectName(QStringLiteral("lvTemplates"));
+    m_lvTemplates->setFixedSize(kListSize);
+    m_lvTemplates->setViewMode(QListView::ListMode);
+    m_lvTemplates->setIconSize(QSize(kIconSize, kIconSize));
+    m_lvTemplates->setSpacing(1);
+    m_lvTemplates->setUniformItemSizes(true);
+    m_lvTemplates->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_lvTemplates->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_lvTemplates->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_lvTemplates->setToolTip(LoadStr(5011));
+    m_lvTemplates->setWhatsThis(LoadStr(5011));
+    connect(m_lvTemplates, &QListWidget::currentItemChanged, this, [this] { lvTemplatesClick(); });
+    connect(m_lvTemplates, &QListWidget::itemClicked, this, [this] { lvTemplatesClick(); });
+    connect(m_lvTemplates, &QListWidget::itemDoubleClicked, this, &TChoosePanel::lvTemplatesDblClick);
+    connect(m_lvTemplates, &QWidget::customContextMenuRequested, this, &TChoosePanel::lvTemplatesMouseUp);
+    connect(m_lvTemplates->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
+            [this](QWidget *editor, QAbstractItemDelegate::EndEditHint hint) {
+                lvTemplatesEdited(editor, int(hint));
+            });
+    connect(m_lvTemplates->itemDelegate(), &QAbstractItemDelegate::commitData, this,
+            [this] { m_renameAccepted = true; });
+
+    // The preview box: white and sunken, holding the welcome picture until a thumbnail is
+    // shown, and the thumbnail centred at its own size.
+    auto *box = new QFrame(this);
+    box->setObjectName(QStringLiteral("Panel2"));
+    box->setFrameShape(QFrame::Panel);
+    box->setFrameShadow(QFrame::Sunken);
+    box->setFixedSize(kPreviewBoxSize);
+    box->setAutoFillBackground(true);
+    QPalette white = box->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    box->setPalette(white);
+    m_previewBox = box;
+
+    m_imgFrontPicture = new TArtPicture(QStringLiteral("imgFrontPicture"), box);
+    m_imgFrontPicture->setPicture(QStringLiteral("FrontPicture"));
+    m_imgFrontPicture->setGeometry(box->contentsRect());
+
+    m_imgPreView = new QLabel(box);
+    m_imgPreView->setObjectName(QStringLiteral("imgPreView"));
+    m_imgPreView->hide();
+
+    // The window leaves the stage little height, so each caption stands beside its box, at its top.
+    auto *row = new QHBoxLayout;
+    row->setSpacing(8);
+    row->addStretch(1);
+    row->addWidget(boldLabel(LoadStr(5009), "lblChoosePages", this), 0, Qt::AlignTop);
+    row->addWidget(m_lvTemplates, 0, Qt::AlignTop);
+    row->addSpacing(36);
+    row->addWidget(boldLabel(LoadStr(5010), "lblChoosePreview", this), 0, Qt::AlignTop);
+    row->addWidget(box, 0, Qt::AlignTop);
+    row->addStretch(1);
+    contentLayout()->addLayout(row);
     contentLayout()->addStretch(1);
+}
+
+void TChoosePanel::buildMenu()
+{
+    m_popFiles = new QMenu(this);
+    m_popFiles->setObjectName(QStringLiteral("popFiles"));
+    QAction *remove = m_popFiles->addAction(QStringLiteral("&Delete"));
+    remove->setObjectName(QStringLiteral("Delete1"));
+    connect(remove, &QAction::triggered, this, &TChoosePanel::Delete1Click);
+    QAction *rename = m_popFiles->addAction(QStringLiteral("Re&name"));
+    rename->setObjectName(QStringLiteral("Rename1"));
+    connect(rename, &QAction::triggered, this, &TChoosePanel::Rename1Click);
+    m_popFiles->addSeparator();
+    QAction *whatsThis = m_popFiles->addAction(QStringLiteral("What's This?"));
+    whatsThis->setObjectName(QStringLiteral("WhatsThis1"));
+    connect(whatsThis, &QAction::triggered, this, &TChoosePanel::WhatsThis1Click);
+}
+
+// ---- the list ----
+
+void TChoosePanel::GetTemplates()
+{
+    // A rebuild while a caption is being edited would pull the entry from under the editor.
+    if (m_renaming)
+        return;
+    m_lvTemplates->clear();
+    for (const TGalleryEntry &entry : ListGalleryEntries(TemplateFolder(), SaveFolder()))
+        addEntry(entry.Path, entry.Caption, entry.IsSavedPage ? giSavedPage : giTemplate);
+    if (m_lvTemplates->count() > 0)
+        m_lvTemplates->scrollToItem(m_lvTemplates->item(0));
+    m_lvTemplates->setCurrentItem(nullptr);
+    m_lvTemplates->clearSelection();
+}
+
+void TChoosePanel::addEntry(const QString &path, const QString &caption, TGalleryIcon icon)
+{
+    auto *item = new QListWidgetItem(galleryIcon(icon), caption, m_lvTemplates);
+    item->setData(kPathRole, path);
+    item->setData(kIconRole, int(icon));
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+}
+
+void TChoosePanel::clearGallery()
+{
+    if (!m_renaming)
+        m_lvTemplates->clear();
+}
+
+void TChoosePanel::showFrontPicture()
+{
+    m_imgPreView->hide();
+    m_imgFrontPicture->show();
+}
+
+QListWidgetItem *TChoosePanel::selectedEntry() const
+{
+    const QList<QListWidgetItem *> selected = m_lvTemplates->selectedItems();
+    return selected.isEmpty() ? nullptr : selected.first();
 }
 
 std::optional<TChoosePanel::TGalleryItem> TChoosePanel::selectedItem() const
 {
-    // The gallery list itself arrives with the gallery; until then nothing can be selected.
-    return std::nullopt;
+    const QListWidgetItem *item = selectedEntry();
+    if (!item)
+        return std::nullopt;
+    return TGalleryItem{item->data(kPathRole).toString(), item->data(kIconRole).toInt() == giSavedPage};
 }
 
-void TChoosePanel::GetTemplates() {}
+bool TChoosePanel::hasForbiddenCharacter(const QString &name) { return HasForbiddenNameCharacter(name); }
 
-void TChoosePanel::clearGallery() {}
+void TChoosePanel::lvTemplatesClick()
+{
+    const std::optional<TGalleryItem> item = selectedItem();
+    if (!item || !QFileInfo(item->path).isFile())
+        return;
+    // An entry without a thumbnail leaves the box showing what it showed before.
+    const std::optional<QImage> thumbnail = LoadThumbnail(item->path);
+    if (!thumbnail)
+        return;
+    const QPixmap pixmap = QPixmap::fromImage(*thumbnail);
+    m_imgPreView->setPixmap(pixmap);
+    m_imgPreView->resize(pixmap.size());
+    const QRect area = m_previewBox->contentsRect();
+    m_imgPreView->move(area.x() + (area.width() - pixmap.width()) / 2,
+                       area.y() + (area.height() - pixmap.height()) / 2);
+    m_imgFrontPicture->hide();
+    m_imgPreView->show();
+}
+
+void TChoosePanel::lvTemplatesDblClick(QListWidgetItem *)
+{
+    if (m_renaming)
+        return;
+    if (const std::optional<TGalleryItem> item = selectedItem())
+        emit itemApplied(item->path, item->isSavedPage);
+}
+
+void TChoosePanel::lvTemplatesMouseUp(QPoint position)
+{
+    m_menuPosition = m_lvTemplates->viewport()->mapToGlobal(position);
+    if (m_renaming)
+        return;
+    // The entry under the pointer is the one the menu acts on, as a click would have made it.
+    if (QListWidgetItem *under = m_lvTemplates->itemAt(position))
+        m_lvTemplates->setCurrentItem(under);
+    if (selectedEntry())
+        m_popFiles->popup(m_menuPosition);
+    else
+        WhatsThis1Click();
+}
+
+// ---- the entry menu ----
+
+void TChoosePanel::Delete1Click()
+{
+    const QListWidgetItem *item = selectedEntry();
+    if (!item)
+        return;
+    const QString path = item->data(kPathRole).toString();
+    // A file that has gone since the list was built is only dropped from the list.
+    if (!QFileInfo(path).isFile()) {
+        GetTemplates();
+        return;
+    }
+    const QString question = LoadStr(5080) + QStringLiteral(" \"") + item->text() + QStringLiteral("\"?");
+    if (Prompts::current().message(TMsgKind::Warning, question, TMsgButtons::YesNo) != TMsgResult::Yes)
+        return;
+    DeleteGalleryFiles(path);
+    showFrontPicture();
+    GetTemplates();
+}
+
+void TChoosePanel::Rename1Click()
+{
+    QListWidgetItem *item = selectedEntry();
+    if (!item || m_renaming)
+        return;
+    m_renameOldCaption = item->text();
+    m_renameOldPath = item->data(kPathRole).toString();
+    m_renameAccepted = false;
+    m_renaming = true;
+    item->setFlags(item->flags() | Qt::ItemIsEditable);
+    m_lvTemplates->editItem(item);
+}
+
+void TChoosePanel::lvTemplatesEdited(QWidget *, int)
+{
+    if (!m_renaming)
+        return;
+    m_renaming = false;
+    QListWidgetItem *item = selectedEntry();
+    if (!item)
+        item = m_lvTemplates->currentItem();
+    if (!item)
+        return;
+    item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+    // Escape ends the edit without committing: the old name stays.
+    const QString caption = m_renameAccepted ? item->text() : m_renameOldCaption;
+    if (caption.trimmed().isEmpty() || caption == m_renameOldCaption) {
+        item->setText(m_renameOldCaption);
+        return;
+    }
+    if (HasForbiddenNameCharacter(caption)) {
+        Prompts::current().message(TMsgKind::Warning, LoadStr(5082), TMsgButtons::Ok);
+        item->setText(m_renameOldCaption);
+        return;
+    }
+    // A refused rename changes nothing on disk; the refilled list shows the old name.
+    RenameGalleryFiles(m_renameOldPath, caption);
+    GetTemplates();
+}
+
+void TChoosePanel::WhatsThis1Click()
+{
+    QWhatsThis::showText(m_menuPosition, m_lvTemplates->whatsThis(), m_lvTemplates);
+    emit whatsThisRequested(kGalleryHelpTopic, m_menuPosition);
+}

@@ -2,10 +2,21 @@
 
 #include "stagepanel.h"
 
+#include <QPoint>
+#include <QString>
+
 #include <optional>
 
-// The choose stage: the welcome text and, above all, the gallery of templates and saved pages
-// the user starts from.
+class QAbstractItemDelegate;
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QMenu;
+class TArtPicture;
+
+// The choose stage: the welcome text and the gallery of templates and saved pages the user
+// starts from, with a miniature of the selected entry. Templates come first, then saved pages;
+// each entry's icon tells the two apart. The entries' menu deletes and renames their files.
 class TChoosePanel : public TStagePanel {
     Q_OBJECT
 public:
@@ -14,12 +25,58 @@ public:
         bool isSavedPage = false;
     };
 
+    // The icon numbers of the entries; the saved-page number doubles as the flag that tells
+    // the document commands to open the file as the current document.
+    enum TGalleryIcon { giTemplate = 0, giSavedPage = 1 };
+
     explicit TChoosePanel(QWidget *parent = nullptr);
 
     // The gallery entry the user has selected, if any. Stage switches load it first.
     std::optional<TGalleryItem> selectedItem() const;
-    // Refills the gallery from the template and save folders and shows the front picture.
+    // Refills the gallery from the template and save folders. No entry is selected afterwards.
     void GetTemplates();
     // Empties the gallery; it is refilled the next time the stage is shown.
     void clearGallery();
+    // Shows the front picture instead of a thumbnail, as on entering the stage.
+    void showFrontPicture();
+
+    // True while a caption is being edited in place.
+    bool renaming() const { return m_renaming; }
+
+    // The characters a page name must not hold, as the file systems forbid them.
+    static bool hasForbiddenCharacter(const QString &name);
+
+signals:
+    // The user double-clicked an entry: the main window opens it through the document commands.
+    void itemApplied(const QString &path, bool isSavedPage);
+    // "What's This?" was chosen for the gallery.
+    void whatsThisRequested(int helpTopic, QPoint globalPosition);
+
+private:
+    void buildGallery();
+    void buildMenu();
+    void addEntry(const QString &path, const QString &caption, TGalleryIcon icon);
+    QListWidgetItem *selectedEntry() const;
+
+    void lvTemplatesClick();
+    void lvTemplatesDblClick(QListWidgetItem *item);
+    void lvTemplatesMouseUp(QPoint position);
+    void Delete1Click();
+    void Rename1Click();
+    void lvTemplatesEdited(QWidget *editor, int hint);
+    void WhatsThis1Click();
+
+    QListWidget *m_lvTemplates = nullptr;
+    QWidget *m_previewBox = nullptr;
+    TArtPicture *m_imgFrontPicture = nullptr;
+    QLabel *m_imgPreView = nullptr;
+    QMenu *m_popFiles = nullptr;
+    QPoint m_menuPosition;
+
+    // The entry being renamed, remembered when the edit starts: the list may not be touched
+    // by anything else until it ends.
+    bool m_renaming = false;
+    bool m_renameAccepted = false;
+    QString m_renameOldCaption;
+    QString m_renameOldPath;
 };

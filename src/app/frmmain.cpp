@@ -8,12 +8,12 @@
 #include "folders.h"
 #include "pagehtml.h"
 #include "previewpanel.h"
+#include "previewhtml.h"
 #include "prompts.h"
 #include "sendpanel.h"
 #include "settings.h"
 #include "stagetoolbar.h"
 #include "startup.h"
-#include "stylesfile.h"
 #include "stringtable.h"
 
 #include <QCloseEvent>
@@ -60,11 +60,7 @@ void TfrmMain::FormCreate()
     m_actSounds->setChecked(ApplyStartupSettings());
     deleteExternalPreviewFile();
     // A damaged styles file still gives the styles stored before the damage.
-    m_styleList = LoadStyles(StylesFilePath(ProgramFolder())).Styles;
-    QList<QByteArray> names;
-    for (const TStyleChunk &style : m_styleList)
-        names << style.StyleName;
-    m_pnlView->setStyleNames(names);
+    m_pnlView->LoadStyles();
     // The page the program starts with is a new page like any other, with the default title.
     m_page.PageTitle = LoadStrBytes(104);
     setCaption(LoadStr(33));
@@ -96,18 +92,16 @@ void TfrmMain::buildLayout()
 
     const QRect panelRect(1, kPanelTop, kClientWidth - 2, kPanelHeight);
     m_pnlChoose = new TChoosePanel(pnlMain);
+    connect(m_pnlChoose, &TChoosePanel::itemApplied, this,
+            [this](const QString &path, bool isSavedPage) { m_commands.DoTemplate(path, isSavedPage); });
     m_pnlBuild = new TBuildHost(m_page, pnlMain);
-    m_pnlView = new TPreviewPanel(pnlMain);
+    m_pnlView = new TPreviewPanel(m_page, pnlMain);
     m_pnlSend = new TSendPanel(pnlMain);
     for (QWidget *panel : {static_cast<QWidget *>(m_pnlChoose), static_cast<QWidget *>(m_pnlBuild),
                            static_cast<QWidget *>(m_pnlView), static_cast<QWidget *>(m_pnlSend)}) {
         panel->setGeometry(panelRect);
         panel->hide();
     }
-    connect(m_pnlView, &TPreviewPanel::titleEdited, this, [this](const QByteArray &title) {
-        m_page.PageTitle = title;
-        m_page.setPageModified(true);
-    });
 
     m_bottomBar = new TBottomBar(pnlMain);
     m_bottomBar->setGeometry(0, kClientHeight - TBottomBar::kHeight, kClientWidth,
@@ -135,7 +129,8 @@ void TfrmMain::buildMenus()
     add(m_mnuFile, 5064, "menFileSave", [this] { m_commands.menFileSaveClick(); });
     add(m_mnuFile, 5065, "menFileSaveAs", [this] { m_commands.menFileSaveAsClick(); });
     add(m_mnuFile, 5066, "menFileMake", [this] { m_commands.menFileMakeClick(); });
-    m_actExternalPreview = add(m_mnuFile, 5067, "ExternalPreview1", [] {});
+    m_actExternalPreview =
+        add(m_mnuFile, 5067, "ExternalPreview1", [this] { ExternalPreview1Click(); });
     // The check itself flips before this runs, so it already shows the new state.
     m_actSounds = add(m_mnuFile, 5068, "menFileSounds", [this] {
         WriteSetting(QStringLiteral("General"), QStringLiteral("PlaySounds"),
@@ -221,6 +216,7 @@ bool TfrmMain::ChangeState(TStage target)
     switch (target) {
     case stChoose:
         m_actExternalPreview->setEnabled(false);
+        m_pnlChoose->showFrontPicture();
         m_pnlChoose->GetTemplates();
         m_pnlChoose->show();
         m_pnlChoose->raise();
@@ -249,6 +245,8 @@ bool TfrmMain::ChangeState(TStage target)
         // Coming back from sending, the memo keeps the user's hand edits.
         if (m_currentStage != stSend && m_currentStage != stUploaded)
             regeneratePreview();
+        else
+            m_pnlView->reloadPreview();
         m_pnlView->show();
         m_pnlView->raise();
         m_pnlView->SetHTMLView();
@@ -303,11 +301,7 @@ QByteArray TfrmMain::pageHTML()
 
 const TStyleChunk *TfrmMain::chosenStyle() const
 {
-    // Item 0 is "[None]"; item i stands for the style i - 1.
-    const int item = m_pnlView->selectedStyleIndex();
-    if (item < 1 || item > int(m_styleList.size()))
-        return nullptr;
-    return &m_styleList[item - 1];
+    return m_pnlView->chosenStyle();
 }
 
 // ---- window lifecycle ----
@@ -370,7 +364,7 @@ void TfrmMain::deleteExternalPreviewFile()
 
 void TfrmMain::imgViewClick()
 {
-    if (m_currentStage != stPreview)
+    if (m_currentStage != stPreview || !m_pnlView->webTabActive())
         return;
     const bool enlarge = !isEnlarged();
     m_mnuFile->setEnabled(!enlarge);
@@ -384,7 +378,40 @@ void TfrmMain::imgViewClick()
     m_bottomBar->setViewMode(enlarge ? TBottomBar::TViewMode::Enlarged
                                      : TBottomBar::TViewMode::Normal);
     m_bottomBar->centreLower();
+    if (enlarge)
+        m_pnlView->enlargeViewer(centralWidget(), TBottomBar::kHeight);
+    else
+        m_pnlView->SetHTMLView();
     m_pnlView->ShowPreview();
+}
+
+void TfrmMain::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    // The bottom bar stays along the bottom edge when the preview is enlarged.
+    const QWidget *pnlMain = centralWidget();
+    m_bottomBar->setGeometry(0, pnlMain->height() - TBottomBar::kHeight, pnlMain->width(),
+                             TBottomBar::kHeight);
+}
+
+void TfrmMain::ExternalPreview1Click()
+{
+    QString file = PathJoin(HTMLFolder(), kExternalPreviewFile);
+    QByteArray html;
+    if (m_currentStage == stChoose || m_currentStage == stBuild) {
+        // The page as generated, without its style. It goes only to the file: the HTML text of
+        // the choose and build stages stays empty, so later stages still generate the page
+        // from the blocks as they are then.
+        TPageHTMLSettings settings;
+        settings.Logo = m_pnlSend->logoTicked() ? TLogoOption::On : TLogoOption::Off;
+        html = BuildPageHTML(m_page, settings);
+    } else {
+        html = m_pnlView->html();
+        if (!m_docFileName.isEmpty())
+            file = PathJoin(HTMLFolder(), StripExtension(FileNamePart(m_docFileName))
+                                              + QStringLiteral(".html"));
+    }
+    m_pnlView->ExternalPreview(file, html);
 }
 
 bool TfrmMain::isEnlarged() const
@@ -403,6 +430,7 @@ void TfrmMain::setDocumentLoading(bool on)
 void TfrmMain::setPanelLoading(bool on)
 {
     m_pnlBuild->setPanelLoading(on);
+    m_pnlView->setPanelLoading(on);
 }
 
 void TfrmMain::ClearPage() { m_pnlBuild->ClearPage(); }
@@ -424,7 +452,15 @@ void TfrmMain::SaveFromHTML(const QString &pageFile)
     QByteArray html = m_pnlView->html();
     if (html.isEmpty() || html == "<BODY>")
         html = pageHTML();
-    QFile file(pageFile);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(html);
+    SavePageFile(pageFile, html);
+}
+
+QImage TfrmMain::MakeThumbnail()
+{
+    // Outside the preview and send stages there is no page HTML text; the page is generated
+    // for the picture only, so the stages that follow still generate it from the blocks.
+    QByteArray html = m_pnlView->html();
+    if (html.isEmpty() || html == "<BODY>")
+        html = pageHTML();
+    return m_pnlView->MakeThumbnail(html);
 }

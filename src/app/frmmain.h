@@ -6,6 +6,8 @@
 #include "stage.h"
 #include "stylechunk.h"
 
+#include <QImage>
+
 #include <QMainWindow>
 
 class QAction;
@@ -64,11 +66,13 @@ public:
     void selectNoStyle() override;
     void showPageTitle() override;
     void SaveFromHTML(const QString &pageFile) override;
+    QImage MakeThumbnail() override;
     void refreshUploadList() override;
     void GetTemplates() override;
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -89,11 +93,11 @@ private:
     void regeneratePreview();
     void deleteExternalPreviewFile();
     void imgViewClick();
+    void ExternalPreview1Click();
     bool isEnlarged() const;
 
     TPage m_page;
     TDocumentCommands m_commands{*this};
-    TStyleList m_styleList;
 
     TStage m_currentStage = stChoose;
     QString m_docFileName;

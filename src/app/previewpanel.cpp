@@ -1,115 +1,333 @@
 #include "previewpanel.h"
 
+#include "folders.h"
+#include "frmhtmlwarn.h"
+#include "frmstylewiz.h"
+#include "helpers.h"
+#include "htmlsourcebox.h"
+#include "page.h"
+#include "pagehtml.h"
+#include "previewhtml.h"
+#include "previewviewer.h"
+#include "prompts.h"
+#include "settings.h"
 #include "stringtable.h"
+#include "stylesfile.h"
 #include "textcodec.h"
+#include "thumbnail.h"
+#include "thumbnailmaker.h"
 
+#include <QDesktopServices>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
 #include <QTabWidget>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
 
-// The first entry of the style list, standing for "no style".
-const QByteArray kNoStyle = "[None]";
+// The file the preview writes in the HTML folder, also opened by External Preview.
+const QString kPreviewFile = QStringLiteral("~tmpprvw.html");
+// The style list shows its names in columns of two rows, six columns across.
+constexpr int kStyleRows = 2;
+constexpr int kStyleColumns = 6;
+
+QLabel *boldLabel(const QString &text, const QString &name, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
 
 } // namespace
 
-TPreviewPanel::TPreviewPanel(QWidget *parent)
-    : TStagePanel(QStringLiteral("pnlView"), QString(), LoadStr(5054), parent)
+TPreviewPanel::TPreviewPanel(TPage &page, QWidget *parent)
+    : TStagePanel(QStringLiteral("pnlView"), QString(), LoadStr(5054), parent), m_page(page)
 {
+    textLabel()->setObjectName(QStringLiteral("lblPreDesc"));
+    textLabel()->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // The page itself needs the room more than the card's margins do.
+    layout()->setContentsMargins(10, 8, 10, 8);
+    layout()->setSpacing(4);
+
     m_pagePreview = new QTabWidget(this);
     m_pagePreview->setObjectName(QStringLiteral("pagePreview"));
-    auto *web = new QWidget;
-    web->setObjectName(QStringLiteral("tabWeb"));
-    web->setAutoFillBackground(true);
-    QPalette white = web->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    web->setPalette(white);
-    m_pagePreview->addTab(web, LoadStr(5055));
-    m_memHTML = new QPlainTextEdit;
-    m_memHTML->setObjectName(QStringLiteral("memHTML"));
-    m_memHTML->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_pagePreview->setDocumentMode(true);
+    m_tabWebView = new QWidget;
+    m_tabWebView->setObjectName(QStringLiteral("tabWebView"));
+    auto *webLayout = new QVBoxLayout(m_tabWebView);
+    webLayout->setContentsMargins(0, 0, 0, 0);
+    m_ctlHTML = new TPreviewViewer(m_tabWebView);
+    webLayout->addWidget(m_ctlHTML);
+    m_pagePreview->addTab(m_tabWebView, LoadStr(5055));
+    m_memHTML = new THTMLSourceBox;
     m_pagePreview->addTab(m_memHTML, LoadStr(5056));
+
+    // The page title sits on the tabs' own row, to the right of the two tabs.
+    auto *titleBox = new QWidget;
+    auto *titleRow = new QHBoxLayout(titleBox);
+    titleRow->setContentsMargins(0, 0, 0, 2);
+    QLabel *pnlTitle = boldLabel(LoadStr(5058), QStringLiteral("pnlTitle"), titleBox);
+    m_txtTitle = new QLineEdit(titleBox);
+    m_txtTitle->setObjectName(QStringLiteral("txtTitle"));
+    m_txtTitle->setMinimumWidth(260);
+    titleRow->addWidget(pnlTitle);
+    titleRow->addWidget(m_txtTitle);
+    m_pagePreview->setCornerWidget(titleBox, Qt::TopRightCorner);
     contentLayout()->addWidget(m_pagePreview, 1);
 
-    auto *row = new QHBoxLayout;
-    auto *lblTitle = new QLabel(LoadStr(5058), this);
-    lblTitle->setObjectName(QStringLiteral("lblTitle"));
-    m_txtTitle = new QLineEdit(this);
-    m_txtTitle->setObjectName(QStringLiteral("txtTitle"));
-    row->addWidget(lblTitle);
-    row->addWidget(m_txtTitle, 3);
-    auto *lblPreStyle = new QLabel(LoadStr(5081), this);
-    lblPreStyle->setObjectName(QStringLiteral("lblPreStyle"));
-    QFont bold = lblPreStyle->font();
-    bold.setBold(true);
-    lblPreStyle->setFont(bold);
-    m_lstStyles = new QListWidget(this);
-    m_lstStyles->setObjectName(QStringLiteral("lstStyles"));
-    m_lstStyles->setFlow(QListView::LeftToRight);
-    m_lstStyles->setWrapping(true);
-    m_lstStyles->setFixedHeight(26);
-    row->addSpacing(12);
-    row->addWidget(lblPreStyle);
-    row->addWidget(m_lstStyles, 2);
-    row->setStretch(0, 0);
-    contentLayout()->addLayout(row);
-    setStyleNames({});
+    buildStyleRow();
 
-    connect(m_memHTML, &QPlainTextEdit::textChanged, this, [this] {
-        if (!m_htmlUpdating)
-            m_htmlEditAllowed = true;
-    });
-    connect(m_txtTitle, &QLineEdit::textEdited, this,
-            [this](const QString &text) { emit titleEdited(EncodePageText(text)); });
+    connect(m_pagePreview, &QTabWidget::currentChanged, this, &TPreviewPanel::pagePreviewChange);
+    connect(m_memHTML, &THTMLSourceBox::userEdited, this, &TPreviewPanel::memHTMLChange);
+    connect(m_txtTitle, &QLineEdit::textEdited, this, &TPreviewPanel::txtTitleChange);
+    ShowStyles();
 }
+
+void TPreviewPanel::buildStyleRow()
+{
+    auto *panel1 = new QWidget(this);
+    panel1->setObjectName(QStringLiteral("Panel1"));
+    auto *row = new QHBoxLayout(panel1);
+    row->setContentsMargins(0, 0, 0, 0);
+    QLabel *lblPreStyle = boldLabel(LoadStr(5081), QStringLiteral("lblPreStyle"), panel1);
+
+    // Names run down two rows and then on to the next column, as in a multi-column list box.
+    m_lstStyles = new QListWidget(panel1);
+    m_lstStyles->setObjectName(QStringLiteral("lstStyles"));
+    m_lstStyles->setFlow(QListView::TopToBottom);
+    m_lstStyles->setWrapping(true);
+    m_lstStyles->setResizeMode(QListView::Adjust);
+    m_lstStyles->setUniformItemSizes(true);
+    m_lstStyles->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_lstStyles->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    const int rowHeight = m_lstStyles->fontMetrics().height() + 2;
+    m_lstStyles->setFixedHeight(kStyleRows * rowHeight + 2 * m_lstStyles->frameWidth()
+                                + m_lstStyles->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    m_lstStyles->installEventFilter(this);
+    connect(m_lstStyles, &QListWidget::currentRowChanged, this, [this] {
+        if (!m_styleLoading)
+            lstStylesClick();
+    });
+
+    m_btnEditStyle = new QPushButton(LoadStr(5057), panel1);
+    m_btnEditStyle->setObjectName(QStringLiteral("btnEditStyle"));
+    connect(m_btnEditStyle, &QPushButton::clicked, this, &TPreviewPanel::btnEditStyleClick);
+
+    row->addWidget(lblPreStyle);
+    row->addWidget(m_lstStyles, 1);
+    row->addWidget(m_btnEditStyle);
+    contentLayout()->addWidget(panel1);
+}
+
+// ---- the page HTML text ----
 
 QByteArray TPreviewPanel::html() const
 {
-    return EncodePageText(m_memHTML->toPlainText());
+    return m_memHTML->bytes();
 }
 
 void TPreviewPanel::setHtml(const QByteArray &html)
 {
-    m_htmlUpdating = true;
-    m_memHTML->setPlainText(DecodePageText(html));
-    m_htmlUpdating = false;
+    m_memHTML->setBytes(html);
+    // An emptied page HTML text holds no hand edits any more, so there is nothing left to
+    // warn about when the user goes back to building again.
+    if (html.isEmpty())
+        m_htmlEditAllowed = false;
 }
+
+bool TPreviewPanel::HTMLUpdating() const
+{
+    return m_memHTML->updating();
+}
+
+void TPreviewPanel::SaveFromHTML(const QString &path) const
+{
+    // Write failures are not reported here: the page file follows the document, whose own
+    // save reports its failures.
+    SavePageFile(path, html());
+}
+
+void TPreviewPanel::memHTMLChange()
+{
+    if (m_undoingHTMLEdit || m_htmlEditAllowed)
+        return;
+    // With the alert switched off the edit simply stays; it still counts as a hand edit, so
+    // going back to building asks before it throws the edit away.
+    if (ReadSetting(QStringLiteral("General"), QStringLiteral("ShowHTMLWarning"))
+        == QLatin1String("No")) {
+        m_htmlEditAllowed = true;
+        return;
+    }
+    TfrmHTMLWarn alert(window());
+    alert.exec();
+    if (alert.answer() == TMsgResult::Yes) {
+        m_htmlEditAllowed = true;
+        return;
+    }
+    m_undoingHTMLEdit = true;
+    m_memHTML->undo();
+    m_undoingHTMLEdit = false;
+}
+
+// ---- the viewer ----
 
 void TPreviewPanel::ShowPreview()
 {
+    m_previewBusy = true;
+    if (m_lstStyles->currentRow() < 0)
+        selectStyleIndex(0);
+    AddBodyDef();
+    SaveFromHTML(PathJoin(HTMLFolder(), kPreviewFile));
+    loadViewer();
     m_htmlEditAllowed = false;
+    m_previewBusy = false;
 }
 
-void TPreviewPanel::SetHTMLView() {}
+void TPreviewPanel::reloadPreview()
+{
+    loadViewer();
+}
+
+void TPreviewPanel::loadViewer()
+{
+    // Only the viewer's copy loses its DIVs; the HTML tab keeps them.
+    m_ctlHTML->LoadLines(PageLines(ViewerHTML(html())));
+}
+
+void TPreviewPanel::pagePreviewChange(int index)
+{
+    // Hand edits made in the HTML tab show when the user comes back to the Web tab.
+    if (m_pagePreview->widget(index) == m_tabWebView)
+        loadViewer();
+}
+
+void TPreviewPanel::SetHTMLView()
+{
+    restoreViewer();
+    m_pagePreview->setCurrentWidget(m_tabWebView);
+    m_ctlHTML->show();
+    m_ctlHTML->raise();
+}
+
+bool TPreviewPanel::webTabActive() const
+{
+    return m_pagePreview->currentWidget() == m_tabWebView;
+}
+
+void TPreviewPanel::enlargeViewer(QWidget *host, int bottomReserve)
+{
+    if (m_enlargedHost)
+        m_enlargedHost->removeEventFilter(this);
+    m_enlargedHost = host;
+    m_bottomReserve = bottomReserve;
+    m_tabWebView->layout()->removeWidget(m_ctlHTML);
+    m_ctlHTML->setParent(host);
+    host->installEventFilter(this);
+    placeEnlargedViewer();
+    m_ctlHTML->show();
+    m_ctlHTML->raise();
+}
+
+void TPreviewPanel::placeEnlargedViewer()
+{
+    m_ctlHTML->setGeometry(2, 2, m_enlargedHost->width() - 4,
+                           m_enlargedHost->height() - m_bottomReserve - 2);
+}
+
+void TPreviewPanel::restoreViewer()
+{
+    if (!m_enlargedHost)
+        return;
+    m_enlargedHost->removeEventFilter(this);
+    m_enlargedHost = nullptr;
+    m_ctlHTML->setParent(m_tabWebView);
+    m_tabWebView->layout()->addWidget(m_ctlHTML);
+    m_ctlHTML->show();
+}
+
+bool TPreviewPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_enlargedHost && event->type() == QEvent::Resize)
+        placeEnlargedViewer();
+    if (watched == m_lstStyles && event->type() == QEvent::Resize) {
+        // Six columns across the list, each as wide as a sixth of it.
+        const int columnWidth = qMax(60, m_lstStyles->width() / kStyleColumns);
+        m_lstStyles->setGridSize(QSize(columnWidth, m_lstStyles->fontMetrics().height() + 2));
+    }
+    return TStagePanel::eventFilter(watched, event);
+}
+
+QImage TPreviewPanel::MakeThumbnail(const QByteArray &pageHTML) const
+{
+    return ::MakeThumbnail(pageHTML, ThumbnailSize);
+}
+
+void TPreviewPanel::ExternalPreview(const QString &file, const QByteArray &html)
+{
+    SavePageFile(file, html);
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(file)))
+        Prompts::current().message(TMsgKind::Error, LoadStr(5079), TMsgButtons::Ok);
+}
+
+// ---- the page title ----
 
 void TPreviewPanel::setTitleText(const QByteArray &title)
 {
     m_titleLoading = true;
     m_txtTitle->setText(DecodePageText(title));
-    m_txtTitle->setCursorPosition(0);
     m_titleLoading = false;
 }
 
-void TPreviewPanel::setStyleNames(const QList<QByteArray> &names)
+void TPreviewPanel::txtTitleChange(const QString &text)
 {
-    const QByteArray selected = selectedStyleName();
+    if (m_panelLoading || m_titleLoading)
+        return;
+    m_page.PageTitle = EncodePageText(text);
+    // The title is not shown in the page itself, so the viewer is left as it is.
+    setHtml(ChangeTitleHTML(html(), m_page.PageTitle));
+    m_page.setPageModified(true);
+}
+
+// ---- styles ----
+
+void TPreviewPanel::LoadStyles()
+{
+    m_styles = ::LoadStyles(StylesFilePath(ProgramFolder())).Styles;
+    ShowStyles();
+}
+
+void TPreviewPanel::ShowStyles()
+{
+    m_styleLoading = true;
     m_lstStyles->clear();
-    m_lstStyles->addItem(DecodePageText(kNoStyle));
-    for (const QByteArray &name : names)
-        m_lstStyles->addItem(DecodePageText(name));
-    m_lstStyles->setCurrentRow(0);
-    SelectStyleByName(selected);
+    m_lstStyles->addItem(LoadStr(31));
+    for (const TStyleChunk &style : m_styles)
+        m_lstStyles->addItem(DecodePageText(style.StyleName));
+    m_styleLoading = false;
+}
+
+const TStyleChunk *TPreviewPanel::chosenStyle() const
+{
+    // Item 0 is "[None]"; item i stands for the style i - 1.
+    const int item = m_lstStyles->currentRow();
+    if (item < 1 || item > int(m_styles.size()))
+        return nullptr;
+    return &m_styles[item - 1];
 }
 
 QByteArray TPreviewPanel::selectedStyleName() const
 {
     const QListWidgetItem *item = m_lstStyles->currentItem();
-    return item ? EncodePageText(item->text()) : kNoStyle;
+    return EncodePageText(item ? item->text() : LoadStr(31));
 }
 
 int TPreviewPanel::selectedStyleIndex() const
@@ -119,17 +337,52 @@ int TPreviewPanel::selectedStyleIndex() const
 
 void TPreviewPanel::selectStyleIndex(int index)
 {
-    if (index >= 0 && index < m_lstStyles->count())
-        m_lstStyles->setCurrentRow(index);
+    if (index < 0 || index >= m_lstStyles->count())
+        return;
+    m_styleLoading = true;
+    m_lstStyles->setCurrentRow(index);
+    m_styleLoading = false;
 }
 
 void TPreviewPanel::SelectStyleByName(const QByteArray &name)
 {
-    const QString wanted = DecodePageText(name);
-    for (int i = 0; i < m_lstStyles->count(); ++i) {
-        if (m_lstStyles->item(i)->text().compare(wanted, Qt::CaseInsensitive) == 0) {
-            m_lstStyles->setCurrentRow(i);
-            return;
-        }
+    const int index = StyleItemIndex(m_styles, name);
+    if (index >= 0)
+        selectStyleIndex(index);
+}
+
+void TPreviewPanel::AddBodyDef()
+{
+    if (m_lstStyles->currentRow() < 0)
+        return;
+    setHtml(::AddBodyDef(html(), chosenStyle()));
+    if (!m_previewBusy)
+        ShowPreview();
+}
+
+void TPreviewPanel::lstStylesClick()
+{
+    if (m_panelLoading)
+        return;
+    m_lstStyles->setEnabled(false);
+    AddBodyDef();
+    m_page.setPageModified(true);
+    m_lstStyles->setEnabled(true);
+    m_lstStyles->setFocus();
+}
+
+void TPreviewPanel::btnEditStyleClick()
+{
+    if (m_lstStyles->currentRow() < 0)
+        selectStyleIndex(0);
+    const QByteArray remembered = selectedStyleName();
+    {
+        TfrmStyleWiz wizard(ProgramFolder(), HTMLFolder(), window());
+        wizard.exec();
     }
+    LoadStyles();
+    // The style may have been renamed or deleted meanwhile; then the page has none.
+    const int index = StyleItemIndex(m_styles, remembered);
+    selectStyleIndex(index < 0 ? 0 : index);
+    AddBodyDef();
 }

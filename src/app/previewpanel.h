@@ -1,58 +1,110 @@
 #pragma once
 
 #include "stagepanel.h"
+#include "stylechunk.h"
 
 #include <QByteArray>
+#include <QImage>
 
 class QLineEdit;
 class QListWidget;
-class QPlainTextEdit;
+class QPushButton;
 class QTabWidget;
+class TPage;
+class THTMLSourceBox;
+class TPreviewViewer;
 
-// The preview stage: the generated page shown in the Web tab, its HTML source in the HTML tab
-// (memHTML, the page HTML text), the page title and the style list.
+// The preview stage: the page rendered by the program's own viewer in the Web tab, its HTML
+// source in the HTML tab (memHTML, the page HTML text), the page title and the style list with
+// the Edit Styles button. Hand edits of the HTML are allowed after a one-time alert.
 class TPreviewPanel : public TStagePanel {
     Q_OBJECT
 public:
-    explicit TPreviewPanel(QWidget *parent = nullptr);
+    explicit TPreviewPanel(TPage &page, QWidget *parent = nullptr);
 
-    // The page HTML text: what the memo holds, as page bytes.
+    // ---- the page HTML text ----
+    // What the HTML tab holds, byte for byte.
     QByteArray html() const;
-    // Program writes to the memo run with HTMLUpdating on, so they are not taken as hand edits.
+    // Program writes run with HTMLUpdating on, so they are not taken as hand edits.
     void setHtml(const QByteArray &html);
-    bool HTMLUpdating() const { return m_htmlUpdating; }
-
-    // The user has changed the HTML source by hand; cleared whenever the preview is regenerated.
+    bool HTMLUpdating() const;
+    // The user has changed the HTML source by hand and accepted the alert; cleared whenever
+    // the preview is regenerated.
     bool HTMLEditAllowed() const { return m_htmlEditAllowed; }
-    void setHTMLEditAllowed(bool allowed) { m_htmlEditAllowed = allowed; }
+    // Writes the page HTML text to path exactly as the HTML tab holds it.
+    void SaveFromHTML(const QString &path) const;
 
-    // Renders the memo's text in the viewer; a regenerated page carries no hand edits.
+    // ---- the viewer ----
+    // Applies the chosen style to the body tag, writes the preview file and renders the page.
     void ShowPreview();
-    // Shows the tab the user last chose.
+    // Renders the page HTML text as it stands, keeping hand edits and the style.
+    void reloadPreview();
+    // Makes the Web tab active with the viewer back in it.
     void SetHTMLView();
+    bool webTabActive() const;
+    // Moves the viewer onto host, over all of it but the bottom strip of bottomReserve pixels,
+    // and keeps it there while host changes size; restoreViewer puts it back into the Web tab.
+    void enlargeViewer(QWidget *host, int bottomReserve);
+    void restoreViewer();
+    // A rendering of pageHTML as the viewer shows it, at the size the gallery shows documents.
+    QImage MakeThumbnail(const QByteArray &pageHTML) const;
+    // Saves html to file and opens it in the user's browser; a failure is reported.
+    void ExternalPreview(const QString &file, const QByteArray &html);
 
+    // ---- the page title ----
     // The page-title edit, written by the program with TitleLoading on.
     void setTitleText(const QByteArray &title);
     bool TitleLoading() const { return m_titleLoading; }
 
-    // The style list box: "[None]" followed by the names of the style list.
-    void setStyleNames(const QList<QByteArray> &names);
+    // ---- styles ----
+    // Reads "Styles.data" again and refills the list; a damaged file gives what could be read.
+    void LoadStyles();
+    const TStyleList &StyleList() const { return m_styles; }
+    // The style of the selected item; none for "[None]" or no selection.
+    const TStyleChunk *chosenStyle() const;
     QByteArray selectedStyleName() const;
     int selectedStyleIndex() const;
     void selectStyleIndex(int index);
     // Selects the entry whose text equals name without regard to case; no match changes nothing.
     void SelectStyleByName(const QByteArray &name);
+    // Applies the chosen style to the first body tag and shows the result.
+    void AddBodyDef();
 
-signals:
-    // The user typed in the page-title edit.
-    void titleEdited(const QByteArray &title);
+    // While the program fills the page, clicks in the style list and title edits do nothing.
+    void setPanelLoading(bool on) { m_panelLoading = on; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void buildStyleRow();
+    void ShowStyles();
+    void loadViewer();
+    void placeEnlargedViewer();
+    void pagePreviewChange(int index);
+    void memHTMLChange();
+    void lstStylesClick();
+    void btnEditStyleClick();
+    void txtTitleChange(const QString &text);
+
+    TPage &m_page;
+    TStyleList m_styles;
+
     QTabWidget *m_pagePreview = nullptr;
-    QPlainTextEdit *m_memHTML = nullptr;
+    QWidget *m_tabWebView = nullptr;
+    TPreviewViewer *m_ctlHTML = nullptr;
+    THTMLSourceBox *m_memHTML = nullptr;
     QLineEdit *m_txtTitle = nullptr;
     QListWidget *m_lstStyles = nullptr;
-    bool m_htmlUpdating = false;
+    QPushButton *m_btnEditStyle = nullptr;
+    QWidget *m_enlargedHost = nullptr;
+    int m_bottomReserve = 0;
+
+    bool m_previewBusy = false;
     bool m_htmlEditAllowed = false;
+    bool m_undoingHTMLEdit = false;
     bool m_titleLoading = false;
+    bool m_panelLoading = false;
+    // Set while the program fills or selects in the style list, which is no click of the user's.
+    bool m_styleLoading = false;
 };

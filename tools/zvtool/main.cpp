@@ -1,7 +1,7 @@
 #include "command.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
+#include <QApplication>
 
 #include <cstdio>
 #include <cstring>
@@ -19,11 +19,12 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "zvtool: unknown command '%s' (see zvtool --help)\n", argv[1]);
         return 2;
     }
-    // Commands that measure text or paint need the GUI side of Qt, but never a display.
+    // Commands that measure text or paint need the GUI side of Qt, but never a display; the
+    // thumbnail maker lays the page out in the preview's own viewer widget.
     if (command->needsGui) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
-        QGuiApplication app(argc, argv);
+        QApplication app(argc, argv);
         return command->run(QCoreApplication::arguments().mid(2));
     }
     QCoreApplication app(argc, argv);

@@ -9,6 +9,7 @@
 #include "page.h"
 #include "settings.h"
 #include "stringtable.h"
+#include "thumbnail.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -176,6 +177,9 @@ bool TDocumentCommands::SaveBuilder(const QString &path)
         Prompts::current().message(TMsgKind::Error, saveFailedText(path, error), TMsgButtons::Ok);
         return false;
     }
+    // The thumbnail comes after the document, so a failure to make or write it can never
+    // damage the document itself; the gallery simply shows no picture for it.
+    SaveThumbnail(path, m_host.MakeThumbnail());
     m_host.page().setPageModified(false);
     m_host.setDocFileName(path);
     if (m_host.CurrentStage() == stSend)

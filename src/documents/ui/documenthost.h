@@ -3,6 +3,7 @@
 #include "stage.h"
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 
 class QWidget;
@@ -46,6 +47,8 @@ public:
     // Shows the page title the reader found.
     virtual void showPageTitle() = 0;
 
+    // The picture of the rendered page kept beside every saved document for the gallery.
+    virtual QImage MakeThumbnail() = 0;
     // Writes the page HTML text to pageFile, generating it first when there is none yet.
     virtual void SaveFromHTML(const QString &pageFile) = 0;
     // Rebuilds the send stage's list of files to upload.

@@ -1,0 +1,15 @@
+# The document and styles-file readers under libFuzzer. The model libraries they read with are
+# built instrumented too, so that the sanitizers and the coverage guidance see inside them.
+set(ZV_FUZZ_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+foreach(lib zv_styles zv_page zv_documents)
+  target_compile_options(${lib} PRIVATE ${ZV_FUZZ_FLAGS} -fsanitize=fuzzer-no-link)
+endforeach()
+foreach(pair "fuzz_document;document_fuzz.cpp;zv_documents" "fuzz_styles;styles_fuzz.cpp;zv_styles")
+  list(GET pair 0 name)
+  list(GET pair 1 source)
+  list(GET pair 2 lib)
+  add_executable(${name} ${CMAKE_CURRENT_LIST_DIR}/${source})
+  target_compile_options(${name} PRIVATE ${ZV_FUZZ_FLAGS} -fsanitize=fuzzer)
+  target_link_options(${name} PRIVATE ${ZV_FUZZ_FLAGS} -fsanitize=fuzzer)
+  target_link_libraries(${name} PRIVATE ${lib})
+endforeach()

@@ -1,0 +1,317 @@
+#include "previewfixture.h"
+
+#include "folders.h"
+#include "layoutdump.h"
+#include "stringtable.h"
+
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace {
+
+using PreviewStage = PreviewFixture;
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+TEST_F(PreviewStage, EnteringFromBuildGeneratesFromSendKeepsAndBuildThrowsHandEditsAway)
+{
+    open();
+    addBlocks();
+    setSetting(QStringLiteral("ShowHTMLWarning"), QStringLiteral("No"));
+    toStage(stBuild);
+    toStage(stPreview);
+    const QByteArray generated = panel()->html();
+    EXPECT_TRUE(generated.startsWith("<HTML>\r\n<HEAD>\r\n<TITLE>"));
+    EXPECT_TRUE(generated.contains("Centre me"));
+    EXPECT_TRUE(generated.endsWith("</BODY>\r\n</HTML>\r\n"));
+    EXPECT_EQ(find<QTabWidget>("pagePreview")->currentWidget(), find("tabWebView"));
+
+    // A hand edit, then on to the send stage through Save As and back: the edit survives.
+    find<QTabWidget>("pagePreview")->setCurrentIndex(1);
+    typeIntoHTML(QStringLiteral("<!-- mine -->"));
+    EXPECT_TRUE(panel()->html().contains("<!-- mine -->"));
+    prompts.answer(TMsgResult::Ok);
+    prompts.chooseFile(home + QStringLiteral("save/Index.zve"));
+    toStage(stSend);
+    ASSERT_EQ(window->CurrentStage(), stSend);
+    // The page file holds the hand edit, byte for byte.
+    EXPECT_EQ(fileBytes(home + QStringLiteral("HTMLFiles/Index.html")), panel()->html());
+    toStage(stPreview);
+    EXPECT_TRUE(panel()->html().contains("<!-- mine -->"));
+
+    // Going back to building asks first; No stays with the edit, Yes drops it.
+    prompts.answer(TMsgResult::No);
+    toStage(stBuild);
+    EXPECT_EQ(window->CurrentStage(), stPreview);
+    EXPECT_EQ(prompts.messages().last(), LoadStr(102));
+    prompts.answer(TMsgResult::Yes);
+    toStage(stBuild);
+    EXPECT_EQ(window->CurrentStage(), stBuild);
+    EXPECT_TRUE(panel()->html().isEmpty());
+    // The edits are gone, so coming back to building later asks nothing.
+    toStage(stChoose);
+    toStage(stBuild);
+    EXPECT_EQ(window->CurrentStage(), stBuild);
+    toStage(stPreview);
+    EXPECT_EQ(panel()->html(), generated);
+    EXPECT_FALSE(panel()->HTMLEditAllowed());
+}
+
+TEST_F(PreviewStage, TheViewerSeesParagraphsWhereTheHTMLTabKeepsDivs)
+{
+    open();
+    addBlocks();
+    toStage(stPreview);
+    EXPECT_TRUE(panel()->html().contains("<DIV ALIGN=Center>"));
+    // The preview file is the page HTML text itself.
+    EXPECT_EQ(fileBytes(home + QStringLiteral("HTMLFiles/~tmpprvw.html")), panel()->html());
+
+    // The link's line is centred in the viewer, which it would not be had the DIV reached it.
+    const QByteArray dump = LayoutDump(viewer()->Document());
+    const QList<QByteArray> lines = dump.split('\n');
+    const auto centred = std::find_if(lines.begin(), lines.end(),
+                                      [](const QByteArray &line) { return line.contains("Centre me"); });
+    ASSERT_NE(centred, lines.end()) << dump.constData();
+    const auto plain = std::find_if(lines.begin(), lines.end(),
+                                    [](const QByteArray &line) { return line.contains("Hello there"); });
+    ASSERT_NE(plain, lines.end());
+    const auto xOf = [](const QByteArray &line) {
+        return line.simplified().split(' ').value(1).toInt();
+    };
+    EXPECT_GT(xOf(*centred), xOf(*plain) + 100) << dump.constData();
+}
+
+TEST_F(PreviewStage, TheAlertTakesTheEditBackOnNoAndAllowsEditsOnYes)
+{
+    open();
+    addBlocks();
+    toStage(stPreview);
+    const QByteArray before = panel()->html();
+    find<QTabWidget>("pagePreview")->setCurrentIndex(1);
+
+    QString caption;
+    whenModal([&caption](QWidget *dialog) {
+        caption = dialog->windowTitle();
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("butNo")), Qt::LeftButton);
+    });
+    typeIntoHTML(QStringLiteral("z"));
+    EXPECT_EQ(caption, LoadStr(1100));
+    EXPECT_EQ(panel()->html(), before);
+    EXPECT_FALSE(panel()->HTMLEditAllowed());
+
+    int shown = 0;
+    whenModal([&shown](QWidget *dialog) {
+        ++shown;
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("butYes")), Qt::LeftButton);
+    });
+    typeIntoHTML(QStringLiteral("abc"));
+    EXPECT_EQ(shown, 1);
+    EXPECT_TRUE(panel()->HTMLEditAllowed());
+    EXPECT_EQ(panel()->html(), QByteArray(before).insert(6, "abc"));
+
+    // Choosing a style regenerates the preview and so arms the alert again.
+    styles()->setCurrentRow(0);
+    panel()->AddBodyDef();
+    EXPECT_FALSE(panel()->HTMLEditAllowed());
+}
+
+TEST_F(PreviewStage, TheCheckBoxSwitchesTheAlertOffWhicheverButtonIsPressed)
+{
+    open();
+    addBlocks();
+    toStage(stPreview);
+    const QByteArray before = panel()->html();
+    find<QTabWidget>("pagePreview")->setCurrentIndex(1);
+    whenModal([](QWidget *dialog) {
+        dialog->findChild<QCheckBox *>(QStringLiteral("chkHTML"))->setChecked(true);
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("butNo")), Qt::LeftButton);
+    });
+    typeIntoHTML(QStringLiteral("q"));
+    EXPECT_EQ(setting(QStringLiteral("ShowHTMLWarning")), QStringLiteral("No"));
+    EXPECT_EQ(panel()->html(), before);
+
+    // No alert any more; the edit stays and still counts as a hand edit.
+    typeIntoHTML(QStringLiteral("w"));
+    EXPECT_EQ(panel()->html(), QByteArray(before).insert(6, "w"));
+    EXPECT_TRUE(panel()->HTMLEditAllowed());
+}
+
+TEST_F(PreviewStage, ChoosingAStyleRewritesOnlyTheBodyTag)
+{
+    writeStyles({style("Ocean", 0x00FF8000), style("Sand", 0x0080C0FF)});
+    open();
+    addBlocks();
+    EXPECT_EQ(styles()->count(), 3);
+    EXPECT_EQ(styles()->item(0)->text(), LoadStr(31));
+    setSetting(QStringLiteral("ShowHTMLWarning"), QStringLiteral("No"));
+    toStage(stPreview);
+    window->page().setPageModified(false);
+    find<QTabWidget>("pagePreview")->setCurrentIndex(1);
+    typeIntoHTML(QStringLiteral("<!-- kept -->"));
+    const QByteArray edited = panel()->html();
+
+    QTest::mouseClick(styles()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      styles()->visualItemRect(styles()->item(1)).center());
+    ASSERT_EQ(styles()->currentRow(), 1);
+    QByteArray expected = edited;
+    expected.replace("<BODY>", "<BODY BGCOLOR=\"#0080FF\" TEXT=\"#000000\" LINK=\"#0000FF\" "
+                               "ALINK=\"#FF0000\" VLINK=\"#FF00FF\">");
+    EXPECT_EQ(panel()->html(), expected);
+    EXPECT_TRUE(window->page().PageModified());
+    EXPECT_TRUE(styles()->isEnabled());
+
+    // "[None]" brings the plain body back; the rest stays as edited.
+    styles()->setCurrentRow(0);
+    EXPECT_EQ(panel()->html(), edited);
+}
+
+TEST_F(PreviewStage, AMissingOrDamagedStylesFileGivesNoneAndWhatCouldBeRead)
+{
+    open();
+    EXPECT_EQ(styles()->count(), 1);
+    window.reset();
+
+    QByteArray damaged = StylesBytes({style("Kept", 0)});
+    damaged[0] = 5; // five styles announced, one there
+    QFile file(StylesFilePath(home));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(damaged);
+    file.close();
+    open();
+    ASSERT_EQ(styles()->count(), 2);
+    EXPECT_EQ(styles()->item(1)->text(), QStringLiteral("Kept"));
+}
+
+TEST_F(PreviewStage, EditStylesReloadsTheListAndKeepsOrDropsTheChosenStyle)
+{
+    writeStyles({style("Ocean", 0x00FF8000), style("Sand", 0x0080C0FF)});
+    open();
+    addBlocks();
+    toStage(stPreview);
+    styles()->setCurrentRow(2);
+    ASSERT_TRUE(panel()->html().contains("BGCOLOR=\"#FFC080\""));
+
+    // The wizard renames nothing but changes Sand's colour and puts it first.
+    whenModal([this](QWidget *wizard) {
+        writeStyles({style("SAND", 0x00000080), style("Ocean", 0x00FF8000)});
+        wizard->close();
+    });
+    QTest::mouseClick(find("btnEditStyle"), Qt::LeftButton);
+    EXPECT_EQ(styles()->currentRow(), 1);
+    EXPECT_EQ(styles()->item(1)->text(), QStringLiteral("SAND"));
+    EXPECT_TRUE(panel()->html().contains("BGCOLOR=\"#800000\""));
+
+    // Deleting the chosen style leaves the page without one.
+    whenModal([this](QWidget *wizard) {
+        writeStyles({style("Ocean", 0x00FF8000)});
+        wizard->close();
+    });
+    QTest::mouseClick(find("btnEditStyle"), Qt::LeftButton);
+    EXPECT_EQ(styles()->currentRow(), 0);
+    EXPECT_EQ(styles()->count(), 2);
+    EXPECT_TRUE(panel()->html().contains("\r\n<BODY>\r\n"));
+}
+
+TEST_F(PreviewStage, TheTitleBoxRewritesTheTitleElementAndMarksThePageChanged)
+{
+    open();
+    addBlocks();
+    toStage(stPreview);
+    window->page().setPageModified(false);
+    auto *title = find<QLineEdit>("txtTitle");
+    EXPECT_EQ(title->text(), LoadStr(104));
+    title->selectAll();
+    QTest::keyClicks(title, QString::fromUtf8("Caf\xC3\xA9 \xE4\xB8\xAD"));
+    EXPECT_EQ(window->page().PageTitle, QByteArray("Caf\xE9 &#20013;"));
+    EXPECT_TRUE(panel()->html().contains("<TITLE>Caf\xE9 &#20013;</TITLE>\r\n<META"));
+    EXPECT_TRUE(window->page().PageModified());
+    EXPECT_FALSE(panel()->HTMLEditAllowed());
+}
+
+TEST_F(PreviewStage, TheHTMLTabKeepsEveryByteAndSavingWritesThem)
+{
+    open();
+    addBlocks();
+    toStage(stPreview);
+    QByteArray odd = "<HTML>\r\n<BODY>\nlone\rCR \xA0\x81 &#x4E2D;\r\n";
+    for (int b = 1; b < 256; ++b)
+        odd.append(char(b));
+    odd.append("</BODY>\r\n</HTML>\r\n");
+    panel()->setHtml(odd);
+    EXPECT_EQ(panel()->html(), odd);
+
+    setSetting(QStringLiteral("ShowHTMLWarning"), QStringLiteral("No"));
+    find<QTabWidget>("pagePreview")->setCurrentIndex(1);
+    typeIntoHTML(QStringLiteral("!"));
+    const QByteArray edited = QByteArray(odd).insert(6, "!");
+    EXPECT_EQ(panel()->html(), edited);
+    const QString path = home + QStringLiteral("HTMLFiles/odd.html");
+    panel()->SaveFromHTML(path);
+    EXPECT_EQ(fileBytes(path), edited);
+}
+
+TEST_F(PreviewStage, TheEnlargeButtonMovesTheViewerOverTheWindowAndBack)
+{
+    open();
+    addBlocks();
+    toStage(stPreview);
+    QWidget *imgView = find("imgView");
+    QTest::mouseClick(imgView, Qt::LeftButton);
+    EXPECT_EQ(viewer()->parentWidget(), find("pnlMain"));
+    EXPECT_FALSE(find<QMenu>("mnuFile")->isEnabled());
+    EXPECT_EQ(viewer()->geometry().topLeft(), QPoint(2, 2));
+
+    QTest::mouseClick(imgView, Qt::LeftButton);
+    EXPECT_EQ(viewer()->parentWidget(), find("tabWebView"));
+    EXPECT_TRUE(find<QMenu>("mnuFile")->isEnabled());
+
+    // On the HTML tab the button does nothing.
+    find<QTabWidget>("pagePreview")->setCurrentIndex(1);
+    QTest::mouseClick(imgView, Qt::LeftButton);
+    EXPECT_EQ(viewer()->parentWidget(), find("tabWebView"));
+}
+
+// Records the files the program asks the desktop to open.
+class BrowserRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl &url) { opened << url; }
+};
+
+TEST_F(PreviewStage, ExternalPreviewWritesThePageFileAndOpensIt)
+{
+    BrowserRecorder browser;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &browser, "open");
+    writeStyles({style("Ocean", 0x00FF8000)});
+    open();
+    addBlocks();
+    toStage(stBuild);
+    trigger("ExternalPreview1");
+    const QString preview = home + QStringLiteral("HTMLFiles/~tmpprvw.html");
+    ASSERT_EQ(browser.opened.size(), 1);
+    EXPECT_EQ(browser.opened[0].toLocalFile(), preview);
+    EXPECT_TRUE(fileBytes(preview).contains("\r\n<BODY>\r\n"));
+    // The build stage's HTML text stays empty, so the next stage generates the page afresh.
+    EXPECT_TRUE(panel()->html().isEmpty());
+
+    toStage(stPreview);
+    styles()->setCurrentRow(1);
+    trigger("ExternalPreview1");
+    EXPECT_EQ(fileBytes(preview), panel()->html());
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+}
+
+} // namespace
+
+#include "previewstage_test.moc"
