@@ -110,8 +110,10 @@ void TPreviewPanel::buildStyleRow()
     m_lstStyles->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_lstStyles->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     const int rowHeight = m_lstStyles->fontMetrics().height() + 2;
+    // Room for the rows, the frame, the horizontal scroll bar and the view's own margins.
     m_lstStyles->setFixedHeight(kStyleRows * rowHeight + 2 * m_lstStyles->frameWidth()
-                                + m_lstStyles->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+                                + m_lstStyles->style()->pixelMetric(QStyle::PM_ScrollBarExtent)
+                                + 2 * m_lstStyles->spacing() + 6);
     m_lstStyles->installEventFilter(this);
     connect(m_lstStyles, &QListWidget::currentRowChanged, this, [this] {
         if (!m_styleLoading)
