@@ -286,6 +286,8 @@ void TPreviewPanel::setTitleText(const QByteArray &title)
 {
     m_titleLoading = true;
     m_txtTitle->setText(DecodePageText(title));
+    // A long title shows its beginning.
+    m_txtTitle->setCursorPosition(0);
     m_titleLoading = false;
 }
 
