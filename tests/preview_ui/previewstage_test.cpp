@@ -162,8 +162,11 @@ TEST_F(PreviewStage, ChoosingAStyleRewritesOnlyTheBodyTag)
     typeIntoHTML(QStringLiteral("<!-- kept -->"));
     const QByteArray edited = panel()->html();
 
-    QTest::mouseClick(styles()->viewport(), Qt::LeftButton, Qt::NoModifier,
-                      styles()->visualItemRect(styles()->item(1)).center());
+    // Selecting by the program is no click of the user's and changes nothing.
+    panel()->selectStyleIndex(2);
+    EXPECT_EQ(panel()->html(), edited);
+    EXPECT_FALSE(window->page().PageModified());
+    clickStyle(1);
     ASSERT_EQ(styles()->currentRow(), 1);
     QByteArray expected = edited;
     expected.replace("<BODY>", "<BODY BGCOLOR=\"#0080FF\" TEXT=\"#000000\" LINK=\"#0000FF\" "
@@ -173,7 +176,7 @@ TEST_F(PreviewStage, ChoosingAStyleRewritesOnlyTheBodyTag)
     EXPECT_TRUE(styles()->isEnabled());
 
     // "[None]" brings the plain body back; the rest stays as edited.
-    styles()->setCurrentRow(0);
+    clickStyle(0);
     EXPECT_EQ(panel()->html(), edited);
 }
 
@@ -200,7 +203,7 @@ TEST_F(PreviewStage, EditStylesReloadsTheListAndKeepsOrDropsTheChosenStyle)
     open();
     addBlocks();
     toStage(stPreview);
-    styles()->setCurrentRow(2);
+    clickStyle(2);
     ASSERT_TRUE(panel()->html().contains("BGCOLOR=\"#FFC080\""));
 
     // The wizard renames nothing but changes Sand's colour and puts it first.
@@ -313,7 +316,7 @@ TEST_F(PreviewStage, ExternalPreviewWritesThePageFileAndOpensIt)
     EXPECT_TRUE(panel()->html().isEmpty());
 
     toStage(stPreview);
-    styles()->setCurrentRow(1);
+    clickStyle(1);
     trigger("ExternalPreview1");
     EXPECT_EQ(fileBytes(preview), panel()->html());
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
