@@ -174,6 +174,7 @@ TEST_F(StageSwitch, HandEditedHtmlAsksBeforeGoingBackToBuild)
 
 TEST_F(StageSwitch, BackFromSendingKeepsTheEditedHtml)
 {
+    setSetting(QStringLiteral("ShowHTMLWarning"), QStringLiteral("No"));
     TfrmMain &w = open();
     prompts.chooseFile(home + QStringLiteral("save/Edit.zve"));
     clickToolbar(300);

@@ -40,6 +40,7 @@ TEST_F(WindowLifecycle, ADocumentOnTheCommandLineOpensInTheBuildStage)
 
     // The loading guards are released: the user's typing counts as a change again.
     clickToolbar(300);
+    QTest::keyClick(find<QLineEdit>("txtTitle"), Qt::Key_End);
     QTest::keyClicks(find<QLineEdit>("txtTitle"), "!");
     EXPECT_TRUE(w.page().PageModified());
     EXPECT_EQ(w.page().PageTitle, QByteArray("My page!"));
