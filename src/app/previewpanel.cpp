@@ -17,6 +17,7 @@
 #include "thumbnail.h"
 #include "thumbnailmaker.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -110,11 +111,17 @@ void TPreviewPanel::buildStyleRow()
     m_lstStyles->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_lstStyles->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     const int rowHeight = m_lstStyles->fontMetrics().height() + 2;
+    // Room for the rows, the frame, the horizontal scroll bar and the view's own margins.
     m_lstStyles->setFixedHeight(kStyleRows * rowHeight + 2 * m_lstStyles->frameWidth()
-                                + m_lstStyles->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+                                + m_lstStyles->style()->pixelMetric(QStyle::PM_ScrollBarExtent)
+                                + 2 * m_lstStyles->spacing() + 6);
     m_lstStyles->installEventFilter(this);
+    // Only the user's choice counts as a click: a mouse click on an entry, or moving through
+    // the entries with the keyboard. The program's own selections change nothing else.
+    connect(m_lstStyles, &QListWidget::itemClicked, this, &TPreviewPanel::lstStylesClick);
     connect(m_lstStyles, &QListWidget::currentRowChanged, this, [this] {
-        if (!m_styleLoading)
+        if (!m_styleLoading && m_lstStyles->hasFocus()
+            && QApplication::mouseButtons() == Qt::NoButton)
             lstStylesClick();
     });
 
@@ -284,6 +291,8 @@ void TPreviewPanel::setTitleText(const QByteArray &title)
 {
     m_titleLoading = true;
     m_txtTitle->setText(DecodePageText(title));
+    // A long title shows its beginning.
+    m_txtTitle->setCursorPosition(0);
     m_titleLoading = false;
 }
 
@@ -346,9 +355,13 @@ void TPreviewPanel::selectStyleIndex(int index)
 
 void TPreviewPanel::SelectStyleByName(const QByteArray &name)
 {
-    const int index = StyleItemIndex(m_styles, name);
-    if (index >= 0)
-        selectStyleIndex(index);
+    const QString wanted = DecodePageText(name);
+    for (int i = 0; i < m_lstStyles->count(); ++i) {
+        if (m_lstStyles->item(i)->text().compare(wanted, Qt::CaseInsensitive) == 0) {
+            selectStyleIndex(i);
+            return;
+        }
+    }
 }
 
 void TPreviewPanel::AddBodyDef()

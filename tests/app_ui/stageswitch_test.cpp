@@ -146,6 +146,8 @@ TEST_F(StageSwitch, SendingASavedUnchangedPageAsksNothingAndWritesThePageFile)
 
 TEST_F(StageSwitch, HandEditedHtmlAsksBeforeGoingBackToBuild)
 {
+    // The HTML change alert is a dialog of its own; with it switched off an edit still counts.
+    setSetting(QStringLiteral("ShowHTMLWarning"), QStringLiteral("No"));
     TfrmMain &w = open();
     clickToolbar(300);
     auto *memo = find<QPlainTextEdit>("memHTML");
@@ -172,6 +174,7 @@ TEST_F(StageSwitch, HandEditedHtmlAsksBeforeGoingBackToBuild)
 
 TEST_F(StageSwitch, BackFromSendingKeepsTheEditedHtml)
 {
+    setSetting(QStringLiteral("ShowHTMLWarning"), QStringLiteral("No"));
     TfrmMain &w = open();
     prompts.chooseFile(home + QStringLiteral("save/Edit.zve"));
     clickToolbar(300);

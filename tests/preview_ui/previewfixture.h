@@ -51,6 +51,13 @@ public:
     TPreviewViewer *viewer() const { return find<TPreviewViewer>("ctlHTML"); }
     QListWidget *styles() const { return find<QListWidget>("lstStyles"); }
 
+    // A mouse click on the style list's entry row.
+    void clickStyle(int row) const
+    {
+        QTest::mouseClick(styles()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          styles()->visualItemRect(styles()->item(row)).center());
+    }
+
     // Runs action on the next modal dialog as soon as it is shown.
     static void whenModal(std::function<void(QWidget *)> action)
     {
