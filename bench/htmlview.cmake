@@ -7,8 +7,9 @@ if(benchmark_FOUND AND litehtml_FOUND)
     ${CMAKE_CURRENT_LIST_DIR}/htmlview_bench.cpp
     ${CMAKE_CURRENT_LIST_DIR}/htmlviewmemory.cpp ${CMAKE_CURRENT_LIST_DIR}/htmlviewmemory.h
     ${CMAKE_CURRENT_LIST_DIR}/htmlviewpages.cpp ${CMAKE_CURRENT_LIST_DIR}/htmlviewpages.h
+    ${CMAKE_CURRENT_LIST_DIR}/bigpage.h
     ${CMAKE_CURRENT_LIST_DIR}/litehtmlpeer.cpp ${CMAKE_CURRENT_LIST_DIR}/litehtmlpeer.h)
-  target_link_libraries(bench_htmlview PRIVATE zv_htmlview_ui zv_htmlview benchmark::benchmark litehtml Qt6::Gui)
+  target_link_libraries(bench_htmlview PRIVATE zv_htmlview_ui zv_htmlview zv_page benchmark::benchmark litehtml Qt6::Gui)
   # The shared target of the Debian package names neither its headers nor its UTF-8 build.
   get_target_property(litehtml_includes litehtml-static INTERFACE_INCLUDE_DIRECTORIES)
   target_include_directories(bench_htmlview PRIVATE ${litehtml_includes})

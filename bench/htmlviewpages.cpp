@@ -1,5 +1,8 @@
 #include "htmlviewpages.h"
 
+#include "bigpage.h"
+#include "pagehtml.h"
+
 #include <cstdint>
 
 namespace {
@@ -41,36 +44,14 @@ namespace HtmlViewPages {
 
 QByteArray builderPage(int blocks)
 {
-    Words words;
-    QByteArray page = "<HTML>\r\n<HEAD>\r\n<TITLE>Zorvin Express Version 1.0 Document</TITLE>\r\n"
-                      "<META NAME=\"Generator\" CONTENT=\"Zorvin Express V1.0 (Win95)\">\r\n"
-                      "</HEAD>\r\n<BODY BGCOLOR=\"#FFFFFF\" TEXT=\"#000000\" LINK=\"#0000FF\">\r\n";
-    for (int i = 0; i < blocks; ++i) {
-        switch (i % 6) {
-        case 0:
-            page += "<H2 ALIGN=CENTER>" + words.sentence(4) + "</H2>\r\n";
-            break;
-        case 1:
-            page += "<P ALIGN=LEFT><FONT SIZE=3>" + words.sentence(40 + words.next(40)) + "</FONT></P>\r\n";
-            break;
-        case 2:
-            page += "<P><A HREF=\"http://www.example.com/" + words.sentence(1) + ".html\">" + words.sentence(5)
-                    + "</A></P>\r\n";
-            break;
-        case 3:
-            page += "<P ALIGN=CENTER><IMG SRC=\"graphics/dog" + QByteArray::number(i % 7)
-                    + ".gif\" WIDTH=120 HEIGHT=90 ALT=\"" + words.sentence(2) + "\"></P>\r\n";
-            break;
-        case 4:
-            page += "<P>Write to <A HREF=\"mailto:me@example.com\">" + words.sentence(2) + "</A></P>\r\n";
-            break;
-        default:
-            page += "<HR WIDTH=80% SIZE=2>\r\n";
-            break;
-        }
-    }
-    page += "</BODY>\r\n</HTML>\r\n";
-    return page;
+    TWebChunkList chunks = BigPage(blocks);
+    const QByteArray page = BuildPageHTML(chunks, "Our walking club", TPageHTMLSettings());
+    // The preview applies the chosen style afterwards, as the program does.
+    TStyleChunk style;
+    style.StyleName = "Evening";
+    style.BackColour = 0x00F0E8E0;
+    style.DocColour = 0x00402010;
+    return AddBodyDef(page, &style);
 }
 
 QByteArray mixedPage(int bytes)

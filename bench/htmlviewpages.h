@@ -6,8 +6,8 @@
 // Windows-1252 for our reader and UTF-8 for the peers.
 namespace HtmlViewPages {
 
-// A page shaped like the builder's output for a document of the given number of blocks
-// (headings, paragraphs, links, images, e-mail links and rules in turn).
+// The page the builder generates for the preview of a document of the given number of blocks
+// (the benchmarks' shared realistic page), with a style applied.
 QByteArray builderPage(int blocks);
 
 // About the given number of bytes mixing headings, paragraphs, links, lists, tables, images

@@ -16,8 +16,24 @@ public:
     qsizetype position() const { return m_pos; }
     bool atEnd() const { return m_pos >= m_data.size(); }
 
-    bool readInt32(int32_t &value);
-    bool readByte(uint8_t &value);
+    // Defined here so that readers of many small fields can inline them.
+    bool readInt32(int32_t &value)
+    {
+        if (remaining() < 4)
+            return false;
+        const auto *p = reinterpret_cast<const unsigned char *>(m_data.data() + m_pos);
+        value = int32_t(uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24);
+        m_pos += 4;
+        return true;
+    }
+    bool readByte(uint8_t &value)
+    {
+        if (remaining() < 1)
+            return false;
+        value = uint8_t(m_data[m_pos]);
+        ++m_pos;
+        return true;
+    }
     // count bytes into bytes; fails (and leaves bytes alone) when fewer are left.
     bool readBytes(qsizetype count, QByteArray &bytes);
     // Consumes expected when the data continues with exactly those bytes.

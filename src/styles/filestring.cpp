@@ -10,7 +10,13 @@ bool ReadFileString(TByteCursor &in, QByteArray &text)
         return true;
     }
     // n + 1 is computed in 64 bits: n = INT32_MAX must not wrap around.
-    return in.readBytes(qsizetype(n) + 1, text);
+    const qsizetype size = qsizetype(n) + 1;
+    // A text the caller's record already holds (most often the default of a field the user left
+    // alone, such as a link address of "http://") keeps its bytes, which the default shares with
+    // every other record: reading it costs no allocation.
+    if (size == text.size() && in.skipExpected(text))
+        return true;
+    return in.readBytes(size, text);
 }
 
 void WriteFileString(QByteArray &out, const QByteArray &text)

@@ -10,7 +10,8 @@
 
 // Reads one file string into text. A negative length gives the empty text and consumes no
 // bytes. Fails, consuming nothing but the length, when the file has fewer bytes left than the
-// length claims: a huge length from a damaged file is never trusted.
+// length claims: a huge length from a damaged file is never trusted. When text already holds the
+// stored bytes it is left as it is.
 bool ReadFileString(TByteCursor &in, QByteArray &text);
 
 // Appends text as a file string.
