@@ -188,6 +188,13 @@ std::optional<TChoosePanel::TGalleryItem> TChoosePanel::selectedItem() const
     return TGalleryItem{item->data(kPathRole).toString(), item->data(kIconRole).toInt() == giSavedPage};
 }
 
+std::optional<TChoosePanel::TGalleryItem> TChoosePanel::takeSelectedItem()
+{
+    std::optional<TGalleryItem> item = selectedItem();
+    m_lvTemplates->clearSelection();
+    return item;
+}
+
 bool TChoosePanel::hasForbiddenCharacter(const QString &name) { return HasForbiddenNameCharacter(name); }
 
 void TChoosePanel::lvTemplatesClick()
@@ -213,7 +220,7 @@ void TChoosePanel::lvTemplatesDblClick(QListWidgetItem *)
 {
     if (m_renaming)
         return;
-    if (const std::optional<TGalleryItem> item = selectedItem())
+    if (const std::optional<TGalleryItem> item = takeSelectedItem())
         emit itemApplied(item->path, item->isSavedPage);
 }
 

@@ -33,6 +33,8 @@ public:
 
     // The gallery entry the user has selected, if any. Stage switches load it first.
     std::optional<TGalleryItem> selectedItem() const;
+    // The selected entry, after which nothing is selected any more: an entry is applied once.
+    std::optional<TGalleryItem> takeSelectedItem();
     // Refills the gallery from the template and save folders. No entry is selected afterwards.
     void GetTemplates();
     // Empties the gallery; it is refilled the next time the stage is shown.

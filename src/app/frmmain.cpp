@@ -173,7 +173,8 @@ void TfrmMain::picToolBarMouseUp(Qt::MouseButton button, int x, int y)
 
 bool TfrmMain::applySelectedGalleryItem()
 {
-    const std::optional<TChoosePanel::TGalleryItem> item = m_pnlChoose->selectedItem();
+    // Taking the selection makes sure the stage switch that follows does not load it again.
+    const std::optional<TChoosePanel::TGalleryItem> item = m_pnlChoose->takeSelectedItem();
     if (!item)
         return false;
     m_applyingGalleryItem = true;

@@ -97,6 +97,27 @@ TEST_F(Gallery, LeavingTheStageByTheToolbarAppliesTheSelectedEntry)
     EXPECT_EQ(window->page().PageTitle, QByteArray("Shop title"));
 }
 
+// Regression: the stage switch applied the entry again, so a cancelled save question came back.
+TEST_F(Gallery, AnEntryIsAppliedOnceWhetherByDoubleClickOrByTheToolbar)
+{
+    addDocument("template", QStringLiteral("Shop.zvt"), "Shop title");
+    gallery();
+    const QByteArray ownTitle = window->page().PageTitle;
+    window->page().setPageModified(true);
+    prompts.answer(TMsgResult::Cancel); // keep the current page
+    select(QStringLiteral("Shop"));
+    clickToolbar(150);
+    EXPECT_EQ(prompts.messages().size(), 1);
+    EXPECT_EQ(window->page().PageTitle, ownTitle);
+
+    clickToolbar(10);
+    prompts.clear();
+    prompts.answer(TMsgResult::Cancel);
+    doubleClick(select(QStringLiteral("Shop")));
+    EXPECT_EQ(prompts.messages().size(), 1);
+    EXPECT_EQ(window->page().PageTitle, ownTitle);
+}
+
 TEST_F(Gallery, DeleteAsksFirstAndNoKeepsTheFiles)
 {
     const QString path = addDocument("save", QStringLiteral("Index.zve"));
