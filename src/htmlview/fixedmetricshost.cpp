@@ -1,24 +1,24 @@
 #include "fixedmetricshost.h"
 
-TFontHandle FixedMetricsHost::createFont(const TFontSpec &spec)
+TFontHandle FixedMetricsHost::createFont(const TFontSpec &fontSpec)
 {
     for (size_t i = 0; i < m_fonts.size(); ++i) {
-        if (m_fonts[i] == spec)
+        if (m_fonts[i] == fontSpec)
             return TFontHandle(i + 1);
     }
-    m_fonts.push_back(spec);
+    m_fonts.push_back(fontSpec);
     return TFontHandle(m_fonts.size());
 }
 
 TFontMetrics FixedMetricsHost::fontMetrics(TFontHandle font)
 {
-    const int size = spec(font).PointSize;
+    const int size = fontSpec(font).PointSize;
     return {size, (size + 3) / 4};
 }
 
 int FixedMetricsHost::textWidth(TFontHandle font, QStringView text)
 {
-    const TFontSpec &s = spec(font);
+    const TFontSpec &s = fontSpec(font);
     return int(text.size()) * (s.PointSize / 2 + ((s.Style & fsBold) ? 1 : 0));
 }
 
@@ -86,7 +86,7 @@ void FixedMetricsHost::drawEllipse(const QRect &rect, QRgb colour, TFill fill)
 
 void FixedMetricsHost::drawText(int x, int baseline, TFontHandle font, QRgb colour, QStringView text)
 {
-    const TFontSpec &s = spec(font);
+    const TFontSpec &s = fontSpec(font);
     drawLog << QStringLiteral("text %1,%2 %3/%4/%5 #%6 \"%7\"")
                    .arg(x).arg(baseline).arg(s.Face).arg(s.PointSize).arg(int(s.Style))
                    .arg(colour & 0xFFFFFF, 6, 16, QLatin1Char('0'))

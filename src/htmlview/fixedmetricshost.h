@@ -14,7 +14,7 @@
 // "read" from a table of names and sizes; drawing calls are recorded as text lines.
 class FixedMetricsHost : public ViewHost {
 public:
-    TFontHandle createFont(const TFontSpec &spec) override;
+    TFontHandle createFont(const TFontSpec &fontSpec) override;
     TFontMetrics fontMetrics(TFontHandle font) override;
     int textWidth(TFontHandle font, QStringView text) override;
 
@@ -34,7 +34,7 @@ public:
     void drawText(int x, int baseline, TFontHandle font, QRgb colour, QStringView text) override;
     void drawImage(TImageHandle image, const QRect &target) override;
 
-    const TFontSpec &spec(TFontHandle font) const { return m_fonts.at(font - 1); }
+    const TFontSpec &fontSpec(TFontHandle font) const { return m_fonts.at(font - 1); }
     // What was drawn, one call a line.
     QStringList drawLog;
 

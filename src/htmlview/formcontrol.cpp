@@ -25,7 +25,7 @@ void TFormControl::Reset()
 
 void TFormControl::Measure(const TViewDocument &doc, ViewHost &host)
 {
-    const TFontHandle font = host.createFont(TScaledFont().Spec(doc));
+    const TFontHandle font = host.createFont(TScaledFont().FontSpec(doc));
     const TFontMetrics m = host.fontMetrics(font);
     const int charWidth = std::max(1, host.textWidth(font, u"0"));
     int widest = 0;
@@ -67,7 +67,7 @@ void TFormControl::Draw(const TViewDocument &doc, ViewHost &host, int dx, int dy
     if (Kind == TFormControlKind::Hidden)
         return;
     const QRect r(X + dx, Y + dy, Width, Height);
-    const TFontHandle font = host.createFont(TScaledFont().Spec(doc));
+    const TFontHandle font = host.createFont(TScaledFont().FontSpec(doc));
     const TFontMetrics m = host.fontMetrics(font);
     const int textY = r.top() + (r.height() - m.Height()) / 2 + m.Ascent;
     switch (Kind) {

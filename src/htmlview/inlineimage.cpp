@@ -8,7 +8,7 @@ namespace {
 TFontHandle AltFont(const TViewDocument &doc, ViewHost &host)
 {
     TScaledFont font;
-    return host.createFont(font.Spec(doc));
+    return host.createFont(font.FontSpec(doc));
 }
 } // namespace
 

@@ -8,18 +8,18 @@
 QtMeasureHost::QtMeasureHost() = default;
 QtMeasureHost::~QtMeasureHost() = default;
 
-TFontHandle QtMeasureHost::createFont(const TFontSpec &spec)
+TFontHandle QtMeasureHost::createFont(const TFontSpec &fontSpec)
 {
     for (size_t i = 0; i < m_fonts.size(); ++i) {
-        if (m_fonts[i].spec == spec)
+        if (m_fonts[i].fontSpec == fontSpec)
             return TFontHandle(i + 1);
     }
-    QFont f(spec.Face);
-    f.setPointSize(qMax(1, spec.PointSize));
-    f.setBold(spec.Style & fsBold);
-    f.setItalic(spec.Style & fsItalic);
-    f.setUnderline(spec.Style & fsUnderline);
-    if (spec.FixedPitch) {
+    QFont f(fontSpec.Face);
+    f.setPointSize(qMax(1, fontSpec.PointSize));
+    f.setBold(fontSpec.Style & fsBold);
+    f.setItalic(fontSpec.Style & fsItalic);
+    f.setUnderline(fontSpec.Style & fsUnderline);
+    if (fontSpec.FixedPitch) {
         f.setFixedPitch(true);
         f.setStyleHint(QFont::Monospace);
     }
@@ -28,7 +28,7 @@ TFontHandle QtMeasureHost::createFont(const TFontSpec &spec)
     f.setKerning(false);
     f.setStyleStrategy(QFont::PreferNoShaping);
     const QFontMetrics metrics(f);
-    m_fonts.push_back({spec, f, metrics, {metrics.ascent(), metrics.descent()}, QFontMetricsF(f), {}, {}});
+    m_fonts.push_back({fontSpec, f, metrics, {metrics.ascent(), metrics.descent()}, QFontMetricsF(f), {}, {}});
     m_fonts.back().latin.fill(-1);
     return TFontHandle(m_fonts.size());
 }

@@ -18,7 +18,7 @@ public:
     QtMeasureHost();
     ~QtMeasureHost() override;
 
-    TFontHandle createFont(const TFontSpec &spec) override;
+    TFontHandle createFont(const TFontSpec &fontSpec) override;
     TFontMetrics fontMetrics(TFontHandle font) override;
     int textWidth(TFontHandle font, QStringView text) override;
 
@@ -44,7 +44,7 @@ protected:
 
 private:
     struct FontEntry {
-        TFontSpec spec;
+        TFontSpec fontSpec;
         QFont font;
         QFontMetrics metrics;
         TFontMetrics vertical; // ascent and descent, asked for every line

@@ -2,19 +2,19 @@
 
 #include "viewdocument.h"
 
-TFontSpec TScaledFont::Spec(const TViewDocument &doc) const
+TFontSpec TScaledFont::FontSpec(const TViewDocument &doc) const
 {
-    TFontSpec spec;
-    spec.Face = !Face.isEmpty() ? Face : FixedPitch ? doc.PreFontName : doc.DefaultFontName;
-    spec.PointSize = qMax(1, MulDiv(NominalSize, doc.DefaultFontSize, 12));
-    spec.Style = Style;
-    spec.FixedPitch = FixedPitch;
-    return spec;
+    TFontSpec fontSpec;
+    fontSpec.Face = !Face.isEmpty() ? Face : FixedPitch ? doc.PreFontName : doc.DefaultFontName;
+    fontSpec.PointSize = qMax(1, MulDiv(NominalSize, doc.DefaultFontSize, 12));
+    fontSpec.Style = Style;
+    fontSpec.FixedPitch = FixedPitch;
+    return fontSpec;
 }
 
 TFontHandle TScaledFont::Handle(const TViewDocument &doc, ViewHost &host) const
 {
     if (!m_handle)
-        m_handle = host.createFont(Spec(doc));
+        m_handle = host.createFont(FontSpec(doc));
     return m_handle;
 }

@@ -17,7 +17,7 @@ public:
     QString Face; // FONT FACE; empty for the document's default or preformatted font
 
     // The shown point size and name for the document's current settings.
-    TFontSpec Spec(const TViewDocument &doc) const;
+    TFontSpec FontSpec(const TViewDocument &doc) const;
     TFontHandle Handle(const TViewDocument &doc, ViewHost &host) const;
     void ResetHandle() { m_handle = 0; }
 

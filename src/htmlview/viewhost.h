@@ -59,7 +59,7 @@ public:
     virtual ~ViewHost() = default;
 
     // ---- fonts and measuring ----
-    virtual TFontHandle createFont(const TFontSpec &spec) = 0;
+    virtual TFontHandle createFont(const TFontSpec &fontSpec) = 0;
     virtual TFontMetrics fontMetrics(TFontHandle font) = 0;
     virtual int textWidth(TFontHandle font, QStringView text) = 0;
 

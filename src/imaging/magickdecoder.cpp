@@ -24,7 +24,7 @@ void initialiseMagick()
     });
 }
 
-std::string spec(const char *format, const QString &fileName)
+std::string magickName(const char *format, const QString &fileName)
 {
     return std::string(format) + ":" + QFile::encodeName(fileName).toStdString();
 }
@@ -82,14 +82,14 @@ int16_t TMagickDecoder::read(const QString &fileName, const char *magickFormat, 
             picture.subRange(1);
         }
         // Look at the header first: a hostile file is refused before its pixels are allocated.
-        picture.ping(spec(magickFormat, fileName));
+        picture.ping(magickName(magickFormat, fileName));
         if (tooLarge(picture.columns(), picture.rows())) {
             detail = QStringLiteral("%1 x %2").arg(picture.columns()).arg(picture.rows());
             return ImageError::TooLarge;
         }
         if (progress && progress(0) == 0)
             return ImageError::Stopped;
-        picture.read(spec(magickFormat, fileName));
+        picture.read(magickName(magickFormat, fileName));
         const int width = int(picture.columns());
         const int height = int(picture.rows());
         if (tooLarge(width, height))
@@ -126,7 +126,7 @@ int16_t TMagickDecoder::info(const QString &fileName, const char *magickFormat, 
     try {
         Magick::Image picture;
         picture.quiet(true);
-        picture.ping(spec(magickFormat, fileName));
+        picture.ping(magickName(magickFormat, fileName));
         info.size = QSize(int(picture.columns()), int(picture.rows()));
         info.format = QString::fromLatin1(magickFormat);
         const int channels = picture.type() == Magick::GrayscaleType ? 1 : 3;
@@ -150,7 +150,7 @@ bool TMagickDecoder::write(const QImage &image, const QString &fileName, const c
         Magick::Image picture(pixels.width(), pixels.height(), alpha ? "RGBA" : "RGB", Magick::CharPixel,
                               pixels.constBits());
         picture.quiet(true);
-        picture.write(spec(magickFormat, fileName));
+        picture.write(magickName(magickFormat, fileName));
         return true;
     } catch (const std::exception &) {
         return false;

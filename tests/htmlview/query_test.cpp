@@ -152,7 +152,7 @@ TEST_F(ViewFixture, DefaultFontSizeScalesFontsAndGaps)
     doc->DefaultFontSize = 11;
     readAndLayout("<H1>T</H1><P>x");
     const TSection &heading = *textSections().at(0);
-    EXPECT_EQ(heading.Runs().back().Font.Spec(*doc).PointSize, 22);
+    EXPECT_EQ(heading.Runs().back().Font.FontSpec(*doc).PointSize, 22);
     for (const auto &s : doc->Sections()) {
         if (QByteArray(s->KindName()) == "ParagraphGap") {
             EXPECT_EQ(s->SectionHeight(), 13);
