@@ -176,8 +176,9 @@ TEST(DocumentReader, EveryTruncationKeepsAPrefixOfTheBlocks)
         const TDocumentRead read = ReadDocumentBytes(doc.left(size));
         ASSERT_NE(read.Status, TDocumentStatus::Complete) << size;
         ASSERT_LE(read.Chunks.size(), expected.size());
-        for (size_t i = 0; i < read.Chunks.size(); ++i)
+        for (size_t i = 0; i < read.Chunks.size(); ++i) {
             ASSERT_EQ(read.Chunks[i], expected[i]) << "cut at " << size << ", block " << i;
+        }
         if (size >= 23) {
             EXPECT_EQ(read.Status, TDocumentStatus::Truncated) << size;
         }

@@ -246,8 +246,9 @@ TEST_F(PanelTest, CaptionsComeFromTheStringTable)
     EXPECT_EQ(find<QToolButton>("spdEmailReturn")->toolTip(), LoadStr(5023));
     // No label of the stage is left without its text.
     for (QLabel *label : stage->findChildren<QLabel *>()) {
-        if (label->objectName().startsWith(QLatin1String("lbl")))
+        if (label->objectName().startsWith(QLatin1String("lbl"))) {
             EXPECT_FALSE(label->text().isEmpty()) << qPrintable(label->objectName());
+        }
     }
 }
 
