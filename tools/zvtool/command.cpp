@@ -31,9 +31,14 @@ const ZvCommand *ZvCommand::find(const char *name)
     return nullptr;
 }
 
-int zvFail(const QString &message)
+void zvWarn(const QString &message)
 {
     std::fprintf(stderr, "zvtool: %s\n", message.toLocal8Bit().constData());
+}
+
+int zvFail(const QString &message)
+{
+    zvWarn(message);
     return 1;
 }
 

@@ -27,5 +27,6 @@ struct ZvCommand {
 };
 
 // Helpers shared by the commands.
-int zvFail(const QString &message);          // prints "zvtool: message" on stderr, returns 1
+void zvWarn(const QString &message);         // prints "zvtool: message" on stderr
+int zvFail(const QString &message);          // zvWarn(message), then returns 1
 void zvWrite(const QByteArray &bytes);       // raw bytes to stdout

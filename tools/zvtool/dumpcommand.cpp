@@ -116,8 +116,7 @@ int runDump(const QStringList &args)
         printChunk(p, ++number, chunk);
     zvWrite(p.text());
     if (read.Status != TDocumentStatus::Complete)
-        std::fprintf(stderr, "zvtool: %s: %s\n", args[0].toLocal8Bit().constData(),
-                     read.Error.toLocal8Bit().constData());
+        zvWarn(args[0] + QStringLiteral(": ") + read.Error);
     return 0;
 }
 

@@ -24,11 +24,6 @@ QString programFolder()
     return home.isEmpty() ? QCoreApplication::applicationDirPath() : home;
 }
 
-void warn(const QString &message)
-{
-    std::fprintf(stderr, "zvtool: %s\n", message.toLocal8Bit().constData());
-}
-
 int runHtml(const QStringList &args)
 {
     QString document;
@@ -55,14 +50,14 @@ int runHtml(const QStringList &args)
     if (styles.Status != TStylesReadStatus::Complete) {
         if (explicitStyles)
             return zvFail(styles.Error);
-        warn(styles.Error);
+        zvWarn(styles.Error);
     }
 
     const TDocumentRead read = ReadDocument(document);
     if (!read.readable())
         return zvFail(QStringLiteral("%1: %2").arg(document, read.Error));
     if (read.Status != TDocumentStatus::Complete)
-        warn(QStringLiteral("%1: %2").arg(document, read.Error));
+        zvWarn(QStringLiteral("%1: %2").arg(document, read.Error));
 
     // A cleared page has the default title and "[None]"; the document may replace both.
     TPage page;
