@@ -1,6 +1,7 @@
 #include "qtmeasurehost.h"
 
 #include <QGuiApplication>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 #include <QPalette>
@@ -66,6 +67,10 @@ int QtMeasureHost::textWidth(TFontHandle font, QStringView text)
 
 TImageInfo QtMeasureHost::loadImage(const QString &path)
 {
+    // Asked for a file that is not there, the image reader tries the name with every picture
+    // suffix it knows; a page full of missing pictures would open hundreds of files for nothing.
+    if (!QFileInfo(path).isFile())
+        return {};
     QImageReader reader(path);
     reader.setAutoTransform(false);
     QImage img = reader.read();

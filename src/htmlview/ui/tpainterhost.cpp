@@ -1,6 +1,5 @@
 #include "tpainterhost.h"
 
-#include <QFileInfo>
 #include <QFont>
 #include <QPainter>
 #include <QPalette>
@@ -37,15 +36,6 @@ void TPainterHost::releaseImage(TImageHandle image)
         m_tile = QPixmap();
     }
     QtMeasureHost::releaseImage(image);
-}
-
-TImageInfo TPainterHost::loadImage(const QString &path)
-{
-    // Asked for a file that is not there, the image reader tries the name with every picture
-    // suffix it knows; a page full of missing pictures would open hundreds of files for nothing.
-    if (!QFileInfo(path).isFile())
-        return {};
-    return QtMeasureHost::loadImage(path);
 }
 
 void TPainterHost::setClip(const QRect &rect)

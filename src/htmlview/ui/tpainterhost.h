@@ -29,7 +29,6 @@ public:
     void drawImage(TImageHandle image, const QRect &target) override;
     QRgb systemColor(TSystemColor which) const override;
     void releaseImage(TImageHandle image) override;
-    TImageInfo loadImage(const QString &path) override;
 
     // Fills rect with an image repeated from origin, so the tiles move with the document.
     void drawTiled(TImageHandle image, const QRect &rect, QPoint origin);
