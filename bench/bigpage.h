@@ -10,8 +10,9 @@
 inline TWebChunkList BigPage(int count)
 {
     // One section of the page, repeated: the kinds in the order a user would place them.
-    static constexpr std::array<TBlockKind, 12> kSection{bkHeading, bkPara, bkPara, bkImage, bkPara, bkLink,
-                                                          bkPara,    bkHeading, bkPara, bkImage, bkEmail, bkLine};
+    static constexpr std::array<TBlockKind, 12> kSection{bkHeading, bkPara,  bkPara,  bkImage,
+                                                         bkPara,    bkLink,  bkPara,  bkHeading,
+                                                         bkPara,    bkImage, bkEmail, bkLine};
     static constexpr std::array<const char *, 6> kSentences{
         "Our club meets every Friday evening in the hall behind the church.",
         "New members are always welcome, and the first evening is free.",

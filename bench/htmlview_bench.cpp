@@ -1,16 +1,13 @@
 // Reading, layout and painting of the viewer compared with QTextDocument and litehtml on the
 // same pages at the same widths, measured side by side in one run.
+#include "anchorlist.h"
+#include "htmlreader.h"
 #include "htmlviewmemory.h"
 #include "htmlviewpages.h"
 #include "litehtmlpeer.h"
-
-#include "anchorlist.h"
-#include "htmlreader.h"
-#include "tpainterhost.h"
 #include "tpageviewer.h"
+#include "tpainterhost.h"
 #include "viewdocument.h"
-
-#include <benchmark/benchmark.h>
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -18,9 +15,11 @@
 #include <QPainter>
 #include <QTextDocument>
 
+#include <benchmark/benchmark.h>
+
 #include <algorithm>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -91,8 +90,7 @@ private:
     std::unique_ptr<QTextDocument> m_doc;
 };
 
-template <typename Engine>
-void BM_Load(benchmark::State &state, const Page *page)
+template <typename Engine> void BM_Load(benchmark::State &state, const Page *page)
 {
     Engine engine;
     for (auto _ : state) {
@@ -104,8 +102,7 @@ void BM_Load(benchmark::State &state, const Page *page)
     state.SetBytesProcessed(int64_t(state.iterations()) * page->bytes.size());
 }
 
-template <typename Engine>
-void BM_Relayout(benchmark::State &state, const Page *page)
+template <typename Engine> void BM_Relayout(benchmark::State &state, const Page *page)
 {
     Engine engine;
     engine.load(page->bytes, kWidth);
@@ -147,14 +144,16 @@ void registerBenchmarks()
 {
     for (const Page &page : pages()) {
         const std::string n = page.name;
-        benchmark::RegisterBenchmark(("load/ours/" + n).c_str(), BM_Load<Ours>, &page)->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("load/ours/" + n).c_str(), BM_Load<Ours>, &page)
+            ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark(("load/qtextdocument/" + n).c_str(), BM_Load<TextDocumentPeer>, &page)
             ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark(("load/litehtml/" + n).c_str(), BM_Load<LitehtmlPeer>, &page)
             ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark(("relayout/ours/" + n).c_str(), BM_Relayout<Ours>, &page)
             ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark(("relayout/qtextdocument/" + n).c_str(), BM_Relayout<TextDocumentPeer>, &page)
+        benchmark::RegisterBenchmark(("relayout/qtextdocument/" + n).c_str(), BM_Relayout<TextDocumentPeer>,
+                                     &page)
             ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark(("relayout/litehtml/" + n).c_str(), BM_Relayout<LitehtmlPeer>, &page)
             ->Unit(benchmark::kMillisecond);
@@ -191,8 +190,7 @@ double millisecondsOf(const std::function<void()> &work)
     return threadMilliseconds() - start;
 }
 
-template <typename Engine>
-size_t peakBytesOfLoad(const QByteArray &page)
+template <typename Engine> size_t peakBytesOfLoad(const QByteArray &page)
 {
     Engine engine;
     HtmlViewMemory::resetPeak();
@@ -202,7 +200,8 @@ size_t peakBytesOfLoad(const QByteArray &page)
     return peak;
 }
 
-void printRatio(const char *what, const std::vector<double> &ours, const std::vector<double> &peer, double goal)
+void printRatio(const char *what, const std::vector<double> &ours, const std::vector<double> &peer,
+                double goal)
 {
     std::vector<double> ratios;
     for (size_t i = 0; i < ours.size(); ++i)
@@ -210,14 +209,15 @@ void printRatio(const char *what, const std::vector<double> &ours, const std::ve
     const Spread r = spreadOf(ratios);
     const Spread o = spreadOf(ours);
     const Spread p = spreadOf(peer);
-    std::printf("  %-34s ours %8.2f ms  peer %8.2f ms  ratio min %.3f  median %.3f  max %.3f  goal <= %.2f  %s\n",
-                what, o.median, p.median, r.min, r.median, r.max, goal, r.median <= goal ? "met" : "MISSED");
+    std::printf(
+        "  %-34s ours %8.2f ms  peer %8.2f ms  ratio min %.3f  median %.3f  max %.3f  goal <= %.2f  %s\n",
+        what, o.median, p.median, r.min, r.median, r.max, goal, r.median <= goal ? "met" : "MISSED");
 }
 
 void printSummary(int repetitions)
 {
-    std::printf("\nSummary (CPU time, %d interleaved repetitions, width %d, re-layout %d <-> %d)\n", repetitions, kWidth,
-                kWidth, kOtherWidth);
+    std::printf("\nSummary (CPU time, %d interleaved repetitions, width %d, re-layout %d <-> %d)\n",
+                repetitions, kWidth, kWidth, kOtherWidth);
     for (const Page &page : pages()) {
         std::printf("%s (%lld bytes)\n", page.name, (long long)page.bytes.size());
         std::vector<double> loadOurs, loadQtd, loadLite, reOurs, reQtd, reLite, paint;
@@ -226,7 +226,8 @@ void printSummary(int repetitions)
         LitehtmlPeer lite;
         // The heights show that every engine really laid the page out.
         std::printf("  laid-out height at %d: ours %d  QTextDocument %d  litehtml %d\n", kWidth,
-                    ours.load(page.bytes, kWidth), qtd.load(page.bytes, kWidth), lite.load(page.bytes, kWidth));
+                    ours.load(page.bytes, kWidth), qtd.load(page.bytes, kWidth),
+                    lite.load(page.bytes, kWidth));
         for (int i = 0; i < repetitions; ++i) {
             loadOurs.push_back(millisecondsOf([&] { ours.load(page.bytes, kWidth); }));
             loadQtd.push_back(millisecondsOf([&] { qtd.load(page.bytes, kWidth); }));
@@ -248,14 +249,14 @@ void printSummary(int repetitions)
         for (int i = 0; i < repetitions; ++i)
             paint.push_back(millisecondsOf([&] { screen.paint(); }));
         const Spread s = spreadOf(paint);
-        std::printf("  %-34s min %.2f  median %.2f  max %.2f ms  goal <= 5 ms  %s\n", "paint one screenful", s.min,
-                    s.median, s.max, s.median <= 5.0 ? "met" : "MISSED");
+        std::printf("  %-34s min %.2f  median %.2f  max %.2f ms  goal <= 5 ms  %s\n", "paint one screenful",
+                    s.min, s.median, s.max, s.median <= 5.0 ? "met" : "MISSED");
 
         const size_t memOurs = peakBytesOfLoad<Ours>(page.bytes);
         const size_t memQtd = peakBytesOfLoad<TextDocumentPeer>(page.bytes);
         const size_t memLite = peakBytesOfLoad<LitehtmlPeer>(page.bytes);
-        std::printf("  %-34s ours %.1f MB  QTextDocument %.1f MB  litehtml %.1f MB  %s\n", "peak heap while loading",
-                    memOurs / 1048576.0, memQtd / 1048576.0, memLite / 1048576.0,
+        std::printf("  %-34s ours %.1f MB  QTextDocument %.1f MB  litehtml %.1f MB  %s\n",
+                    "peak heap while loading", memOurs / 1048576.0, memQtd / 1048576.0, memLite / 1048576.0,
                     memOurs < memQtd ? "less than QTextDocument: met" : "MISSED");
     }
 }

@@ -8,10 +8,12 @@
 namespace {
 
 const char *const kWords[] = {
-    "page", "builder", "beginner", "heading", "paragraph", "link", "picture", "style", "colour", "upload",
-    "server", "gallery", "template", "preview", "column", "block", "a", "the", "with", "and", "of", "to",
-    "zorvin", "express", "welcome", "friends", "family", "holiday", "garden", "photographs", "recipes",
-    "interesting", "wonderful", "neighbourhood", "association", "information"};
+    "page",       "builder",     "beginner", "heading",     "paragraph", "link",          "picture",
+    "style",      "colour",      "upload",   "server",      "gallery",   "template",      "preview",
+    "column",     "block",       "a",        "the",         "with",      "and",           "of",
+    "to",         "zorvin",      "express",  "welcome",     "friends",   "family",        "holiday",
+    "garden",     "photographs", "recipes",  "interesting", "wonderful", "neighbourhood", "association",
+    "information"};
 constexpr int kWordCount = int(sizeof kWords / sizeof *kWords);
 
 // A small linear congruential generator: reproducible text without depending on the
@@ -66,9 +68,9 @@ QByteArray mixedPage(int bytes)
             break;
         case 1:
         case 2:
-            page += "<P>" + words.sentence(30) + " <B>" + words.sentence(4) + "</B> <A HREF=\"page"
-                    + QByteArray::number(item) + ".html\">" + words.sentence(3) + "</A> <I>" + words.sentence(20)
-                    + "</I></P>\n";
+            page += "<P>" + words.sentence(30) + " <B>" + words.sentence(4) + "</B> <A HREF=\"page" +
+                    QByteArray::number(item) + ".html\">" + words.sentence(3) + "</A> <I>" +
+                    words.sentence(20) + "</I></P>\n";
             break;
         case 3: {
             page += item % 2 ? "<UL>\n" : "<OL>\n";
@@ -89,8 +91,8 @@ QByteArray mixedPage(int bytes)
             break;
         }
         case 5:
-            page += "<P><IMG SRC=\"pic" + QByteArray::number(item % 5) + ".gif\" WIDTH=32 HEIGHT=32 ALT=\"icon\"> "
-                    + words.sentence(12) + "</P>\n";
+            page += "<P><IMG SRC=\"pic" + QByteArray::number(item % 5) +
+                    ".gif\" WIDTH=32 HEIGHT=32 ALT=\"icon\"> " + words.sentence(12) + "</P>\n";
             break;
         case 6:
             page += "<PRE>\n";

@@ -1,9 +1,9 @@
 #include "litehtmlpeer.h"
 
-#include <litehtml.h>
-
 #include <QFont>
 #include <QFontMetrics>
+
+#include <litehtml.h>
 
 #include <deque>
 
@@ -55,7 +55,8 @@ public:
                                    litehtml::font_style italic, unsigned int decoration,
                                    litehtml::font_metrics *fm) override
     {
-        QFont font(QString::fromUtf8(faceName).section(QLatin1Char(','), 0, 0).trimmed().remove(QLatin1Char('"')));
+        QFont font(
+            QString::fromUtf8(faceName).section(QLatin1Char(','), 0, 0).trimmed().remove(QLatin1Char('"')));
         font.setPixelSize(qMax(1, size));
         font.setBold(weight >= 600);
         font.setItalic(italic == litehtml::fontStyleItalic);
@@ -76,8 +77,10 @@ public:
     {
         return reinterpret_cast<QFontMetrics *>(hFont)->horizontalAdvance(QString::fromUtf8(text));
     }
-    void draw_text(litehtml::uint_ptr, const litehtml::tchar_t *, litehtml::uint_ptr,
-                   litehtml::web_color, const litehtml::position &) override {}
+    void draw_text(litehtml::uint_ptr, const litehtml::tchar_t *, litehtml::uint_ptr, litehtml::web_color,
+                   const litehtml::position &) override
+    {
+    }
     int pt_to_px(int pt) const override { return pt * 96 / 72; }
     int get_default_font_size() const override { return 16; }
     const litehtml::tchar_t *get_default_font_name() const override { return "Liberation Serif"; }
@@ -90,7 +93,10 @@ public:
         sz.height = 32;
     }
     void draw_background(litehtml::uint_ptr, const litehtml::background_paint &) override {}
-    void draw_borders(litehtml::uint_ptr, const litehtml::borders &, const litehtml::position &, bool) override {}
+    void draw_borders(litehtml::uint_ptr, const litehtml::borders &, const litehtml::position &,
+                      bool) override
+    {
+    }
     void set_caption(const litehtml::tchar_t *) override {}
     void set_base_url(const litehtml::tchar_t *) override {}
     void link(const std::shared_ptr<litehtml::document> &, const litehtml::element::ptr &) override {}
@@ -140,7 +146,7 @@ int LitehtmlPeer::load(const QByteArray &utf8Page, int width)
 {
     m_container->m_width = width;
     m_container->document = litehtml::document::createFromString(utf8Page.constData(), m_container.get(),
-                                                                  &m_container->m_context);
+                                                                 &m_container->m_context);
     m_container->document->render(width);
     return m_container->document->height();
 }

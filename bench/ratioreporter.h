@@ -1,6 +1,7 @@
 #pragma once
 
 #include <benchmark/benchmark.h>
+
 #include <string>
 #include <utility>
 #include <vector>

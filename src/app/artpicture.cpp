@@ -27,9 +27,8 @@ bool TArtPicture::hasPicture(const QString &name)
 void TArtPicture::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QPixmap pixmap = hasPicture(m_picture)
-        ? ResourcePixmap(m_picture, size(), devicePixelRatioF())
-        : QPixmap();
+    const QPixmap pixmap =
+        hasPicture(m_picture) ? ResourcePixmap(m_picture, size(), devicePixelRatioF()) : QPixmap();
     if (pixmap.isNull())
         paintPlaceholder(painter);
     else

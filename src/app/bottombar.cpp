@@ -45,8 +45,7 @@ TBottomBar::TBottomBar(QWidget *parent) : QFrame(parent)
 void TBottomBar::setViewMode(TViewMode mode)
 {
     m_viewMode = mode;
-    m_imgView->setPicture(mode == TViewMode::Inactive ? QStringLiteral("Max_Dis")
-                                                      : viewPicture(false));
+    m_imgView->setPicture(mode == TViewMode::Inactive ? QStringLiteral("Max_Dis") : viewPicture(false));
     // The inactive button explains nothing, so it shows no hint.
     m_imgView->setToolTip(mode == TViewMode::Inactive ? QString() : LoadStr(5059));
 }

@@ -12,11 +12,32 @@ TBuildHost::TBuildHost(TPage &page, QWidget *parent) : QWidget(parent)
     m_stage->setHtmlFolder(HTMLFolder());
 }
 
-void TBuildHost::ClearPage() { m_stage->ClearPage(); }
-void TBuildHost::LoadChunk(int chunkIndex) { m_stage->LoadChunk(chunkIndex); }
-void TBuildHost::selectFirstBlock() { m_stage->SelectFirstBlock(); }
+void TBuildHost::ClearPage()
+{
+    m_stage->ClearPage();
+}
+void TBuildHost::LoadChunk(int chunkIndex)
+{
+    m_stage->LoadChunk(chunkIndex);
+}
+void TBuildHost::selectFirstBlock()
+{
+    m_stage->SelectFirstBlock();
+}
 // Any value that is no block kind shows the empty panel.
-void TBuildHost::showBlankPanel() { m_stage->ShowPanel(-1); }
-bool TBuildHost::PanelLoading() const { return m_stage->PanelLoading(); }
-void TBuildHost::setPanelLoading(bool on) { m_stage->setPanelLoading(on); }
-void TBuildHost::setDocumentLoading(bool on) { m_stage->setDocumentLoading(on); }
+void TBuildHost::showBlankPanel()
+{
+    m_stage->ShowPanel(-1);
+}
+bool TBuildHost::PanelLoading() const
+{
+    return m_stage->PanelLoading();
+}
+void TBuildHost::setPanelLoading(bool on)
+{
+    m_stage->setPanelLoading(on);
+}
+void TBuildHost::setDocumentLoading(bool on)
+{
+    m_stage->setDocumentLoading(on);
+}

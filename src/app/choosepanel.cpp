@@ -17,7 +17,10 @@
 #include <QVBoxLayout>
 #include <QWhatsThis>
 
-static void initGalleryResources() { Q_INIT_RESOURCE(gallery); }
+static void initGalleryResources()
+{
+    Q_INIT_RESOURCE(gallery);
+}
 
 namespace {
 
@@ -195,7 +198,10 @@ std::optional<TChoosePanel::TGalleryItem> TChoosePanel::takeSelectedItem()
     return item;
 }
 
-bool TChoosePanel::hasForbiddenCharacter(const QString &name) { return HasForbiddenNameCharacter(name); }
+bool TChoosePanel::hasForbiddenCharacter(const QString &name)
+{
+    return HasForbiddenNameCharacter(name);
+}
 
 void TChoosePanel::lvTemplatesClick()
 {

@@ -4,11 +4,11 @@
 #include "bottombar.h"
 #include "buildhost.h"
 #include "choosepanel.h"
-#include "helpers.h"
 #include "folders.h"
+#include "helpers.h"
 #include "pagehtml.h"
-#include "previewpanel.h"
 #include "previewhtml.h"
+#include "previewpanel.h"
 #include "prompts.h"
 #include "sendpanel.h"
 #include "settings.h"
@@ -37,10 +37,7 @@ const QString kExternalPreviewFile = QStringLiteral("~tmpprvw.html");
 
 } // namespace
 
-TfrmMain::TfrmMain(QWidget *parent)
-    : TfrmMain(QCoreApplication::arguments().value(1), parent)
-{
-}
+TfrmMain::TfrmMain(QWidget *parent) : TfrmMain(QCoreApplication::arguments().value(1), parent) {}
 
 TfrmMain::TfrmMain(const QString &startDocument, QWidget *parent)
     : QMainWindow(parent), m_startDocument(startDocument)
@@ -67,8 +64,7 @@ void TfrmMain::FormCreate()
     ShowRedPill(stChoose);
 #ifdef ZV_DEBUG_MODE
     Prompts::current().message(TMsgKind::Information,
-                               QStringLiteral("This version is running in debug mode."),
-                               TMsgButtons::Ok);
+                               QStringLiteral("This version is running in debug mode."), TMsgButtons::Ok);
 #endif
 }
 
@@ -104,14 +100,13 @@ void TfrmMain::buildLayout()
     }
 
     m_bottomBar = new TBottomBar(pnlMain);
-    m_bottomBar->setGeometry(0, kClientHeight - TBottomBar::kHeight, kClientWidth,
-                             TBottomBar::kHeight);
+    m_bottomBar->setGeometry(0, kClientHeight - TBottomBar::kHeight, kClientWidth, TBottomBar::kHeight);
     connect(m_bottomBar, &TBottomBar::viewClicked, this, &TfrmMain::imgViewClick);
     connect(m_bottomBar, &TBottomBar::exitClicked, this, &QWidget::close);
 
     // A fixed window with a minimise box and no maximise box.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 }
 
 void TfrmMain::buildMenus()
@@ -129,8 +124,7 @@ void TfrmMain::buildMenus()
     add(m_mnuFile, 5064, "menFileSave", [this] { m_commands.menFileSaveClick(); });
     add(m_mnuFile, 5065, "menFileSaveAs", [this] { m_commands.menFileSaveAsClick(); });
     add(m_mnuFile, 5066, "menFileMake", [this] { m_commands.menFileMakeClick(); });
-    m_actExternalPreview =
-        add(m_mnuFile, 5067, "ExternalPreview1", [this] { ExternalPreview1Click(); });
+    m_actExternalPreview = add(m_mnuFile, 5067, "ExternalPreview1", [this] { ExternalPreview1Click(); });
     // The check itself flips before this runs, so it already shows the new state.
     m_actSounds = add(m_mnuFile, 5068, "menFileSounds", [this] {
         WriteSetting(QStringLiteral("General"), QStringLiteral("PlaySounds"),
@@ -189,9 +183,8 @@ void TfrmMain::ShowRedPill(TStage target)
         applySelectedGalleryItem();
     if (target == stSend && !m_commands.SaveDocument())
         return;
-    if (target == stBuild && m_pnlView->HTMLEditAllowed()
-        && Prompts::current().message(TMsgKind::Warning, LoadStr(102), TMsgButtons::YesNo)
-               != TMsgResult::Yes)
+    if (target == stBuild && m_pnlView->HTMLEditAllowed() &&
+        Prompts::current().message(TMsgKind::Warning, LoadStr(102), TMsgButtons::YesNo) != TMsgResult::Yes)
         return;
 
     m_stageBusy = true;
@@ -257,8 +250,8 @@ bool TfrmMain::ChangeState(TStage target)
         const QByteArray html = m_pnlView->html();
         if (html.isEmpty() || html == "<BODY>") {
             regeneratePreview();
-            SaveFromHTML(PathJoin(HTMLFolder(), StripExtension(FileNamePart(m_docFileName))
-                                                    + QStringLiteral(".html")));
+            SaveFromHTML(PathJoin(HTMLFolder(),
+                                  StripExtension(FileNamePart(m_docFileName)) + QStringLiteral(".html")));
         }
         m_pnlView->hide();
         m_pnlBuild->hide();
@@ -376,8 +369,7 @@ void TfrmMain::imgViewClick()
         showNormal();
         setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     }
-    m_bottomBar->setViewMode(enlarge ? TBottomBar::TViewMode::Enlarged
-                                     : TBottomBar::TViewMode::Normal);
+    m_bottomBar->setViewMode(enlarge ? TBottomBar::TViewMode::Enlarged : TBottomBar::TViewMode::Normal);
     m_bottomBar->centreLower();
     if (enlarge)
         m_pnlView->enlargeViewer(centralWidget(), TBottomBar::kHeight);
@@ -409,8 +401,8 @@ void TfrmMain::ExternalPreview1Click()
     } else {
         html = m_pnlView->html();
         if (!m_docFileName.isEmpty())
-            file = PathJoin(HTMLFolder(), StripExtension(FileNamePart(m_docFileName))
-                                              + QStringLiteral(".html"));
+            file =
+                PathJoin(HTMLFolder(), StripExtension(FileNamePart(m_docFileName)) + QStringLiteral(".html"));
     }
     m_pnlView->ExternalPreview(file, html);
 }
@@ -434,17 +426,50 @@ void TfrmMain::setPanelLoading(bool on)
     m_pnlView->setPanelLoading(on);
 }
 
-void TfrmMain::ClearPage() { m_pnlBuild->ClearPage(); }
-void TfrmMain::LoadChunk(int chunkIndex) { m_pnlBuild->LoadChunk(chunkIndex); }
-void TfrmMain::selectFirstBlock() { m_pnlBuild->selectFirstBlock(); }
-void TfrmMain::showBlankPanel() { m_pnlBuild->showBlankPanel(); }
-void TfrmMain::tickLogo() { m_pnlSend->tickLogo(); }
-QByteArray TfrmMain::selectedStyleName() const { return m_pnlView->selectedStyleName(); }
-void TfrmMain::SelectStyleByName(const QByteArray &name) { m_pnlView->SelectStyleByName(name); }
-void TfrmMain::selectNoStyle() { m_pnlView->selectStyleIndex(0); }
-void TfrmMain::showPageTitle() { m_pnlView->setTitleText(m_page.PageTitle); }
-void TfrmMain::refreshUploadList() { m_pnlSend->refreshUploadList(); }
-void TfrmMain::GetTemplates() { m_pnlChoose->GetTemplates(); }
+void TfrmMain::ClearPage()
+{
+    m_pnlBuild->ClearPage();
+}
+void TfrmMain::LoadChunk(int chunkIndex)
+{
+    m_pnlBuild->LoadChunk(chunkIndex);
+}
+void TfrmMain::selectFirstBlock()
+{
+    m_pnlBuild->selectFirstBlock();
+}
+void TfrmMain::showBlankPanel()
+{
+    m_pnlBuild->showBlankPanel();
+}
+void TfrmMain::tickLogo()
+{
+    m_pnlSend->tickLogo();
+}
+QByteArray TfrmMain::selectedStyleName() const
+{
+    return m_pnlView->selectedStyleName();
+}
+void TfrmMain::SelectStyleByName(const QByteArray &name)
+{
+    m_pnlView->SelectStyleByName(name);
+}
+void TfrmMain::selectNoStyle()
+{
+    m_pnlView->selectStyleIndex(0);
+}
+void TfrmMain::showPageTitle()
+{
+    m_pnlView->setTitleText(m_page.PageTitle);
+}
+void TfrmMain::refreshUploadList()
+{
+    m_pnlSend->refreshUploadList();
+}
+void TfrmMain::GetTemplates()
+{
+    m_pnlChoose->GetTemplates();
+}
 
 void TfrmMain::SaveFromHTML(const QString &pageFile)
 {

@@ -7,7 +7,6 @@
 #include "stylechunk.h"
 
 #include <QImage>
-
 #include <QMainWindow>
 
 class QAction;

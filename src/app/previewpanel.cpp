@@ -112,16 +112,15 @@ void TPreviewPanel::buildStyleRow()
     m_lstStyles->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     const int rowHeight = m_lstStyles->fontMetrics().height() + 2;
     // Room for the rows, the frame, the horizontal scroll bar and the view's own margins.
-    m_lstStyles->setFixedHeight(kStyleRows * rowHeight + 2 * m_lstStyles->frameWidth()
-                                + m_lstStyles->style()->pixelMetric(QStyle::PM_ScrollBarExtent)
-                                + 2 * m_lstStyles->spacing() + 6);
+    m_lstStyles->setFixedHeight(kStyleRows * rowHeight + 2 * m_lstStyles->frameWidth() +
+                                m_lstStyles->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                                2 * m_lstStyles->spacing() + 6);
     m_lstStyles->installEventFilter(this);
     // Only the user's choice counts as a click: a mouse click on an entry, or moving through
     // the entries with the keyboard. The program's own selections change nothing else.
     connect(m_lstStyles, &QListWidget::itemClicked, this, &TPreviewPanel::lstStylesClick);
     connect(m_lstStyles, &QListWidget::currentRowChanged, this, [this] {
-        if (!m_styleLoading && m_lstStyles->hasFocus()
-            && QApplication::mouseButtons() == Qt::NoButton)
+        if (!m_styleLoading && m_lstStyles->hasFocus() && QApplication::mouseButtons() == Qt::NoButton)
             lstStylesClick();
     });
 
@@ -169,8 +168,7 @@ void TPreviewPanel::memHTMLChange()
         return;
     // With the alert switched off the edit simply stays; it still counts as a hand edit, so
     // going back to building asks before it throws the edit away.
-    if (ReadSetting(QStringLiteral("General"), QStringLiteral("ShowHTMLWarning"))
-        == QLatin1String("No")) {
+    if (ReadSetting(QStringLiteral("General"), QStringLiteral("ShowHTMLWarning")) == QLatin1String("No")) {
         m_htmlEditAllowed = true;
         return;
     }
@@ -246,8 +244,7 @@ void TPreviewPanel::enlargeViewer(QWidget *host, int bottomReserve)
 
 void TPreviewPanel::placeEnlargedViewer()
 {
-    m_ctlHTML->setGeometry(2, 2, m_enlargedHost->width() - 4,
-                           m_enlargedHost->height() - m_bottomReserve - 2);
+    m_ctlHTML->setGeometry(2, 2, m_enlargedHost->width() - 4, m_enlargedHost->height() - m_bottomReserve - 2);
 }
 
 void TPreviewPanel::restoreViewer()

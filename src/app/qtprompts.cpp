@@ -30,10 +30,14 @@ uint32_t toStored(const QColor &colour)
 QMessageBox::Icon TQtPrompts::iconFor(TMsgKind kind)
 {
     switch (kind) {
-    case TMsgKind::Warning: return QMessageBox::Warning;
-    case TMsgKind::Error: return QMessageBox::Critical;
-    case TMsgKind::Information: return QMessageBox::Information;
-    case TMsgKind::Confirmation: return QMessageBox::Question;
+    case TMsgKind::Warning:
+        return QMessageBox::Warning;
+    case TMsgKind::Error:
+        return QMessageBox::Critical;
+    case TMsgKind::Information:
+        return QMessageBox::Information;
+    case TMsgKind::Confirmation:
+        return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
 }
@@ -41,10 +45,14 @@ QMessageBox::Icon TQtPrompts::iconFor(TMsgKind kind)
 QMessageBox::StandardButtons TQtPrompts::buttonsFor(TMsgButtons buttons)
 {
     switch (buttons) {
-    case TMsgButtons::Ok: return QMessageBox::Ok;
-    case TMsgButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case TMsgButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
-    case TMsgButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case TMsgButtons::Ok:
+        return QMessageBox::Ok;
+    case TMsgButtons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case TMsgButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case TMsgButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
 }
@@ -53,9 +61,11 @@ QMessageBox::StandardButton TQtPrompts::defaultButtonFor(TMsgButtons buttons)
 {
     switch (buttons) {
     case TMsgButtons::Ok:
-    case TMsgButtons::OkCancel: return QMessageBox::Ok;
+    case TMsgButtons::OkCancel:
+        return QMessageBox::Ok;
     case TMsgButtons::YesNo:
-    case TMsgButtons::YesNoCancel: return QMessageBox::Yes;
+    case TMsgButtons::YesNoCancel:
+        return QMessageBox::Yes;
     }
     return QMessageBox::Ok;
 }
@@ -63,19 +73,27 @@ QMessageBox::StandardButton TQtPrompts::defaultButtonFor(TMsgButtons buttons)
 TMsgResult TQtPrompts::resultFor(QMessageBox::StandardButton button, TMsgButtons buttons)
 {
     switch (button) {
-    case QMessageBox::Ok: return TMsgResult::Ok;
-    case QMessageBox::Yes: return TMsgResult::Yes;
-    case QMessageBox::No: return TMsgResult::No;
-    case QMessageBox::Cancel: return TMsgResult::Cancel;
-    default: break;
+    case QMessageBox::Ok:
+        return TMsgResult::Ok;
+    case QMessageBox::Yes:
+        return TMsgResult::Yes;
+    case QMessageBox::No:
+        return TMsgResult::No;
+    case QMessageBox::Cancel:
+        return TMsgResult::Cancel;
+    default:
+        break;
     }
     // Closing the box answers like its way out: Cancel where there is one, No for a plain
     // Yes/No question, OK for a notice.
     switch (buttons) {
-    case TMsgButtons::Ok: return TMsgResult::Ok;
-    case TMsgButtons::YesNo: return TMsgResult::No;
+    case TMsgButtons::Ok:
+        return TMsgResult::Ok;
+    case TMsgButtons::YesNo:
+        return TMsgResult::No;
     case TMsgButtons::OkCancel:
-    case TMsgButtons::YesNoCancel: return TMsgResult::Cancel;
+    case TMsgButtons::YesNoCancel:
+        return TMsgResult::Cancel;
     }
     return TMsgResult::Cancel;
 }
@@ -85,8 +103,8 @@ QString TQtPrompts::captionFor(const QString &caption)
     return caption.isEmpty() ? QStringLiteral("Zorvin Express") : caption;
 }
 
-void TQtPrompts::setUpMessageBox(QMessageBox &box, TMsgKind kind, const QString &text,
-                                 TMsgButtons buttons, const QString &caption)
+void TQtPrompts::setUpMessageBox(QMessageBox &box, TMsgKind kind, const QString &text, TMsgButtons buttons,
+                                 const QString &caption)
 {
     box.setObjectName(QStringLiteral("msgPrompt"));
     box.setIcon(iconFor(kind));
@@ -115,7 +133,8 @@ std::optional<TFileChoice> TQtPrompts::fileDialog(const TFileRequest &request, T
     dialog.setObjectName(save ? QStringLiteral("dlgSave") : QStringLiteral("dlgOpen"));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    const QStringList filters = ToQtFileFilter(request.filter).split(QStringLiteral(";;"), Qt::SkipEmptyParts);
+    const QStringList filters =
+        ToQtFileFilter(request.filter).split(QStringLiteral(";;"), Qt::SkipEmptyParts);
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);
         dialog.selectNameFilter(filters.value(std::clamp(request.filterIndex, 0, int(filters.size()) - 1)));

@@ -25,8 +25,8 @@ public:
     // The caption: the given one, or the program's name.
     static QString captionFor(const QString &caption);
     // Prepares, without showing, the message box that message() would show.
-    static void setUpMessageBox(QMessageBox &box, TMsgKind kind, const QString &text,
-                                TMsgButtons buttons, const QString &caption);
+    static void setUpMessageBox(QMessageBox &box, TMsgKind kind, const QString &text, TMsgButtons buttons,
+                                const QString &caption);
 
 private:
     enum class TFileDialogKind { Open, Save };

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+
 #include <optional>
 
 // Builder documents (".zve" pages and ".zvt" templates) keep a page as the builder sees it: the

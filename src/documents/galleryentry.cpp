@@ -8,7 +8,10 @@
 
 namespace {
 
-QString thumbnailOf(const QString &path) { return path + QStringLiteral(".bmp"); }
+QString thumbnailOf(const QString &path)
+{
+    return path + QStringLiteral(".bmp");
+}
 
 void appendEntries(std::vector<TGalleryEntry> &entries, const QString &folder, const QString &pattern,
                    bool isSavedPage)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+
 #include <vector>
 
 // One file of the gallery: a template ("*.zvt" in the template folder) or a saved page
@@ -13,11 +14,11 @@ struct TGalleryEntry {
 
 // How a rename of an entry's files ended.
 enum class TGalleryRename {
-    Renamed,        // the file (and its thumbnail, when it had one) carry the new name
-    Unchanged,      // the new name is the old one, or is empty once trimmed: nothing to do
-    ForbiddenName,  // the new name holds a character no file name may hold
-    Vanished,       // the file is gone; nothing was touched
-    Refused,        // the file system refused (a file of that name exists): nothing changed
+    Renamed,       // the file (and its thumbnail, when it had one) carry the new name
+    Unchanged,     // the new name is the old one, or is empty once trimmed: nothing to do
+    ForbiddenName, // the new name holds a character no file name may hold
+    Vanished,      // the file is gone; nothing was touched
+    Refused,       // the file system refused (a file of that name exists): nothing changed
 };
 
 // The templates of templateFolder, then the saved pages of saveFolder, each group in name

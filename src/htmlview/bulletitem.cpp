@@ -12,7 +12,8 @@ void TBulletItem::DrawMarker(TDrawContext &dc, const TLineBox &first) const
     const int y = first.Baseline() - first.Ascent / 2 - size / 2 + dc.YOffset;
     const QRect box(x, y, size, size);
     const TColor bg = m_owner->Background();
-    const bool plainBackground = bg == clBtnFace || (!IsSystemColor(bg) && (ColorValue(bg) == clWhite || ColorValue(bg) == clSilver));
+    const bool plainBackground =
+        bg == clBtnFace || (!IsSystemColor(bg) && (ColorValue(bg) == clWhite || ColorValue(bg) == clSilver));
     if (plainBackground) {
         // Filled bullets coloured by nesting level: navy, maroon, red, and round again.
         static constexpr TColor kLevels[3] = {clNavy, clMaroon, clRed};

@@ -19,8 +19,9 @@ void TCell::UpdateFonts()
 TSectionBase *TCell::FindSectionAtPosition(int pos) const
 {
     // Sections are in position order, so a binary search finds the one holding pos.
-    auto it = std::upper_bound(m_sections.begin(), m_sections.end(), pos,
-                               [](int p, const std::unique_ptr<TSectionBase> &s) { return p < s->StartCurs(); });
+    auto it =
+        std::upper_bound(m_sections.begin(), m_sections.end(), pos,
+                         [](int p, const std::unique_ptr<TSectionBase> &s) { return p < s->StartCurs(); });
     while (it != m_sections.begin()) {
         --it;
         if (pos < (*it)->StartCurs() + (*it)->Len())

@@ -19,8 +19,8 @@ QString UrlToPath(QString name)
 bool HasDrive(const QString &path)
 {
     // A drive letter, or on this platform an absolute path, needs nothing in front.
-    return (path.size() >= 2 && path[1] == QLatin1Char(':')) || path.startsWith(QLatin1Char('\\'))
-        || path.startsWith(QLatin1Char('/'));
+    return (path.size() >= 2 && path[1] == QLatin1Char(':')) || path.startsWith(QLatin1Char('\\')) ||
+           path.startsWith(QLatin1Char('/'));
 }
 
 QString Folder(const QString &file)

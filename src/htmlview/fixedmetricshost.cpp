@@ -59,27 +59,40 @@ void FixedMetricsHost::releaseImage(TImageHandle image)
 
 void FixedMetricsHost::setClip(const QRect &rect)
 {
-    drawLog << QStringLiteral("clip %1,%2 %3x%4").arg(rect.x()).arg(rect.y()).arg(rect.width()).arg(rect.height());
+    drawLog << QStringLiteral("clip %1,%2 %3x%4")
+                   .arg(rect.x())
+                   .arg(rect.y())
+                   .arg(rect.width())
+                   .arg(rect.height());
 }
 
 void FixedMetricsHost::fillRect(const QRect &rect, QRgb colour)
 {
     drawLog << QStringLiteral("fill %1,%2 %3x%4 #%5")
-                   .arg(rect.x()).arg(rect.y()).arg(rect.width()).arg(rect.height())
+                   .arg(rect.x())
+                   .arg(rect.y())
+                   .arg(rect.width())
+                   .arg(rect.height())
                    .arg(colour & 0xFFFFFF, 6, 16, QLatin1Char('0'));
 }
 
 void FixedMetricsHost::drawLine(QPoint from, QPoint to, QRgb colour)
 {
     drawLog << QStringLiteral("line %1,%2 %3,%4 #%5")
-                   .arg(from.x()).arg(from.y()).arg(to.x()).arg(to.y())
+                   .arg(from.x())
+                   .arg(from.y())
+                   .arg(to.x())
+                   .arg(to.y())
                    .arg(colour & 0xFFFFFF, 6, 16, QLatin1Char('0'));
 }
 
 void FixedMetricsHost::drawEllipse(const QRect &rect, QRgb colour, TFill fill)
 {
     drawLog << QStringLiteral("ellipse %1,%2 %3x%4 #%5 %6")
-                   .arg(rect.x()).arg(rect.y()).arg(rect.width()).arg(rect.height())
+                   .arg(rect.x())
+                   .arg(rect.y())
+                   .arg(rect.width())
+                   .arg(rect.height())
                    .arg(colour & 0xFFFFFF, 6, 16, QLatin1Char('0'))
                    .arg(fill == TFill::Solid ? QStringLiteral("solid") : QStringLiteral("outline"));
 }
@@ -88,7 +101,11 @@ void FixedMetricsHost::drawText(int x, int baseline, TFontHandle font, QRgb colo
 {
     const TFontSpec &s = fontSpec(font);
     drawLog << QStringLiteral("text %1,%2 %3/%4/%5 #%6 \"%7\"")
-                   .arg(x).arg(baseline).arg(s.Face).arg(s.PointSize).arg(int(s.Style))
+                   .arg(x)
+                   .arg(baseline)
+                   .arg(s.Face)
+                   .arg(s.PointSize)
+                   .arg(int(s.Style))
                    .arg(colour & 0xFFFFFF, 6, 16, QLatin1Char('0'))
                    .arg(text.toString());
 }
@@ -96,5 +113,9 @@ void FixedMetricsHost::drawText(int x, int baseline, TFontHandle font, QRgb colo
 void FixedMetricsHost::drawImage(TImageHandle image, const QRect &target)
 {
     drawLog << QStringLiteral("image %1 %2,%3 %4x%5")
-                   .arg(image).arg(target.x()).arg(target.y()).arg(target.width()).arg(target.height());
+                   .arg(image)
+                   .arg(target.x())
+                   .arg(target.y())
+                   .arg(target.width())
+                   .arg(target.height());
 }

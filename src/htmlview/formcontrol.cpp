@@ -108,7 +108,8 @@ void TFormControl::Draw(const TViewDocument &doc, ViewHost &host, int dx, int dy
         const QStringList &rows = Kind == TFormControlKind::ListBox ? Options : Lines;
         int y = r.top() + 2 + m.Ascent;
         for (int i = 0; i < rows.size() && y < r.bottom(); ++i, y += m.Height()) {
-            const bool selected = Kind == TFormControlKind::ListBox && i < CurrentSelected.size() && CurrentSelected[i];
+            const bool selected =
+                Kind == TFormControlKind::ListBox && i < CurrentSelected.size() && CurrentSelected[i];
             if (selected)
                 host.fillRect(QRect(r.left() + 1, y - m.Ascent, r.width() - 2, m.Height()), 0xFF3060C0);
             host.drawText(r.left() + 4, y, font, selected ? kField : kInk, rows[i]);
@@ -135,7 +136,8 @@ QStringList TFormControl::Submission() const
         QStringList out;
         for (int i = 0; i < Options.size(); ++i) {
             if (i < CurrentSelected.size() && CurrentSelected[i])
-                out << Name + QLatin1Char('=') + (OptionValues.value(i).isEmpty() ? Options[i] : OptionValues[i]);
+                out << Name + QLatin1Char('=') +
+                           (OptionValues.value(i).isEmpty() ? Options[i] : OptionValues[i]);
         }
         return out;
     }

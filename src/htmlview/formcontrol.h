@@ -10,12 +10,12 @@ class TViewDocument;
 
 enum class TFormControlKind : uint8_t {
     Hidden,
-    Edit,     // text and password
-    Button,   // submit and reset
+    Edit,   // text and password
+    Button, // submit and reset
     Radio,
     CheckBox,
-    ListBox,  // SELECT with SIZE above 1 or MULTIPLE
-    Combo,    // SELECT shown as a drop-down
+    ListBox, // SELECT with SIZE above 1 or MULTIPLE
+    Combo,   // SELECT shown as a drop-down
     TextArea,
 };
 
@@ -26,22 +26,22 @@ public:
     TFormControlKind Kind = TFormControlKind::Edit;
     TPageForm *Form = nullptr;
     QString Name;
-    QString Value;          // the initial value (edit, button caption, check box value)
-    QString CurrentValue;   // what the control holds now
+    QString Value;        // the initial value (edit, button caption, check box value)
+    QString CurrentValue; // what the control holds now
     bool Password = false;
-    bool Submit = false; // a button that submits its form (not a reset button)
-    bool Checked = false;         // initial state of radio and check box
+    bool Submit = false;  // a button that submits its form (not a reset button)
+    bool Checked = false; // initial state of radio and check box
     bool CurrentChecked = false;
-    int Size = 0;   // SIZE: characters of an edit, rows of a list box
+    int Size = 0; // SIZE: characters of an edit, rows of a list box
     int MaxLength = 0;
-    int Cols = 20;  // TEXTAREA COLS
-    int Rows = 2;   // TEXTAREA ROWS
+    int Cols = 20; // TEXTAREA COLS
+    int Rows = 2;  // TEXTAREA ROWS
     bool Multiple = false;
-    QStringList Options;       // SELECT texts
-    QStringList OptionValues;  // SELECT values (empty entry: the text is the value)
+    QStringList Options;      // SELECT texts
+    QStringList OptionValues; // SELECT values (empty entry: the text is the value)
     QList<bool> OptionSelected;
     QList<bool> CurrentSelected;
-    QStringList Lines;         // TEXTAREA content
+    QStringList Lines; // TEXTAREA content
 
     int Pos = 0; // index of its placeholder in the section's text
     // Set by layout, in document coordinates.

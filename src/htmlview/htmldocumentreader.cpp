@@ -21,10 +21,10 @@ struct NamedColour {
     uint32_t rgb; // as written in HTML: red in the high byte
 };
 constexpr NamedColour kColours[16] = {
-    {"BLACK", 0x000000}, {"MAROON", 0x800000}, {"GREEN", 0x008000}, {"OLIVE", 0x808000},
-    {"NAVY", 0x000080},  {"PURPLE", 0x800080}, {"TEAL", 0x008080},  {"GRAY", 0x808080},
-    {"SILVER", 0xC0C0C0}, {"RED", 0xFF0000},   {"LIME", 0x00FF00},  {"YELLOW", 0xFFFF00},
-    {"BLUE", 0x0000FF},  {"FUCHSIA", 0xFF00FF}, {"AQUA", 0x00FFFF}, {"WHITE", 0xFFFFFF},
+    {"BLACK", 0x000000},  {"MAROON", 0x800000},  {"GREEN", 0x008000}, {"OLIVE", 0x808000},
+    {"NAVY", 0x000080},   {"PURPLE", 0x800080},  {"TEAL", 0x008080},  {"GRAY", 0x808080},
+    {"SILVER", 0xC0C0C0}, {"RED", 0xFF0000},     {"LIME", 0x00FF00},  {"YELLOW", 0xFFFF00},
+    {"BLUE", 0x0000FF},   {"FUCHSIA", 0xFF00FF}, {"AQUA", 0x00FFFF},  {"WHITE", 0xFFFFFF},
 };
 
 TColor FromHtmlRgb(uint32_t rgb)
@@ -149,7 +149,14 @@ bool THtmlReader::IsCellEnd(int sym) const
     if (m_cellDepth == 0)
         return false;
     switch (sym) {
-    case Td: case End(Td): case Th: case End(Th): case Tr: case Caption: case End(Caption): case End(Table):
+    case Td:
+    case End(Td):
+    case Th:
+    case End(Th):
+    case Tr:
+    case Caption:
+    case End(Caption):
+    case End(Table):
         return true;
     default:
         return false;
@@ -176,8 +183,12 @@ void THtmlReader::DocumentLoop()
         if (IsCellEnd(Sym()))
             return;
         switch (Sym()) {
-        case Title: ReadTitle(); break;
-        case Body: ReadBody(); break;
+        case Title:
+            ReadTitle();
+            break;
+        case Body:
+            ReadBody();
+            break;
         case End(Body):
             // Nothing after the end of the body is shown.
             m_stop = true;
@@ -190,9 +201,20 @@ void THtmlReader::DocumentLoop()
                 m_doc.BaseTarget = a->Text;
             Advance();
             break;
-        case Hr: Rule(); break;
-        case Ol: case Ul: case Dir: case Menu: case Dl: case BlockQuote: ListLoop(); break;
-        default: Common(); break;
+        case Hr:
+            Rule();
+            break;
+        case Ol:
+        case Ul:
+        case Dir:
+        case Menu:
+        case Dl:
+        case BlockQuote:
+            ListLoop();
+            break;
+        default:
+            Common();
+            break;
         }
     }
 }
@@ -397,20 +419,59 @@ void THtmlReader::PageBreak()
 void THtmlReader::Common()
 {
     switch (Sym()) {
-    case P: case End(P): Paragraph(); return;
-    case Br: Break(); return;
-    case B: case Strong: m_style |= fsBold; break;
-    case End(B): case End(Strong): m_style &= ~fsBold; break;
-    case I: case Em: case Cite: case Var: m_style |= fsItalic; break;
-    case End(I): case End(Em): case End(Cite): case End(Var): m_style &= ~fsItalic; break;
-    case U: m_style |= fsUnderline; break;
-    case End(U): m_style &= ~fsUnderline; break;
-    case Sub: m_script = ssSubscript; break;
-    case Sup: m_script = ssSuperscript; break;
-    case End(Sub): case End(Sup): m_script = ssNormal; break;
-    case H: Heading(); return;
-    case End(H): EndHeading(); return;
-    case Tt: case Code: case Kbd: case Samp: {
+    case P:
+    case End(P):
+        Paragraph();
+        return;
+    case Br:
+        Break();
+        return;
+    case B:
+    case Strong:
+        m_style |= fsBold;
+        break;
+    case End(B):
+    case End(Strong):
+        m_style &= ~fsBold;
+        break;
+    case I:
+    case Em:
+    case Cite:
+    case Var:
+        m_style |= fsItalic;
+        break;
+    case End(I):
+    case End(Em):
+    case End(Cite):
+    case End(Var):
+        m_style &= ~fsItalic;
+        break;
+    case U:
+        m_style |= fsUnderline;
+        break;
+    case End(U):
+        m_style &= ~fsUnderline;
+        break;
+    case Sub:
+        m_script = ssSubscript;
+        break;
+    case Sup:
+        m_script = ssSuperscript;
+        break;
+    case End(Sub):
+    case End(Sup):
+        m_script = ssNormal;
+        break;
+    case H:
+        Heading();
+        return;
+    case End(H):
+        EndHeading();
+        return;
+    case Tt:
+    case Code:
+    case Kbd:
+    case Samp: {
         TScaledFont f = Top();
         f.NominalSize = 10;
         f.FixedPitch = true;
@@ -418,7 +479,13 @@ void THtmlReader::Common()
         PushFont(f);
         break;
     }
-    case End(Tt): case End(Code): case End(Kbd): case End(Samp): case End(Font): case End(Big): case End(Small):
+    case End(Tt):
+    case End(Code):
+    case End(Kbd):
+    case End(Samp):
+    case End(Font):
+    case End(Big):
+    case End(Small):
         PopFont();
         break;
     case Address: {
@@ -442,8 +509,12 @@ void THtmlReader::Common()
         StartSection(m_justify);
         Advance();
         return;
-    case A: Anchor(); return;
-    case End(A): EndAnchor(); return;
+    case A:
+        Anchor();
+        return;
+    case End(A):
+        EndAnchor();
+        return;
     case Text:
         StartSectionIfNone();
         if (m_inPre)
@@ -452,8 +523,14 @@ void THtmlReader::Common()
             m_section->AddText(m_tok.TokenText());
         Advance();
         return;
-    case Img: Image(); return;
-    case Input: case Select: case TextArea: FormControl(); return;
+    case Img:
+        Image();
+        return;
+    case Input:
+    case Select:
+    case TextArea:
+        FormControl();
+        return;
     case Form: {
         auto form = std::make_unique<TPageForm>();
         if (const TAttribute *a = Attr(HtmlAttr::Method))
@@ -465,16 +542,37 @@ void THtmlReader::Common()
         Advance();
         return;
     }
-    case End(Form): m_form = nullptr; Advance(); return;
-    case Font: FontTag(false); return;
-    case BaseFont: FontTag(true); return;
-    case Big: BigSmall(true); return;
-    case Small: BigSmall(false); return;
-    case Map: ReadMap(); return;
-    case Table: TableLoop(); return;
-    case Pre: PreLoop(); return;
-    case Page: PageBreak(); return;
-    default: Advance(); return;
+    case End(Form):
+        m_form = nullptr;
+        Advance();
+        return;
+    case Font:
+        FontTag(false);
+        return;
+    case BaseFont:
+        FontTag(true);
+        return;
+    case Big:
+        BigSmall(true);
+        return;
+    case Small:
+        BigSmall(false);
+        return;
+    case Map:
+        ReadMap();
+        return;
+    case Table:
+        TableLoop();
+        return;
+    case Pre:
+        PreLoop();
+        return;
+    case Page:
+        PageBreak();
+        return;
+    default:
+        Advance();
+        return;
     }
     // The style tags fall through to here: new text takes the changed font.
     SwitchFont();

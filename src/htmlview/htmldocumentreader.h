@@ -102,4 +102,3 @@ private:
     TLinkTarget m_link;
     TViewError m_error;
 };
-

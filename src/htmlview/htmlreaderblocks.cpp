@@ -1,8 +1,7 @@
 // Lists, preformatted text and tables of the HTML reader: the handlers that read nested content.
-#include "htmldocumentreader.h"
-
 #include "bulletitem.h"
 #include "definitionitem.h"
+#include "htmldocumentreader.h"
 #include "numbereditem.h"
 #include "tablesection.h"
 #include "viewdocument.h"
@@ -30,8 +29,8 @@ void THtmlReader::ListLoop()
     Advance();
     while (Sym() != Eof && !m_stop && !IsCellEnd(Sym())) {
         const int sym = Sym();
-        if (sym == End(Ol) || sym == End(Ul) || sym == End(Dir) || sym == End(Menu) || sym == End(Dl)
-            || sym == End(BlockQuote)) {
+        if (sym == End(Ol) || sym == End(Ul) || sym == End(Dir) || sym == End(Menu) || sym == End(Dl) ||
+            sym == End(BlockQuote)) {
             Advance(); // any list's end tag ends the innermost list
             break;
         }
@@ -53,18 +52,37 @@ void THtmlReader::ListLoop()
                 Advance(); // a paragraph right after the item marker adds no space
             break;
         }
-        case Dd: case Dt: {
+        case Dd:
+        case Dt: {
             auto item = std::make_unique<TDefinitionItem>(&m_doc);
             item->ListKind = lkDefinition;
             StartSection(m_justify, std::move(item));
             Advance();
             break;
         }
-        case Hr: Rule(); break;
-        case Ol: case Ul: case Dir: case Menu: case Dl: case BlockQuote: ListLoop(); break;
-        case Title: case Body: case Base: Advance(); break;
-        case End(Body): m_stop = true; m_tok.Stop(); break;
-        default: Common(); break;
+        case Hr:
+            Rule();
+            break;
+        case Ol:
+        case Ul:
+        case Dir:
+        case Menu:
+        case Dl:
+        case BlockQuote:
+            ListLoop();
+            break;
+        case Title:
+        case Body:
+        case Base:
+            Advance();
+            break;
+        case End(Body):
+            m_stop = true;
+            m_tok.Stop();
+            break;
+        default:
+            Common();
+            break;
         }
     }
     EndSection();
@@ -109,14 +127,45 @@ void THtmlReader::PreLoop()
                 PopFont();
             Advance();
             return;
-        case Font: case BaseFont: case End(Font): case Map: case Form: case End(Form): case Input:
-        case Select: case TextArea: case B: case I: case U: case Em: case Strong: case Cite: case Var:
-        case Sub: case Sup: case End(B): case End(I): case End(U): case End(Em): case End(Strong):
-        case End(Cite): case End(Var): case End(Sub): case End(Sup): case Img: case A: case End(A):
+        case Font:
+        case BaseFont:
+        case End(Font):
+        case Map:
+        case Form:
+        case End(Form):
+        case Input:
+        case Select:
+        case TextArea:
+        case B:
+        case I:
+        case U:
+        case Em:
+        case Strong:
+        case Cite:
+        case Var:
+        case Sub:
+        case Sup:
+        case End(B):
+        case End(I):
+        case End(U):
+        case End(Em):
+        case End(Strong):
+        case End(Cite):
+        case End(Var):
+        case End(Sub):
+        case End(Sup):
+        case Img:
+        case A:
+        case End(A):
             Common();
             break;
-        case P: case Br: Break(); break;
-        default: Advance(); break;
+        case P:
+        case Br:
+            Break();
+            break;
+        default:
+            Advance();
+            break;
         }
     }
     dropTrailingEmptyLine();
@@ -151,7 +200,8 @@ void THtmlReader::TableLoop()
                          padding != nullptr, spacing ? spacing->Value : 0, spacing != nullptr);
     if (const TAttribute *w = Attr(HtmlAttr::Width)) {
         table->WidthPercent = IsPercent(w);
-        table->Width = table->WidthPercent ? (w->Value >= 1 && w->Value <= 100 ? w->Value : 0) : std::max(0, w->Value);
+        table->Width =
+            table->WidthPercent ? (w->Value >= 1 && w->Value <= 100 ? w->Value : 0) : std::max(0, w->Value);
         if (!table->Width)
             table->WidthPercent = false;
     }
@@ -177,8 +227,10 @@ void THtmlReader::TableLoop()
         if (!a)
             return otherwise;
         const QString v = a->Text.toLower();
-        return v == QLatin1String("top") ? vaTop : v == QLatin1String("middle") ? vaMiddle
-            : v == QLatin1String("bottom") ? vaBottom : otherwise;
+        return v == QLatin1String("top")      ? vaTop
+               : v == QLatin1String("middle") ? vaMiddle
+               : v == QLatin1String("bottom") ? vaBottom
+                                              : otherwise;
     };
     m_listLevel = 0;
     Advance();
@@ -196,7 +248,9 @@ void THtmlReader::TableLoop()
         case Th: {
             closeCell();
             const bool header = Sym() == Th;
-            m_justify = AlignOf(Attr(HtmlAttr::Align), rowAlign != jNone ? rowAlign : header ? jCenter : jLeft);
+            m_justify = AlignOf(Attr(HtmlAttr::Align), rowAlign != jNone ? rowAlign
+                                                       : header          ? jCenter
+                                                                         : jLeft);
             if (header)
                 m_style |= fsBold;
             else
@@ -208,7 +262,8 @@ void THtmlReader::TableLoop()
                 cell->RowSpan = std::min(a->Value, 10000);
             if (const TAttribute *w = Attr(HtmlAttr::Width)) {
                 cell->WidthPercent = IsPercent(w);
-                cell->Width = cell->WidthPercent ? (w->Value >= 1 && w->Value <= 100 ? w->Value : 0) : std::max(0, w->Value);
+                cell->Width = cell->WidthPercent ? (w->Value >= 1 && w->Value <= 100 ? w->Value : 0)
+                                                 : std::max(0, w->Value);
                 if (!cell->Width)
                     cell->WidthPercent = false;
             }

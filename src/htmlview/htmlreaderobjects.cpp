@@ -1,6 +1,5 @@
 // Images, form controls with their options, and image maps of the HTML reader.
 #include "htmldocumentreader.h"
-
 #include "viewdocument.h"
 
 using namespace HtmlSym;
@@ -15,11 +14,11 @@ void THtmlReader::Image()
         image->Alt = a->Text;
     if (const TAttribute *a = Attr(HtmlAttr::Align)) {
         const QString v = a->Text.toUpper();
-        image->Align = v == QLatin1String("TOP") ? iaTop
-            : v == QLatin1String("MIDDLE")      ? iaMiddle
-            : v == QLatin1String("LEFT")        ? iaLeft
-            : v == QLatin1String("RIGHT")       ? iaRight
-                                                : iaBottom;
+        image->Align = v == QLatin1String("TOP")      ? iaTop
+                       : v == QLatin1String("MIDDLE") ? iaMiddle
+                       : v == QLatin1String("LEFT")   ? iaLeft
+                       : v == QLatin1String("RIGHT")  ? iaRight
+                                                      : iaBottom;
     }
     if (const TAttribute *a = Attr(HtmlAttr::Height))
         image->RequestedHeight = a->Value;
@@ -65,12 +64,13 @@ void THtmlReader::FormControl()
         const QString type = t ? t->Text.toLower() : QString();
         if (type == QLatin1String("password")) {
             control->Password = true;
-        } else if (type == QLatin1String("submit") || type == QLatin1String("reset")
-                   || type == QLatin1String("button") || type == QLatin1String("image")) {
+        } else if (type == QLatin1String("submit") || type == QLatin1String("reset") ||
+                   type == QLatin1String("button") || type == QLatin1String("image")) {
             control->Kind = TFormControlKind::Button;
             control->Submit = type != QLatin1String("reset") && type != QLatin1String("button");
             if (control->Value.isEmpty())
-                control->Value = type == QLatin1String("reset") ? QStringLiteral("Reset") : QStringLiteral("Submit");
+                control->Value =
+                    type == QLatin1String("reset") ? QStringLiteral("Reset") : QStringLiteral("Submit");
         } else if (type == QLatin1String("radio")) {
             control->Kind = TFormControlKind::Radio;
         } else if (type == QLatin1String("checkbox")) {
@@ -82,7 +82,8 @@ void THtmlReader::FormControl()
         }
     } else if (sym == Select) {
         control->Multiple = Attr(HtmlAttr::Multiple) != nullptr;
-        control->Kind = control->Multiple || control->Size > 1 ? TFormControlKind::ListBox : TFormControlKind::Combo;
+        control->Kind =
+            control->Multiple || control->Size > 1 ? TFormControlKind::ListBox : TFormControlKind::Combo;
     } else {
         control->Kind = TFormControlKind::TextArea;
         if (const TAttribute *a = Attr(HtmlAttr::Cols); a && a->Value > 0)

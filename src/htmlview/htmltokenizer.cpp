@@ -15,12 +15,12 @@ constexpr int kMaxRun = 100;
 constexpr int kMaxPreRun = 200;
 
 const char *const kTags[HtmlSym::kTagCount] = {
-    "HTML", "TITLE", "BODY", "HEAD", "B", "I", "H", "EM", "STRONG", "U", "CITE", "VAR", "TT", "CODE",
-    "KBD", "SAMP", "OL", "UL", "DIR", "MENU", "DL", "A", "ADDRESS", "BLOCKQUOTE", "PRE", "CENTER",
-    "TABLE", "TD", "TH", "CAPTION", "FORM", "TEXTAREA", "SELECT", "OPTION", "FONT", "SUB", "SUP",
-    "BIG", "SMALL", "P", "MAP", "FRAMESET", "NOFRAMES",
-    "LI", "BR", "HR", "DD", "DT", "IMG", "BASE", "TR", "BUTTON", "INPUT", "SELECTED", "BASEFONT",
-    "AREA", "FRAME", "PAGE",
+    "HTML", "TITLE",    "BODY",     "HEAD",       "B",        "I",      "H",     "EM",   "STRONG", "U",
+    "CITE", "VAR",      "TT",       "CODE",       "KBD",      "SAMP",   "OL",    "UL",   "DIR",    "MENU",
+    "DL",   "A",        "ADDRESS",  "BLOCKQUOTE", "PRE",      "CENTER", "TABLE", "TD",   "TH",     "CAPTION",
+    "FORM", "TEXTAREA", "SELECT",   "OPTION",     "FONT",     "SUB",    "SUP",   "BIG",  "SMALL",  "P",
+    "MAP",  "FRAMESET", "NOFRAMES", "LI",         "BR",       "HR",     "DD",    "DT",   "IMG",    "BASE",
+    "TR",   "BUTTON",   "INPUT",    "SELECTED",   "BASEFONT", "AREA",   "FRAME", "PAGE",
 };
 
 struct AttrName {
@@ -28,46 +28,95 @@ struct AttrName {
     uint8_t sym;
 };
 const AttrName kAttributes[] = {
-    {"HREF", HtmlAttr::Href}, {"NAME", HtmlAttr::Name}, {"SRC", HtmlAttr::Src}, {"ALT", HtmlAttr::Alt},
-    {"ALIGN", HtmlAttr::Align}, {"TEXT", HtmlAttr::Text}, {"BGCOLOR", HtmlAttr::BgColor},
-    {"LINK", HtmlAttr::Link}, {"BACKGROUND", HtmlAttr::Background}, {"COLSPAN", HtmlAttr::ColSpan},
-    {"ROWSPAN", HtmlAttr::RowSpan}, {"BORDER", HtmlAttr::Border}, {"CELLPADDING", HtmlAttr::CellPadding},
-    {"CELLSPACING", HtmlAttr::CellSpacing}, {"VALIGN", HtmlAttr::VAlign}, {"WIDTH", HtmlAttr::Width},
-    {"START", HtmlAttr::Start}, {"VALUE", HtmlAttr::Value}, {"TYPE", HtmlAttr::Type},
-    {"CHECKBOX", HtmlAttr::CheckBox}, {"RADIO", HtmlAttr::Radio}, {"METHOD", HtmlAttr::Method},
-    {"ACTION", HtmlAttr::Action}, {"CHECKED", HtmlAttr::Checked}, {"SIZE", HtmlAttr::Size},
-    {"MAXLENGTH", HtmlAttr::MaxLength}, {"COLS", HtmlAttr::Cols}, {"ROWS", HtmlAttr::Rows},
-    {"MULTIPLE", HtmlAttr::Multiple}, {"VALUE", HtmlAttr::Value}, {"SELECTED", HtmlAttr::Selected},
-    {"FACE", HtmlAttr::Face}, {"COLOR", HtmlAttr::Color}, {"TRANSP", HtmlAttr::Transp},
-    {"CLEAR", HtmlAttr::Clear}, {"ISMAP", HtmlAttr::IsMap}, {"BORDERCOLOR", HtmlAttr::BorderColor},
-    {"USEMAP", HtmlAttr::UseMap}, {"SHAPE", HtmlAttr::Shape}, {"COORDS", HtmlAttr::Coords},
-    {"NOHREF", HtmlAttr::NoHref}, {"HEIGHT", HtmlAttr::Height}, {"PLAIN", HtmlAttr::Plain},
-    {"TARGET", HtmlAttr::Target}, {"NORESIZE", HtmlAttr::NoResize}, {"SCROLLING", HtmlAttr::Scrolling},
+    {"HREF", HtmlAttr::Href},
+    {"NAME", HtmlAttr::Name},
+    {"SRC", HtmlAttr::Src},
+    {"ALT", HtmlAttr::Alt},
+    {"ALIGN", HtmlAttr::Align},
+    {"TEXT", HtmlAttr::Text},
+    {"BGCOLOR", HtmlAttr::BgColor},
+    {"LINK", HtmlAttr::Link},
+    {"BACKGROUND", HtmlAttr::Background},
+    {"COLSPAN", HtmlAttr::ColSpan},
+    {"ROWSPAN", HtmlAttr::RowSpan},
+    {"BORDER", HtmlAttr::Border},
+    {"CELLPADDING", HtmlAttr::CellPadding},
+    {"CELLSPACING", HtmlAttr::CellSpacing},
+    {"VALIGN", HtmlAttr::VAlign},
+    {"WIDTH", HtmlAttr::Width},
+    {"START", HtmlAttr::Start},
+    {"VALUE", HtmlAttr::Value},
+    {"TYPE", HtmlAttr::Type},
+    {"CHECKBOX", HtmlAttr::CheckBox},
+    {"RADIO", HtmlAttr::Radio},
+    {"METHOD", HtmlAttr::Method},
+    {"ACTION", HtmlAttr::Action},
+    {"CHECKED", HtmlAttr::Checked},
+    {"SIZE", HtmlAttr::Size},
+    {"MAXLENGTH", HtmlAttr::MaxLength},
+    {"COLS", HtmlAttr::Cols},
+    {"ROWS", HtmlAttr::Rows},
+    {"MULTIPLE", HtmlAttr::Multiple},
+    {"VALUE", HtmlAttr::Value},
+    {"SELECTED", HtmlAttr::Selected},
+    {"FACE", HtmlAttr::Face},
+    {"COLOR", HtmlAttr::Color},
+    {"TRANSP", HtmlAttr::Transp},
+    {"CLEAR", HtmlAttr::Clear},
+    {"ISMAP", HtmlAttr::IsMap},
+    {"BORDERCOLOR", HtmlAttr::BorderColor},
+    {"USEMAP", HtmlAttr::UseMap},
+    {"SHAPE", HtmlAttr::Shape},
+    {"COORDS", HtmlAttr::Coords},
+    {"NOHREF", HtmlAttr::NoHref},
+    {"HEIGHT", HtmlAttr::Height},
+    {"PLAIN", HtmlAttr::Plain},
+    {"TARGET", HtmlAttr::Target},
+    {"NORESIZE", HtmlAttr::NoResize},
+    {"SCROLLING", HtmlAttr::Scrolling},
     {"HSPACE", HtmlAttr::HSpace},
 };
 
 // The named entities: the four markup characters, then Latin-1 160..255 in order. The two
 // empty slots (215 and 247) can never match.
 const char *const kEntities[100] = {
-    "amp", "lt", "gt", "quot",
-    "nbsp", "iexcl", "cent", "pound", "curren", "yen", "brvbar", "sect", "uml", "copy", "ordf",
-    "laquo", "not", "shy", "reg", "macr", "deg", "plusmn", "sup2", "sup3", "acute", "micro", "para",
-    "middot", "cedil", "sup1", "ordm", "raquo", "frac14", "frac12", "frac34", "iquest", "Agrave",
-    "Aacute", "Acirc", "Atilde", "Auml", "Aring", "AElig", "Ccedil", "Egrave", "Eacute", "Ecirc",
-    "Euml", "Igrave", "Iacute", "Icirc", "Iuml", "ETH", "Ntilde", "Ograve", "Oacute", "Ocirc",
-    "Otilde", "Ouml", "", "Oslash", "Ugrave", "Uacute", "Ucirc", "Uuml", "Yacute", "THORN", "szlig",
-    "agrave", "aacute", "acirc", "atilde", "auml", "aring", "aelig", "ccedil", "egrave", "eacute",
-    "ecirc", "euml", "igrave", "iacute", "icirc", "iuml", "eth", "ntilde", "ograve", "oacute", "ocirc",
-    "otilde", "ouml", "", "oslash", "ugrave", "uacute", "ucirc", "uuml", "yacute", "thorn", "yuml",
+    "amp",    "lt",     "gt",     "quot",   "nbsp",   "iexcl",  "cent",   "pound",  "curren", "yen",
+    "brvbar", "sect",   "uml",    "copy",   "ordf",   "laquo",  "not",    "shy",    "reg",    "macr",
+    "deg",    "plusmn", "sup2",   "sup3",   "acute",  "micro",  "para",   "middot", "cedil",  "sup1",
+    "ordm",   "raquo",  "frac14", "frac12", "frac34", "iquest", "Agrave", "Aacute", "Acirc",  "Atilde",
+    "Auml",   "Aring",  "AElig",  "Ccedil", "Egrave", "Eacute", "Ecirc",  "Euml",   "Igrave", "Iacute",
+    "Icirc",  "Iuml",   "ETH",    "Ntilde", "Ograve", "Oacute", "Ocirc",  "Otilde", "Ouml",   "",
+    "Oslash", "Ugrave", "Uacute", "Ucirc",  "Uuml",   "Yacute", "THORN",  "szlig",  "agrave", "aacute",
+    "acirc",  "atilde", "auml",   "aring",  "aelig",  "ccedil", "egrave", "eacute", "ecirc",  "euml",
+    "igrave", "iacute", "icirc",  "iuml",   "eth",    "ntilde", "ograve", "oacute", "ocirc",  "otilde",
+    "ouml",   "",       "oslash", "ugrave", "uacute", "ucirc",  "uuml",   "yacute", "thorn",  "yuml",
 };
 const char16_t kMarkupChars[4] = {u'&', u'<', u'>', u'"'};
 
-bool IsWhite(int c) { return c == ' ' || c == '\r'; }
-bool IsLetter(int c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-bool IsDigit(int c) { return c >= '0' && c <= '9'; }
-bool IsHexDigit(int c) { return IsDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
-bool IsPrintable(int c) { return c >= 32 && c != 127; }
-int ToUpper(int c) { return c >= 'a' && c <= 'z' ? c - 32 : c; }
+bool IsWhite(int c)
+{
+    return c == ' ' || c == '\r';
+}
+bool IsLetter(int c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+bool IsDigit(int c)
+{
+    return c >= '0' && c <= '9';
+}
+bool IsHexDigit(int c)
+{
+    return IsDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+}
+bool IsPrintable(int c)
+{
+    return c >= 32 && c != 127;
+}
+int ToUpper(int c)
+{
+    return c >= 'a' && c <= 'z' ? c - 32 : c;
+}
 
 // Every tag and attribute name is looked up, so the tables are hashed once.
 int LookupTag(const QByteArray &name)
@@ -240,9 +289,32 @@ bool THtmlTokenizer::KeepsAttributes(int sym)
 {
     using namespace HtmlSym;
     switch (sym) {
-    case Body: case P: case Br: case H: case Hr: case Base: case Ol: case Ul: case Img: case A:
-    case Table: case Td: case Tr: case Th: case Caption: case Input: case Form: case TextArea:
-    case Select: case Option: case Font: case BaseFont: case Map: case Area: case FrameSet: case Frame:
+    case Body:
+    case P:
+    case Br:
+    case H:
+    case Hr:
+    case Base:
+    case Ol:
+    case Ul:
+    case Img:
+    case A:
+    case Table:
+    case Td:
+    case Tr:
+    case Th:
+    case Caption:
+    case Input:
+    case Form:
+    case TextArea:
+    case Select:
+    case Option:
+    case Font:
+    case BaseFont:
+    case Map:
+    case Area:
+    case FrameSet:
+    case Frame:
         return true;
     default:
         return false;
@@ -486,8 +558,8 @@ QStringList THtmlTokenizer::ReadTextAreaContent()
                 match = false;
             if (match) {
                 const int after = at < m_length ? uchar(m_data[at]) : kEnd;
-                match = after == kEnd || after == '>' || after == ' ' || after == '\t' || after == '\r'
-                    || after == '\n';
+                match = after == kEnd || after == '>' || after == ' ' || after == '\t' || after == '\r' ||
+                        after == '\n';
             }
             if (match) {
                 while (m_ch != '>' && m_ch != kEnd)

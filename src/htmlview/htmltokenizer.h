@@ -12,8 +12,8 @@
 // One attribute of a tag.
 struct TAttribute {
     uint8_t Sym = HtmlAttr::Unknown;
-    int Value = 0;     // the numeric value
-    QString Text;      // the text value
+    int Value = 0; // the numeric value
+    QString Text;  // the text value
     bool Quoted = false;
 };
 
@@ -69,9 +69,9 @@ private:
     const char *m_data = nullptr;
     qsizetype m_length = 0;
     qsizetype m_pos = 0;
-    int m_ch = 0;        // the current character after folding; -1 at the end
-    int m_up = 0;        // the same in upper case
-    int m_look = -2;     // the character pushed back after "<"; -2 when none
+    int m_ch = 0;    // the current character after folding; -1 at the end
+    int m_up = 0;    // the same in upper case
+    int m_look = -2; // the character pushed back after "<"; -2 when none
     bool m_stopped = false;
     int m_sym = HtmlSym::Eof;
     QString m_text;

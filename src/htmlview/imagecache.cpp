@@ -29,7 +29,8 @@ TImageCache::Entry *TImageCache::Find(const QString &name)
     return &*it;
 }
 
-TImageCache::Entry &TImageCache::Add(const QString &name, const TImageInfo &image, bool masked, bool transparent)
+TImageCache::Entry &TImageCache::Add(const QString &name, const TImageInfo &image, bool masked,
+                                     bool transparent)
 {
     const QString key = Key(name);
     auto it = m_entries.find(key);

@@ -11,7 +11,7 @@ class TImageCache {
 public:
     struct Entry {
         TImageInfo Image;
-        bool Masked = false;      // a transparency mask has been made
+        bool Masked = false; // a transparency mask has been made
         bool Transparent = false;
         int Age = 0;
     };

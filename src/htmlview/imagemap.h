@@ -13,9 +13,9 @@ enum class TAreaShape : uint8_t { Rect, Circle, Poly };
 // One AREA of a client-side image map.
 struct TMapArea {
     TAreaShape Shape = TAreaShape::Rect;
-    QRect Bounds;      // rectangle and circle: the region, edges included
-    QPolygon Polygon;  // polygon: its corners
-    TLinkTarget Link;  // empty URL for NOHREF
+    QRect Bounds;     // rectangle and circle: the region, edges included
+    QPolygon Polygon; // polygon: its corners
+    TLinkTarget Link; // empty URL for NOHREF
 
     bool Contains(int x, int y) const;
 };

@@ -29,9 +29,9 @@ public:
     TImageHandle Image = 0;
     bool Placeholder = false; // Image is one of the two built-in pictures
     bool Requested = false;
-    int ImageWidth = 0;  // the picture itself, without border and alternative text
+    int ImageWidth = 0; // the picture itself, without border and alternative text
     int ImageHeight = 0;
-    int ShownWidth = 0;  // the whole box: picture, border and alternative text
+    int ShownWidth = 0; // the whole box: picture, border and alternative text
     int ShownHeight = 0;
     bool Border = false;
 

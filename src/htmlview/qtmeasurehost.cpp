@@ -1,7 +1,7 @@
 #include "qtmeasurehost.h"
 
-#include <QGuiApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QPainter>
 #include <QPalette>
@@ -29,7 +29,8 @@ TFontHandle QtMeasureHost::createFont(const TFontSpec &fontSpec)
     f.setKerning(false);
     f.setStyleStrategy(QFont::PreferNoShaping);
     const QFontMetrics metrics(f);
-    m_fonts.push_back({fontSpec, f, metrics, {metrics.ascent(), metrics.descent()}, QFontMetricsF(f), {}, {}});
+    m_fonts.push_back(
+        {fontSpec, f, metrics, {metrics.ascent(), metrics.descent()}, QFontMetricsF(f), {}, {}});
     m_fonts.back().latin.fill(-1);
     return TFontHandle(m_fonts.size());
 }
@@ -153,10 +154,14 @@ QRgb QtMeasureHost::systemColor(TSystemColor which) const
         return ViewHost::systemColor(which);
     const QPalette pal = QGuiApplication::palette();
     switch (which) {
-    case TSystemColor::ButtonFace: return pal.color(QPalette::Button).rgb();
-    case TSystemColor::ButtonShadow: return pal.color(QPalette::Dark).rgb();
-    case TSystemColor::ButtonHighlight: return pal.color(QPalette::Light).rgb();
-    case TSystemColor::ButtonText: return pal.color(QPalette::ButtonText).rgb();
+    case TSystemColor::ButtonFace:
+        return pal.color(QPalette::Button).rgb();
+    case TSystemColor::ButtonShadow:
+        return pal.color(QPalette::Dark).rgb();
+    case TSystemColor::ButtonHighlight:
+        return pal.color(QPalette::Light).rgb();
+    case TSystemColor::ButtonText:
+        return pal.color(QPalette::ButtonText).rgb();
     }
     return ViewHost::systemColor(which);
 }

@@ -54,8 +54,8 @@ void TRuleSection::Draw(TDrawContext &dc) const
     ViewHost &host = *m_owner->Host();
     // A groove: shadow on top and left, highlight on bottom and right; silver where the
     // highlight would vanish (printing, or a plain white page).
-    const bool plainWhite = m_owner->BackgroundImageName.isEmpty() && !IsSystemColor(m_owner->Background())
-        && ColorValue(m_owner->Background()) == clWhite;
+    const bool plainWhite = m_owner->BackgroundImageName.isEmpty() && !IsSystemColor(m_owner->Background()) &&
+                            ColorValue(m_owner->Background()) == clWhite;
     const QRgb dark = m_owner->Printing || plainWhite ? host.toRgb(clSilver) : host.toRgb(clBtnShadow);
     const QRgb light = m_owner->Printing || plainWhite ? host.toRgb(clSilver) : host.toRgb(clBtnHighlight);
     const int x0 = m_x + dc.XOffset;

@@ -46,8 +46,8 @@ void TSection::AddText(QStringView text)
 {
     if (text.isEmpty() || m_text.size() >= kMaxSectionText)
         return;
-    if (text.front() == QLatin1Char(' ')
-        && (m_text.isEmpty() || m_text.back() == QLatin1Char(' ') || m_onlyFloats))
+    if (text.front() == QLatin1Char(' ') &&
+        (m_text.isEmpty() || m_text.back() == QLatin1Char(' ') || m_onlyFloats))
         text = text.mid(1);
     AddRawText(text);
 }
@@ -264,9 +264,14 @@ int TSection::BreakLine(TIndentTracker &indent, int first, int cy, TLineBox &lin
     for (int i = first; i < last; ++i)
         line.Width += m_pieces[i].Width;
     switch (Justify) {
-    case jCenter: line.X = std::max(line.X, (line.X + right - line.Width) / 2); break;
-    case jRight: line.X = std::max(line.X, right - line.Width); break;
-    default: break;
+    case jCenter:
+        line.X = std::max(line.X, (line.X + right - line.Width) / 2);
+        break;
+    case jRight:
+        line.X = std::max(line.X, right - line.Width);
+        break;
+    default:
+        break;
     }
     line.Start = m_pieces[first].Start;
     line.Count = (end < n ? m_pieces[end].Start : int(m_text.size())) - line.Start;

@@ -50,7 +50,7 @@ public:
 
     TJustify Justify = jLeft;
     TClearMode Clear = cmNone;
-    int ListLevel = 0;  // 0 outside lists
+    int ListLevel = 0; // 0 outside lists
     TListKind ListKind = lkNone;
     bool Plain = false; // a UL PLAIN item: no bullet
     int ListNumber = 0;
@@ -99,7 +99,6 @@ protected:
     int IndexAtX(int lineIndex, int x) const;
     void DrawLine(TDrawContext &dc, int lineIndex) const;
     TFontRun &RunForChange();
-
 
     QString m_text;
     std::vector<TFontRun> m_runs;

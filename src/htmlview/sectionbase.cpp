@@ -12,11 +12,32 @@ int TSectionBase::LayoutSection(TIndentTracker &, int y, int &pos, int &)
 }
 
 void TSectionBase::Draw(TDrawContext &) const {}
-TLinkHit TSectionBase::GetURL(int, int) const { return {}; }
-int TSectionBase::FindCursor(int, int) const { return -1; }
-int TSectionBase::FindString(const QString &, int) const { return -1; }
-bool TSectionBase::CursorToXY(int, int &, int &) const { return false; }
-void TSectionBase::UpdateFonts() { UpdateSpacing(); }
+TLinkHit TSectionBase::GetURL(int, int) const
+{
+    return {};
+}
+int TSectionBase::FindCursor(int, int) const
+{
+    return -1;
+}
+int TSectionBase::FindString(const QString &, int) const
+{
+    return -1;
+}
+bool TSectionBase::CursorToXY(int, int &, int &) const
+{
+    return false;
+}
+void TSectionBase::UpdateFonts()
+{
+    UpdateSpacing();
+}
 void TSectionBase::UpdateSpacing() {}
-TMinMax TSectionBase::MinMaxWidth() { return {}; }
-void TSectionBase::Move(int, int dy) { m_yValue += dy; }
+TMinMax TSectionBase::MinMaxWidth()
+{
+    return {};
+}
+void TSectionBase::Move(int, int dy)
+{
+    m_yValue += dy;
+}

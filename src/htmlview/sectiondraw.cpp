@@ -1,7 +1,6 @@
 // Painting, hit testing, find and copy of TSection; line breaking is in section.cpp.
-#include "section.h"
-
 #include "imagemap.h"
+#include "section.h"
 #include "viewdocument.h"
 
 #include <algorithm>
@@ -15,8 +14,8 @@ bool IsPlaceholderChar(QChar c)
 
 int TSection::LineAt(int y) const
 {
-    auto it = std::upper_bound(m_lines.begin(), m_lines.end(), y,
-                               [](int v, const TLineBox &l) { return v < l.Y; });
+    auto it =
+        std::upper_bound(m_lines.begin(), m_lines.end(), y, [](int v, const TLineBox &l) { return v < l.Y; });
     if (it == m_lines.begin())
         return -1;
     --it;
@@ -30,7 +29,8 @@ int TSection::CharX(const TLineBox &line, int lineIndex, int index) const
         const Piece &p = m_pieces[k];
         if (index < p.Start + p.Count) {
             if (index > p.Start && (p.Kind == PieceKind::Word || p.Kind == PieceKind::Space))
-                x += m_owner->Host()->textWidth(RunFont(p.Run), QStringView(m_text).mid(p.Start, index - p.Start));
+                x += m_owner->Host()->textWidth(RunFont(p.Run),
+                                                QStringView(m_text).mid(p.Start, index - p.Start));
             return x;
         }
         x += p.Width;

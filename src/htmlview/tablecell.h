@@ -11,7 +11,7 @@ public:
     TCell Cell;
     int ColSpan = 1;
     int RowSpan = 1;
-    int Width = 0;          // WIDTH in pixels or percent; 0 not given
+    int Width = 0; // WIDTH in pixels or percent; 0 not given
     bool WidthPercent = false;
     TVAlign VAlign = vaTop;
     TColor Background = 0;

@@ -6,7 +6,8 @@
 #include <algorithm>
 #include <numeric>
 
-void TTableSection::SetAttributes(int border, bool hasBorder, int padding, bool hasPadding, int spacing, bool hasSpacing)
+void TTableSection::SetAttributes(int border, bool hasBorder, int padding, bool hasPadding, int spacing,
+                                  bool hasSpacing)
 {
     Border = hasBorder && border > 0 ? border : 0;
     CellPadding = hasPadding ? std::clamp(padding + 1, 0, 40) : 2;
@@ -210,7 +211,8 @@ std::vector<int> TTableSection::ColumnWidths(int available)
         if (totalMax <= rest)
             widths[c] = m_colMax[c];
         else if (totalMin <= rest && totalMax > totalMin)
-            widths[c] = m_colMin[c] + int(int64_t(m_colMax[c] - m_colMin[c]) * (rest - totalMin) / (totalMax - totalMin));
+            widths[c] = m_colMin[c] +
+                        int(int64_t(m_colMax[c] - m_colMin[c]) * (rest - totalMin) / (totalMax - totalMin));
         else
             widths[c] = m_colMin[c];
     }
@@ -266,9 +268,15 @@ int TTableSection::LayoutSection(TIndentTracker &indent, int y, int &pos, int &m
     if (Caption)
         m_tableWidth = std::max(m_tableWidth, Caption->Cell.MinMaxWidth().Min);
     switch (Justify) {
-    case jCenter: m_x = left + std::max(0, (span - m_tableWidth) / 2); break;
-    case jRight: m_x = std::max(left, right - m_tableWidth); break;
-    default: m_x = left; break;
+    case jCenter:
+        m_x = left + std::max(0, (span - m_tableWidth) / 2);
+        break;
+    case jRight:
+        m_x = std::max(left, right - m_tableWidth);
+        break;
+    default:
+        m_x = left;
+        break;
     }
 
     int cy = y;

@@ -33,7 +33,8 @@ public:
     bool HasBorderColor = false;
 
     // From the TABLE attributes (numbers as the reader parsed them).
-    void SetAttributes(int border, bool hasBorder, int padding, bool hasPadding, int spacing, bool hasSpacing);
+    void SetAttributes(int border, bool hasBorder, int padding, bool hasPadding, int spacing,
+                       bool hasSpacing);
     // Inserts the placeholders for spans, counts the columns and spreads the table's background.
     // Runs once; a table of more than 30 columns reports the error and keeps only 30.
     TViewError Normalize();

@@ -107,8 +107,8 @@ bool TViewDocument::IsPlaceholder(TImageHandle image) const
 {
     if (!m_host || !image)
         return false;
-    return image == m_host->builtinImage(TBuiltinImage::Broken).Handle
-        || image == m_host->builtinImage(TBuiltinImage::Placeholder).Handle;
+    return image == m_host->builtinImage(TBuiltinImage::Broken).Handle ||
+           image == m_host->builtinImage(TBuiltinImage::Placeholder).Handle;
 }
 
 TImageInfo TViewDocument::RequestImage(const QString &source, bool transparent)

@@ -17,7 +17,8 @@ class TInlineImage;
 
 // Supplies an image instead of a file: given the source name, sets the image (a handle of the
 // document's host) and a transparent colour (preset to -1) and returns true.
-using TImageRequestHandler = std::function<bool(const QString &source, TImageInfo &image, int &transparentColor)>;
+using TImageRequestHandler =
+    std::function<bool(const QString &source, TImageInfo &image, int &transparentColor)>;
 // Turns an image or link name into a file path (the viewer's link file-name expansion).
 using TFileNameExpander = std::function<QString(const QString &name)>;
 

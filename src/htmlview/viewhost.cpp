@@ -3,10 +3,14 @@
 QRgb ViewHost::systemColor(TSystemColor which) const
 {
     switch (which) {
-    case TSystemColor::ButtonFace: return qRgb(0xF0, 0xF0, 0xF0);
-    case TSystemColor::ButtonShadow: return qRgb(0xA0, 0xA0, 0xA0);
-    case TSystemColor::ButtonHighlight: return qRgb(0xFF, 0xFF, 0xFF);
-    case TSystemColor::ButtonText: return qRgb(0, 0, 0);
+    case TSystemColor::ButtonFace:
+        return qRgb(0xF0, 0xF0, 0xF0);
+    case TSystemColor::ButtonShadow:
+        return qRgb(0xA0, 0xA0, 0xA0);
+    case TSystemColor::ButtonHighlight:
+        return qRgb(0xFF, 0xFF, 0xFF);
+    case TSystemColor::ButtonText:
+        return qRgb(0, 0, 0);
     }
     return qRgb(0, 0, 0);
 }

@@ -25,8 +25,8 @@ enum TFontStyle : uint8_t {
 };
 
 struct TFontSpec {
-    QString Face;        // the font family name
-    int PointSize = 12;  // the shown size in points
+    QString Face;       // the font family name
+    int PointSize = 12; // the shown size in points
     uint8_t Style = fsNone;
     bool FixedPitch = false;
 

@@ -16,7 +16,10 @@ constexpr TColor kSystemColorFlag = 0xFF000000;
 
 enum class TSystemColor : uint8_t { ButtonFace, ButtonShadow, ButtonHighlight, ButtonText };
 
-constexpr TColor SystemColor(TSystemColor which) { return kSystemColorFlag | TColor(which); }
+constexpr TColor SystemColor(TSystemColor which)
+{
+    return kSystemColorFlag | TColor(which);
+}
 constexpr TColor clBtnFace = kSystemColorFlag | TColor(TSystemColor::ButtonFace);
 constexpr TColor clBtnShadow = kSystemColorFlag | TColor(TSystemColor::ButtonShadow);
 constexpr TColor clBtnHighlight = kSystemColorFlag | TColor(TSystemColor::ButtonHighlight);
@@ -29,9 +32,15 @@ constexpr TColor clNavy = 0x800000;
 constexpr TColor clMaroon = 0x000080;
 constexpr TColor clRed = 0x0000FF;
 
-constexpr bool IsSystemColor(TColor c) { return (c & 0xFF000000) == kSystemColorFlag; }
+constexpr bool IsSystemColor(TColor c)
+{
+    return (c & 0xFF000000) == kSystemColorFlag;
+}
 // The red-green-blue part of a plain colour, without flags.
-constexpr TColor ColorValue(TColor c) { return c & 0x00FFFFFF; }
+constexpr TColor ColorValue(TColor c)
+{
+    return c & 0x00FFFFFF;
+}
 // Two colours are the same when their red, green and blue agree (flags aside).
 constexpr bool SameColor(TColor a, TColor b)
 {

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+
 #include <cstdint>
 
 // A small reader for ASCII DXF drawings: lines, polylines, circles, arcs and points of the

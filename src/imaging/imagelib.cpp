@@ -259,8 +259,8 @@ bool TImageLib::readTga(const QString &fileName, const TReadOptions &options, TR
     // most common, go to GraphicsMagick.
     QFile file(fileName);
     const QByteArray signature("TRUEVISION-XFILE.\0", 18);
-    const bool targa2 = file.open(QIODevice::ReadOnly) && file.size() > 44 && file.seek(file.size() - 18)
-                        && file.read(18) == signature;
+    const bool targa2 = file.open(QIODevice::ReadOnly) && file.size() > 44 && file.seek(file.size() - 18) &&
+                        file.read(18) == signature;
     return targa2 ? readWithQt(fileName, "tga", options, result)
                   : readWithMagick(fileName, "TGA", options, result);
 }

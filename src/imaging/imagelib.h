@@ -6,6 +6,7 @@
 #include <QList>
 #include <QRgb>
 #include <QString>
+
 #include <cstdint>
 
 // The one binding to the image decoders and the JPEG encoder. Every reader returns true and

@@ -6,6 +6,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+
 #include <cstdint>
 #include <functional>
 

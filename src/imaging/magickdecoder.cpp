@@ -2,10 +2,12 @@
 
 #include "imagelib.h"
 
-#include <Magick++.h>
 #include <QFile>
 #include <QFileInfo>
+
+#include <Magick++.h>
 #include <magick/resource.h>
+
 #include <mutex>
 #include <string>
 

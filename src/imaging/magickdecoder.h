@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QString>
+
 #include <cstdint>
 
 // Reads the formats Qt has no plug-in for (PCX, Photo CD, EPS through ghostscript) with

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QtEndian>
+
 #include <cstdlib>
 
 namespace {

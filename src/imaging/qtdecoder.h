@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QString>
+
 #include <cstdint>
 
 // Reads the formats Qt's image plug-ins know (BMP, GIF, PNG, JPEG, TIFF, TGA). Used only by

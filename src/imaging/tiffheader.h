@@ -3,6 +3,7 @@
 #include "imagetypes.h"
 
 #include <QByteArray>
+
 #include <cstdint>
 
 // Reads the fields of a TIFF file's first directory (size, samples, compression) and counts its

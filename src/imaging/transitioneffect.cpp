@@ -1,6 +1,7 @@
 #include "transitioneffect.h"
 
 #include <QPolygonF>
+
 #include <cmath>
 
 QPainterPath TTransitionEffect::revealedArea(TTransition effect, const QRectF &rect, double progress)

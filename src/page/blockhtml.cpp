@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QStringBuilder>
+
 #include <algorithm>
 
 namespace {

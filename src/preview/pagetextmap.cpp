@@ -76,8 +76,8 @@ void TPageTextMap::setText(const QString &text)
     qsizetype suffix = 0;
     while (suffix < limit - prefix && m_text[oldSize - 1 - suffix] == text[newSize - 1 - suffix])
         ++suffix;
-    while (suffix > 0 && oldSize - suffix > prefix
-           && m_offsets[oldSize - suffix] == m_offsets[oldSize - suffix - 1])
+    while (suffix > 0 && oldSize - suffix > prefix &&
+           m_offsets[oldSize - suffix] == m_offsets[oldSize - suffix - 1])
         --suffix;
 
     const qsizetype cutFrom = m_offsets[prefix];

@@ -16,8 +16,7 @@ bool IsVersionOneDocument(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return false;
     const QByteArray head = file.read(kSignatureSize + 4);
-    return head.size() == kSignatureSize + 4 && head.startsWith(kSignature)
-        && head[kSignatureSize] == '1';
+    return head.size() == kSignatureSize + 4 && head.startsWith(kSignature) && head[kSignatureSize] == '1';
 }
 
 } // namespace

@@ -23,11 +23,13 @@ TBackgroundPicture CopyBackgroundPicture(const QString &chosen, const QString &h
     }
     QFile in(chosen);
     if (!in.open(QIODevice::ReadOnly)) {
-        result.Error = QStringLiteral("%1 could not be read: %2").arg(QDir::toNativeSeparators(chosen), in.errorString());
+        result.Error = QStringLiteral("%1 could not be read: %2")
+                           .arg(QDir::toNativeSeparators(chosen), in.errorString());
         return result;
     }
     if (!QDir().mkpath(folder)) {
-        result.Error = QStringLiteral("The folder %1 could not be created.").arg(QDir::toNativeSeparators(folder));
+        result.Error =
+            QStringLiteral("The folder %1 could not be created.").arg(QDir::toNativeSeparators(folder));
         return result;
     }
     if (SaveBytes(destination, in.readAll(), &result.Error))

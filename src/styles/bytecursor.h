@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+
 #include <cstdint>
 
 // Reads the little-endian integers and byte runs of the program's binary files (builder

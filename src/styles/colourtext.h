@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+
 #include <optional>
 
 // The textual form of a colour in "Styles.data": one of the named colours ("clSilver",

@@ -14,8 +14,8 @@ QByteArray attribute(const char *name, const QByteArray &value)
 // sample does not stick to the top of the small viewer.
 QByteArray colourLine(const char *start, TColour colour, int wordId)
 {
-    return QByteArray(start) + "<FONT COLOR=\"" + ColourToHTML(colour) + "\"> " + LoadStrBytes(wordId)
-        + " </FONT>\r\n";
+    return QByteArray(start) + "<FONT COLOR=\"" + ColourToHTML(colour) + "\"> " + LoadStrBytes(wordId) +
+           " </FONT>\r\n";
 }
 
 } // namespace

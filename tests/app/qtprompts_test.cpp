@@ -81,7 +81,8 @@ TEST(QtPrompts, FileDialogsUseTheConvertedFilterAndReportTheChoice)
     request.title = QStringLiteral("Save As");
     request.folder = dir.path();
     request.fileName = QStringLiteral("page");
-    request.filter = QStringLiteral("Zorvin Express Files (*.zve)|*.zve|Zorvin Express Template (*.zvt)|*.zvt");
+    request.filter =
+        QStringLiteral("Zorvin Express Files (*.zve)|*.zve|Zorvin Express Template (*.zvt)|*.zvt");
     request.filterIndex = 1;
     request.defaultSuffix = QStringLiteral("zvt");
     QStringList filters;

@@ -74,9 +74,11 @@ TEST_F(SplashTest, ShowsThePictureThenTheMainWindow)
     EXPECT_TRUE(picture->isVisible());
     EXPECT_EQ(picture->geometry(), QRect(31, 31, 200, 200));
     EXPECT_FALSE(splash->findChild<QLabel *>(QStringLiteral("imgPartner"))->isVisible());
-    EXPECT_EQ(splash->findChild<QLabel *>(QStringLiteral("lblName"))->text(), QStringLiteral("Zorvin Express"));
+    EXPECT_EQ(splash->findChild<QLabel *>(QStringLiteral("lblName"))->text(),
+              QStringLiteral("Zorvin Express"));
     EXPECT_TRUE(splash->findChild<QLabel *>(QStringLiteral("lblName"))->font().bold());
-    EXPECT_EQ(splash->findChild<QLabel *>(QStringLiteral("lblVersion"))->text(), QStringLiteral("Version 1.11"));
+    EXPECT_EQ(splash->findChild<QLabel *>(QStringLiteral("lblVersion"))->text(),
+              QStringLiteral("Version 1.11"));
     EXPECT_EQ(splash->findChild<QLabel *>(QStringLiteral("lblAware"))->text(),
               QStringLiteral("Zorvin Professional 4 Aware"));
     EXPECT_TRUE(splash->splashWaiting());

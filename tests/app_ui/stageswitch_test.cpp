@@ -13,7 +13,10 @@ namespace {
 
 using StageSwitch = MainWindowFixture;
 
-QRect highlight(const MainWindowFixture &f) { return f.find("picRedPill")->geometry(); }
+QRect highlight(const MainWindowFixture &f)
+{
+    return f.find("picRedPill")->geometry();
+}
 
 TEST_F(StageSwitch, StartsInTheChooseStageUntitled)
 {

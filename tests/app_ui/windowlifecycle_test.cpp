@@ -1,8 +1,8 @@
 #include "appmessagefilter.h"
 #include "artpicture.h"
-#include "mainwindowfixture.h"
 #include "builderdocument.h"
 #include "buildstage.h"
+#include "mainwindowfixture.h"
 #include "stringtable.h"
 
 #include <QFile>

@@ -93,7 +93,8 @@ TEST(Folders, NamedFoldersFollowTheProgramFolder)
     EXPECT_EQ(ProgramFolder(), base);
     EXPECT_EQ(HTMLFolder(), base + QStringLiteral("HTMLFiles") + sep);
     EXPECT_EQ(GraphicsFolder(), base + QStringLiteral("HTMLFiles") + sep + QStringLiteral("graphics") + sep);
-    EXPECT_EQ(BackgroundFolder(), base + QStringLiteral("HTMLFiles") + sep + QStringLiteral("backgrnd") + sep);
+    EXPECT_EQ(BackgroundFolder(),
+              base + QStringLiteral("HTMLFiles") + sep + QStringLiteral("backgrnd") + sep);
     EXPECT_EQ(SaveFolder(), base + QStringLiteral("save") + sep);
     EXPECT_EQ(TemplateFolder(), base + QStringLiteral("template") + sep);
     EXPECT_EQ(ServersFolder(), base + QStringLiteral("servers") + sep);

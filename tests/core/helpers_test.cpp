@@ -68,7 +68,8 @@ TEST(Helpers, ReplaceBetweenVariants)
     const B page("<HTML><!--S-->old<!--E-->rest");
     EXPECT_EQ(ReplaceBetween(page, B("<!--S-->"), B("<!--E-->"), B("new")), B("<HTML>newrest"));
     // Without an end marker after the start marker everything from the start on is replaced.
-    EXPECT_EQ(ReplaceBetween(B("a<!--E-->b<!--S-->c"), B("<!--S-->"), B("<!--E-->"), B("X")), B("a<!--E-->bX"));
+    EXPECT_EQ(ReplaceBetween(B("a<!--E-->b<!--S-->c"), B("<!--S-->"), B("<!--E-->"), B("X")),
+              B("a<!--E-->bX"));
     // A missing start marker leaves the text alone.
     EXPECT_EQ(ReplaceBetween(page, B("<!--Q-->"), B("<!--E-->"), B("new")), page);
     // Only the first start marker counts.
@@ -143,20 +144,23 @@ TEST(Helpers, MakeRelativePath)
     // Beside it: one step up per folder left in fromFolder.
     EXPECT_EQ(MakeRelativePath(S("C:\\zv\\HTMLFiles\\"), S("C:\\pics\\a.gif")), S("..\\..\\pics\\a.gif"));
     // Folder names that share a beginning are still different folders.
-    EXPECT_EQ(MakeRelativePath(S("C:\\zv\\HTML\\"), S("C:\\zv\\HTMLFiles\\a.gif")), S("..\\HTMLFiles\\a.gif"));
+    EXPECT_EQ(MakeRelativePath(S("C:\\zv\\HTML\\"), S("C:\\zv\\HTMLFiles\\a.gif")),
+              S("..\\HTMLFiles\\a.gif"));
     // The last part of fromFolder without a separator counts as a file name.
     EXPECT_EQ(MakeRelativePath(S("C:\\zv\\page.html"), S("C:\\zv\\graphics\\a.gif")), S("graphics\\a.gif"));
     // Forward slashes are taken as separators.
     EXPECT_EQ(MakeRelativePath(S("/home/u/zv/HTMLFiles/"), S("/home/u/zv/HTMLFiles/backgrnd/s.gif")),
               S("backgrnd\\s.gif"));
-    EXPECT_EQ(MakeRelativePath(S("/home/u/zv/HTMLFiles/"), S("/home/u/pics/s.gif")), S("..\\..\\pics\\s.gif"));
+    EXPECT_EQ(MakeRelativePath(S("/home/u/zv/HTMLFiles/"), S("/home/u/pics/s.gif")),
+              S("..\\..\\pics\\s.gif"));
 }
 
 TEST(Helpers, ResolveRelativePath)
 {
     const S page("C:\\zv\\HTMLFiles\\page.html");
     EXPECT_EQ(ResolveRelativePath(page, S("graphics\\dog.gif")), S("C:\\zv\\HTMLFiles\\graphics\\dog.gif"));
-    EXPECT_EQ(ResolveRelativePath(page, S("\"graphics/dog.gif\"")), S("C:\\zv\\HTMLFiles\\graphics\\dog.gif"));
+    EXPECT_EQ(ResolveRelativePath(page, S("\"graphics/dog.gif\"")),
+              S("C:\\zv\\HTMLFiles\\graphics\\dog.gif"));
     EXPECT_EQ(ResolveRelativePath(page, S("dog.gif")), S("C:\\zv\\HTMLFiles\\dog.gif"));
     EXPECT_EQ(ResolveRelativePath(page, S("..\\pics\\dog.gif")), S("C:\\zv\\pics\\dog.gif"));
     EXPECT_EQ(ResolveRelativePath(page, S("../../dog.gif")), S("C:\\dog.gif"));

@@ -109,7 +109,8 @@ TEST(Startup, ProfessionalEditorWindowNames)
 
 TEST(FileFilter, ClassicFiltersBecomeQtFilters)
 {
-    EXPECT_EQ(ToQtFileFilter(QStringLiteral("Zorvin Express Files (*.zve)|*.zve|Zorvin Express Template (*.zvt)|*.zvt")),
+    EXPECT_EQ(ToQtFileFilter(
+                  QStringLiteral("Zorvin Express Files (*.zve)|*.zve|Zorvin Express Template (*.zvt)|*.zvt")),
               QStringLiteral("Zorvin Express Files (*.zve);;Zorvin Express Template (*.zvt)"));
     // Several patterns; a description without its own pattern list gets one.
     EXPECT_EQ(ToQtFileFilter(QStringLiteral("Pictures|*.gif;*.jpg; *.png|All files (*.*)|*.*")),

@@ -100,9 +100,13 @@ TEST(SettingsStore, TextsSurviveTheFileFormat)
     TempSettings temp;
     TZorvinReg::createProductKey();
     // Commas, equals signs, leading "@", quotes, semicolons and non-Latin text all come back as written.
-    const QStringList values = {QStringLiteral("a, b, c"), QStringLiteral("x=y"), QStringLiteral("@Variant(0)"),
-                                QStringLiteral("\"quoted\""), QStringLiteral("; not a comment"),
-                                QStringLiteral("\u4e2d\u6587"), QStringLiteral("C:\\Program Files\\zv.exe"),
+    const QStringList values = {QStringLiteral("a, b, c"),
+                                QStringLiteral("x=y"),
+                                QStringLiteral("@Variant(0)"),
+                                QStringLiteral("\"quoted\""),
+                                QStringLiteral("; not a comment"),
+                                QStringLiteral("\u4e2d\u6587"),
+                                QStringLiteral("C:\\Program Files\\zv.exe"),
                                 QStringLiteral("  spaced  ")};
     for (const QString &value : values) {
         WriteSetting(General, QStringLiteral("Path"), value);
@@ -151,7 +155,8 @@ TEST(SettingsStore, SubKeysValuesAndDeletion)
     ASSERT_TRUE(reg.OpenSubKey(QString(), TKeyAccess::OpenExisting));
     EXPECT_TRUE(reg.deleteKey(QStringLiteral("WWWServers")));
     EXPECT_TRUE(TZorvinReg::productKeyExists());
-    EXPECT_EQ(ReadSetting(QStringLiteral("WWWServers"), QStringLiteral("LastServer")), QStringLiteral("ERROR"));
+    EXPECT_EQ(ReadSetting(QStringLiteral("WWWServers"), QStringLiteral("LastServer")),
+              QStringLiteral("ERROR"));
     ASSERT_TRUE(reg.OpenSubKey(QStringLiteral("General"), TKeyAccess::CreateMissing));
     reg.writeString(QStringLiteral("Only"), QStringLiteral("1"));
     EXPECT_TRUE(reg.deleteValue(QStringLiteral("Only")));

@@ -44,8 +44,7 @@ TEST(StringTable, EveryEntryMatchesTheReference)
     }
     // The program has exactly the reference's ids, no more.
     const QList<int> ids = StringIds();
-    EXPECT_EQ(QSet<int>(ids.cbegin(), ids.cend()),
-              QSet<int>(reference.keyBegin(), reference.keyEnd()));
+    EXPECT_EQ(QSet<int>(ids.cbegin(), ids.cend()), QSet<int>(reference.keyBegin(), reference.keyEnd()));
 }
 
 TEST(StringTable, OpenEntriesAreWrittenInTheGivenShape)

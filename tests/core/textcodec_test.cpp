@@ -6,7 +6,9 @@ TEST(TextCodec, LatinTextIsStoredByteForByte)
 {
     const QString text = QStringLiteral("Caf\u00e9 \u00fcber \u20ac5 \u201cquoted\u201d \u2013 dash");
     const QByteArray bytes = EncodePageText(text);
-    EXPECT_EQ(bytes, QByteArray("Caf\xe9 \xfc" "ber \x80" "5 \x93quoted\x94 \x96 dash"));
+    EXPECT_EQ(bytes, QByteArray("Caf\xe9 \xfc"
+                                "ber \x80"
+                                "5 \x93quoted\x94 \x96 dash"));
     EXPECT_EQ(DecodePageText(bytes), text);
 }
 
@@ -26,7 +28,7 @@ TEST(TextCodec, DecodingReferences)
     // Malformed or out-of-range references stay as written too.
     EXPECT_EQ(DecodePageText("&#20013"), QStringLiteral("&#20013"));
     EXPECT_EQ(DecodePageText("&#;"), QStringLiteral("&#;"));
-    EXPECT_EQ(DecodePageText("&#55296;"), QStringLiteral("&#55296;"));   // a lone surrogate
+    EXPECT_EQ(DecodePageText("&#55296;"), QStringLiteral("&#55296;"));     // a lone surrogate
     EXPECT_EQ(DecodePageText("&#1114112;"), QStringLiteral("&#1114112;")); // past the last character
     EXPECT_EQ(DecodePageText("&#"), QStringLiteral("&#"));
     EXPECT_EQ(DecodePageText("a&b"), QStringLiteral("a&b"));

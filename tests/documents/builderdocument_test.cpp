@@ -3,6 +3,7 @@
 #include "samplepage.h"
 
 #include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 namespace {

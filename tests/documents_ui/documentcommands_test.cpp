@@ -1,5 +1,5 @@
-#include "mainwindowfixture.h"
 #include "builderdocument.h"
+#include "mainwindowfixture.h"
 #include "stringtable.h"
 
 #include <QFile>
@@ -58,10 +58,7 @@ public:
     }
 
     QListWidget *styles() const { return find<QListWidget>("lstStyles"); }
-    void addStyles()
-    {
-        styles()->addItems({QStringLiteral("Ocean"), QStringLiteral("Forest")});
-    }
+    void addStyles() { styles()->addItems({QStringLiteral("Ocean"), QStringLiteral("Forest")}); }
 };
 
 TEST_F(DocumentCommands, NewAfterYesAndACancelledSaveAsStillClearsThePage)

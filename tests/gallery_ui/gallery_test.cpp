@@ -1,5 +1,4 @@
 #include "galleryfixture.h"
-
 #include "stringtable.h"
 
 #include <QLabel>
@@ -202,8 +201,8 @@ TEST_F(Gallery, EscapeAndEmptyNamesKeepTheOldName)
 TEST_F(Gallery, ForbiddenCharactersAreRefusedWithTheirMessage)
 {
     const QString path = addDocument("save", QStringLiteral("Index.zve"));
-    for (const QString &name : {QStringLiteral("a:b"), QStringLiteral("x/y"), QStringLiteral("why?"),
-                                QStringLiteral("p|q")}) {
+    for (const QString &name :
+         {QStringLiteral("a:b"), QStringLiteral("x/y"), QStringLiteral("why?"), QStringLiteral("p|q")}) {
         prompts.clear();
         prompts.answer(TMsgResult::Ok);
         renameTo(QStringLiteral("Index"), name);

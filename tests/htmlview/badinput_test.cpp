@@ -1,6 +1,5 @@
-#include "viewfixture.h"
-
 #include "tablesection.h"
+#include "viewfixture.h"
 
 #include <QRandomGenerator>
 
@@ -44,10 +43,35 @@ TEST_F(ViewFixture, TenMegabytesOfTagSoup)
 {
     // Fragments chosen to hit every handler: unclosed tags, quotes and entities, tables, lists.
     static const char *const kPieces[] = {
-        "<TABLE BORDER", "<TD COLSPAN=9999", "<TR>", "</TABLE>", "<UL>", "<LI>", "</OL>", "<FONT SIZE=+9>",
-        "<A HREF=\"x", "&#", "&amp", "<!", "<PRE>", "</PRE>", "<IMG SRC=a.gif ALIGN=LEFT>", "<BR CLEAR=all>",
-        "<SELECT><OPTION>", "<TEXTAREA>", "<MAP NAME=m><AREA COORDS=1,2,3,4>", "<H1>", "</H1>", "word ",
-        "<P ALIGN=center>", "<TD ROWSPAN=500>", "\r\n", "<INPUT>", "<FORM>", "<B><I><U>", "<HR SIZE=99>",
+        "<TABLE BORDER",
+        "<TD COLSPAN=9999",
+        "<TR>",
+        "</TABLE>",
+        "<UL>",
+        "<LI>",
+        "</OL>",
+        "<FONT SIZE=+9>",
+        "<A HREF=\"x",
+        "&#",
+        "&amp",
+        "<!",
+        "<PRE>",
+        "</PRE>",
+        "<IMG SRC=a.gif ALIGN=LEFT>",
+        "<BR CLEAR=all>",
+        "<SELECT><OPTION>",
+        "<TEXTAREA>",
+        "<MAP NAME=m><AREA COORDS=1,2,3,4>",
+        "<H1>",
+        "</H1>",
+        "word ",
+        "<P ALIGN=center>",
+        "<TD ROWSPAN=500>",
+        "\r\n",
+        "<INPUT>",
+        "<FORM>",
+        "<B><I><U>",
+        "<HR SIZE=99>",
     };
     QRandomGenerator rng(99);
     QByteArray soup;
@@ -95,10 +119,11 @@ TEST_F(ViewFixture, HugeSpansAndEmptyTablesLayOut)
 
 TEST_F(ViewFixture, EveryPrefixOfAPageReadsWithoutHarm)
 {
-    const QByteArray page = "<HTML><HEAD><TITLE>t</TITLE></HEAD><BODY BGCOLOR=\"#C0C0C0\"><H2 ALIGN=CENTER>H</H2>"
-                            "<P>a &copy; b<A HREF='x.htm'>l</A><!-- c --><TABLE BORDER=2><TR><TD>1<TD>2</TABLE>"
-                            "<PRE>p\r\nq</PRE><UL><LI>i</UL><FORM><SELECT><OPTION>o</SELECT><TEXTAREA>t</TEXTAREA>"
-                            "</FORM></BODY></HTML>";
+    const QByteArray page =
+        "<HTML><HEAD><TITLE>t</TITLE></HEAD><BODY BGCOLOR=\"#C0C0C0\"><H2 ALIGN=CENTER>H</H2>"
+        "<P>a &copy; b<A HREF='x.htm'>l</A><!-- c --><TABLE BORDER=2><TR><TD>1<TD>2</TABLE>"
+        "<PRE>p\r\nq</PRE><UL><LI>i</UL><FORM><SELECT><OPTION>o</SELECT><TEXTAREA>t</TEXTAREA>"
+        "</FORM></BODY></HTML>";
     for (int n = 0; n <= page.size(); ++n) {
         TViewDocument d(&host);
         TAnchorList a;

@@ -1,6 +1,5 @@
-#include "viewfixture.h"
-
 #include "layoutdump.h"
+#include "viewfixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -50,5 +49,5 @@ TEST_P(GoldenLayout, MatchesExpectedDump)
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, GoldenLayout,
-                         ::testing::Values("text", "floats", "lists", "tables", "spans", "images", "imagesoff",
-                                           "pre", "forms", "nested"));
+                         ::testing::Values("text", "floats", "lists", "tables", "spans", "images",
+                                           "imagesoff", "pre", "forms", "nested"));

@@ -1,8 +1,7 @@
-#include "viewfixture.h"
-
 #include "expandlink.h"
 #include "imagecache.h"
 #include "layoutdump.h"
+#include "viewfixture.h"
 
 // Hit tests, cursor positions, find, copy, painting and image loading on laid-out documents.
 
@@ -48,9 +47,9 @@ TEST_F(ViewFixture, CursorPositionsRunThroughTheDocument)
     EXPECT_EQ(x, 6);
     EXPECT_EQ(y, s[1]->YValue());
     EXPECT_EQ(doc->FindCursor(x + 1, y + 2), 8);
-    EXPECT_EQ(doc->FindCursor(x + 4, y + 2), 9); // right of the middle of "h"
+    EXPECT_EQ(doc->FindCursor(x + 4, y + 2), 9);             // right of the middle of "h"
     EXPECT_EQ(doc->FindCursor(1000, s[0]->YValue() + 1), 7); // beyond the end of the line
-    EXPECT_EQ(doc->FindCursor(5, 3), -1); // in the paragraph gap above the first line
+    EXPECT_EQ(doc->FindCursor(5, 3), -1);                    // in the paragraph gap above the first line
 }
 
 TEST_F(ViewFixture, CursorInAVeryLongWordIsFoundByMeasuringFewPrefixes)
@@ -97,12 +96,15 @@ TEST_F(ViewFixture, PaintingDrawsTheClippedLinesAndInvertsTheSelection)
     }
     const int baseline = s[1]->Lines()[0].Baseline();
     // "first" holds positions 0..4, so the selection 7..9 is the "co" of "second".
-    EXPECT_EQ(texts.join(QLatin1Char('\n')).toStdString(), (QStringList{
-                         QStringLiteral("text 10,%1 Serif/12/0 #000000 \"se\"").arg(baseline),
-                         QStringLiteral("fill 22,%1 12x15 #000000").arg(s[1]->YValue()),
-                         QStringLiteral("text 22,%1 Serif/12/0 #ffffff \"co\"").arg(baseline),
-                         QStringLiteral("text 34,%1 Serif/12/0 #000000 \"nd\"").arg(baseline),
-                     }).join(QLatin1Char('\n')).toStdString());
+    EXPECT_EQ(texts.join(QLatin1Char('\n')).toStdString(),
+              (QStringList{
+                   QStringLiteral("text 10,%1 Serif/12/0 #000000 \"se\"").arg(baseline),
+                   QStringLiteral("fill 22,%1 12x15 #000000").arg(s[1]->YValue()),
+                   QStringLiteral("text 22,%1 Serif/12/0 #ffffff \"co\"").arg(baseline),
+                   QStringLiteral("text 34,%1 Serif/12/0 #000000 \"nd\"").arg(baseline),
+               })
+                  .join(QLatin1Char('\n'))
+                  .toStdString());
 }
 
 TEST_F(ViewFixture, ImagesWithTheSameNameInAnyCaseAreReadOnce)
@@ -163,9 +165,10 @@ TEST_F(ViewFixture, DefaultFontSizeScalesFontsAndGaps)
 TEST_F(ViewFixture, ReLayoutAtAnotherWidthEqualsAFreshLayout)
 {
     host.addImage(QStringLiteral("dog.gif"), QSize(40, 30));
-    const QByteArray page = "<H2>Title</H2><IMG SRC=dog.gif ALIGN=LEFT>Some text that wraps around a floating "
-                            "picture.<TABLE BORDER WIDTH=90%><TR><TD>cell one with words<TD WIDTH=30%>two"
-                            "<TR><TD COLSPAN=2>three</TABLE><UL><LI>item</UL><HR WIDTH=50%>";
+    const QByteArray page =
+        "<H2>Title</H2><IMG SRC=dog.gif ALIGN=LEFT>Some text that wraps around a floating "
+        "picture.<TABLE BORDER WIDTH=90%><TR><TD>cell one with words<TD WIDTH=30%>two"
+        "<TR><TD COLSPAN=2>three</TABLE><UL><LI>item</UL><HR WIDTH=50%>";
     readAndLayout(page, 180);
     doc->LayoutDocument(500);
     const QByteArray relaid = LayoutDump(*doc);
@@ -190,13 +193,18 @@ TEST_F(ViewFixture, FontChangesReachTheLayout)
 
 TEST(ExpandLinkFilename, UrlsBasesAndFolders)
 {
-    EXPECT_EQ(ExpandLinkFilename(QStringLiteral(" page2.htm "), QString(), QStringLiteral("C:\\site\\index.htm")),
-              QStringLiteral("C:\\site\\page2.htm"));
-    EXPECT_EQ(ExpandLinkFilename(QStringLiteral("page2.htm"), QString(), QString()), QStringLiteral("page2.htm"));
-    EXPECT_EQ(ExpandLinkFilename(QStringLiteral("file:///C|/Web/A.htm"), QString(), QStringLiteral("D:\\x.htm")),
-              QStringLiteral("c:\\web\\a.htm"));
-    EXPECT_EQ(ExpandLinkFilename(QStringLiteral("Sub/Page.htm"), QStringLiteral("DosPath"), QStringLiteral("C:\\x.htm")),
+    EXPECT_EQ(
+        ExpandLinkFilename(QStringLiteral(" page2.htm "), QString(), QStringLiteral("C:\\site\\index.htm")),
+        QStringLiteral("C:\\site\\page2.htm"));
+    EXPECT_EQ(ExpandLinkFilename(QStringLiteral("page2.htm"), QString(), QString()),
+              QStringLiteral("page2.htm"));
+    EXPECT_EQ(
+        ExpandLinkFilename(QStringLiteral("file:///C|/Web/A.htm"), QString(), QStringLiteral("D:\\x.htm")),
+        QStringLiteral("c:\\web\\a.htm"));
+    EXPECT_EQ(ExpandLinkFilename(QStringLiteral("Sub/Page.htm"), QStringLiteral("DosPath"),
+                                 QStringLiteral("C:\\x.htm")),
               QStringLiteral("sub\\page.htm"));
-    EXPECT_EQ(ExpandLinkFilename(QStringLiteral("a.htm"), QStringLiteral("C:\\base\\"), QStringLiteral("D:\\x.htm")),
+    EXPECT_EQ(ExpandLinkFilename(QStringLiteral("a.htm"), QStringLiteral("C:\\base\\"),
+                                 QStringLiteral("D:\\x.htm")),
               QStringLiteral("C:\\base\\a.htm"));
 }

@@ -1,8 +1,7 @@
-#include "viewfixture.h"
-
 #include "headinggap.h"
 #include "rulesection.h"
 #include "tablesection.h"
+#include "viewfixture.h"
 
 // ---- characters, entities, white space ----
 

@@ -1,6 +1,5 @@
-#include "viewfixture.h"
-
 #include "tablesection.h"
+#include "viewfixture.h"
 
 #include <QTemporaryFile>
 
@@ -168,7 +167,8 @@ TEST_F(ViewFixture, TextFilesKeepBlankLinesAndEveryLineEnd)
 TEST_F(ViewFixture, FloatingImageMovesTheTextAndClearingMovesBelowIt)
 {
     host.addImage(QStringLiteral("dog.gif"), QSize(40, 30));
-    readAndLayout("<IMG SRC=dog.gif ALIGN=LEFT>beside<BR CLEAR=LEFT>below<P>x<IMG SRC=dog.gif ALIGN=RIGHT>", 200);
+    readAndLayout("<IMG SRC=dog.gif ALIGN=LEFT>beside<BR CLEAR=LEFT>below<P>x<IMG SRC=dog.gif ALIGN=RIGHT>",
+                  200);
     const auto s = textSections();
     EXPECT_EQ(s[0]->Lines()[0].X, 45);
     EXPECT_EQ(s[1]->Lines()[0].Y, 30);

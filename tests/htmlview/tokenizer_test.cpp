@@ -70,7 +70,7 @@ TEST(HtmlTokenizer, AttributeValueRules)
     EXPECT_EQ(a.Find(HtmlAttr::Border)->Value, 1); // a bare BORDER means 1
     EXPECT_EQ(a.Find(HtmlAttr::Height)->Value, 75);
     EXPECT_EQ(a.Find(HtmlAttr::ColSpan)->Value, 3);
-    EXPECT_EQ(a.Find(HtmlAttr::CellPadding)->Value, 0); // "-2x" is no integer
+    EXPECT_EQ(a.Find(HtmlAttr::CellPadding)->Value, 0);                 // "-2x" is no integer
     EXPECT_EQ(a.Find(HtmlAttr::Align)->Text, QStringLiteral("Center")); // case kept
     EXPECT_EQ(a.Find(HtmlAttr::VAlign)->Text, QStringLiteral("top"));
     EXPECT_EQ(a.Find(HtmlAttr::BgColor)->Text, QStringLiteral("#ff00FF"));
@@ -90,7 +90,8 @@ TEST(HtmlTokenizer, TagsThatDropTheirAttributesKeepThePreviousOnes)
 
 TEST(HtmlTokenizer, TextRunsStopAtMarkupAndHundredCharacters)
 {
-    const auto t = Tokens(QByteArray(150, 'a') + "b&lt;c\x01" "d");
+    const auto t = Tokens(QByteArray(150, 'a') + "b&lt;c\x01"
+                                                 "d");
     ASSERT_EQ(t.size(), 6u);
     EXPECT_EQ(t[0].text.size(), 100);
     EXPECT_EQ(t[1].text, QString(50, QLatin1Char('a')) + QLatin1Char('b'));

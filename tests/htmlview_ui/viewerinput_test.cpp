@@ -69,8 +69,8 @@ TEST_F(ViewerTest, NoSelectKeepsDragsFromSelecting)
 
 TEST_F(ViewerTest, ALinkDraggedOverIsSelectedNotFollowed)
 {
-    viewer->LoadLines(lines("<TITLE>Stay</TITLE><P><A HREF=\"#x\">a long link text</A></P>" + tallPage()
-                            + "<A NAME=x></A><P>x</P>"));
+    viewer->LoadLines(lines("<TITLE>Stay</TITLE><P><A HREF=\"#x\">a long link text</A></P>" + tallPage() +
+                            "<A NAME=x></A><P>x</P>"));
     const QPoint from = surfacePointOf(QStringLiteral("long")) - QPoint(3, 0);
     const QPoint to = surfacePointOf(QStringLiteral("text"));
     QTest::mousePress(surface(), Qt::LeftButton, {}, from);

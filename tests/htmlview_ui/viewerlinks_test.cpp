@@ -1,14 +1,13 @@
-#include "viewerfixture.h"
-
 #include "formcontrol.h"
+#include "viewerfixture.h"
 
 #include <QSignalSpy>
 #include <QTest>
 
 TEST_F(ViewerTest, AHashLinkScrollsToTheAnchorWhateverItsCase)
 {
-    viewer->LoadLines(lines("<A NAME=top></A><P><A HREF=\"#bottom\">down</A></P>" + tallPage()
-                            + "<A NAME=BOTTOM></A><P>The end <A HREF=\"#TOP\">up</A></P>"));
+    viewer->LoadLines(lines("<A NAME=top></A><P><A HREF=\"#bottom\">down</A></P>" + tallPage() +
+                            "<A NAME=BOTTOM></A><P>The end <A HREF=\"#TOP\">up</A></P>"));
     clickText(QStringLiteral("down"));
     EXPECT_GT(viewer->Position(), 0);
     clickText(QStringLiteral("up"));
@@ -38,11 +37,11 @@ TEST_F(ViewerTest, WebAndMailLinksDoNothingUnlessTheCallerHandlesThem)
 
 TEST_F(ViewerTest, ALocalLinkLoadsThePageAndAHandledClickDoesNot)
 {
-    writeFile(QStringLiteral("page2.htm"), "<TITLE>Second</TITLE><P>two</P>" + tallPage()
-                                               + "<A NAME=part></A><P>part two</P>");
-    const QString first = writeFile(QStringLiteral("index.html"),
-                                    "<TITLE>First</TITLE><P><A HREF=\"page2.htm#part\">go</A> "
-                                    "<A HREF=\"Page2.htm\">plain</A></P>");
+    writeFile(QStringLiteral("page2.htm"),
+              "<TITLE>Second</TITLE><P>two</P>" + tallPage() + "<A NAME=part></A><P>part two</P>");
+    const QString first =
+        writeFile(QStringLiteral("index.html"), "<TITLE>First</TITLE><P><A HREF=\"page2.htm#part\">go</A> "
+                                                "<A HREF=\"Page2.htm\">plain</A></P>");
     viewer->LoadFromFile(first);
 
     bool handle = true;
@@ -99,7 +98,8 @@ TEST_F(ViewerTest, HoveringALinkShowsTheHandAndReportsTheLink)
 TEST_F(ViewerTest, HistoryGoesBackAndForwardThroughVisitedPages)
 {
     writeFile(QStringLiteral("b.html"), "<TITLE>B</TITLE><P>bee</P>");
-    const QString a = writeFile(QStringLiteral("a.html"), "<TITLE>A</TITLE><P><A HREF=\"b.html\">to b</A></P>");
+    const QString a =
+        writeFile(QStringLiteral("a.html"), "<TITLE>A</TITLE><P><A HREF=\"b.html\">to b</A></P>");
     viewer->SetHistoryLimit(5);
     int changes = 0;
     viewer->OnHistoryChange = [&](TPageViewer *) { ++changes; };
@@ -128,7 +128,8 @@ TEST_F(ViewerTest, ASubmitButtonHandsTheFormOverAfterTheClick)
     QStringList received;
     QString action;
     QString method;
-    viewer->OnFormSubmit = [&](TPageViewer *, const QString &a, const QString &m, const QStringList &results) {
+    viewer->OnFormSubmit = [&](TPageViewer *, const QString &a, const QString &m,
+                               const QStringList &results) {
         action = a;
         method = m;
         received = results;

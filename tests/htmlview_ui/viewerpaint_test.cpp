@@ -25,7 +25,8 @@ TEST_F(ViewerTest, TheBackgroundImageIsTiledFromTheDocumentOriginAndScrollsWithI
         for (int x = 0; x < 10; ++x)
             tile.setPixel(x, y, qRgb(255, 0, 0));
     ASSERT_TRUE(tile.save(dir.filePath(QStringLiteral("tile.png"))));
-    const QString page = writeFile(QStringLiteral("page.html"), "<BODY BACKGROUND=\"tile.png\">" + tallPage());
+    const QString page =
+        writeFile(QStringLiteral("page.html"), "<BODY BACKGROUND=\"tile.png\">" + tallPage());
     ASSERT_TRUE(viewer->LoadFromFile(page).ok());
 
     // Sample a column right of the text so only the background is there.

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QtEndian>
+
 #include <gtest/gtest.h>
 
 namespace {

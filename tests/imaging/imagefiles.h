@@ -6,8 +6,10 @@
 #include <QImageWriter>
 #include <QPainter>
 #include <QTemporaryDir>
-#include <cstdlib>
+
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 // Picture files the imaging tests make for themselves in a temporary folder.
 

@@ -4,6 +4,7 @@
 #include <QImageWriter>
 #include <QRandomGenerator>
 #include <QtEndian>
+
 #include <gtest/gtest.h>
 
 namespace {

@@ -3,6 +3,7 @@
 
 #include <Magick++.h>
 #include <gtest/gtest.h>
+
 #include <list>
 
 TEST_F(ImageFiles, EveryFormatIsReadWithItsSizeAndColours)

@@ -3,6 +3,7 @@
 
 #include <QImageReader>
 #include <QRandomGenerator>
+
 #include <gtest/gtest.h>
 
 namespace {

@@ -5,6 +5,7 @@
 
 #include <QImageReader>
 #include <QSignalSpy>
+
 #include <gtest/gtest.h>
 
 namespace {

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QString>
+
 #include <gtest/gtest.h>
 
 // Compares bytes with the expected file golden/<name> beside the test sources. Running the tests

@@ -8,7 +8,9 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+
 #include <gtest/gtest.h>
+
 #include <memory>
 #include <ostream>
 

@@ -69,7 +69,8 @@ TEST(PageTextMap, CharactersOutsideTheBasicPlaneStayWhole)
     text.remove(1, 2);
     map.setText(text);
     EXPECT_EQ(map.bytes(), QByteArray("ab"));
-    map.setText(QString::fromUtf8("a\xF0\x9F\x98\x80\xF0\x9F\x98\x80" "b"));
+    map.setText(QString::fromUtf8("a\xF0\x9F\x98\x80\xF0\x9F\x98\x80"
+                                  "b"));
     EXPECT_EQ(map.bytes(), QByteArray("a&#128512;&#128512;b"));
 }
 

@@ -13,10 +13,9 @@ TEST(ViewerHTML, DivsBecomeParagraphsAndABreakAfterADivMergesIntoTheEnd)
     const QByteArray page = "<div ALIGN=Center>\r\n<A HREF=\"x\">x</A>\r\n</DIV>\r\n"
                             "<DIV ALIGN=Right>\r\n<A HREF=\"mailto:a@b\">a</A></DIV><BR>\r\n"
                             "<P>divider</P></div>";
-    EXPECT_EQ(ViewerHTML(page),
-              QByteArray("<P ALIGN=Center>\r\n<A HREF=\"x\">x</A>\r\n</P>\r\n"
-                         "<P ALIGN=Right>\r\n<A HREF=\"mailto:a@b\">a</A></P>\r\n"
-                         "<P>divider</P></P>"));
+    EXPECT_EQ(ViewerHTML(page), QByteArray("<P ALIGN=Center>\r\n<A HREF=\"x\">x</A>\r\n</P>\r\n"
+                                           "<P ALIGN=Right>\r\n<A HREF=\"mailto:a@b\">a</A></P>\r\n"
+                                           "<P>divider</P></P>"));
 }
 
 TEST(PageLines, EveryKindOfLineEndEndsALine)

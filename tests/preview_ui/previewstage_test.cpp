@@ -1,7 +1,6 @@
-#include "previewfixture.h"
-
 #include "folders.h"
 #include "layoutdump.h"
+#include "previewfixture.h"
 #include "stringtable.h"
 
 #include <QCheckBox>

@@ -1,5 +1,4 @@
 #include "previewfixture.h"
-
 #include "thumbnail.h"
 
 #include <QFile>

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QSet>
+
 #include <gtest/gtest.h>
 
 // The program is delivered with a style list; every style in it must load and find its picture

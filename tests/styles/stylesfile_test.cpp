@@ -2,6 +2,7 @@
 #include "stylesfile.h"
 
 #include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 namespace {

@@ -91,7 +91,8 @@ TEST_F(StyleWizardTest, AChosenPictureIsCopiedIntoTheBackgroundFolder)
     QFile copy(htmlFolder() + "/backgrnd/Stars.gif");
     ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
     EXPECT_EQ(copy.readAll(), "GIF89a-not-really");
-    EXPECT_TRUE(wizard().SampleHTML().contains("<BODY BACKGROUND=\"backgrnd\\Stars.gif\" BGCOLOR=\"C0C0C0\""));
+    EXPECT_TRUE(
+        wizard().SampleHTML().contains("<BODY BACKGROUND=\"backgrnd\\Stars.gif\" BGCOLOR=\"C0C0C0\""));
 
     // A picture that lies in the folder already is taken as it is.
     m_prompts.chooseFile(htmlFolder() + "/backgrnd/Stars.gif");
@@ -137,7 +138,8 @@ TEST_F(StyleWizardTest, TheSamplePageShowsTheEditedStyleLive)
     };
     EXPECT_EQ(readSample(), StyleSampleHTML(TStyleChunk()));
     auto *viewer = child<TPageViewer>("ctlHTML");
-    EXPECT_EQ(QFileInfo(viewer->CurrentFile()).canonicalFilePath(), QFileInfo(sampleFile).canonicalFilePath());
+    EXPECT_EQ(QFileInfo(viewer->CurrentFile()).canonicalFilePath(),
+              QFileInfo(sampleFile).canonicalFilePath());
 
     m_prompts.pickColour(0x00563412);
     click("pnlBack");
@@ -166,5 +168,6 @@ TEST(StyleSampleHTML, IsTheFixedSamplePageInTheStylesColours)
                                 "</BODY>\r\n"
                                 "</HTML>";
     EXPECT_EQ(StyleSampleHTML(style), expected);
-    EXPECT_TRUE(StyleSampleHTML(TStyleChunk()).startsWith("<HTML>\r\n<BODY BGCOLOR=\"C0C0C0\" TEXT=\"000000\""));
+    EXPECT_TRUE(
+        StyleSampleHTML(TStyleChunk()).startsWith("<HTML>\r\n<BODY BGCOLOR=\"C0C0C0\" TEXT=\"000000\""));
 }

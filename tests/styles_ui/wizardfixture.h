@@ -4,8 +4,6 @@
 #include "scriptedprompts.h"
 #include "stylesfile.h"
 
-#include <gtest/gtest.h>
-
 #include <QAbstractButton>
 #include <QByteArray>
 #include <QFile>
@@ -14,6 +12,8 @@
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <memory>
@@ -118,7 +118,8 @@ protected:
     void selectRow(int row)
     {
         auto *list = child<QListWidget>("lstStyles");
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(row)).center());
         ASSERT_EQ(list->currentRow(), row);
     }
     // From the first page in modify mode to the details of the style in row.

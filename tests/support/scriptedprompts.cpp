@@ -2,8 +2,14 @@
 
 #include <gtest/gtest.h>
 
-ScriptedPrompts::ScriptedPrompts() { Prompts::install(this); }
-ScriptedPrompts::~ScriptedPrompts() { Prompts::install(nullptr); }
+ScriptedPrompts::ScriptedPrompts()
+{
+    Prompts::install(this);
+}
+ScriptedPrompts::~ScriptedPrompts()
+{
+    Prompts::install(nullptr);
+}
 
 void ScriptedPrompts::answer(TMsgResult result)
 {
@@ -72,8 +78,7 @@ ScriptedPrompts::Answer ScriptedPrompts::next(Answer::Kind expected, const QStri
     return a;
 }
 
-TMsgResult ScriptedPrompts::message(TMsgKind kind, const QString &text, TMsgButtons buttons,
-                                    const QString &)
+TMsgResult ScriptedPrompts::message(TMsgKind kind, const QString &text, TMsgButtons buttons, const QString &)
 {
     Asked asked;
     asked.kind = Asked::Message;

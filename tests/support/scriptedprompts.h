@@ -16,7 +16,7 @@ public:
         enum Kind { Message, OpenFile, SaveFile, Colour } kind = Message;
         TMsgKind msgKind = TMsgKind::Information;
         TMsgButtons buttons = TMsgButtons::Ok;
-        QString text;       // message text, or dialog title
+        QString text; // message text, or dialog title
         TFileRequest request;
     };
 

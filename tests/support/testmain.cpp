@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <QApplication>
+
+#include <gtest/gtest.h>
 
 // Every test program gets one application object, offscreen unless the caller says otherwise.
 int main(int argc, char **argv)

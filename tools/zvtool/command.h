@@ -27,6 +27,6 @@ struct ZvCommand {
 };
 
 // Helpers shared by the commands.
-void zvWarn(const QString &message);         // prints "zvtool: message" on stderr
-int zvFail(const QString &message);          // zvWarn(message), then returns 1
-void zvWrite(const QByteArray &bytes);       // raw bytes to stdout
+void zvWarn(const QString &message);   // prints "zvtool: message" on stderr
+int zvFail(const QString &message);    // zvWarn(message), then returns 1
+void zvWrite(const QByteArray &bytes); // raw bytes to stdout

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+
 #include <cstdio>
 
 // zvtool html DOCUMENT [--styles FILE] [--no-logo]

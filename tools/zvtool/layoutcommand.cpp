@@ -1,6 +1,5 @@
-#include "command.h"
-
 #include "anchorlist.h"
+#include "command.h"
 #include "expandlink.h"
 #include "helpers.h"
 #include "htmlreader.h"

@@ -1,7 +1,7 @@
 #include "command.h"
 
-#include <QCoreApplication>
 #include <QApplication>
+#include <QCoreApplication>
 
 #include <cstdio>
 #include <cstring>

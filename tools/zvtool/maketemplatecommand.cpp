@@ -13,9 +13,8 @@
 //   {"email": "me@example.com", "text": "Write to me", "pre": "...", "post": "..."}
 //   {"line": "", "width": "80", "thickness": 1..6}
 // Every block also takes "align" (left, center, right) and "newline" (true adds a line break).
-#include "command.h"
-
 #include "builderdocument.h"
+#include "command.h"
 #include "folders.h"
 #include "pagehtml.h"
 #include "stringtable.h"
@@ -113,8 +112,8 @@ std::optional<TWebChunk> chunkOf(const QJsonObject &block, QString &error)
         line.Thickness = sizeChoice(block, "thickness", 17, 1);
         return MakeWebChunk(line);
     }
-    error = QStringLiteral("a block of no known kind: ")
-        + QString::fromUtf8(QJsonDocument(block).toJson(QJsonDocument::Compact));
+    error = QStringLiteral("a block of no known kind: ") +
+            QString::fromUtf8(QJsonDocument(block).toJson(QJsonDocument::Compact));
     return std::nullopt;
 }
 
@@ -136,7 +135,8 @@ int runMakeTemplate(const QStringList &args)
     // The list item of a style counts "[None]" first; a template always names a real style.
     const int styleIndex = StyleItemIndex(styles.Styles, styleName) - 1;
     if (styleIndex < 0)
-        return zvFail(QStringLiteral("no style '%1' in %2").arg(QString::fromLatin1(styleName), StylesFileName()));
+        return zvFail(
+            QStringLiteral("no style '%1' in %2").arg(QString::fromLatin1(styleName), StylesFileName()));
     const TStyleChunk &style = styles.Styles[size_t(styleIndex)];
 
     TWebChunkList chunks;
@@ -165,7 +165,7 @@ int runMakeTemplate(const QStringList &args)
     return 0;
 }
 
-const ZvCommand makeTemplate{"make-template", "make a template and its thumbnail from a description",
-                             true, runMakeTemplate};
+const ZvCommand makeTemplate{"make-template", "make a template and its thumbnail from a description", true,
+                             runMakeTemplate};
 
 } // namespace

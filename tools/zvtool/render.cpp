@@ -2,7 +2,6 @@
 // Paints a page as the viewer shows it: N is the viewer's width (the page is laid out 10 pixels
 // in from each side), the picture is as tall as the page or H pixels.
 #include "command.h"
-
 #include "htmlreader.h"
 #include "textcodec.h"
 #include "tpageview.h"
@@ -47,10 +46,11 @@ QString parseOptions(const QStringList &args, RenderOptions &options)
             return QStringLiteral("'%1' needs a number").arg(arg);
     }
     if (options.file.isEmpty() || options.out.isEmpty() || options.width <= 0)
-        return QStringLiteral("usage: zvtool render FILE --width N --out PICTURE.png [--height H] [--scale R] "
-                              "[--no-images]");
-    if (options.width > 20000 || options.height < 0 || options.height > 100000 || options.scale < 0.5
-        || options.scale > 4)
+        return QStringLiteral(
+            "usage: zvtool render FILE --width N --out PICTURE.png [--height H] [--scale R] "
+            "[--no-images]");
+    if (options.width > 20000 || options.height < 0 || options.height > 100000 || options.scale < 0.5 ||
+        options.scale > 4)
         return QStringLiteral("width, height or scale out of range");
     return {};
 }

@@ -1,5 +1,4 @@
 #include "command.h"
-
 #include "stringtable.h"
 
 // "zvtool strings": the program's string table, one "id<TAB>text" line per entry, sorted by id.

@@ -29,8 +29,8 @@ QString ResolveProgramFolder(const TFolderSources &sources)
 {
     if (!sources.homeOverride.isEmpty())
         return withSeparator(sources.homeOverride);
-    if (!sources.executableFolder.isEmpty()
-        && QFileInfo::exists(PathJoin(sources.executableFolder, QStringLiteral("Styles.data"))))
+    if (!sources.executableFolder.isEmpty() &&
+        QFileInfo::exists(PathJoin(sources.executableFolder, QStringLiteral("Styles.data"))))
         return withSeparator(sources.executableFolder);
 
     const QString userFolder = withSeparator(sources.userDataFolder);
@@ -55,11 +55,12 @@ TFolderSources CurrentFolderSources()
         sources.executableFolder = QCoreApplication::applicationDirPath();
     sources.userDataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (!sources.executableFolder.isEmpty()) {
-        sources.installedDataFolders << QDir::cleanPath(sources.executableFolder
-                                                        + QStringLiteral("/../share/zorvin-express"));
+        sources.installedDataFolders << QDir::cleanPath(sources.executableFolder +
+                                                        QStringLiteral("/../share/zorvin-express"));
     }
-    const QStringList shared = QStandardPaths::locateAll(
-        QStandardPaths::GenericDataLocation, QStringLiteral("zorvin-express"), QStandardPaths::LocateDirectory);
+    const QStringList shared =
+        QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, QStringLiteral("zorvin-express"),
+                                  QStandardPaths::LocateDirectory);
     for (const QString &folder : shared) {
         if (!sources.installedDataFolders.contains(QDir::cleanPath(folder)))
             sources.installedDataFolders << QDir::cleanPath(folder);
@@ -101,12 +102,39 @@ QString ProgramFileName()
     return QCoreApplication::instance() ? QCoreApplication::applicationFilePath() : QString();
 }
 
-QString HTMLFolder() { return subFolder(QStringLiteral("HTMLFiles")); }
-QString GraphicsFolder() { return withSeparator(PathJoin(HTMLFolder(), QStringLiteral("graphics"))); }
-QString BackgroundFolder() { return withSeparator(PathJoin(HTMLFolder(), QStringLiteral("backgrnd"))); }
-QString SaveFolder() { return subFolder(QStringLiteral("save")); }
-QString TemplateFolder() { return subFolder(QStringLiteral("template")); }
-QString ServersFolder() { return subFolder(QStringLiteral("servers")); }
-QString HelpFolder() { return subFolder(QStringLiteral("Help")); }
-QString HelpFileName() { return PathJoin(HelpFolder(), QStringLiteral("Zorvin Express.hlp")); }
-QString StylesFileName() { return PathJoin(ProgramFolder(), QStringLiteral("Styles.data")); }
+QString HTMLFolder()
+{
+    return subFolder(QStringLiteral("HTMLFiles"));
+}
+QString GraphicsFolder()
+{
+    return withSeparator(PathJoin(HTMLFolder(), QStringLiteral("graphics")));
+}
+QString BackgroundFolder()
+{
+    return withSeparator(PathJoin(HTMLFolder(), QStringLiteral("backgrnd")));
+}
+QString SaveFolder()
+{
+    return subFolder(QStringLiteral("save"));
+}
+QString TemplateFolder()
+{
+    return subFolder(QStringLiteral("template"));
+}
+QString ServersFolder()
+{
+    return subFolder(QStringLiteral("servers"));
+}
+QString HelpFolder()
+{
+    return subFolder(QStringLiteral("Help"));
+}
+QString HelpFileName()
+{
+    return PathJoin(HelpFolder(), QStringLiteral("Zorvin Express.hlp"));
+}
+QString StylesFileName()
+{
+    return PathJoin(ProgramFolder(), QStringLiteral("Styles.data"));
+}

@@ -9,9 +9,9 @@
 
 // Where the program folder may come from, in the order they are tried.
 struct TFolderSources {
-    QString homeOverride;            // ZORVIN_HOME, when set
-    QString executableFolder;        // the folder of the running program file
-    QString userDataFolder;          // the per-user data folder
+    QString homeOverride;             // ZORVIN_HOME, when set
+    QString executableFolder;         // the folder of the running program file
+    QString userDataFolder;           // the per-user data folder
     QStringList installedDataFolders; // installed copies of the shipped program folder
 };
 
@@ -28,14 +28,14 @@ TFolderSources CurrentFolderSources();
 // named ".gitkeep" only keep empty folders in the source tree and are not copied.
 bool CopyMissingFiles(const QString &source, const QString &target);
 
-QString ProgramFolder();            // ResolveProgramFolder(CurrentFolderSources())
-QString ProgramFileName();          // full path of the running program file
-QString HTMLFolder();               // "HTMLFiles": generated pages and the external preview file
-QString GraphicsFolder();           // "HTMLFiles/graphics": pictures picked for image blocks
-QString BackgroundFolder();         // "HTMLFiles/backgrnd": background pictures of styles
-QString SaveFolder();               // "save": builder documents and their thumbnails
-QString TemplateFolder();           // "template": templates and their thumbnails
-QString ServersFolder();            // "servers": the ISP definition files
-QString HelpFolder();               // "Help"
-QString HelpFileName();             // "Help/Zorvin Express.hlp"
-QString StylesFileName();           // "Styles.data"
+QString ProgramFolder();    // ResolveProgramFolder(CurrentFolderSources())
+QString ProgramFileName();  // full path of the running program file
+QString HTMLFolder();       // "HTMLFiles": generated pages and the external preview file
+QString GraphicsFolder();   // "HTMLFiles/graphics": pictures picked for image blocks
+QString BackgroundFolder(); // "HTMLFiles/backgrnd": background pictures of styles
+QString SaveFolder();       // "save": builder documents and their thumbnails
+QString TemplateFolder();   // "template": templates and their thumbnails
+QString ServersFolder();    // "servers": the ISP definition files
+QString HelpFolder();       // "Help"
+QString HelpFileName();     // "Help/Zorvin Express.hlp"
+QString StylesFileName();   // "Styles.data"

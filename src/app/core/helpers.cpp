@@ -69,11 +69,23 @@ QString toBackslashes(QString s)
 
 } // namespace
 
-QByteArray LeftOf(const QByteArray &s, const QByteArray &delimiter) { return leftOfImpl(s, delimiter); }
-QString LeftOf(const QString &s, const QString &delimiter) { return leftOfImpl(s, delimiter); }
+QByteArray LeftOf(const QByteArray &s, const QByteArray &delimiter)
+{
+    return leftOfImpl(s, delimiter);
+}
+QString LeftOf(const QString &s, const QString &delimiter)
+{
+    return leftOfImpl(s, delimiter);
+}
 
-qsizetype RPos(qsizetype start, const QByteArray &s, const QByteArray &sub) { return rposImpl(start, s, sub); }
-qsizetype RPos(qsizetype start, const QString &s, const QString &sub) { return rposImpl(start, s, sub); }
+qsizetype RPos(qsizetype start, const QByteArray &s, const QByteArray &sub)
+{
+    return rposImpl(start, s, sub);
+}
+qsizetype RPos(qsizetype start, const QString &s, const QString &sub)
+{
+    return rposImpl(start, s, sub);
+}
 
 QByteArray ReplaceAll(const QByteArray &s, const QByteArray &find, const QByteArray &replacement)
 {
@@ -189,7 +201,8 @@ QString StripExtension(const QString &name)
 {
     // Only a dot in the last part of a path starts an extension: "/home/jo.doe/site/page" has none.
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    const qsizetype lastSeparator = std::max(name.lastIndexOf(QLatin1Char('\\')), name.lastIndexOf(QLatin1Char('/')));
+    const qsizetype lastSeparator =
+        std::max(name.lastIndexOf(QLatin1Char('\\')), name.lastIndexOf(QLatin1Char('/')));
     return dot < 0 || dot < lastSeparator ? name : name.left(dot);
 }
 

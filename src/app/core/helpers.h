@@ -10,8 +10,14 @@
 
 // ---- text helpers, for both QString and QByteArray ----
 
-template <typename S> S LeftStr(const S &s, qsizetype n) { return n <= 0 ? S() : s.left(n); }
-template <typename S> S RightStr(const S &s, qsizetype n) { return n <= 0 ? S() : s.right(n); }
+template <typename S> S LeftStr(const S &s, qsizetype n)
+{
+    return n <= 0 ? S() : s.left(n);
+}
+template <typename S> S RightStr(const S &s, qsizetype n)
+{
+    return n <= 0 ? S() : s.right(n);
+}
 // count characters from position start (1-based); a start before 1 counts from 1.
 template <typename S> S MidStr(const S &s, qsizetype start, qsizetype count)
 {

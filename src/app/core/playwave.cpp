@@ -4,10 +4,10 @@
 #include "settings.h"
 #include "testmode.h"
 
+#include <QAudioDevice>
 #include <QCoreApplication>
 #include <QFile>
 #include <QHash>
-#include <QAudioDevice>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>

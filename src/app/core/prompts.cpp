@@ -7,10 +7,13 @@ public:
     TMsgResult message(TMsgKind, const QString &, TMsgButtons buttons, const QString &) override
     {
         switch (buttons) {
-        case TMsgButtons::Ok: return TMsgResult::Ok;
-        case TMsgButtons::YesNo: return TMsgResult::No;
+        case TMsgButtons::Ok:
+            return TMsgResult::Ok;
+        case TMsgButtons::YesNo:
+            return TMsgResult::No;
         case TMsgButtons::OkCancel:
-        case TMsgButtons::YesNoCancel: break;
+        case TMsgButtons::YesNoCancel:
+            break;
         }
         return TMsgResult::Cancel;
     }

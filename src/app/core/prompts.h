@@ -16,16 +16,16 @@ enum class TMsgResult { Ok, Cancel, Yes, No };
 
 struct TFileRequest {
     QString title;
-    QString folder;          // folder the dialog opens in
-    QString fileName;        // proposed file name (save dialogs)
-    QString filter;          // "Builder documents (*.zve);;Templates (*.zvt)"
-    int filterIndex = 0;     // 0-based index of the preselected filter
-    QString defaultSuffix;   // appended when the user types a name without extension
+    QString folder;        // folder the dialog opens in
+    QString fileName;      // proposed file name (save dialogs)
+    QString filter;        // "Builder documents (*.zve);;Templates (*.zvt)"
+    int filterIndex = 0;   // 0-based index of the preselected filter
+    QString defaultSuffix; // appended when the user types a name without extension
 };
 
 struct TFileChoice {
     QString path;
-    int filterIndex = 0;     // 0-based index of the filter the user picked
+    int filterIndex = 0; // 0-based index of the filter the user picked
 };
 
 class Prompts {

@@ -60,7 +60,8 @@ QPixmap ResourcePixmap(const QString &name, QSize size, qreal devicePixelRatio)
         return QPixmap();
     const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : screenRatio();
 
-    const QString key = QStringLiteral("zvart:%1:%2x%3@%4").arg(path).arg(size.width()).arg(size.height()).arg(ratio);
+    const QString key =
+        QStringLiteral("zvart:%1:%2x%3@%4").arg(path).arg(size.width()).arg(size.height()).arg(ratio);
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap))
         return pixmap;

@@ -72,8 +72,8 @@ std::optional<int> ParseSettingInteger(const QString &text)
     if (digits.isEmpty())
         return std::nullopt;
     for (QChar c : digits) {
-        const bool ok = base == 10 ? c.isDigit() && c.unicode() < 128
-                                   : (c.unicode() < 128 && std::isxdigit(c.unicode()));
+        const bool ok =
+            base == 10 ? c.isDigit() && c.unicode() < 128 : (c.unicode() < 128 && std::isxdigit(c.unicode()));
         if (!ok)
             return std::nullopt;
     }

@@ -29,8 +29,8 @@ bool IsProEditorWindow(const QString &className, const QString &title)
     if (!className.contains(QLatin1String("TfrmMain")))
         return false;
     const QString trimmed = title.trimmed();
-    return trimmed.startsWith(QLatin1String("Zorvin Professional"))
-        || trimmed.startsWith(QLatin1String("Zorvin4"));
+    return trimmed.startsWith(QLatin1String("Zorvin Professional")) ||
+           trimmed.startsWith(QLatin1String("Zorvin4"));
 }
 
 bool ProEditorWindowOpen()

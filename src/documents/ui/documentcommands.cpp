@@ -28,8 +28,7 @@ TMsgResult TDocumentCommands::AskForSave()
 {
     if (!m_host.page().PageModified())
         return TMsgResult::No;
-    return Prompts::current().message(TMsgKind::Confirmation, LoadStr(103),
-                                      TMsgButtons::YesNoCancel);
+    return Prompts::current().message(TMsgKind::Confirmation, LoadStr(103), TMsgButtons::YesNoCancel);
 }
 
 bool TDocumentCommands::askThenAct()
@@ -107,8 +106,8 @@ void TDocumentCommands::menFileSaveClick()
     }
     // A document whose file has gone meanwhile is saved like an untitled one.
     showSaveInfo();
-    const std::optional<TFileChoice> choice = runSaveDialog(
-        documentFolder(), QString(), QStringLiteral("zve"), kDocumentFilter);
+    const std::optional<TFileChoice> choice =
+        runSaveDialog(documentFolder(), QString(), QStringLiteral("zve"), kDocumentFilter);
     if (choice)
         SaveBuilder(choice->path);
 }
@@ -122,9 +121,8 @@ void TDocumentCommands::menFileSaveAsClick()
 bool TDocumentCommands::FileSaveAs()
 {
     showSaveInfo();
-    const std::optional<TFileChoice> choice =
-        runSaveDialog(documentFolder(), FileNamePart(m_host.DocFileName()),
-                      QStringLiteral("zve"), kDocumentFilter);
+    const std::optional<TFileChoice> choice = runSaveDialog(
+        documentFolder(), FileNamePart(m_host.DocFileName()), QStringLiteral("zve"), kDocumentFilter);
     if (!choice || !SaveBuilder(choice->path))
         return false;
     writePageFile();
@@ -134,9 +132,8 @@ bool TDocumentCommands::FileSaveAs()
 
 bool TDocumentCommands::SaveChanges()
 {
-    const std::optional<TFileChoice> choice =
-        runSaveDialog(SaveFolder(), FileNamePart(m_host.DocFileName()), QStringLiteral("zve"),
-                      kDocumentFilter);
+    const std::optional<TFileChoice> choice = runSaveDialog(SaveFolder(), FileNamePart(m_host.DocFileName()),
+                                                            QStringLiteral("zve"), kDocumentFilter);
     return choice && SaveBuilder(choice->path);
 }
 
@@ -148,8 +145,8 @@ bool TDocumentCommands::SaveDocument()
         saved = FileSaveAs();
     } else if (!m_host.page().PageModified()) {
         saved = true;
-    } else if (Prompts::current().message(TMsgKind::Warning, LoadStr(101), TMsgButtons::OkCancel)
-               == TMsgResult::Ok) {
+    } else if (Prompts::current().message(TMsgKind::Warning, LoadStr(101), TMsgButtons::OkCancel) ==
+               TMsgResult::Ok) {
         saved = SaveChanges();
     }
     if (saved)
@@ -159,8 +156,8 @@ bool TDocumentCommands::SaveDocument()
 
 void TDocumentCommands::menFileMakeClick()
 {
-    const std::optional<TFileChoice> choice = runSaveDialog(
-        TemplateFolder(), QString(), QStringLiteral("zvt"), kTemplateFilter);
+    const std::optional<TFileChoice> choice =
+        runSaveDialog(TemplateFolder(), QString(), QStringLiteral("zvt"), kTemplateFilter);
     // The new template becomes the current document, so its name shows in the caption.
     if (choice)
         SaveBuilder(choice->path);
@@ -170,8 +167,8 @@ void TDocumentCommands::menFileMakeClick()
 bool TDocumentCommands::SaveBuilder(const QString &path)
 {
     QString error;
-    if (!WriteDocument(path, m_host.selectedStyleName(), m_host.page().PageTitle,
-                       m_host.page().WebChunks, &error)) {
+    if (!WriteDocument(path, m_host.selectedStyleName(), m_host.page().PageTitle, m_host.page().WebChunks,
+                       &error)) {
         // A save that did not happen must not look like one: the document keeps its name and
         // its changes, and the user learns why.
         Prompts::current().message(TMsgKind::Error, saveFailedText(path, error), TMsgButtons::Ok);
@@ -210,8 +207,7 @@ void TDocumentCommands::OpenDocument(const QString &path)
 
 QString TDocumentCommands::saveFailedText(const QString &path, const QString &reason)
 {
-    QString text =
-        QStringLiteral("The file %1 could not be saved.").arg(QDir::toNativeSeparators(path));
+    QString text = QStringLiteral("The file %1 could not be saved.").arg(QDir::toNativeSeparators(path));
     if (!reason.isEmpty())
         text += QLatin1Char(' ') + reason;
     return text;
@@ -225,10 +221,8 @@ void TDocumentCommands::showSaveInfo()
     dialog.exec();
 }
 
-std::optional<TFileChoice> TDocumentCommands::runSaveDialog(const QString &folder,
-                                                            const QString &preset,
-                                                            const QString &suffix,
-                                                            const QString &filter)
+std::optional<TFileChoice> TDocumentCommands::runSaveDialog(const QString &folder, const QString &preset,
+                                                            const QString &suffix, const QString &filter)
 {
     TFileRequest request;
     request.folder = folder;
@@ -283,7 +277,6 @@ bool TDocumentCommands::readDocument(const QString &path)
 
 void TDocumentCommands::writePageFile()
 {
-    m_host.SaveFromHTML(PathJoin(HTMLFolder(),
-                                 StripExtension(FileNamePart(m_host.DocFileName()))
-                                     + QStringLiteral(".html")));
+    m_host.SaveFromHTML(
+        PathJoin(HTMLFolder(), StripExtension(FileNamePart(m_host.DocFileName())) + QStringLiteral(".html")));
 }

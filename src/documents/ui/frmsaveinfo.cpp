@@ -42,12 +42,11 @@ TfrmSaveInfo::TfrmSaveInfo(QWidget *parent) : QDialog(parent)
 
     m_lblLink = new QLabel(this);
     m_lblLink->setObjectName(QStringLiteral("lblLink"));
-    m_lblLink->setText(QStringLiteral("<a href=\"#\" style=\"color:#0000ff\">%1</a>")
-                           .arg(LoadStr(702).toHtmlEscaped()));
+    m_lblLink->setText(
+        QStringLiteral("<a href=\"#\" style=\"color:#0000ff\">%1</a>").arg(LoadStr(702).toHtmlEscaped()));
     m_lblLink->setAlignment(Qt::AlignCenter);
     m_lblLink->setCursor(Qt::PointingHandCursor);
-    connect(m_lblLink, &QLabel::linkActivated, this,
-            [this] { emit helpRequested(kLinkTutorialTopic); });
+    connect(m_lblLink, &QLabel::linkActivated, this, [this] { emit helpRequested(kLinkTutorialTopic); });
     layout->addWidget(m_lblLink);
 
     auto *row = new QHBoxLayout;

@@ -23,7 +23,8 @@ QString FindOnDisk(const QString &path)
             found = candidate;
         } else {
             const QDir folder(found.isEmpty() ? QStringLiteral(".") : found);
-            const QStringList entries = folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+            const QStringList entries =
+                folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
             const auto match = std::find_if(entries.begin(), entries.end(), [&](const QString &entry) {
                 return entry.compare(parts[i], Qt::CaseInsensitive) == 0;
             });

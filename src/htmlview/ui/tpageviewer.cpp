@@ -54,7 +54,8 @@ TPageViewer::TPageViewer(QWidget *parent) : QWidget(parent)
     m_hbar->setSingleStep(15);
     connect(m_vbar, &QScrollBar::valueChanged, this, [this](int value) {
         if (value != m_yOffset)
-            scrollTo(value, qAbs(value - m_yOffset) == m_vbar->singleStep() ? ScrollMove::Blit : ScrollMove::Paint);
+            scrollTo(value,
+                     qAbs(value - m_yOffset) == m_vbar->singleStep() ? ScrollMove::Blit : ScrollMove::Paint);
     });
     connect(m_hbar, &QScrollBar::valueChanged, this, [this](int value) { SetHorzPosition(value); });
 
@@ -578,9 +579,10 @@ void TPageViewer::paintEvent(QPaintEvent *)
 {
     // The one-pixel frame around the surface and the bars.
     QPainter painter(this);
-    const bool framed = m_borderStyle == TViewerBorderStyle::vbSingle
-        || (m_borderStyle == TViewerBorderStyle::vbFocused && hasFocus());
-    const QRgb colour = framed ? m_host.systemColor(TSystemColor::ButtonText) : m_host.toRgb(m_doc.Background());
+    const bool framed = m_borderStyle == TViewerBorderStyle::vbSingle ||
+                        (m_borderStyle == TViewerBorderStyle::vbFocused && hasFocus());
+    const QRgb colour =
+        framed ? m_host.systemColor(TSystemColor::ButtonText) : m_host.toRgb(m_doc.Background());
     painter.setPen(QColor::fromRgb(colour));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
     // The corner between the two bars.

@@ -39,9 +39,10 @@ class TPageViewer : public QWidget {
 public:
     using TLinkHoverEvent = std::function<void(TPageViewer *sender, const QString &src)>;
     using TLinkClickEvent = std::function<void(TPageViewer *sender, const QString &src, bool &handled)>;
-    using TImageRequestEvent = std::function<void(TPageViewer *sender, const QString &src, QImage &bitmap, int &color)>;
-    using TFormSubmitEvent = std::function<void(TPageViewer *sender, const QString &action, const QString &method,
-                                                const QStringList &results)>;
+    using TImageRequestEvent =
+        std::function<void(TPageViewer *sender, const QString &src, QImage &bitmap, int &color)>;
+    using TFormSubmitEvent = std::function<void(TPageViewer *sender, const QString &action,
+                                                const QString &method, const QStringList &results)>;
     using TNotifyEvent = std::function<void(TPageViewer *sender)>;
     using TProcessingEvent = std::function<void(TPageViewer *sender, bool processingOn)>;
 

@@ -1,8 +1,7 @@
 // The viewer's mouse, keyboard, link and form handling (the class is declared in tpageviewer.h).
-#include "tpageviewer.h"
-
 #include "formcontrol.h"
 #include "pageform.h"
+#include "tpageviewer.h"
 #include "tpaintsurface.h"
 
 #include <QApplication>
@@ -160,7 +159,8 @@ void TPageViewer::linkClick(const TLinkTarget &link)
                 enterHistory(shownFile, shownTitle, from);
             return;
         }
-        const TViewerError error = LoadFromFile(destination.isEmpty() ? file : file + QLatin1Char('#') + destination);
+        const TViewerError error =
+            LoadFromFile(destination.isEmpty() ? file : file + QLatin1Char('#') + destination);
         if (!error.ok())
             emit loadError(error);
         return;
@@ -181,8 +181,8 @@ TFormControl *TPageViewer::formControlAt(QPoint documentPoint) const
 {
     for (const auto &form : m_doc.Forms) {
         for (TFormControl *control : form->Controls) {
-            if (control->Kind != TFormControlKind::Hidden
-                && QRect(control->X, control->Y, control->Width, control->Height).contains(documentPoint))
+            if (control->Kind != TFormControlKind::Hidden &&
+                QRect(control->X, control->Y, control->Width, control->Height).contains(documentPoint))
                 return control;
         }
     }

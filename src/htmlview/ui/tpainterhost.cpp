@@ -1,10 +1,10 @@
 #include "tpainterhost.h"
 
 #include <QFont>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
-#include <QGuiApplication>
 
 TPainterHost::TPainterHost()
 {

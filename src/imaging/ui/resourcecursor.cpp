@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QImageReader>
 #include <QPixmap>
+
 #include <cmath>
 
 namespace {

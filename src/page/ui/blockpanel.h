@@ -3,6 +3,7 @@
 #include "webchunk.h"
 
 #include <QFrame>
+
 #include <array>
 #include <functional>
 

@@ -4,6 +4,7 @@
 #include "pagecolumn.h"
 
 #include <QWidget>
+
 #include <array>
 
 class QFrame;

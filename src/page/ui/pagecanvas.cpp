@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTimer>
+
 #include <algorithm>
 
 namespace {

@@ -4,6 +4,7 @@
 
 #include <QPoint>
 #include <QWidget>
+
 #include <array>
 #include <vector>
 

@@ -3,6 +3,7 @@
 #include "webchunk.h"
 
 #include <QStringList>
+
 #include <optional>
 
 // The page column of the build stage without its widgets: which chunks of the page the eight

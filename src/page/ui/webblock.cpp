@@ -4,6 +4,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+
 #include <array>
 
 TWebBlock::TWebBlock(TBlockKind kind, QWidget *parent) : QWidget(parent), m_kind(kind)

@@ -52,8 +52,14 @@ TfrmHTMLWarn::TfrmHTMLWarn(QWidget *parent) : QDialog(parent)
     setFixedSize(QSize(387, 140).expandedTo(sizeHint()));
 }
 
-void TfrmHTMLWarn::butYesClick() { finish(TMsgResult::Yes); }
-void TfrmHTMLWarn::butNoClick() { finish(TMsgResult::No); }
+void TfrmHTMLWarn::butYesClick()
+{
+    finish(TMsgResult::Yes);
+}
+void TfrmHTMLWarn::butNoClick()
+{
+    finish(TMsgResult::No);
+}
 
 void TfrmHTMLWarn::finish(TMsgResult result)
 {

@@ -19,7 +19,7 @@ TPreviewViewer::TPreviewViewer(QWidget *parent) : TPageViewer(parent)
 QString TPreviewViewer::ExpandLinkFilename(const QString &name) const
 {
     const QString trimmed = name.trimmed();
-    const bool relative = !trimmed.isEmpty() && Base().isEmpty() && !trimmed.contains(QLatin1Char(':'))
-        && !trimmed.startsWith(QLatin1Char('/')) && !trimmed.startsWith(QLatin1Char('\\'));
+    const bool relative = !trimmed.isEmpty() && Base().isEmpty() && !trimmed.contains(QLatin1Char(':')) &&
+                          !trimmed.startsWith(QLatin1Char('/')) && !trimmed.startsWith(QLatin1Char('\\'));
     return TPageViewer::ExpandLinkFilename(relative ? HTMLFolder() + trimmed : name);
 }

@@ -43,8 +43,8 @@ void TColourPanel::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF outer = QRectF(rect()).adjusted(1, 1, -1, -1);
-    const QColor frame = m_hover || hasFocus() ? palette().color(QPalette::Highlight)
-                                               : palette().color(QPalette::Mid);
+    const QColor frame =
+        m_hover || hasFocus() ? palette().color(QPalette::Highlight) : palette().color(QPalette::Mid);
     painter.setPen(QPen(frame, hasFocus() ? 2.0 : 1.0));
     painter.setBrush(palette().color(QPalette::Base));
     painter.drawRoundedRect(outer, 5, 5);

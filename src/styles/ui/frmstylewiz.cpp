@@ -147,7 +147,8 @@ void TfrmStyleWiz::connectHandlers()
         {m_details->pnlVisited, &TStyleChunk::VisitedColour},
     };
     for (const auto &[panel, field] : panels)
-        connect(panel, &TColourPanel::clicked, this, [this, panel = panel, field = field] { pickColour(panel, field); });
+        connect(panel, &TColourPanel::clicked, this,
+                [this, panel = panel, field = field] { pickColour(panel, field); });
 
     connect(m_list->lstStyles, &QListWidget::currentRowChanged, this, &TfrmStyleWiz::lstStylesClick);
     connect(m_list->spbUp, &QToolButton::clicked, this, &TfrmStyleWiz::spbUpClick);
@@ -282,7 +283,8 @@ TMsgResult TfrmStyleWiz::AskForSave()
 {
     if (!m_styles.changed())
         return TMsgResult::No;
-    return Prompts::current().message(TMsgKind::Confirmation, LoadStr(523), TMsgButtons::YesNoCancel, LoadStr(524));
+    return Prompts::current().message(TMsgKind::Confirmation, LoadStr(523), TMsgButtons::YesNoCancel,
+                                      LoadStr(524));
 }
 
 bool TfrmStyleWiz::WriteStylesToFile()
