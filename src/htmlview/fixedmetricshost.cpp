@@ -27,7 +27,7 @@ void FixedMetricsHost::addImage(const QString &fileName, QSize size, bool transp
     m_files.insert(fileName.toLower(), {size, transparent});
 }
 
-TImageInfo FixedMetricsHost::loadImage(const QString &path)
+THostImage FixedMetricsHost::loadImage(const QString &path)
 {
     ++m_loads;
     QString name = path;
@@ -40,10 +40,10 @@ TImageInfo FixedMetricsHost::loadImage(const QString &path)
     return {m_nextImage++, it->first.width(), it->first.height(), it->second};
 }
 
-TImageInfo FixedMetricsHost::builtinImage(TBuiltinImage which)
+THostImage FixedMetricsHost::builtinImage(TBuiltinImage which)
 {
     // Two fixed handles that are never released.
-    return which == TBuiltinImage::Broken ? TImageInfo{1, 16, 16, false} : TImageInfo{2, 16, 16, false};
+    return which == TBuiltinImage::Broken ? THostImage{1, 16, 16, false} : THostImage{2, 16, 16, false};
 }
 
 void FixedMetricsHost::makeTransparent(TImageHandle image, int colour)

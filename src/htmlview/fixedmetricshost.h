@@ -20,8 +20,8 @@ public:
 
     // Files that loadImage finds, by the path's file name in lower case.
     void addImage(const QString &fileName, QSize size, bool transparent = false);
-    TImageInfo loadImage(const QString &path) override;
-    TImageInfo builtinImage(TBuiltinImage which) override;
+    THostImage loadImage(const QString &path) override;
+    THostImage builtinImage(TBuiltinImage which) override;
     void makeTransparent(TImageHandle image, int colour) override;
     void releaseImage(TImageHandle image) override;
     int loadCount() const { return m_loads; }

@@ -29,7 +29,7 @@ TImageCache::Entry *TImageCache::Find(const QString &name)
     return &*it;
 }
 
-TImageCache::Entry &TImageCache::Add(const QString &name, const TImageInfo &image, bool masked,
+TImageCache::Entry &TImageCache::Add(const QString &name, const THostImage &image, bool masked,
                                      bool transparent)
 {
     const QString key = Key(name);

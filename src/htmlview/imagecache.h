@@ -10,7 +10,7 @@
 class TImageCache {
 public:
     struct Entry {
-        TImageInfo Image;
+        THostImage Image;
         bool Masked = false; // a transparency mask has been made
         bool Transparent = false;
         int Age = 0;
@@ -30,7 +30,7 @@ public:
     static QString Key(const QString &name);
     // The entry for a name, made young; nullptr when not cached.
     Entry *Find(const QString &name);
-    Entry &Add(const QString &name, const TImageInfo &image, bool masked, bool transparent);
+    Entry &Add(const QString &name, const THostImage &image, bool masked, bool transparent);
     // One more document loaded: everything ages, and old entries are freed.
     void Age();
     void Clear();

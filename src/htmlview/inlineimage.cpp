@@ -14,7 +14,7 @@ TFontHandle AltFont(const TViewDocument &doc, ViewHost &host)
 
 void TInlineImage::Measure(TViewDocument &doc, ViewHost &host)
 {
-    TImageInfo info;
+    THostImage info;
     if (doc.ShowImages) {
         info = doc.RequestImage(Source, Transparent);
         Placeholder = doc.IsPlaceholder(info.Handle);

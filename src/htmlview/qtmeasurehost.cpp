@@ -66,7 +66,7 @@ int QtMeasureHost::textWidth(TFontHandle font, QStringView text)
     return qRound(width);
 }
 
-TImageInfo QtMeasureHost::loadImage(const QString &path)
+THostImage QtMeasureHost::loadImage(const QString &path)
 {
     // Asked for a file that is not there, the image reader tries the name with every picture
     // suffix it knows; a page full of missing pictures would open hundreds of files for nothing.
@@ -90,7 +90,7 @@ TImageHandle QtMeasureHost::addImage(const QImage &image)
     return h;
 }
 
-TImageInfo QtMeasureHost::builtinImage(TBuiltinImage which)
+THostImage QtMeasureHost::builtinImage(TBuiltinImage which)
 {
     TImageHandle &handle = which == TBuiltinImage::Broken ? m_broken : m_placeholder;
     if (!handle) {

@@ -22,8 +22,8 @@ public:
     TFontMetrics fontMetrics(TFontHandle font) override;
     int textWidth(TFontHandle font, QStringView text) override;
 
-    TImageInfo loadImage(const QString &path) override;
-    TImageInfo builtinImage(TBuiltinImage which) override;
+    THostImage loadImage(const QString &path) override;
+    THostImage builtinImage(TBuiltinImage which) override;
     void makeTransparent(TImageHandle image, int colour) override;
     void releaseImage(TImageHandle image) override;
     // Adds an image made elsewhere (the viewer's image request event) and gives its handle.

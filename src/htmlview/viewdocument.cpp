@@ -111,7 +111,7 @@ bool TViewDocument::IsPlaceholder(TImageHandle image) const
            image == m_host->builtinImage(TBuiltinImage::Placeholder).Handle;
 }
 
-TImageInfo TViewDocument::RequestImage(const QString &source, bool transparent)
+THostImage TViewDocument::RequestImage(const QString &source, bool transparent)
 {
     if (!m_host)
         return {};
@@ -131,7 +131,7 @@ TImageInfo TViewDocument::RequestImage(const QString &source, bool transparent)
     const QString key = TImageCache::Key(source);
     if (m_failedImages.contains(key))
         return m_host->builtinImage(TBuiltinImage::Broken);
-    TImageInfo image;
+    THostImage image;
     bool masked = false;
     bool isTransparent = false;
     if (ImageRequest) {
@@ -169,14 +169,14 @@ TImageInfo TViewDocument::RequestImage(const QString &source, bool transparent)
     return m_cache->Add(source, image, masked, isTransparent).Image;
 }
 
-TImageInfo TViewDocument::GetBackgroundImage()
+THostImage TViewDocument::GetBackgroundImage()
 {
     if (!m_backgroundLoaded && ShowImages && !BackgroundImageName.isEmpty()) {
         m_backgroundLoaded = true;
-        const TImageInfo image = RequestImage(BackgroundImageName, false);
+        const THostImage image = RequestImage(BackgroundImageName, false);
         // A background that cannot be read is no background, not a tiled broken-image picture.
         if (!IsPlaceholder(image.Handle))
             m_backgroundImage = image;
     }
-    return ShowImages ? m_backgroundImage : TImageInfo{};
+    return ShowImages ? m_backgroundImage : THostImage{};
 }

@@ -18,7 +18,7 @@ class TInlineImage;
 // Supplies an image instead of a file: given the source name, sets the image (a handle of the
 // document's host) and a transparent colour (preset to -1) and returns true.
 using TImageRequestHandler =
-    std::function<bool(const QString &source, TImageInfo &image, int &transparentColor)>;
+    std::function<bool(const QString &source, THostImage &image, int &transparentColor)>;
 // Turns an image or link name into a file path (the viewer's link file-name expansion).
 using TFileNameExpander = std::function<QString(const QString &name)>;
 
@@ -87,9 +87,9 @@ public:
     // ---- images ----
     // The image for a source name, through the request handler, the cache or the file; the
     // broken-image picture when none can be had. Transparent asks for a mask.
-    TImageInfo RequestImage(const QString &source, bool transparent);
+    THostImage RequestImage(const QString &source, bool transparent);
     // The background image, loaded on first use when images are shown; Handle 0 when none.
-    TImageInfo GetBackgroundImage();
+    THostImage GetBackgroundImage();
     // Whether a handle is one of the two built-in placeholder pictures.
     bool IsPlaceholder(TImageHandle image) const;
 
@@ -98,7 +98,7 @@ private:
     TImageCache *m_cache = nullptr;
     std::unique_ptr<TImageCache> m_ownCache; // when the viewer gives none
     TColor m_background = clBtnFace;
-    TImageInfo m_backgroundImage;
+    THostImage m_backgroundImage;
     // Names that gave no image in this document: each is tried once, not once per IMG.
     QSet<QString> m_failedImages;
     bool m_backgroundLoaded = false;

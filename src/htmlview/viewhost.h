@@ -39,7 +39,8 @@ struct TFontMetrics {
     int Height() const { return Ascent + Descent; }
 };
 
-struct TImageInfo {
+// An image as the host holds it for the engine: the handle to draw it with and its size.
+struct THostImage {
     TImageHandle Handle = 0;
     int Width = 0;
     int Height = 0;
@@ -65,8 +66,8 @@ public:
 
     // ---- images ----
     // Reads an image file (BMP, GIF, PNG, JPEG); Handle 0 when it cannot be read.
-    virtual TImageInfo loadImage(const QString &path) = 0;
-    virtual TImageInfo builtinImage(TBuiltinImage which) = 0;
+    virtual THostImage loadImage(const QString &path) = 0;
+    virtual THostImage builtinImage(TBuiltinImage which) = 0;
     // Makes one colour of the image transparent; colour -1 takes the bottom-left pixel's colour.
     virtual void makeTransparent(TImageHandle image, int colour) = 0;
     virtual void releaseImage(TImageHandle image) = 0;

@@ -100,7 +100,7 @@ TEST_F(ViewFixture, CellContentsFollowVerticalAlignment)
 TEST_F(ViewFixture, ImageRequestHandlerSuppliesImagesAndTransparency)
 {
     QStringList asked;
-    doc->ImageRequest = [&](const QString &source, TImageInfo &image, int &transparent) {
+    doc->ImageRequest = [&](const QString &source, THostImage &image, int &transparent) {
         asked << source;
         if (source == QLatin1String("none"))
             return false;

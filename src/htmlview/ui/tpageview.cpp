@@ -94,7 +94,7 @@ QString TPageView::DefaultExpandFileName(const QString &name) const
 void TPageView::Paint(QPainter &painter, const QRect &clip, QPoint scroll, int selStart, int selEnd)
 {
     m_host.begin(&painter);
-    const TImageInfo background = m_doc.GetBackgroundImage();
+    const THostImage background = m_doc.GetBackgroundImage();
     // The tiles start at the document's origin, so they move with the page when it scrolls.
     if (background.Handle && m_doc.ShowImages && !m_doc.Printing)
         m_host.drawTiled(background.Handle, clip, -scroll);

@@ -178,7 +178,7 @@ void TPageViewer::prepareDocument()
     m_view.Prepare(m_settings);
     m_doc.ImageRequest = nullptr;
     if (OnImageRequest) {
-        m_doc.ImageRequest = [this](const QString &source, TImageInfo &image, int &colour) {
+        m_doc.ImageRequest = [this](const QString &source, THostImage &image, int &colour) {
             return requestImage(source, image, colour);
         };
     }
@@ -196,7 +196,7 @@ void TPageViewer::finishDocument()
     layoutDocument();
 }
 
-bool TPageViewer::requestImage(const QString &source, TImageInfo &image, int &transparentColor)
+bool TPageViewer::requestImage(const QString &source, THostImage &image, int &transparentColor)
 {
     QImage bitmap;
     OnImageRequest(this, source, bitmap, transparentColor);

@@ -183,7 +183,7 @@ private:
     QPoint toDocument(QPoint surfacePoint) const;
     TFormControl *formControlAt(QPoint documentPoint) const;
     void formControlClick(TFormControl *control);
-    bool requestImage(const QString &source, TImageInfo &image, int &transparentColor);
+    bool requestImage(const QString &source, THostImage &image, int &transparentColor);
 
     TPageView m_view;
     // Short names for the parts of the view used everywhere below.
