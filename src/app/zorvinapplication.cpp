@@ -37,6 +37,9 @@ bool TZorvinApplication::deliverGuarded(const std::function<bool()> &deliver,
 void TZorvinApplication::reportError(const QString &what)
 {
     ++m_discardedErrors;
+    // The user is not bothered with it, but whoever runs the program from a terminal or reads
+    // its log sees what went wrong.
+    qWarning("Zorvin Express: an error reached the event loop and was discarded: %s", qUtf8Printable(what));
     if constexpr (DebugMode)
         Prompts::current().message(TMsgKind::Error, what, TMsgButtons::Ok);
 }

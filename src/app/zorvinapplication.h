@@ -4,9 +4,9 @@
 
 #include <functional>
 
-// The application object. An error that escapes an event handler is discarded without a message,
-// so one failing handler never ends the user's session; built with ZV_DEBUG_MODE, the error is
-// shown in an error box instead.
+// The application object. An error that escapes an event handler is discarded without a message
+// box, so one failing handler never ends the user's session; it is written to standard error.
+// Built with ZV_DEBUG_MODE, the error is shown in an error box as well.
 class TZorvinApplication : public QApplication {
     Q_OBJECT
 public:

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -114,4 +115,18 @@ TEST(ZorvinApplication, ErrorsEscapingAHandlerAreCaught)
         []() -> bool { throw std::runtime_error("disk on fire"); }, collect));
     EXPECT_FALSE(TZorvinApplication::deliverGuarded([]() -> bool { throw 42; }, collect));
     EXPECT_EQ(errors, (QStringList{QStringLiteral("disk on fire"), QStringLiteral("Unknown error.")}));
+}
+
+TEST(ZorvinApplication, DiscardedErrorsAreWrittenToStandardError)
+{
+    QProcess process;
+    process.start(QStringLiteral(THROWINGAPP_PATH), {});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    ASSERT_EQ(process.exitStatus(), QProcess::NormalExit);
+    // Both errors were caught and the program went on to quit normally.
+    EXPECT_EQ(process.exitCode(), 2);
+    const QByteArray err = process.readAllStandardError();
+    EXPECT_TRUE(err.contains("discarded: disk on fire")) << err.constData();
+    EXPECT_TRUE(err.contains("discarded: Unknown error.")) << err.constData();
+    EXPECT_TRUE(process.readAllStandardOutput().isEmpty());
 }
