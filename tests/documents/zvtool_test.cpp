@@ -2,6 +2,8 @@
 #include "golden.h"
 #include "samplepage.h"
 
+#include <QDir>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -15,10 +17,13 @@ struct ToolRun {
     QByteArray err;
 };
 
+// The tool runs without any display: nothing in its environment names one, nor a Qt platform.
 ToolRun zvtool(const QStringList &args, const QString &home = QString())
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QLatin1String(name));
     if (!home.isEmpty())
         env.insert("ZORVIN_HOME", home);
     process.setProcessEnvironment(env);
@@ -103,4 +108,47 @@ TEST(Zvtool, ShippedStylesFileMatchesItsDescription)
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
     EXPECT_EQ(ReadSourceFile(made), ReadSourceFile(kData + "/Styles.data"))
         << "data/Styles.data is out of date: run scripts/make-art";
+}
+
+TEST(Zvtool, RenderPaintsAPageWithoutADisplay)
+{
+    QTemporaryDir folder;
+    const QString page = folder.filePath("red.html");
+    QFile file(page);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<HTML><BODY BGCOLOR=\"#FF0000\" TEXT=\"#000000\"><H1>Red page</H1></BODY></HTML>");
+    file.close();
+    const QString out = folder.filePath("red.png");
+    const ToolRun run = zvtool({"render", page, "--width", "300", "--out", out});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    const QImage picture(out);
+    ASSERT_EQ(picture.width(), 300);
+    EXPECT_GT(picture.height(), 20);
+    EXPECT_EQ(picture.pixelColor(2, 2), QColor(255, 0, 0));
+    // The heading is painted in black somewhere on the red.
+    bool black = false;
+    for (int y = 0; y < picture.height() && !black; ++y)
+        for (int x = 0; x < picture.width() && !black; ++x)
+            black = picture.pixelColor(x, y) == QColor(0, 0, 0);
+    EXPECT_TRUE(black);
+}
+
+// The shipped templates and their gallery thumbnails are made by make-template from the
+// descriptions; making them again gives the same bytes, thumbnail pixels included.
+TEST(Zvtool, ShippedTemplatesMatchTheirDescriptions)
+{
+    QTemporaryDir folder;
+    const QDir descriptions(QStringLiteral(ZV_SOURCE_ROOT "/scripts/templates"));
+    const QStringList names = descriptions.entryList({QStringLiteral("*.json")});
+    ASSERT_FALSE(names.isEmpty());
+    for (const QString &name : names) {
+        const QString base = QFileInfo(name).completeBaseName() + QStringLiteral(".zvt");
+        const QString made = folder.filePath(base);
+        const ToolRun run = zvtool({"make-template", descriptions.filePath(name), made}, kData + "/");
+        ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+        for (const QString &suffix : {QString(), QStringLiteral(".bmp")}) {
+            EXPECT_EQ(ReadSourceFile(made + suffix), ReadSourceFile(kData + "/template/" + base + suffix))
+                << (base + suffix).toStdString() << " is out of date: run scripts/make-templates";
+        }
+    }
 }

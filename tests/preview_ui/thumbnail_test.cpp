@@ -1,8 +1,11 @@
 #include "previewfixture.h"
+#include "previewhtml.h"
 #include "thumbnail.h"
+#include "thumbnailmaker.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QPainter>
 
 namespace {
 
@@ -71,6 +74,45 @@ TEST_F(Thumbnails, AFailedThumbnailLeavesTheDocumentSaved)
     QFile doc(home + QStringLiteral("save/Blocked.zve"));
     ASSERT_TRUE(doc.open(QIODevice::ReadOnly));
     EXPECT_TRUE(doc.readAll().endsWith("End of Zorvin Express File >=)"));
+}
+
+} // namespace
+
+namespace {
+
+// The miniature is painted without a window; it must still be exactly the top of the page as the
+// preview's viewer shows it: the same fonts, silver where the page sets no colour, pictures found
+// in the HTML folder, and the page's own background tiled.
+TEST(ThumbnailMaker, PaintsThePageAsThePreviewViewerShowsIt)
+{
+    qputenv("ZORVIN_HOME", ZV_SOURCE_ROOT "/data/");
+    const QList<QByteArray> pages = {
+        "<HTML><BODY BACKGROUND=\"backgrnd/stars.gif\" TEXT=\"#FFFF00\"><H1>Heading</H1><P>Text in the "
+        "default font, long enough to wrap at the preview's width once or twice so that the line breaks "
+        "show. <A HREF=\"x.html\">A link</A></P><CENTER><IMG SRC=\"graphics/family.png\"></CENTER>"
+        "<PRE>fixed   font</PRE><HR></BODY></HTML>",
+        "<HTML><BODY><P>No colours at all.</P></BODY></HTML>"};
+    for (const QByteArray &page : pages) {
+        TPreviewViewer viewer;
+        viewer.setAttribute(Qt::WA_DontShowOnScreen);
+        viewer.SetBorderStyle(TViewerBorderStyle::vbNone);
+        viewer.SetScrollBars(TScrollStyle::ssNone);
+        viewer.resize(609, 609 * ThumbnailSize.height() / ThumbnailSize.width());
+        viewer.show();
+        viewer.LoadLines(PageLines(ViewerHTML(page)));
+        QImage shown(viewer.ViewSize(), QImage::Format_RGB32);
+        {
+            QPainter painter(&shown);
+            viewer.PaintDocument(painter, shown.rect());
+        }
+        const QImage expected = shown.scaled(ThumbnailSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const QImage made = MakeThumbnail(page, ThumbnailSize);
+        ASSERT_EQ(made.size(), ThumbnailSize);
+        EXPECT_TRUE(made == expected) << page.constData();
+    }
+    // The picture and the background were found: the first page is not one colour.
+    const QImage first = MakeThumbnail(pages[0], ThumbnailSize);
+    EXPECT_LT(share(first, first.pixelColor(0, 0)), 0.9);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "command.h"
 
-#include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
 #include <cstring>
@@ -19,12 +19,12 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "zvtool: unknown command '%s' (see zvtool --help)\n", argv[1]);
         return 2;
     }
-    // Commands that measure text or paint need the GUI side of Qt, but never a display; the
-    // thumbnail maker lays the page out in the preview's own viewer widget.
+    // Commands that measure text or paint need the GUI side of Qt for fonts and pictures, but
+    // never a display: the tool shows nothing, so it always takes the platform that draws into
+    // memory, whatever the desktop around it uses. The other commands need no GUI at all.
     if (command->needsGui) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        QApplication app(argc, argv);
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
         return command->run(QCoreApplication::arguments().mid(2));
     }
     QCoreApplication app(argc, argv);

@@ -1,25 +1,22 @@
 #include "previewviewer.h"
 
-#include "folders.h"
-#include "stringtable.h"
+#include "previewsettings.h"
 
 TPreviewViewer::TPreviewViewer(QWidget *parent) : TPageViewer(parent)
 {
     setObjectName(QStringLiteral("ctlHTML"));
-    SetShowImages(true);
+    const TViewSettings settings = PreviewViewSettings();
+    SetShowImages(settings.ShowImages);
     SetBorderStyle(TViewerBorderStyle::vbSingle);
     SetHistoryLimit(0);
-    SetDefaultBackground(clSilver);
-    SetDefaultFontName(LoadStr(32));
-    SetFixedFontName(QStringLiteral("Courier New"));
+    SetDefaultBackground(settings.DefaultBackground);
+    SetDefaultFontName(settings.DefaultFontName);
+    SetFixedFontName(settings.FixedFontName);
     SetNoSelect(false);
     setCursor(Qt::IBeamCursor);
 }
 
 QString TPreviewViewer::ExpandLinkFilename(const QString &name) const
 {
-    const QString trimmed = name.trimmed();
-    const bool relative = !trimmed.isEmpty() && Base().isEmpty() && !trimmed.contains(QLatin1Char(':')) &&
-                          !trimmed.startsWith(QLatin1Char('/')) && !trimmed.startsWith(QLatin1Char('\\'));
-    return TPageViewer::ExpandLinkFilename(relative ? HTMLFolder() + trimmed : name);
+    return TPageViewer::ExpandLinkFilename(PreviewLinkName(name, Base()));
 }
