@@ -3,20 +3,27 @@
 
 set(ZV_WARNINGS -Wall -Wextra -Wpedantic -Wno-unused-parameter)
 
-# zv_library(NAME DIR [QT modules...] [LINKS targets...])
-# Builds every .cpp/.h directly in DIR into a static library.
+# zv_library(NAME [QT modules...] [LINKS targets...] [PRIVATE_QT modules...] [PRIVATE_LINKS targets...])
+# Builds every .cpp/.h directly in the folder into a static library. QT and LINKS are what the
+# library's headers expose, so users of the library get them too; PRIVATE_QT and PRIVATE_LINKS
+# are used only inside its .cpp files. A static library still hands its private dependencies on
+# to the linker of each program, so a private link keeps headers and compile options to itself
+# but never hides a module from the program: the library graph check (tests/buildtree) walks
+# both kinds.
 function(zv_library name)
-  cmake_parse_arguments(ARG "" "" "QT;LINKS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "QT;LINKS;PRIVATE_QT;PRIVATE_LINKS" ${ARGN})
+  if(ARG_UNPARSED_ARGUMENTS)
+    message(FATAL_ERROR "zv_library(${name}): unknown arguments ${ARG_UNPARSED_ARGUMENTS}")
+  endif()
   file(GLOB sources CONFIGURE_DEPENDS
     ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
   list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
   add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
   target_compile_options(${name} PRIVATE ${ZV_WARNINGS})
-  foreach(module IN LISTS ARG_QT)
-    target_link_libraries(${name} PUBLIC Qt6::${module})
-  endforeach()
-  target_link_libraries(${name} PUBLIC ${ARG_LINKS})
+  list(TRANSFORM ARG_QT PREPEND Qt6::)
+  list(TRANSFORM ARG_PRIVATE_QT PREPEND Qt6::)
+  target_link_libraries(${name} PUBLIC ${ARG_QT} ${ARG_LINKS} PRIVATE ${ARG_PRIVATE_QT} ${ARG_PRIVATE_LINKS})
   if(ZV_DEBUG_MODE)
     target_compile_definitions(${name} PUBLIC ZV_DEBUG_MODE=1)
   endif()

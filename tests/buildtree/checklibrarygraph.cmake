@@ -1,0 +1,177 @@
+# Checks the link graph of our libraries as CMake itself resolves it:
+#  - no model library, and not zvtool, links Qt Widgets, Qt Multimedia or Qt Svg, directly or
+#    through anything it links (private links count: a static library hands them to the linker);
+#  - our libraries link each other without a cycle;
+#  - the floor that each library's CMakeLists.txt names ("# Floor N") is one above the highest
+#    floor it stands on, so the comments keep telling the truth.
+#
+#   cmake -DSOURCE=<source tree> -DSCRATCH=<empty folder> [-DGENERATOR=..] [-DCXX=..] -P this
+#       configures the source tree afresh into SCRATCH and checks the graph it produces;
+#   cmake -DDOT=<graph.dot> -P this
+#       checks a graph written by cmake --graphviz (used to prove that faults are caught).
+
+cmake_minimum_required(VERSION 3.25)
+
+# Libraries allowed to stand on widgets, sounds or SVG; every other zv_ library is a model library.
+set(not_model_libraries zv_app zv_sound zv_artwork zv_testsupport)
+set(not_model_pattern "_ui$")
+set(forbidden_pattern "^Qt6?::(.*Widgets|Multimedia.*|Svg.*)$")
+set(also_checked zvtool)
+
+if(NOT DOT)
+  if(NOT SOURCE OR NOT SCRATCH)
+    message(FATAL_ERROR "give -DSOURCE and -DSCRATCH, or -DDOT")
+  endif()
+  file(REMOVE_RECURSE ${SCRATCH})
+  file(MAKE_DIRECTORY ${SCRATCH})
+  file(WRITE ${SCRATCH}/CMakeGraphVizOptions.cmake
+       "set(GRAPHVIZ_GENERATE_PER_TARGET FALSE)\nset(GRAPHVIZ_GENERATE_DEPENDERS FALSE)\n")
+  set(options -DZV_BUILD_TESTS=OFF -DZV_BUILD_BENCHMARKS=OFF -DZV_BUILD_FUZZERS=OFF)
+  if(GENERATOR)
+    list(APPEND options -G ${GENERATOR})
+  endif()
+  if(CXX)
+    list(APPEND options -DCMAKE_CXX_COMPILER=${CXX})
+  endif()
+  execute_process(COMMAND ${CMAKE_COMMAND} -S ${SOURCE} -B ${SCRATCH} ${options} --graphviz=${SCRATCH}/graph.dot
+                  RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "configuring ${SOURCE} failed:\n${output}")
+  endif()
+  set(DOT ${SCRATCH}/graph.dot)
+endif()
+
+# Every edge line of the graph ends in a comment naming both ends: // zv_page -> zv_styles
+file(STRINGS ${DOT} edge_lines REGEX "// .+ -> .+$")
+set(nodes)
+foreach(line IN LISTS edge_lines)
+  string(REGEX REPLACE "^.*// (.+) -> (.+)$" "\\1;\\2" ends "${line}")
+  list(GET ends 0 from)
+  list(GET ends 1 to)
+  string(MAKE_C_IDENTIFIER "${from}" key)
+  list(APPEND edges_${key} "${to}")
+  list(APPEND nodes "${from}" "${to}")
+endforeach()
+list(REMOVE_DUPLICATES nodes)
+if(NOT nodes)
+  message(FATAL_ERROR "no link edges in ${DOT}")
+endif()
+
+set(faults)
+
+# ---- forbidden modules, with the path that reaches them
+set(checked ${also_checked})
+foreach(node IN LISTS nodes)
+  if(node MATCHES "^zv_" AND NOT node MATCHES "${not_model_pattern}" AND NOT node IN_LIST not_model_libraries)
+    list(APPEND checked ${node})
+  endif()
+endforeach()
+foreach(start IN LISTS checked)
+  if(NOT start IN_LIST nodes)
+    continue()
+  endif()
+  set(queue ${start})
+  set(seen ${start})
+  string(MAKE_C_IDENTIFIER "${start}" key)
+  set(path_${key} "${start}")
+  while(queue)
+    list(POP_FRONT queue node)
+    string(MAKE_C_IDENTIFIER "${node}" key)
+    foreach(next IN LISTS edges_${key})
+      if(next IN_LIST seen)
+        continue()
+      endif()
+      list(APPEND seen ${next})
+      string(MAKE_C_IDENTIFIER "${next}" next_key)
+      set(path_${next_key} "${path_${key}} -> ${next}")
+      if(next MATCHES "${forbidden_pattern}")
+        list(APPEND faults "${start} links ${next}: ${path_${next_key}}")
+      else()
+        list(APPEND queue ${next})
+      endif()
+    endforeach()
+  endwhile()
+endforeach()
+
+# ---- cycles and floors among our libraries
+# Qt compiles the resources of a library into object libraries of its own (zv_x_resources_1):
+# parts of that library, not floors.
+set(ours)
+foreach(node IN LISTS nodes)
+  if(node MATCHES "^zv_" AND NOT node MATCHES "_resources_[0-9]+$")
+    list(APPEND ours ${node})
+  endif()
+endforeach()
+
+# Depth-first: the floor of a library is one above the highest floor it stands on, 0 for a library
+# that stands on none of ours. A library met again while its own dependencies are still being
+# walked closes a cycle.
+function(floor_of node stack)
+  string(MAKE_C_IDENTIFIER "${node}" key)
+  if(DEFINED floor_${key})
+    return()
+  endif()
+  if(node IN_LIST stack)
+    list(FIND stack ${node} at)
+    list(SUBLIST stack ${at} -1 loop)
+    list(JOIN loop " -> " loop)
+    set(faults ${faults} "cycle among our libraries: ${loop} -> ${node}" PARENT_SCOPE)
+    set(floor_${key} 0 PARENT_SCOPE)
+    return()
+  endif()
+  set(floor 0)
+  foreach(next IN LISTS edges_${key})
+    if(NOT next IN_LIST ours)
+      continue()
+    endif()
+    floor_of(${next} "${stack};${node}")
+    string(MAKE_C_IDENTIFIER "${next}" next_key)
+    math(EXPR above "${floor_${next_key}} + 1")
+    if(above GREATER floor)
+      set(floor ${above})
+    endif()
+  endforeach()
+  # Hand everything learnt so far back up: floors of the libraries below and the faults.
+  get_cmake_property(variables VARIABLES)
+  foreach(variable IN LISTS variables)
+    if(variable MATCHES "^floor_")
+      set(${variable} ${${variable}} PARENT_SCOPE)
+    endif()
+  endforeach()
+  set(floor_${key} ${floor} PARENT_SCOPE)
+  set(faults ${faults} PARENT_SCOPE)
+endfunction()
+
+foreach(node IN LISTS ours)
+  floor_of(${node} "")
+endforeach()
+
+if(SOURCE)
+  file(GLOB_RECURSE lists ${SOURCE}/src/CMakeLists.txt)
+  foreach(file IN LISTS lists)
+    file(READ ${file} text)
+    if(NOT text MATCHES "zv_library\\(([a-z_]+)")
+      continue()
+    endif()
+    set(library ${CMAKE_MATCH_1})
+    string(MAKE_C_IDENTIFIER "${library}" key)
+    if(NOT text MATCHES "# Floor ([0-9]+)")
+      list(APPEND faults "${file} does not say which floor ${library} is (# Floor ${floor_${key}})")
+    elseif(DEFINED floor_${key} AND NOT CMAKE_MATCH_1 EQUAL floor_${key})
+      list(APPEND faults "${file} says floor ${CMAKE_MATCH_1}, but ${library} stands on floor ${floor_${key}}")
+    endif()
+  endforeach()
+endif()
+
+if(faults)
+  list(JOIN faults "\n  " text)
+  message(FATAL_ERROR "The library graph breaks its rules:\n  ${text}")
+endif()
+set(report)
+foreach(node IN LISTS ours)
+  string(MAKE_C_IDENTIFIER "${node}" key)
+  list(APPEND report "${node}: floor ${floor_${key}}")
+endforeach()
+list(SORT report)
+list(JOIN report "\n  " report)
+message(STATUS "Library graph is sound:\n  ${report}")
