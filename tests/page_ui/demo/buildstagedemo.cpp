@@ -29,11 +29,10 @@ int main(int argc, char **argv)
             chunk.Link->URL = "http://www.example.com/garden";
             chunk.Link->LinkText = "my garden club";
         }
-        page.WebChunks.push_back(chunk);
-        stage.PlaceLoadedChunk();
+        page.appendChunk(chunk);
     }
-    for (int i = 0; i < int(page.WebChunks.size()); ++i) {
-        if (page.WebChunks[size_t(i)].Kind == kind) {
+    for (int i = 0; i < int(page.WebChunks().size()); ++i) {
+        if (page.WebChunks()[size_t(i)].Kind == kind) {
             stage.SelectBlock(i);
             break;
         }

@@ -35,13 +35,13 @@ int main(int argc, char **argv)
     email.Email->LinkText = "Write to me";
     email.Email->Align = baRight;
     email.Email->NewLine = 1;
-    page.WebChunks = {heading, para, line, link, email};
-    page.PageTitle = "My Garden";
+    page.setChunks({heading, para, line, link, email});
+    page.setPageTitle("My Garden");
 
     window.show();
     window.ShowRedPill(stPreview);
     auto *panel = window.findChild<TPreviewPanel *>(QStringLiteral("pnlView"));
-    panel->selectStyleIndex(2);
+    page.setStyle(window.styles().styleOfItem(2));
     panel->AddBodyDef();
     if (app.arguments().contains(QStringLiteral("html")))
         window.findChild<QTabWidget *>(QStringLiteral("pagePreview"))->setCurrentIndex(1);
