@@ -22,7 +22,8 @@ QString TImageError::textFor(int16_t code)
         {ImageError::CannotWrite, QStringLiteral("The picture file cannot be written")},
         {ImageError::NoPicture, QStringLiteral("There is no picture to save")},
         {ImageError::Unsupported, QStringLiteral("Pictures of this kind cannot be read")},
-        {ImageError::LibraryMissing, QStringLiteral("The program that reads pictures of this kind is missing")},
+        {ImageError::LibraryMissing,
+         QStringLiteral("The program that reads pictures of this kind is missing")},
     };
     if (code > 0)
         return QString();

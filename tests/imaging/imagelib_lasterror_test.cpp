@@ -15,7 +15,8 @@ TEST_F(ImageFiles, EachFailingCallKeepsItsOwnErrorAfterLaterCalls)
 {
     const TImageLib::TRead missing = lib.readPng(path("missing.png"), TReadOptions());
     const TImageLib::TRead unknown = lib.readByExtension(path("notes.xyz"), TReadOptions());
-    const TImageLib::TRead damaged = lib.readGif(writeBytes("damaged.gif", QByteArray(300, 'x')), TReadOptions());
+    const TImageLib::TRead damaged =
+        lib.readGif(writeBytes("damaged.gif", QByteArray(300, 'x')), TReadOptions());
     const TImageStatus nothing = lib.writeJpeg(path("nothing.jpg"), QImage(), 90, 0, 24);
     const TImageStatus unwritable = lib.convertToJpeg(writeQt("fine.png", "png"), path("no/folder/x.jpg"));
     const TImageResult<TTiffInfo> notTiff = lib.tiffInfo(writeBytes("words.tif", "words"));
@@ -77,7 +78,8 @@ TEST_F(ImageFiles, BindingsOnTwoThreadsAtOnceNeverSeeEachOthersErrors)
         }
     };
     int roundsMissing = 0, wrongMissing = 0, roundsDamaged = 0, wrongDamaged = 0;
-    std::thread first(run, missing, ImageError::FileNotFound, std::ref(roundsMissing), std::ref(wrongMissing));
+    std::thread first(run, missing, ImageError::FileNotFound, std::ref(roundsMissing),
+                      std::ref(wrongMissing));
     std::thread second(run, damaged, ImageError::BadFile, std::ref(roundsDamaged), std::ref(wrongDamaged));
     first.join();
     second.join();

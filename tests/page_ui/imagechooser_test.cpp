@@ -23,7 +23,7 @@ protected:
         return QDir(folder.filePath(QStringLiteral("graphics"))).filePath(name);
     }
     void clickChooser() { QTest::mouseClick(find<QToolButton>("spdImgFile"), Qt::LeftButton); }
-    const TBlockImage &record() const { return *page.WebChunks[0].Image; }
+    const TBlockImage &record() const { return *page.WebChunks[0].Image(); }
 
     QTemporaryDir elsewhere;
 };
@@ -80,7 +80,7 @@ TEST_F(ImageChooserTest, AnUnreadablePictureIsReportedAndChangesNothing)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("\x89PNG\r\n\x1a\n but nothing more");
     file.close();
-    page.WebChunks[0].Image->Height = "12";
+    page.WebChunks[0].Image()->Height = "12";
 
     prompts.chooseFile(source);
     prompts.answer(TMsgResult::Ok);
