@@ -2,28 +2,11 @@
 
 #include "stringtable.h"
 
-#include <tuple>
-#include <utility>
-
 namespace {
 
 bool KnownKind(TBlockKind kind)
 {
     return kind >= 0 && kind < kBlockKindCount;
-}
-
-// How many records a chunk holds, and whether one of them is the record of its own kind.
-template <size_t... Index>
-std::pair<int, bool> RecordsHeld(const TWebChunk &chunk, std::index_sequence<Index...>)
-{
-    int held = 0;
-    bool own = false;
-    const auto count = [&](bool has, int kind) {
-        held += int(has);
-        own = own || (has && kind == int(chunk.Kind));
-    };
-    (count(RecordField<std::tuple_element_t<Index, TBlockRecords>>(chunk).has_value(), int(Index)), ...);
-    return {held, own};
 }
 
 } // namespace
@@ -44,7 +27,7 @@ QByteArray TPage::noStyleName()
 
 bool TPage::appendChunk(TWebChunk chunk)
 {
-    if (!KnownKind(chunk.Kind))
+    if (!KnownKind(chunk.Kind()))
         return false;
     m_chunks.push_back(std::move(chunk));
     emit chunkAppended(int(m_chunks.size()) - 1);
@@ -53,7 +36,7 @@ bool TPage::appendChunk(TWebChunk chunk)
 
 void TPage::setChunks(TWebChunkList chunks)
 {
-    std::erase_if(chunks, [](const TWebChunk &chunk) { return !KnownKind(chunk.Kind); });
+    std::erase_if(chunks, [](const TWebChunk &chunk) { return !KnownKind(chunk.Kind()); });
     m_chunks = std::move(chunks);
     emit chunksReplaced();
 }
@@ -196,17 +179,9 @@ QStringList TPage::selfCheck() const
     QStringList problems;
     for (size_t i = 0; i < m_chunks.size(); ++i) {
         const TWebChunk &chunk = m_chunks[i];
-        if (!KnownKind(chunk.Kind)) {
-            problems << QStringLiteral("block %1 is of no known kind (%2)").arg(i).arg(int(chunk.Kind));
-            continue;
-        }
-        const auto [held, own] = RecordsHeld(chunk, std::make_index_sequence<kBlockKindCount>{});
-        if (held != 1 || !own)
-            problems << QStringLiteral("block %1 of kind %2 holds %3 records and %4 its own")
-                            .arg(i)
-                            .arg(int(chunk.Kind))
-                            .arg(held)
-                            .arg(own ? QStringLiteral("among them") : QStringLiteral("not"));
+        // The record decides the kind, so the only broken block is one that holds no record.
+        if (!KnownKind(chunk.Kind()))
+            problems << QStringLiteral("block %1 holds no record").arg(i);
     }
     if (m_handEdited && !m_html)
         problems << QStringLiteral("hand edits are recorded but there is no page HTML text");

@@ -96,7 +96,7 @@ TEST_F(PageDocumentTest, SavingAndOpeningRoundTripsThePageWithoutAnyWindow)
     EXPECT_EQ(other.page().PageTitle(), QByteArray("Round trip"));
     EXPECT_EQ(other.page().StyleName(), QByteArray("SAND"));
     ASSERT_EQ(other.page().WebChunks().size(), SamplePage().size());
-    EXPECT_EQ(other.page().WebChunks()[1].Para->Text, SamplePage()[1].Para->Text);
+    EXPECT_EQ(other.page().WebChunks()[1].Para()->Text, SamplePage()[1].Para()->Text);
     EXPECT_FALSE(other.page().PageModified());
     EXPECT_EQ(other.selfCheck(), QStringList());
 }

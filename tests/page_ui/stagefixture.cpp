@@ -76,7 +76,7 @@ void StageTest::loadParagraphs(int count)
 {
     for (int i = 0; i < count; ++i) {
         TWebChunk chunk = NewWebChunk(bkPara);
-        chunk.Para->Text = QByteArray::number(i);
+        chunk.Para()->Text = QByteArray::number(i);
         EXPECT_TRUE(page.appendChunk(chunk));
     }
 }
@@ -86,9 +86,9 @@ QByteArray StageTest::order() const
     QByteArray out;
     for (const TWebChunk &chunk : page.WebChunks()) {
         if (chunk.Para)
-            out += chunk.Para->Text.isEmpty() ? QByteArray("P") : chunk.Para->Text;
+            out += chunk.Para()->Text.isEmpty() ? QByteArray("P") : chunk.Para()->Text;
         else
-            out += TWebBlock::BrickName(chunk.Kind).toLatin1();
+            out += TWebBlock::BrickName(chunk.Kind()).toLatin1();
         out += ' ';
     }
     return out.trimmed();

@@ -19,25 +19,6 @@
 namespace {
 constexpr QPoint kPanelPosition(338, 20);
 constexpr int kFontPixels = 11;
-
-// Makes sure a chunk holds the record of its kind (with the defaults when a reader left it out)
-// and no other, so that its panel always has a record to show and edit.
-void CompleteRecord(TWebChunk &chunk)
-{
-    const TWebChunk fresh = NewWebChunk(chunk.Kind);
-    const auto settle = [](auto &mine, const auto &wanted) {
-        if (!wanted)
-            mine.reset();
-        else if (!mine)
-            mine = wanted;
-    };
-    settle(chunk.Para, fresh.Para);
-    settle(chunk.Link, fresh.Link);
-    settle(chunk.Image, fresh.Image);
-    settle(chunk.Heading, fresh.Heading);
-    settle(chunk.Email, fresh.Email);
-    settle(chunk.Line, fresh.Line);
-}
 } // namespace
 
 TBuildStage::TBuildStage(TPage &page, QWidget *parent)
@@ -131,12 +112,11 @@ void TBuildStage::ShowChunkPanel(int chunkIndex)
         ShowPanel(-1);
         return;
     }
-    TWebChunk &chunk = m_page.editableChunks()[size_t(chunkIndex)];
-    CompleteRecord(chunk);
-    ShowPanel(chunk.Kind);
-    if (chunk.Kind >= 0 && chunk.Kind < kBlockKindCount)
-        m_panels[size_t(chunk.Kind)]->fill(chunk, m_page.DocumentLoading() ? TFocusRule::LeaveFocus
-                                                                           : TFocusRule::TakeFocus);
+    const TWebChunk &chunk = m_page.WebChunks()[size_t(chunkIndex)];
+    ShowPanel(chunk.Kind());
+    if (chunk.Kind() >= 0 && chunk.Kind() < kBlockKindCount)
+        m_panels[size_t(chunk.Kind())]->fill(chunk, m_page.DocumentLoading() ? TFocusRule::LeaveFocus
+                                                                             : TFocusRule::TakeFocus);
 }
 
 bool TBuildStage::editSelected(TBlockKind kind, const TBlockPanel::TRecordEdit &edit)
@@ -145,7 +125,7 @@ bool TBuildStage::editSelected(TBlockKind kind, const TBlockPanel::TRecordEdit &
     if (m_page.PanelLoading() || index < 0 || index >= int(m_page.WebChunks().size()))
         return false;
     TWebChunk &chunk = m_page.editableChunks()[size_t(index)];
-    if (chunk.Kind != kind)
+    if (chunk.Kind() != kind)
         return false;
     edit(chunk);
     m_page.setPageModified(true);
@@ -170,7 +150,6 @@ void TBuildStage::LoadChunk(int chunkIndex)
 {
     if (chunkIndex < 0 || chunkIndex >= int(m_page.WebChunks().size()))
         return;
-    CompleteRecord(m_page.editableChunks()[size_t(chunkIndex)]);
     m_column.chunksAppended();
     // Only a chunk that lands in a visible slot needs widgets; the rest only move the scroll bar.
     m_canvas->syncColumn();
@@ -178,8 +157,6 @@ void TBuildStage::LoadChunk(int chunkIndex)
 
 void TBuildStage::placeAllChunks()
 {
-    for (TWebChunk &chunk : m_page.editableChunks())
-        CompleteRecord(chunk);
     ClearPage();
 }
 
@@ -209,7 +186,7 @@ QStringList TBuildStage::selfCheck() const
         }
         return -1;
     }();
-    const int expectedKind = selected < 0 ? -1 : int(m_page.WebChunks()[size_t(selected)].Kind);
+    const int expectedKind = selected < 0 ? -1 : int(m_page.WebChunks()[size_t(selected)].Kind());
     if (shownKind != expectedKind)
         problems << QStringLiteral("panel of kind %1 shown for the selection of kind %2")
                         .arg(shownKind)
