@@ -17,8 +17,7 @@ namespace {
 struct Stage {
     explicit Stage(int blocks)
     {
-        page.WebChunks = BigPage(blocks);
-        stage.PlaceLoadedChunk();
+        page.setChunks(BigPage(blocks));
         stage.SelectFirstBlock();
         bar = stage.findChild<QScrollBar *>(QStringLiteral("ScrollBar1"));
     }

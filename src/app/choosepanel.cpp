@@ -3,6 +3,7 @@
 #include "artpicture.h"
 #include "folders.h"
 #include "galleryentry.h"
+#include "page.h"
 #include "prompts.h"
 #include "stringtable.h"
 #include "thumbnail.h"
@@ -51,8 +52,8 @@ QLabel *boldLabel(const QString &text, const char *name, QWidget *parent)
 
 } // namespace
 
-TChoosePanel::TChoosePanel(QWidget *parent)
-    : TStagePanel(QStringLiteral("pnlChoose"), LoadStr(5007), LoadStr(5008), parent)
+TChoosePanel::TChoosePanel(TPage &page, QWidget *parent)
+    : TStagePanel(QStringLiteral("pnlChoose"), LoadStr(5007), LoadStr(5008), parent), m_page(page)
 {
     initGalleryResources();
     titleLabel()->setObjectName(QStringLiteral("lblChooseDesc1"));
@@ -139,6 +140,36 @@ void TChoosePanel::buildMenu()
     QAction *whatsThis = m_popFiles->addAction(QStringLiteral("What's This?"));
     whatsThis->setObjectName(QStringLiteral("WhatsThis1"));
     connect(whatsThis, &QAction::triggered, this, &TChoosePanel::WhatsThis1Click);
+}
+
+// ---- the stage ----
+
+bool TChoosePanel::mayLeave(TStage)
+{
+    if (!m_page.PanelLoading())
+        applySelectedItem();
+    return true;
+}
+
+void TChoosePanel::leave(TStage target)
+{
+    if (target == stBuild)
+        applySelectedItem();
+}
+
+void TChoosePanel::enter(TStage)
+{
+    showFrontPicture();
+    GetTemplates();
+    // The stages after building generate the page afresh from whatever is chosen here.
+    m_page.discardHTML();
+}
+
+void TChoosePanel::applySelectedItem()
+{
+    // Taking the selection makes sure the switch applies an entry once, not again at its end.
+    if (const std::optional<TGalleryItem> item = takeSelectedItem())
+        emit itemAppliedBySwitch(item->path, item->isSavedPage);
 }
 
 // ---- the list ----

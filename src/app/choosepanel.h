@@ -1,6 +1,7 @@
 #pragma once
 
 #include "stagepanel.h"
+#include "stageview.h"
 
 #include <QPoint>
 #include <QString>
@@ -13,11 +14,13 @@ class QListWidget;
 class QListWidgetItem;
 class QMenu;
 class TArtPicture;
+class TPage;
 
 // The choose stage: the welcome text and the gallery of templates and saved pages the user
 // starts from, with a miniature of the selected entry. Templates come first, then saved pages;
 // each entry's icon tells the two apart. The entries' menu deletes and renames their files.
-class TChoosePanel : public TStagePanel {
+// An entry that is still selected when the user switches stages is applied first.
+class TChoosePanel : public TStagePanel, public TStageView {
     Q_OBJECT
 public:
     struct TGalleryItem {
@@ -29,7 +32,15 @@ public:
     // the document commands to open the file as the current document.
     enum TGalleryIcon { giTemplate = 0, giSavedPage = 1 };
 
-    explicit TChoosePanel(QWidget *parent = nullptr);
+    explicit TChoosePanel(TPage &page, QWidget *parent = nullptr);
+
+    // TStageView. Whatever the target, a selected entry is applied before any switch (unless
+    // the program is filling the page itself); one still selected when the switch to building
+    // goes ahead is applied then.
+    QWidget *stageWidget() override { return this; }
+    bool mayLeave(TStage target) override;
+    void leave(TStage target) override;
+    void enter(TStage from) override;
 
     // The gallery entry the user has selected, if any. Stage switches load it first.
     std::optional<TGalleryItem> selectedItem() const;
@@ -51,6 +62,8 @@ public:
 signals:
     // The user double-clicked an entry: the main window opens it through the document commands.
     void itemApplied(const QString &path, bool isSavedPage);
+    // A stage switch applies the selected entry: the window opens it without switching again.
+    void itemAppliedBySwitch(const QString &path, bool isSavedPage);
     // "What's This?" was chosen for the gallery.
     void whatsThisRequested(int helpTopic, QPoint globalPosition);
 
@@ -59,6 +72,7 @@ private:
     void buildMenu();
     void addEntry(const QString &path, const QString &caption, TGalleryIcon icon);
     QListWidgetItem *selectedEntry() const;
+    void applySelectedItem();
 
     void lvTemplatesClick();
     void lvTemplatesDblClick(QListWidgetItem *item);
@@ -68,6 +82,7 @@ private:
     void lvTemplatesEdited(QWidget *editor, int hint);
     void WhatsThis1Click();
 
+    TPage &m_page;
     QListWidget *m_lvTemplates = nullptr;
     QWidget *m_previewBox = nullptr;
     TArtPicture *m_imgFrontPicture = nullptr;

@@ -2,12 +2,10 @@
 
 #include "appmessagefilter.h"
 #include "bottombar.h"
-#include "buildhost.h"
+#include "buildstage.h"
 #include "choosepanel.h"
 #include "folders.h"
 #include "helpers.h"
-#include "pagehtml.h"
-#include "previewhtml.h"
 #include "previewpanel.h"
 #include "prompts.h"
 #include "sendpanel.h"
@@ -15,11 +13,14 @@
 #include "stagetoolbar.h"
 #include "startup.h"
 #include "stringtable.h"
+#include "thumbnail.h"
+#include "thumbnailmaker.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
 #include <QMenuBar>
+#include <QStackedWidget>
 
 namespace {
 
@@ -53,14 +54,13 @@ void TfrmMain::FormCreate()
     TAppMessageFilter::install(this, [this](quint32 message) { AppMessage(message); });
     buildLayout();
     buildMenus();
+    connectModel();
     // Records the program path and settles the sound switch, which the Sounds item shows.
     m_actSounds->setChecked(ApplyStartupSettings());
     deleteExternalPreviewFile();
     // A damaged styles file still gives the styles stored before the damage.
-    m_pnlView->LoadStyles();
-    // The page the program starts with is a new page like any other, with the default title.
-    m_page.PageTitle = LoadStrBytes(104);
-    setCaption(LoadStr(33));
+    m_styles.load(StylesFilePath(ProgramFolder()));
+    showDocumentName(m_document.DocFileName());
     ShowRedPill(stChoose);
 #ifdef ZV_DEBUG_MODE
     Prompts::current().message(TMsgKind::Information,
@@ -86,18 +86,7 @@ void TfrmMain::buildLayout()
     m_toolbar->setGeometry(7, 2, 620, 95);
     connect(m_toolbar, &TStageToolbar::toolbarReleased, this, &TfrmMain::picToolBarMouseUp);
 
-    const QRect panelRect(1, kPanelTop, kClientWidth - 2, kPanelHeight);
-    m_pnlChoose = new TChoosePanel(pnlMain);
-    connect(m_pnlChoose, &TChoosePanel::itemApplied, this,
-            [this](const QString &path, bool isSavedPage) { m_commands.DoTemplate(path, isSavedPage); });
-    m_pnlBuild = new TBuildHost(m_page, pnlMain);
-    m_pnlView = new TPreviewPanel(m_page, pnlMain);
-    m_pnlSend = new TSendPanel(pnlMain);
-    for (QWidget *panel : {static_cast<QWidget *>(m_pnlChoose), static_cast<QWidget *>(m_pnlBuild),
-                           static_cast<QWidget *>(m_pnlView), static_cast<QWidget *>(m_pnlSend)}) {
-        panel->setGeometry(panelRect);
-        panel->hide();
-    }
+    buildStages(pnlMain);
 
     m_bottomBar = new TBottomBar(pnlMain);
     m_bottomBar->setGeometry(0, kClientHeight - TBottomBar::kHeight, kClientWidth, TBottomBar::kHeight);
@@ -107,6 +96,44 @@ void TfrmMain::buildLayout()
     // A fixed window with a minimise box and no maximise box.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+}
+
+void TfrmMain::buildStages(QWidget *pnlMain)
+{
+    // One stage panel at a time, each 629 x 294 below the toolbar.
+    m_stages = new QStackedWidget(pnlMain);
+    m_stages->setObjectName(QStringLiteral("stkStages"));
+    m_stages->setGeometry(1, kPanelTop, kClientWidth - 2, kPanelHeight);
+    m_pnlChoose = new TChoosePanel(page(), m_stages);
+    m_pnlBuild = new TBuildStage(page(), m_stages);
+    m_pnlView = new TPreviewPanel(m_document, m_styles, m_stages);
+    m_pnlSend = new TSendPanel(m_document, m_commands, m_stages);
+    m_stageViews = {m_pnlChoose, m_pnlBuild, m_pnlView, m_pnlSend};
+    for (TStageView *view : m_stageViews)
+        m_stages->addWidget(view->stageWidget());
+}
+
+void TfrmMain::connectModel()
+{
+    connect(&m_document, &TPageDocument::docFileNameChanged, this, &TfrmMain::showDocumentName);
+    // A document or template read into the page starts with its first block selected.
+    connect(&m_document, &TPageDocument::opened, m_pnlBuild, &TBuildStage::SelectFirstBlock);
+    // The gallery's thumbnails are pictures of the rendered page, written beside each document.
+    m_document.setCompanionWriter([](const QString &documentPath, const QByteArray &pageHTML) {
+        SaveThumbnail(documentPath, MakeThumbnail(pageHTML, ThumbnailSize));
+    });
+
+    connect(m_pnlChoose, &TChoosePanel::itemApplied, this,
+            [this](const QString &path, bool isSavedPage) { m_commands.DoTemplate(path, isSavedPage); });
+    connect(m_pnlChoose, &TChoosePanel::itemAppliedBySwitch, this, &TfrmMain::applyGalleryItemBySwitch);
+    // A stage switch that applies a gallery entry goes on to its own target; it does not start
+    // another switch from inside.
+    connect(&m_commands, &TDocumentCommands::buildStageRequested, this, [this] {
+        if (!m_applyingGalleryItem)
+            ShowRedPill(stBuild);
+    });
+    connect(&m_commands, &TDocumentCommands::newPageStarted, m_pnlBuild, &TBuildStage::showBlankPanel);
+    connect(&m_commands, &TDocumentCommands::galleryChanged, m_pnlChoose, &TChoosePanel::GetTemplates);
 }
 
 void TfrmMain::buildMenus()
@@ -124,7 +151,8 @@ void TfrmMain::buildMenus()
     add(m_mnuFile, 5064, "menFileSave", [this] { m_commands.menFileSaveClick(); });
     add(m_mnuFile, 5065, "menFileSaveAs", [this] { m_commands.menFileSaveAsClick(); });
     add(m_mnuFile, 5066, "menFileMake", [this] { m_commands.menFileMakeClick(); });
-    m_actExternalPreview = add(m_mnuFile, 5067, "ExternalPreview1", [this] { ExternalPreview1Click(); });
+    m_actExternalPreview = add(m_mnuFile, 5067, "ExternalPreview1",
+                               [this] { m_pnlView->ExternalPreview1Click(m_currentStage); });
     // The check itself flips before this runs, so it already shows the new state.
     m_actSounds = add(m_mnuFile, 5068, "menFileSounds", [this] {
         WriteSetting(QStringLiteral("General"), QStringLiteral("PlaySounds"),
@@ -144,15 +172,11 @@ void TfrmMain::buildMenus()
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
 }
 
-void TfrmMain::setCaption(const QString &fileName)
+void TfrmMain::showDocumentName(const QString &path)
 {
-    setWindowTitle(LoadStr(5000) + QStringLiteral(" - ") + fileName);
-}
-
-void TfrmMain::setDocFileName(const QString &path)
-{
-    m_docFileName = path;
-    setCaption(path.isEmpty() ? LoadStr(33) : FileNamePart(path));
+    // "Zorvin Express - " and the file name part, or "Untitled".
+    setWindowTitle(LoadStr(5000) + QStringLiteral(" - ") +
+                   (path.isEmpty() ? LoadStr(33) : FileNamePart(path)));
 }
 
 // ---- the stage switch ----
@@ -165,26 +189,25 @@ void TfrmMain::picToolBarMouseUp(Qt::MouseButton button, int x, int y)
     ShowRedPill(TStage(x / kZoneWidth));
 }
 
-bool TfrmMain::applySelectedGalleryItem()
+TStageView *TfrmMain::stageView(TStage stage) const
 {
-    // Taking the selection makes sure the stage switch that follows does not load it again.
-    const std::optional<TChoosePanel::TGalleryItem> item = m_pnlChoose->takeSelectedItem();
-    if (!item)
-        return false;
+    return stage >= stChoose && stage <= stSend ? m_stageViews[size_t(stage)] : nullptr;
+}
+
+void TfrmMain::applyGalleryItemBySwitch(const QString &path, bool isSavedPage)
+{
     m_applyingGalleryItem = true;
-    m_commands.DoTemplate(item->path, item->isSavedPage);
+    m_commands.DoTemplate(path, isSavedPage);
     m_applyingGalleryItem = false;
-    return true;
 }
 
 void TfrmMain::ShowRedPill(TStage target)
 {
-    if (m_currentStage == stChoose && !m_pnlBuild->PanelLoading())
-        applySelectedGalleryItem();
-    if (target == stSend && !m_commands.SaveDocument())
+    // The stage being left is asked first, whatever the target: the choose stage applies its
+    // selected gallery entry there, which the target's own check must already see.
+    if (TStageView *current = stageView(m_currentStage); current && !current->mayLeave(target))
         return;
-    if (target == stBuild && m_pnlView->HTMLEditAllowed() &&
-        Prompts::current().message(TMsgKind::Warning, LoadStr(102), TMsgButtons::YesNo) != TMsgResult::Yes)
+    if (TStageView *next = stageView(target); next && !next->mayEnter(m_currentStage))
         return;
 
     m_stageBusy = true;
@@ -203,69 +226,18 @@ void TfrmMain::ShowRedPill(TStage target)
 bool TfrmMain::ChangeState(TStage target)
 {
     m_bottomBar->setViewMode(TBottomBar::TViewMode::Inactive);
-    m_pnlSend->stopFlashing();
-    m_actExternalPreview->setEnabled(true);
+    m_actExternalPreview->setEnabled(target != stChoose);
     LockWindow(TLock::On);
 
-    switch (target) {
-    case stChoose:
-        m_actExternalPreview->setEnabled(false);
-        m_pnlChoose->showFrontPicture();
-        m_pnlChoose->GetTemplates();
-        m_pnlChoose->show();
-        m_pnlChoose->raise();
-        m_pnlView->hide();
-        m_pnlBuild->hide();
-        m_pnlSend->hide();
-        m_pnlView->setHtml(QByteArray());
-        break;
-    case stBuild:
-        if (m_currentStage == stChoose)
-            applySelectedGalleryItem();
-        if (m_docFileName.isEmpty())
-            setCaption(LoadStr(33));
-        m_pnlChoose->hide();
-        m_pnlView->hide();
-        m_pnlSend->hide();
-        m_pnlBuild->show();
-        // The canvas keeps its shredder in front of the column by itself.
-        m_pnlBuild->raise();
-        m_pnlView->setHtml(QByteArray());
-        break;
-    case stPreview:
+    if (TStageView *current = stageView(m_currentStage))
+        current->leave(target);
+    if (TStageView *next = stageView(target)) {
+        next->enter(m_currentStage);
+        m_stages->setCurrentWidget(next->stageWidget());
+    }
+    if (target == stPreview)
         m_bottomBar->setViewMode(TBottomBar::TViewMode::Normal);
-        m_pnlBuild->hide();
-        m_pnlChoose->hide();
-        // Coming back from sending, the memo keeps the user's hand edits.
-        if (m_currentStage != stSend && m_currentStage != stUploaded)
-            regeneratePreview();
-        else
-            m_pnlView->reloadPreview();
-        m_pnlView->show();
-        m_pnlView->raise();
-        m_pnlView->SetHTMLView();
-        m_pnlSend->hide();
-        break;
-    case stSend: {
-        const QByteArray html = m_pnlView->html();
-        if (html.isEmpty() || html == "<BODY>") {
-            regeneratePreview();
-            SaveFromHTML(PathJoin(HTMLFolder(),
-                                  StripExtension(FileNamePart(m_docFileName)) + QStringLiteral(".html")));
-        }
-        m_pnlView->hide();
-        m_pnlBuild->hide();
-        m_pnlChoose->hide();
-        m_pnlSend->show();
-        m_pnlSend->raise();
-        m_pnlSend->enterStage();
-        break;
-    }
-    case stUploaded:
-        break;
-    }
 
-    m_pnlView->setTitleText(m_page.PageTitle);
     m_currentStage = target;
     LockWindow(TLock::Off);
     return true;
@@ -277,26 +249,6 @@ void TfrmMain::LockWindow(TLock lock)
 }
 
 void TfrmMain::WalkTheMascot(TStage) {}
-
-void TfrmMain::regeneratePreview()
-{
-    m_pnlView->setHtml(pageHTML());
-    m_pnlView->ShowPreview();
-}
-
-QByteArray TfrmMain::pageHTML()
-{
-    TPageHTMLSettings settings;
-    settings.Options = boPreview;
-    settings.Style = chosenStyle();
-    settings.Logo = m_pnlSend->logoTicked() ? TLogoOption::On : TLogoOption::Off;
-    return AddBodyDef(BuildPageHTML(m_page, settings), settings.Style);
-}
-
-const TStyleChunk *TfrmMain::chosenStyle() const
-{
-    return m_pnlView->chosenStyle();
-}
 
 // ---- window lifecycle ----
 
@@ -313,15 +265,14 @@ void TfrmMain::FormShow()
 {
     if (m_startDocument.isEmpty())
         return;
-    setDocumentLoading(true);
-    setPanelLoading(true);
+    TPage &page = m_document.page();
+    page.setDocumentLoading(true);
+    page.setPanelLoading(true);
     m_commands.OpenDocument(m_startDocument);
-    if (!m_page.WebChunks.empty())
-        selectFirstBlock();
-    setDocumentLoading(false);
+    page.setDocumentLoading(false);
     if (!m_applyingGalleryItem)
         ShowRedPill(stBuild);
-    setPanelLoading(false);
+    page.setPanelLoading(false);
 }
 
 void TfrmMain::closeEvent(QCloseEvent *event)
@@ -387,106 +338,7 @@ void TfrmMain::resizeEvent(QResizeEvent *event)
                              TBottomBar::kHeight);
 }
 
-void TfrmMain::ExternalPreview1Click()
-{
-    QString file = PathJoin(HTMLFolder(), kExternalPreviewFile);
-    QByteArray html;
-    if (m_currentStage == stChoose || m_currentStage == stBuild) {
-        // The page as generated, without its style. It goes only to the file: the HTML text of
-        // the choose and build stages stays empty, so later stages still generate the page
-        // from the blocks as they are then.
-        TPageHTMLSettings settings;
-        settings.Logo = m_pnlSend->logoTicked() ? TLogoOption::On : TLogoOption::Off;
-        html = BuildPageHTML(m_page, settings);
-    } else {
-        html = m_pnlView->html();
-        if (!m_docFileName.isEmpty())
-            file =
-                PathJoin(HTMLFolder(), StripExtension(FileNamePart(m_docFileName)) + QStringLiteral(".html"));
-    }
-    m_pnlView->ExternalPreview(file, html);
-}
-
 bool TfrmMain::isEnlarged() const
 {
     return m_bottomBar->viewMode() == TBottomBar::TViewMode::Enlarged;
-}
-
-// ---- what the document commands reach through the window ----
-
-void TfrmMain::setDocumentLoading(bool on)
-{
-    m_documentLoading = on;
-    m_pnlBuild->setDocumentLoading(on);
-}
-
-void TfrmMain::setPanelLoading(bool on)
-{
-    m_pnlBuild->setPanelLoading(on);
-    m_pnlView->setPanelLoading(on);
-}
-
-void TfrmMain::ClearPage()
-{
-    m_pnlBuild->ClearPage();
-}
-void TfrmMain::LoadChunk(int chunkIndex)
-{
-    m_pnlBuild->LoadChunk(chunkIndex);
-}
-void TfrmMain::selectFirstBlock()
-{
-    m_pnlBuild->selectFirstBlock();
-}
-void TfrmMain::showBlankPanel()
-{
-    m_pnlBuild->showBlankPanel();
-}
-void TfrmMain::tickLogo()
-{
-    m_pnlSend->tickLogo();
-}
-QByteArray TfrmMain::selectedStyleName() const
-{
-    return m_pnlView->selectedStyleName();
-}
-void TfrmMain::SelectStyleByName(const QByteArray &name)
-{
-    m_pnlView->SelectStyleByName(name);
-}
-void TfrmMain::selectNoStyle()
-{
-    m_pnlView->selectStyleIndex(0);
-}
-void TfrmMain::showPageTitle()
-{
-    m_pnlView->setTitleText(m_page.PageTitle);
-}
-void TfrmMain::refreshUploadList()
-{
-    m_pnlSend->refreshUploadList();
-}
-void TfrmMain::GetTemplates()
-{
-    m_pnlChoose->GetTemplates();
-}
-
-void TfrmMain::SaveFromHTML(const QString &pageFile)
-{
-    // A page that has not been generated yet is generated for the file, without touching the
-    // memo, so a save from the build stage never writes an empty page.
-    QByteArray html = m_pnlView->html();
-    if (html.isEmpty() || html == "<BODY>")
-        html = pageHTML();
-    SavePageFile(pageFile, html);
-}
-
-QImage TfrmMain::MakeThumbnail()
-{
-    // Outside the preview and send stages there is no page HTML text; the page is generated
-    // for the picture only, so the stages that follow still generate it from the blocks.
-    QByteArray html = m_pnlView->html();
-    if (html.isEmpty() || html == "<BODY>")
-        html = pageHTML();
-    return m_pnlView->MakeThumbnail(html);
 }

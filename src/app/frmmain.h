@@ -1,26 +1,30 @@
 #pragma once
 
 #include "documentcommands.h"
-#include "documenthost.h"
-#include "page.h"
+#include "pagedocument.h"
 #include "stage.h"
-#include "stylechunk.h"
+#include "stylecatalog.h"
 
-#include <QImage>
 #include <QMainWindow>
+
+#include <array>
 
 class QAction;
 class QMenu;
+class QStackedWidget;
 class TBottomBar;
-class TBuildHost;
+class TBuildStage;
 class TChoosePanel;
 class TPreviewPanel;
 class TSendPanel;
 class TStageToolbar;
+class TStageView;
 
-// The program's main window. It owns the page and the current document, shows one stage panel
-// at a time and switches between them through ShowRedPill, the only way stages change.
-class TfrmMain : public QMainWindow, public TDocumentHost {
+// The program's main window. It holds the current document and the program's style list, shows
+// one stage at a time and switches between them through ShowRedPill, the only way stages change.
+// The stages and the document commands do the work; the window keeps only its own state (the
+// current stage and the switch's guards) and wires the pieces together.
+class TfrmMain : public QMainWindow {
     Q_OBJECT
 public:
     // Opens the builder document named on the program's command line, if any, when the
@@ -30,44 +34,25 @@ public:
     explicit TfrmMain(const QString &startDocument, QWidget *parent = nullptr);
     ~TfrmMain() override;
 
-    // The stage switch: checks the entry rules, moves the toolbar highlight and shows the
-    // target's panel. A refused switch changes nothing.
-    void ShowRedPill(TStage target) override;
-    // Rearranges the panels for target and makes it the current stage.
+    // The stage switch: asks the stage being left and the target, moves the toolbar highlight
+    // and shows the target. A refused switch changes nothing.
+    void ShowRedPill(TStage target);
+    // Leaves the current stage, enters target and makes it the current stage.
     bool ChangeState(TStage target);
     // The toolbar's hot spots: a left-button release at x <= 480 picks stage x div 140.
     void picToolBarMouseUp(Qt::MouseButton button, int x, int y);
     // The application-wide message hook; message 1148 ends the program at once.
     void AppMessage(quint32 message);
 
-    TStage CurrentStage() const override { return m_currentStage; }
+    TStage CurrentStage() const { return m_currentStage; }
     bool StageBusy() const { return m_stageBusy; }
+    // On while a stage switch applies the gallery entry selected in the choose stage.
+    bool ApplyingGalleryItem() const { return m_applyingGalleryItem; }
+
+    TPageDocument &document() { return m_document; }
+    TPage &page() { return m_document.page(); }
+    TStyleCatalog &styles() { return m_styles; }
     TDocumentCommands &commands() { return m_commands; }
-
-    // "Zorvin Express - " and the file name part, or "Untitled".
-    void setCaption(const QString &fileName);
-
-    // TDocumentHost
-    TPage &page() override { return m_page; }
-    QWidget *dialogParent() override { return this; }
-    QString DocFileName() const override { return m_docFileName; }
-    void setDocFileName(const QString &path) override;
-    bool ApplyingGalleryItem() const override { return m_applyingGalleryItem; }
-    void setDocumentLoading(bool on) override;
-    void setPanelLoading(bool on) override;
-    void ClearPage() override;
-    void LoadChunk(int chunkIndex) override;
-    void selectFirstBlock() override;
-    void showBlankPanel() override;
-    void tickLogo() override;
-    QByteArray selectedStyleName() const override;
-    void SelectStyleByName(const QByteArray &name) override;
-    void selectNoStyle() override;
-    void showPageTitle() override;
-    void SaveFromHTML(const QString &pageFile) override;
-    QImage MakeThumbnail() override;
-    void refreshUploadList() override;
-    void GetTemplates() override;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -78,42 +63,44 @@ private:
     void FormCreate();
     void FormShow();
     void buildLayout();
+    void buildStages(QWidget *pnlMain);
     void buildMenus();
+    void connectModel();
     // With on, suspends drawing of the window; with off, resumes it.
     enum class TLock { On, Off };
     void LockWindow(TLock lock);
     // The mascot walks along the toolbar to the target's button; its animation is not part of
     // this window yet, so the hook does nothing.
     void WalkTheMascot(TStage target);
-    bool applySelectedGalleryItem();
-    // The page generated from the blocks, with the chosen style applied to its body.
-    QByteArray pageHTML();
-    const TStyleChunk *chosenStyle() const;
-    void regeneratePreview();
+    TStageView *stageView(TStage stage) const;
+    void applyGalleryItemBySwitch(const QString &path, bool isSavedPage);
+    void showDocumentName(const QString &path);
     void deleteExternalPreviewFile();
     void imgViewClick();
-    void ExternalPreview1Click();
     bool isEnlarged() const;
 
-    TPage m_page;
-    TDocumentCommands m_commands{*this};
+    TPageDocument m_document;
+    TStyleCatalog m_styles;
+    TDocumentCommands m_commands{m_document, m_styles};
 
     TStage m_currentStage = stChoose;
-    QString m_docFileName;
     QString m_startDocument;
     bool m_stageBusy = false;
     bool m_applyingGalleryItem = false;
-    bool m_documentLoading = false;
     // The professional editor's toolbar artwork is used while it runs; nothing sets this yet.
     bool m_proEditorRunning = false;
     bool m_shownOnce = false;
     bool m_terminating = false;
 
     TStageToolbar *m_toolbar = nullptr;
+    QStackedWidget *m_stages = nullptr;
     TChoosePanel *m_pnlChoose = nullptr;
-    TBuildHost *m_pnlBuild = nullptr;
+    TBuildStage *m_pnlBuild = nullptr;
     TPreviewPanel *m_pnlView = nullptr;
     TSendPanel *m_pnlSend = nullptr;
+    // The stage views by stage; the last stage, reached only after an upload, has none and keeps
+    // the send stage's panel in view.
+    std::array<TStageView *, stSend + 1> m_stageViews{};
     TBottomBar *m_bottomBar = nullptr;
     QMenu *m_mnuFile = nullptr;
     QAction *m_actExternalPreview = nullptr;

@@ -1,31 +1,26 @@
 #include "previewpanel.h"
 
 #include "folders.h"
-#include "frmhtmlwarn.h"
-#include "frmstylewiz.h"
 #include "helpers.h"
 #include "htmlsourcebox.h"
 #include "page.h"
-#include "pagehtml.h"
+#include "pagedocument.h"
+#include "pagefile.h"
 #include "previewhtml.h"
+#include "previewstylerow.h"
 #include "previewviewer.h"
 #include "prompts.h"
 #include "settings.h"
 #include "stringtable.h"
-#include "stylesfile.h"
+#include "stylecatalog.h"
 #include "textcodec.h"
-#include "thumbnail.h"
-#include "thumbnailmaker.h"
 
-#include <QApplication>
 #include <QDesktopServices>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
-#include <QStyle>
 #include <QTabWidget>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -34,9 +29,6 @@ namespace {
 
 // The file the preview writes in the HTML folder, also opened by External Preview.
 const QString kPreviewFile = QStringLiteral("~tmpprvw.html");
-// The style list shows its names in columns of two rows, six columns across.
-constexpr int kStyleRows = 2;
-constexpr int kStyleColumns = 6;
 
 QLabel *boldLabel(const QString &text, const QString &name, QWidget *parent)
 {
@@ -50,8 +42,9 @@ QLabel *boldLabel(const QString &text, const QString &name, QWidget *parent)
 
 } // namespace
 
-TPreviewPanel::TPreviewPanel(TPage &page, QWidget *parent)
-    : TStagePanel(QStringLiteral("pnlView"), QString(), LoadStr(5054), parent), m_page(page)
+TPreviewPanel::TPreviewPanel(TPageDocument &document, TStyleCatalog &styles, QWidget *parent)
+    : TStagePanel(QStringLiteral("pnlView"), QString(), LoadStr(5054), parent), m_document(document),
+      m_page(document.page()), m_styles(styles)
 {
     textLabel()->setObjectName(QStringLiteral("lblPreDesc"));
     textLabel()->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -85,99 +78,66 @@ TPreviewPanel::TPreviewPanel(TPage &page, QWidget *parent)
     m_pagePreview->setCornerWidget(titleBox, Qt::TopRightCorner);
     contentLayout()->addWidget(m_pagePreview, 1);
 
-    buildStyleRow();
+    m_styleRow = new TPreviewStyleRow(m_page, m_styles, this);
+    contentLayout()->addWidget(m_styleRow);
 
     connect(m_pagePreview, &QTabWidget::currentChanged, this, &TPreviewPanel::pagePreviewChange);
     connect(m_memHTML, &THTMLSourceBox::userEdited, this, &TPreviewPanel::memHTMLChange);
     connect(m_txtTitle, &QLineEdit::textEdited, this, &TPreviewPanel::txtTitleChange);
-    ShowStyles();
+    connect(m_styleRow, &TPreviewStyleRow::styleClicked, this, &TPreviewPanel::lstStylesClick);
+    connect(m_styleRow, &TPreviewStyleRow::editStylesClicked, this, &TPreviewPanel::btnEditStyleClick);
+    connect(&m_page, &TPage::htmlChanged, this, &TPreviewPanel::showHTML);
+    connect(&m_page, &TPage::titleChanged, this, [this](const QByteArray &title) {
+        // The user's own typing is in the box already; rewriting it would move the cursor.
+        if (m_txtTitle->text() != DecodePageText(title))
+            setTitleText(title);
+    });
+    setTitleText(m_page.PageTitle());
+    showHTML();
 }
 
-void TPreviewPanel::buildStyleRow()
+void TPreviewPanel::enter(TStage from)
 {
-    auto *panel1 = new QWidget(this);
-    panel1->setObjectName(QStringLiteral("Panel1"));
-    auto *row = new QHBoxLayout(panel1);
-    row->setContentsMargins(0, 0, 0, 0);
-    QLabel *lblPreStyle = boldLabel(LoadStr(5081), QStringLiteral("lblPreStyle"), panel1);
-
-    // Names run down two rows and then on to the next column, as in a multi-column list box.
-    m_lstStyles = new QListWidget(panel1);
-    m_lstStyles->setObjectName(QStringLiteral("lstStyles"));
-    m_lstStyles->setFlow(QListView::TopToBottom);
-    m_lstStyles->setWrapping(true);
-    m_lstStyles->setResizeMode(QListView::Adjust);
-    m_lstStyles->setUniformItemSizes(true);
-    m_lstStyles->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_lstStyles->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    const int rowHeight = m_lstStyles->fontMetrics().height() + 2;
-    // Room for the rows, the frame, the horizontal scroll bar and the view's own margins.
-    m_lstStyles->setFixedHeight(kStyleRows * rowHeight + 2 * m_lstStyles->frameWidth() +
-                                m_lstStyles->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
-                                2 * m_lstStyles->spacing() + 6);
-    m_lstStyles->installEventFilter(this);
-    // Only the user's choice counts as a click: a mouse click on an entry, or moving through
-    // the entries with the keyboard. The program's own selections change nothing else.
-    connect(m_lstStyles, &QListWidget::itemClicked, this, &TPreviewPanel::lstStylesClick);
-    connect(m_lstStyles, &QListWidget::currentRowChanged, this, [this] {
-        if (!m_styleLoading && m_lstStyles->hasFocus() && QApplication::mouseButtons() == Qt::NoButton)
-            lstStylesClick();
-    });
-
-    m_btnEditStyle = new QPushButton(LoadStr(5057), panel1);
-    m_btnEditStyle->setObjectName(QStringLiteral("btnEditStyle"));
-    connect(m_btnEditStyle, &QPushButton::clicked, this, &TPreviewPanel::btnEditStyleClick);
-
-    row->addWidget(lblPreStyle);
-    row->addWidget(m_lstStyles, 1);
-    row->addWidget(m_btnEditStyle);
-    contentLayout()->addWidget(panel1);
+    if (from != stSend && from != stUploaded) {
+        m_page.generateHTML();
+        ShowPreview();
+    } else {
+        reloadPreview();
+    }
+    SetHTMLView();
+    setTitleText(m_page.PageTitle());
 }
 
 // ---- the page HTML text ----
 
-QByteArray TPreviewPanel::html() const
+void TPreviewPanel::showHTML()
 {
-    return m_memHTML->bytes();
-}
-
-void TPreviewPanel::setHtml(const QByteArray &html)
-{
-    m_memHTML->setBytes(html);
-    // An emptied page HTML text holds no hand edits any more, so there is nothing left to
-    // warn about when the user goes back to building again.
-    if (html.isEmpty())
-        m_htmlEditAllowed = false;
-}
-
-bool TPreviewPanel::HTMLUpdating() const
-{
-    return m_memHTML->updating();
-}
-
-void TPreviewPanel::SaveFromHTML(const QString &path) const
-{
-    // Write failures are not reported here: the page file follows the document, whose own
-    // save reports its failures.
-    SavePageFile(path, html());
+    // The box holds the user's edit already when the edit is what changed the text.
+    if (m_memHTML->bytes() != m_page.PageHTML())
+        m_memHTML->setBytes(m_page.PageHTML());
 }
 
 void TPreviewPanel::memHTMLChange()
 {
-    if (m_undoingHTMLEdit || m_htmlEditAllowed)
+    if (m_undoingHTMLEdit)
         return;
     // With the alert switched off the edit simply stays; it still counts as a hand edit, so
     // going back to building asks before it throws the edit away.
-    if (ReadSetting(QStringLiteral("General"), QStringLiteral("ShowHTMLWarning")) == QLatin1String("No")) {
-        m_htmlEditAllowed = true;
+    const QString general = QStringLiteral("General");
+    const QString showWarning = QStringLiteral("ShowHTMLWarning");
+    if (m_page.HTMLHandEdited() || ReadSetting(general, showWarning) == QLatin1String("No")) {
+        m_page.editHTML(m_memHTML->bytes());
         return;
     }
-    TfrmHTMLWarn alert(window());
-    alert.exec();
-    if (alert.answer() == TMsgResult::Yes) {
-        m_htmlEditAllowed = true;
+    const TNoticeAnswer answer = Prompts::current().htmlChangeAlert();
+    // The alert's box switches it off whichever button was pressed.
+    if (answer.dontShowAgain)
+        WriteSetting(general, showWarning, QStringLiteral("No"));
+    if (answer.result == TMsgResult::Yes) {
+        m_page.editHTML(m_memHTML->bytes());
         return;
     }
+    // The text in the page never had the edit, so taking it back in the box is all there is to do.
     m_undoingHTMLEdit = true;
     m_memHTML->undo();
     m_undoingHTMLEdit = false;
@@ -188,12 +148,10 @@ void TPreviewPanel::memHTMLChange()
 void TPreviewPanel::ShowPreview()
 {
     m_previewBusy = true;
-    if (m_lstStyles->currentRow() < 0)
-        selectStyleIndex(0);
     AddBodyDef();
-    SaveFromHTML(PathJoin(HTMLFolder(), kPreviewFile));
+    SavePageFile(PathJoin(HTMLFolder(), kPreviewFile), m_page.PageHTML());
     loadViewer();
-    m_htmlEditAllowed = false;
+    m_page.previewShown();
     m_previewBusy = false;
 }
 
@@ -205,7 +163,7 @@ void TPreviewPanel::reloadPreview()
 void TPreviewPanel::loadViewer()
 {
     // Only the viewer's copy loses its DIVs; the HTML tab keeps them.
-    m_ctlHTML->LoadLines(PageLines(ViewerHTML(html())));
+    m_ctlHTML->LoadLines(PageLines(ViewerHTML(m_page.PageHTML())));
 }
 
 void TPreviewPanel::pagePreviewChange(int index)
@@ -262,21 +220,23 @@ bool TPreviewPanel::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_enlargedHost && event->type() == QEvent::Resize)
         placeEnlargedViewer();
-    if (watched == m_lstStyles && event->type() == QEvent::Resize) {
-        // Six columns across the list, each as wide as a sixth of it.
-        const int columnWidth = qMax(60, m_lstStyles->width() / kStyleColumns);
-        m_lstStyles->setGridSize(QSize(columnWidth, m_lstStyles->fontMetrics().height() + 2));
-    }
     return TStagePanel::eventFilter(watched, event);
 }
 
-QImage TPreviewPanel::MakeThumbnail(const QByteArray &pageHTML) const
+void TPreviewPanel::ExternalPreview1Click(TStage current)
 {
-    return ::MakeThumbnail(pageHTML, ThumbnailSize);
-}
-
-void TPreviewPanel::ExternalPreview(const QString &file, const QByteArray &html)
-{
+    QString file = PathJoin(HTMLFolder(), kPreviewFile);
+    QByteArray html;
+    if (current == stChoose || current == stBuild) {
+        // The page as generated, without its style. It goes only to the file: the page keeps no
+        // HTML text in these stages, so later stages still generate it from the blocks as they
+        // are then.
+        html = m_page.buildHTML(TPage::TBodyStyle::Plain);
+    } else {
+        html = m_page.PageHTML();
+        if (!m_document.DocFileName().isEmpty())
+            file = m_document.PageFileName();
+    }
     SavePageFile(file, html);
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(file)))
         Prompts::current().message(TMsgKind::Error, LoadStr(5079), TMsgButtons::Ok);
@@ -295,104 +255,43 @@ void TPreviewPanel::setTitleText(const QByteArray &title)
 
 void TPreviewPanel::txtTitleChange(const QString &text)
 {
-    if (m_panelLoading || m_titleLoading)
+    if (m_page.PanelLoading() || m_titleLoading)
         return;
-    m_page.PageTitle = EncodePageText(text);
-    // The title is not shown in the page itself, so the viewer is left as it is.
-    setHtml(ChangeTitleHTML(html(), m_page.PageTitle));
-    m_page.setPageModified(true);
+    m_page.changeTitle(EncodePageText(text));
 }
 
 // ---- styles ----
 
-void TPreviewPanel::LoadStyles()
-{
-    m_styles = ::LoadStyles(StylesFilePath(ProgramFolder())).Styles;
-    ShowStyles();
-}
-
-void TPreviewPanel::ShowStyles()
-{
-    m_styleLoading = true;
-    m_lstStyles->clear();
-    m_lstStyles->addItem(LoadStr(31));
-    for (const TStyleChunk &style : m_styles)
-        m_lstStyles->addItem(DecodePageText(style.StyleName));
-    m_styleLoading = false;
-}
-
-const TStyleChunk *TPreviewPanel::chosenStyle() const
-{
-    // Item 0 is "[None]"; item i stands for the style i - 1.
-    const int item = m_lstStyles->currentRow();
-    if (item < 1 || item > int(m_styles.size()))
-        return nullptr;
-    return &m_styles[item - 1];
-}
-
-QByteArray TPreviewPanel::selectedStyleName() const
-{
-    const QListWidgetItem *item = m_lstStyles->currentItem();
-    return EncodePageText(item ? item->text() : LoadStr(31));
-}
-
-int TPreviewPanel::selectedStyleIndex() const
-{
-    return m_lstStyles->currentRow();
-}
-
-void TPreviewPanel::selectStyleIndex(int index)
-{
-    if (index < 0 || index >= m_lstStyles->count())
-        return;
-    m_styleLoading = true;
-    m_lstStyles->setCurrentRow(index);
-    m_styleLoading = false;
-}
-
-void TPreviewPanel::SelectStyleByName(const QByteArray &name)
-{
-    const QString wanted = DecodePageText(name);
-    for (int i = 0; i < m_lstStyles->count(); ++i) {
-        if (m_lstStyles->item(i)->text().compare(wanted, Qt::CaseInsensitive) == 0) {
-            selectStyleIndex(i);
-            return;
-        }
-    }
-}
-
 void TPreviewPanel::AddBodyDef()
 {
-    if (m_lstStyles->currentRow() < 0)
-        return;
-    setHtml(::AddBodyDef(html(), chosenStyle()));
+    m_page.applyStyle();
     if (!m_previewBusy)
         ShowPreview();
 }
 
-void TPreviewPanel::lstStylesClick()
+void TPreviewPanel::lstStylesClick(int item)
 {
-    if (m_panelLoading)
+    QListWidget *list = m_styleRow->list();
+    if (m_page.PanelLoading()) {
+        // Nothing is chosen while the program fills the page; the list shows the page's style.
+        m_styleRow->showChosenStyle();
         return;
-    m_lstStyles->setEnabled(false);
-    AddBodyDef();
-    m_page.setPageModified(true);
-    m_lstStyles->setEnabled(true);
-    m_lstStyles->setFocus();
+    }
+    list->setEnabled(false);
+    m_page.chooseStyle(m_styles.styleOfItem(item));
+    if (!m_previewBusy)
+        ShowPreview();
+    list->setEnabled(true);
+    list->setFocus();
 }
 
 void TPreviewPanel::btnEditStyleClick()
 {
-    if (m_lstStyles->currentRow() < 0)
-        selectStyleIndex(0);
-    const QByteArray remembered = selectedStyleName();
-    {
-        TfrmStyleWiz wizard(ProgramFolder(), HTMLFolder(), window());
-        wizard.exec();
-    }
-    LoadStyles();
-    // The style may have been renamed or deleted meanwhile; then the page has none.
-    const int index = StyleItemIndex(m_styles, remembered);
-    selectStyleIndex(index < 0 ? 0 : index);
+    const QByteArray remembered = m_page.StyleName();
+    Prompts::current().styleWizard(ProgramFolder(), HTMLFolder());
+    m_styles.load(StylesFilePath(ProgramFolder()));
+    // The style may have been changed, renamed or deleted meanwhile; a deleted one leaves the
+    // page without a style.
+    m_page.setStyle(m_styles.styleOfItem(m_styles.itemIndex(remembered)));
     AddBodyDef();
 }

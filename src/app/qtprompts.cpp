@@ -1,6 +1,9 @@
 #include "qtprompts.h"
 
 #include "filefilter.h"
+#include "frmhtmlwarn.h"
+#include "frmsaveinfo.h"
+#include "frmstylewiz.h"
 #include "helpers.h"
 
 #include <QApplication>
@@ -167,4 +170,24 @@ std::optional<uint32_t> TQtPrompts::chooseColour(uint32_t initial)
     if (!colour.isValid())
         return std::nullopt;
     return toStored(colour);
+}
+
+TNoticeAnswer TQtPrompts::saveInformation()
+{
+    TfrmSaveInfo dialog(dialogParent());
+    dialog.exec();
+    return dialog.answer();
+}
+
+TNoticeAnswer TQtPrompts::htmlChangeAlert()
+{
+    TfrmHTMLWarn alert(dialogParent());
+    alert.exec();
+    return alert.answer();
+}
+
+void TQtPrompts::styleWizard(const QString &programFolder, const QString &htmlFolder)
+{
+    TfrmStyleWiz wizard(programFolder, htmlFolder, dialogParent());
+    wizard.exec();
 }

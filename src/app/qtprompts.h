@@ -7,7 +7,8 @@
 class QWidget;
 
 // Shows the program's questions in real dialogs: message boxes, the standard open and save file
-// dialogs and the colour dialog. Dialogs are modal to the active window.
+// dialogs, the colour dialog and the program's own dialogs (File Save Information, HTML Change
+// Alert, style wizard). Dialogs are modal to the active window.
 class TQtPrompts final : public Prompts {
 public:
     TMsgResult message(TMsgKind kind, const QString &text, TMsgButtons buttons,
@@ -15,6 +16,9 @@ public:
     std::optional<TFileChoice> openFile(const TFileRequest &request) override;
     std::optional<TFileChoice> saveFile(const TFileRequest &request) override;
     std::optional<uint32_t> chooseColour(uint32_t initial) override;
+    TNoticeAnswer saveInformation() override;
+    TNoticeAnswer htmlChangeAlert() override;
+    void styleWizard(const QString &programFolder, const QString &htmlFolder) override;
 
     // The pieces of a message box, kept apart so they can be checked without showing one.
     static QMessageBox::Icon iconFor(TMsgKind kind);

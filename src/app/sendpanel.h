@@ -1,31 +1,38 @@
 #pragma once
 
 #include "stagepanel.h"
+#include "stageview.h"
 
 class QCheckBox;
 class QTimer;
+class TDocumentCommands;
+class TPageDocument;
 
 // The send stage: the server to upload to, the files the page needs, the logo option and the
-// flashing page picture that starts the upload.
-class TSendPanel : public TStagePanel {
+// flashing page picture that starts the upload. It sends the saved document's page file, so it
+// can only be entered once the document is saved.
+class TSendPanel : public TStagePanel, public TStageView {
     Q_OBJECT
 public:
-    explicit TSendPanel(QWidget *parent = nullptr);
+    TSendPanel(TPageDocument &document, TDocumentCommands &commands, QWidget *parent = nullptr);
 
-    // The logo option; ticked at start and whenever the page is cleared for a new page.
-    bool logoTicked() const;
-    void tickLogo();
+    // TStageView. Entering asks for the document to be saved first (refused when the user
+    // declines), makes sure the page file holds a page, forgets the rotated web, shows the
+    // servers and the files to upload and starts flashing the page picture. Leaving stops it.
+    QWidget *stageWidget() override { return this; }
+    bool mayEnter(TStage from) override;
+    void enter(TStage from) override;
+    void leave(TStage target) override;
 
-    // Entering the stage: forget the rotated web, show the servers and the files to upload,
-    // and start flashing the page picture. Leaving it stops the flashing.
-    void enterStage();
-    void stopFlashing();
     bool isFlashing() const;
-
     // Rebuilds the list of local files the saved page refers to and shows it.
     void refreshUploadList();
 
 private:
+    void chkLogoClick(bool checked);
+
+    TPageDocument &m_document;
+    TDocumentCommands &m_commands;
     QCheckBox *m_chkLogo = nullptr;
     QTimer *m_timFlashPage = nullptr;
     int m_webIndex = -1;

@@ -20,6 +20,9 @@ public:
     std::optional<TFileChoice> openFile(const TFileRequest &) override { return std::nullopt; }
     std::optional<TFileChoice> saveFile(const TFileRequest &) override { return std::nullopt; }
     std::optional<uint32_t> chooseColour(uint32_t) override { return std::nullopt; }
+    TNoticeAnswer saveInformation() override { return {TMsgResult::Cancel, false}; }
+    TNoticeAnswer htmlChangeAlert() override { return {TMsgResult::No, false}; }
+    void styleWizard(const QString &, const QString &) override {}
 };
 
 SilentPrompts g_silent;

@@ -28,6 +28,13 @@ struct TFileChoice {
     int filterIndex = 0; // 0-based index of the filter the user picked
 };
 
+// The answer of one of the program's own dialogs that offer "Don't show this screen again.".
+// Whoever asks decides what the tick means; the dialog only reports it.
+struct TNoticeAnswer {
+    TMsgResult result = TMsgResult::Cancel;
+    bool dontShowAgain = false;
+};
+
 class Prompts {
 public:
     virtual ~Prompts() = default;
@@ -40,8 +47,18 @@ public:
     // Colours are 0x00BBGGRR values; nothing when cancelled.
     virtual std::optional<uint32_t> chooseColour(uint32_t initial) = 0;
 
+    // The File Save Information dialog, shown before a document is first saved. Its result is
+    // Ok for the OK button and Cancel when it was closed any other way.
+    virtual TNoticeAnswer saveInformation() = 0;
+    // The HTML Change Alert, shown before the first hand edit of the page HTML text. Its result
+    // is Yes when the user goes on editing and No otherwise.
+    virtual TNoticeAnswer htmlChangeAlert() = 0;
+    // The style wizard over the "Styles.data" of programFolder; the sample page goes into
+    // htmlFolder. It writes the file itself when the user finishes; the caller reads it again.
+    virtual void styleWizard(const QString &programFolder, const QString &htmlFolder) = 0;
+
     // The implementation in use. Until one is installed a silent one answers every
-    // question with Cancel (or No, for Yes/No questions) and picks no file.
+    // question with Cancel (or No, for Yes/No questions), picks no file and runs no wizard.
     static Prompts &current();
     // Does not take ownership; pass nullptr to go back to the silent answers.
     static void install(Prompts *prompts);

@@ -89,7 +89,7 @@ QByteArray BuildPageHTML(TWebChunkList &chunks, const QByteArray &pageTitle,
 
 QByteArray BuildPageHTML(TPage &page, const TPageHTMLSettings &settings)
 {
-    return BuildPageHTML(page.WebChunks, page.PageTitle, settings);
+    return BuildPageHTML(page.editableChunks(), page.PageTitle(), settings);
 }
 
 QByteArray AddBodyDef(const QByteArray &pageHTML, const TStyleChunk *style)

@@ -2,8 +2,6 @@
 
 #include "helpers.h"
 
-#include <QSaveFile>
-
 QByteArray ViewerHTML(const QByteArray &pageHTML)
 {
     // The order matters: "</DIV><BR>" of an aligned e-mail block with a new line becomes one
@@ -30,18 +28,4 @@ QList<QByteArray> PageLines(const QByteArray &text)
     if (start < n)
         lines.append(text.mid(start));
     return lines;
-}
-
-bool SavePageFile(const QString &path, const QByteArray &text)
-{
-    // The page file is replaced only once the new one is complete, so a full disk cannot leave
-    // half a page behind.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(text) != text.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
 }

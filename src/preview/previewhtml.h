@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QList>
-#include <QString>
 
 // The page HTML text on its way to the preview: the viewer does not know the DIV element, so
 // the aligned link and e-mail blocks are handed to it as aligned paragraphs. The page HTML text
@@ -11,7 +10,3 @@ QByteArray ViewerHTML(const QByteArray &pageHTML);
 
 // The text split into the lines the viewer reads; CR LF, LF and a lone CR each end a line.
 QList<QByteArray> PageLines(const QByteArray &text);
-
-// Writes text to path exactly, byte for byte, replacing the file; no line end is added.
-// Returns false when the file could not be written.
-bool SavePageFile(const QString &path, const QByteArray &text);

@@ -1,7 +1,14 @@
+#include "frmhtmlwarn.h"
+#include "frmsaveinfo.h"
+#include "frmstylewiz.h"
 #include "qtprompts.h"
+#include "stylesfile.h"
+#include "tempsettings.h"
 #include "zorvinapplication.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QProcess>
 #include <QPushButton>
@@ -104,6 +111,50 @@ TEST(QtPrompts, FileDialogsUseTheConvertedFilterAndReportTheChoice)
     // Cancelling is no error: simply no choice.
     whenShown<QFileDialog>([](QFileDialog *dialog) { dialog->reject(); });
     EXPECT_FALSE(prompts.openFile(request).has_value());
+}
+
+TEST(QtPrompts, TheProgramsOwnDialogsReportTheirAnswersAndStoreNothing)
+{
+    TempSettings settings;
+    TQtPrompts prompts;
+    whenShown<TfrmSaveInfo>([](TfrmSaveInfo *dialog) {
+        dialog->findChild<QCheckBox *>(QStringLiteral("chkShow"))->setChecked(true);
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("btnJoy")), Qt::LeftButton);
+    });
+    TNoticeAnswer answer = prompts.saveInformation();
+    EXPECT_EQ(answer.result, TMsgResult::Ok);
+    EXPECT_TRUE(answer.dontShowAgain);
+
+    whenShown<TfrmSaveInfo>([](TfrmSaveInfo *dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
+    EXPECT_EQ(prompts.saveInformation().result, TMsgResult::Cancel);
+
+    whenShown<TfrmHTMLWarn>([](TfrmHTMLWarn *dialog) {
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("butYes")), Qt::LeftButton);
+    });
+    answer = prompts.htmlChangeAlert();
+    EXPECT_EQ(answer.result, TMsgResult::Yes);
+    EXPECT_FALSE(answer.dontShowAgain);
+    // Whoever asked decides what the answers mean; the dialogs wrote nothing themselves.
+    EXPECT_TRUE(TempSettings::general(QStringLiteral("SaveInfo")).isEmpty());
+    EXPECT_TRUE(TempSettings::general(QStringLiteral("ShowHTMLWarning")).isEmpty());
+}
+
+TEST(QtPrompts, TheStyleWizardWorksOnTheGivenFolders)
+{
+    TempSettings settings;
+    QTemporaryDir program;
+    ASSERT_TRUE(QDir().mkpath(program.filePath(QStringLiteral("HTMLFiles"))));
+    TStyleChunk ocean;
+    ocean.StyleName = "Ocean";
+    ASSERT_TRUE(WriteStylesToFile(StylesFilePath(program.path()), {ocean}));
+    TQtPrompts prompts;
+    int styles = -1;
+    whenShown<TfrmStyleWiz>([&styles](TfrmStyleWiz *wizard) {
+        styles = wizard->WorkingStyles().count();
+        wizard->reject();
+    });
+    prompts.styleWizard(program.path(), program.filePath(QStringLiteral("HTMLFiles")));
+    EXPECT_EQ(styles, 1);
 }
 
 TEST(ZorvinApplication, ErrorsEscapingAHandlerAreCaught)

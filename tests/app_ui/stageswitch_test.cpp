@@ -1,7 +1,10 @@
 #include "artpicture.h"
+#include "builderdocument.h"
 #include "mainwindowfixture.h"
+#include "pagehtml.h"
 #include "stringtable.h"
 
+#include <QCheckBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
@@ -16,6 +19,12 @@ using StageSwitch = MainWindowFixture;
 QRect highlight(const MainWindowFixture &f)
 {
     return f.find("picRedPill")->geometry();
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
 }
 
 TEST_F(StageSwitch, StartsInTheChooseStageUntitled)
@@ -84,11 +93,13 @@ TEST_F(StageSwitch, SendingAnUntitledPageAsksToSaveAndCancelStays)
     clickToolbar(430);
     ASSERT_EQ(prompts.messages(), QStringList{LoadStr(100)});
     EXPECT_EQ(prompts.asked().at(0).msgKind, TMsgKind::Warning);
-    EXPECT_EQ(prompts.asked().at(1).kind, ScriptedPrompts::Asked::SaveFile);
+    // Saving an untitled document for the first time shows the File Save Information first.
+    EXPECT_EQ(prompts.asked().at(1).kind, ScriptedPrompts::Asked::SaveInformation);
+    EXPECT_EQ(prompts.asked().at(2).kind, ScriptedPrompts::Asked::SaveFile);
     EXPECT_EQ(w.CurrentStage(), stBuild);
     EXPECT_EQ(highlight(*this), QRect(103, 0, 170, 96));
     EXPECT_TRUE(find("pnlBuild")->isVisible());
-    EXPECT_TRUE(w.DocFileName().isEmpty());
+    EXPECT_TRUE(w.document().DocFileName().isEmpty());
 }
 
 TEST_F(StageSwitch, SendingChangesAsksMessage101)
@@ -99,7 +110,7 @@ TEST_F(StageSwitch, SendingChangesAsksMessage101)
     clickToolbar(450);
     ASSERT_EQ(w.CurrentStage(), stSend);
     clickToolbar(150);
-    w.page().PageTitle = "Changed";
+    w.page().setPageTitle("Changed");
     w.page().setPageModified(true);
 
     prompts.clear();
@@ -149,14 +160,15 @@ TEST_F(StageSwitch, SendingASavedUnchangedPageAsksNothingAndWritesThePageFile)
 
 TEST_F(StageSwitch, HandEditedHtmlAsksBeforeGoingBackToBuild)
 {
-    // The HTML change alert is a dialog of its own; with it switched off an edit still counts.
-    setSetting(QStringLiteral("ShowHTMLWarning"), QStringLiteral("No"));
     TfrmMain &w = open();
     clickToolbar(300);
     auto *memo = find<QPlainTextEdit>("memHTML");
     memo->setFocus();
+    prompts.answerHTMLChangeAlert(TMsgResult::Yes);
     QTest::keyClicks(memo, "<P>mine</P>");
     const QString edited = memo->toPlainText();
+    EXPECT_EQ(prompts.count(ScriptedPrompts::Asked::HTMLChangeAlert), 1);
+    prompts.clear();
 
     prompts.answer(TMsgResult::No);
     clickToolbar(150);
@@ -177,8 +189,8 @@ TEST_F(StageSwitch, HandEditedHtmlAsksBeforeGoingBackToBuild)
 
 TEST_F(StageSwitch, BackFromSendingKeepsTheEditedHtml)
 {
-    setSetting(QStringLiteral("ShowHTMLWarning"), QStringLiteral("No"));
     TfrmMain &w = open();
+    prompts.answerHTMLChangeAlert(TMsgResult::Yes);
     prompts.chooseFile(home + QStringLiteral("save/Edit.zve"));
     clickToolbar(300);
     auto *memo = find<QPlainTextEdit>("memHTML");
@@ -189,6 +201,55 @@ TEST_F(StageSwitch, BackFromSendingKeepsTheEditedHtml)
     clickToolbar(300);
     EXPECT_EQ(w.CurrentStage(), stPreview);
     EXPECT_EQ(memo->toPlainText(), edited);
+}
+
+// The stage being left is asked before the target: the gallery entry is loaded first, so the
+// send stage's save gate saves the entry's page, not the page the window had before.
+TEST_F(StageSwitch, AGalleryEntryIsLoadedBeforeTheSendStageAsksToSaveIt)
+{
+    TBlockHeading heading;
+    heading.Text = "From the gallery";
+    ASSERT_TRUE(WriteDocument(home + QStringLiteral("template/Club.zvt"), QByteArray(), "Club",
+                              {MakeWebChunk(heading)}));
+    TfrmMain &w = open();
+    auto *gallery = find<QListWidget>("lvTemplates");
+    ASSERT_EQ(gallery->count(), 1);
+    gallery->setCurrentRow(0);
+    prompts.chooseFile(home + QStringLiteral("save/Club.zve"));
+    clickToolbar(450);
+    EXPECT_EQ(w.CurrentStage(), stSend);
+    EXPECT_EQ(prompts.messages(), QStringList{LoadStr(100)});
+    const TDocumentRead read = ReadDocument(home + QStringLiteral("save/Club.zve"));
+    ASSERT_EQ(read.Chunks.size(), 1u);
+    EXPECT_EQ(read.Title, QByteArray("Club"));
+    EXPECT_TRUE(fileBytes(home + QStringLiteral("HTMLFiles/Club.html")).contains("From the gallery"));
+}
+
+TEST_F(StageSwitch, TheSendStagesLogoOptionRewritesThePageAndItsFile)
+{
+    TfrmMain &w = open();
+    prompts.chooseFile(home + QStringLiteral("save/Logo.zve"));
+    clickToolbar(450);
+    ASSERT_EQ(w.CurrentStage(), stSend);
+    const QString pageFile = home + QStringLiteral("HTMLFiles/Logo.html");
+    EXPECT_TRUE(fileBytes(pageFile).contains(LogoHTML));
+
+    auto *logo = find<QCheckBox>("chkLogo");
+    ASSERT_TRUE(logo->isChecked());
+    QTest::mouseClick(logo, Qt::LeftButton, Qt::NoModifier, QPoint(8, logo->height() / 2));
+    EXPECT_EQ(w.page().logo(), TLogoOption::Off);
+    EXPECT_FALSE(w.page().PageHTML().contains(LogoHTML));
+    EXPECT_EQ(fileBytes(pageFile), w.page().PageHTML());
+    // The logo is no part of the builder document, so there is nothing new to save.
+    EXPECT_FALSE(w.page().PageModified());
+
+    // The preview shows the text as the send stage left it.
+    clickToolbar(300);
+    EXPECT_FALSE(w.page().PageHTML().contains(LogoHTML));
+    // A new page starts with the logo again, and the box follows.
+    trigger("mnuFileNew");
+    EXPECT_EQ(w.page().logo(), TLogoOption::On);
+    EXPECT_TRUE(logo->isChecked());
 }
 
 TEST_F(StageSwitch, EnlargingThePreviewDisablesTheFileMenu)

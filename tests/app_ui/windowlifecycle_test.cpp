@@ -15,13 +15,11 @@ using WindowLifecycle = MainWindowFixture;
 TWebChunkList twoBlocks()
 {
     TWebChunk heading;
-    heading.Kind = bkHeading;
-    heading.Heading = TBlockHeading{};
-    heading.Heading->Text = "Welcome";
+    heading.Record = TBlockHeading{};
+    heading.Heading()->Text = "Welcome";
     TWebChunk para;
-    para.Kind = bkPara;
-    para.Para = TBlockPara{};
-    para.Para->Text = "Hello\r\nthere";
+    para.Record = TBlockPara{};
+    para.Para()->Text = "Hello\r\nthere";
     return {heading, para};
 }
 
@@ -31,11 +29,11 @@ TEST_F(WindowLifecycle, ADocumentOnTheCommandLineOpensInTheBuildStage)
     ASSERT_TRUE(WriteDocument(path, "[None]", "My page", twoBlocks()));
     TfrmMain &w = open(path);
     EXPECT_EQ(w.CurrentStage(), stBuild);
-    EXPECT_EQ(w.DocFileName(), path);
+    EXPECT_EQ(w.document().DocFileName(), path);
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Zorvin Express - Start.zve"));
-    ASSERT_EQ(w.page().WebChunks.size(), 2u);
-    EXPECT_EQ(w.page().WebChunks[1].Para->Text, QByteArray("Hello\r\nthere"));
-    EXPECT_EQ(w.page().PageTitle, QByteArray("My page"));
+    ASSERT_EQ(w.page().WebChunks().size(), 2u);
+    EXPECT_EQ(w.page().WebChunks()[1].Para()->Text, QByteArray("Hello\r\nthere"));
+    EXPECT_EQ(w.page().PageTitle(), QByteArray("My page"));
     EXPECT_FALSE(w.page().PageModified());
     EXPECT_EQ(find<QLineEdit>("txtTitle")->text(), QStringLiteral("My page"));
 
@@ -51,15 +49,15 @@ TEST_F(WindowLifecycle, ADocumentOnTheCommandLineOpensInTheBuildStage)
     QTest::keyClick(find<QLineEdit>("txtTitle"), Qt::Key_End);
     QTest::keyClicks(find<QLineEdit>("txtTitle"), "!");
     EXPECT_TRUE(w.page().PageModified());
-    EXPECT_EQ(w.page().PageTitle, QByteArray("My page!"));
+    EXPECT_EQ(w.page().PageTitle(), QByteArray("My page!"));
 }
 
 TEST_F(WindowLifecycle, AMissingCommandLineDocumentGivesAnEmptyUntitledPage)
 {
     TfrmMain &w = open(home + QStringLiteral("save/Gone.zve"));
     EXPECT_EQ(w.CurrentStage(), stBuild);
-    EXPECT_TRUE(w.DocFileName().isEmpty());
-    EXPECT_TRUE(w.page().WebChunks.empty());
+    EXPECT_TRUE(w.document().DocFileName().isEmpty());
+    EXPECT_TRUE(w.page().WebChunks().empty());
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Zorvin Express - Untitled"));
 }
 

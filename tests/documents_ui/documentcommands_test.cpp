@@ -1,6 +1,7 @@
 #include "builderdocument.h"
 #include "mainwindowfixture.h"
 #include "stringtable.h"
+#include "stylecatalog.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -19,25 +20,23 @@ public:
     static TWebChunk para(const QByteArray &text)
     {
         TWebChunk chunk;
-        chunk.Kind = bkPara;
-        chunk.Para = TBlockPara{};
-        chunk.Para->Text = text;
+        chunk.Record = TBlockPara{};
+        chunk.Para()->Text = text;
         return chunk;
     }
     static TWebChunk email(const QByteArray &address, const QByteArray &linkText)
     {
         TWebChunk chunk;
-        chunk.Kind = bkEmail;
-        chunk.Email = TBlockEmail{};
-        chunk.Email->Address = address;
-        chunk.Email->LinkText = linkText;
+        chunk.Record = TBlockEmail{};
+        chunk.Email()->Address = address;
+        chunk.Email()->LinkText = linkText;
         return chunk;
     }
 
     // Puts blocks on the page the way the build stage does: the page becomes modified.
     void edit(const TWebChunkList &chunks)
     {
-        window->page().WebChunks = chunks;
+        window->page().setChunks(chunks);
         window->page().setPageModified(true);
     }
 
@@ -58,7 +57,18 @@ public:
     }
 
     QListWidget *styles() const { return find<QListWidget>("lstStyles"); }
-    void addStyles() { styles()->addItems({QStringLiteral("Ocean"), QStringLiteral("Forest")}); }
+    // Two styles in the program's style list; the list box shows them after "[None]".
+    void addStyles()
+    {
+        TStyleChunk ocean;
+        ocean.StyleName = "Ocean";
+        TStyleChunk forest;
+        forest.StyleName = "Forest";
+        forest.BackColour = 0x00008000;
+        window->styles().setStyles({ocean, forest});
+    }
+    // The style of a list entry chosen by the program, as a loader does.
+    void selectStyle(int item) { window->page().setStyle(window->styles().styleOfItem(item)); }
 };
 
 TEST_F(DocumentCommands, NewAfterYesAndACancelledSaveAsStillClearsThePage)
@@ -67,9 +77,9 @@ TEST_F(DocumentCommands, NewAfterYesAndACancelledSaveAsStillClearsThePage)
     prompts.answer(TMsgResult::Yes);
     prompts.cancelFile();
     trigger("mnuFileNew");
-    EXPECT_TRUE(window->page().WebChunks.empty());
+    EXPECT_TRUE(window->page().WebChunks().empty());
     EXPECT_FALSE(window->page().PageModified());
-    EXPECT_EQ(window->page().PageTitle, LoadStrBytes(104));
+    EXPECT_EQ(window->page().PageTitle(), LoadStrBytes(104));
     EXPECT_EQ(window->CurrentStage(), stBuild);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Zorvin Express - Untitled"));
 }
@@ -79,7 +89,7 @@ TEST_F(DocumentCommands, NewCancelledKeepsEverything)
     edit({para("old")});
     prompts.answer(TMsgResult::Cancel);
     trigger("mnuFileNew");
-    EXPECT_EQ(window->page().WebChunks.size(), 1u);
+    EXPECT_EQ(window->page().WebChunks().size(), 1u);
     EXPECT_TRUE(window->page().PageModified());
     EXPECT_EQ(window->CurrentStage(), stChoose);
 }
@@ -87,32 +97,35 @@ TEST_F(DocumentCommands, NewCancelledKeepsEverything)
 TEST_F(DocumentCommands, NewOnAnUnchangedPageAsksNothingAndResetsTheStyle)
 {
     addStyles();
-    styles()->setCurrentRow(2);
+    selectStyle(2);
+    ASSERT_EQ(styles()->currentRow(), 2);
     trigger("mnuFileNew");
     EXPECT_TRUE(prompts.asked().isEmpty());
     EXPECT_EQ(styles()->currentRow(), 0);
+    EXPECT_FALSE(window->page().style().has_value());
 }
 
 TEST_F(DocumentCommands, OpenRoundTripsWhatSaveWrote)
 {
     addStyles();
-    styles()->setCurrentRow(1);
+    selectStyle(1);
     edit({email("me@example.com", "write to me"), para("text")});
-    window->page().PageTitle = "Round trip";
+    window->page().setPageTitle("Round trip");
     const QString path = home + QStringLiteral("save/Trip.zve");
     prompts.chooseFile(path);
     trigger("menFileSaveAs");
     ASSERT_TRUE(QFileInfo::exists(path));
-    const TWebChunkList saved = stored(window->page().WebChunks);
+    const TWebChunkList saved = stored(window->page().WebChunks());
 
     trigger("mnuFileNew");
-    ASSERT_TRUE(window->page().WebChunks.empty());
+    ASSERT_TRUE(window->page().WebChunks().empty());
     prompts.chooseFile(path, 0);
     trigger("menFileOpen");
-    EXPECT_EQ(window->DocFileName(), path);
-    EXPECT_EQ(stored(window->page().WebChunks), saved);
-    EXPECT_EQ(window->page().PageTitle, QByteArray("Round trip"));
+    EXPECT_EQ(window->document().DocFileName(), path);
+    EXPECT_EQ(stored(window->page().WebChunks()), saved);
+    EXPECT_EQ(window->page().PageTitle(), QByteArray("Round trip"));
     EXPECT_EQ(styles()->currentRow(), 1);
+    EXPECT_EQ(window->page().StyleName(), QByteArray("Ocean"));
     EXPECT_EQ(window->CurrentStage(), stBuild);
     EXPECT_FALSE(window->page().PageModified());
 
@@ -129,16 +142,16 @@ TEST_F(DocumentCommands, TheOpenFilterDecidesTheLoader)
     // The first filter makes even a template the current document; Save then overwrites it.
     prompts.chooseFile(templ, 0);
     trigger("menFileOpen");
-    EXPECT_EQ(window->DocFileName(), templ);
-    window->page().WebChunks.push_back(para("added"));
+    EXPECT_EQ(window->document().DocFileName(), templ);
+    window->page().appendChunk(para("added"));
     trigger("menFileSave");
     EXPECT_EQ(ReadDocument(templ).Chunks.size(), 2u);
 
     // The second filter opens it as a new untitled page.
     prompts.chooseFile(templ, 1);
     trigger("menFileOpen");
-    EXPECT_TRUE(window->DocFileName().isEmpty());
-    EXPECT_EQ(window->page().WebChunks.size(), 2u);
+    EXPECT_TRUE(window->document().DocFileName().isEmpty());
+    EXPECT_EQ(window->page().WebChunks().size(), 2u);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Zorvin Express - Untitled"));
 }
 
@@ -155,8 +168,8 @@ TEST_F(DocumentCommands, ADamagedDocumentKeepsTheBlocksBeforeTheDamage)
 
     prompts.chooseFile(path, 0);
     trigger("menFileOpen");
-    ASSERT_EQ(window->page().WebChunks.size(), 2u);
-    EXPECT_EQ(window->page().WebChunks[1].Para->Text, QByteArray("two"));
+    ASSERT_EQ(window->page().WebChunks().size(), 2u);
+    EXPECT_EQ(window->page().WebChunks()[1].Para()->Text, QByteArray("two"));
     EXPECT_EQ(window->CurrentStage(), stBuild);
 
     // The loading guards were released: the window still switches stages and takes edits.
@@ -167,7 +180,7 @@ TEST_F(DocumentCommands, ADamagedDocumentKeepsTheBlocksBeforeTheDamage)
     const QString good = writeDocument(QStringLiteral("save/Good.zve"), {para("a"), para("b"), para("c")});
     prompts.chooseFile(good, 0);
     trigger("menFileOpen");
-    EXPECT_EQ(window->page().WebChunks.size(), 3u);
+    EXPECT_EQ(window->page().WebChunks().size(), 3u);
 }
 
 TEST_F(DocumentCommands, AFileThatIsNoDocumentIsReportedAndNeverOverwritten)
@@ -182,8 +195,8 @@ TEST_F(DocumentCommands, AFileThatIsNoDocumentIsReportedAndNeverOverwritten)
     trigger("menFileOpen");
     ASSERT_EQ(prompts.messages().size(), 1);
     EXPECT_EQ(prompts.asked().last().msgKind, TMsgKind::Error);
-    EXPECT_TRUE(window->DocFileName().isEmpty());
-    EXPECT_TRUE(window->page().WebChunks.empty());
+    EXPECT_TRUE(window->document().DocFileName().isEmpty());
+    EXPECT_TRUE(window->page().WebChunks().empty());
 
     // Save therefore asks for a name instead of writing over the file.
     prompts.cancelFile();
@@ -195,13 +208,13 @@ TEST_F(DocumentCommands, AFileThatIsNoDocumentIsReportedAndNeverOverwritten)
 TEST_F(DocumentCommands, CancellingTheQuestionOfATemplateKeepsThePageButResetsTheStyle)
 {
     addStyles();
-    styles()->setCurrentRow(2);
+    selectStyle(2);
     edit({para("mine")});
     const QString templ = writeDocument(QStringLiteral("template/T.zvt"), {para("t")});
     prompts.chooseFile(templ, 1);
     prompts.answer(TMsgResult::Cancel);
     trigger("menFileOpen");
-    EXPECT_EQ(window->page().WebChunks[0].Para->Text, QByteArray("mine"));
+    EXPECT_EQ(window->page().WebChunks()[0].Para()->Text, QByteArray("mine"));
     EXPECT_EQ(styles()->currentRow(), 0);
     EXPECT_EQ(window->CurrentStage(), stChoose);
 }
@@ -212,23 +225,25 @@ TEST_F(DocumentCommands, SaveWritesWithoutAskingOnceTheDocumentHasAFile)
     edit({para("x")});
     prompts.chooseFile(path);
     trigger("menFileSave");
-    ASSERT_EQ(prompts.asked().size(), 1);
-    EXPECT_EQ(QDir(prompts.asked()[0].request.folder), QDir(home + QStringLiteral("save")));
-    EXPECT_TRUE(prompts.asked()[0].request.fileName.isEmpty());
-    EXPECT_EQ(prompts.asked()[0].request.defaultSuffix, QStringLiteral("zve"));
+    ASSERT_EQ(prompts.asked().size(), 2);
+    EXPECT_EQ(prompts.asked()[0].kind, ScriptedPrompts::Asked::SaveInformation);
+    EXPECT_EQ(QDir(prompts.asked()[1].request.folder), QDir(home + QStringLiteral("save")));
+    EXPECT_TRUE(prompts.asked()[1].request.fileName.isEmpty());
+    EXPECT_EQ(prompts.asked()[1].request.defaultSuffix, QStringLiteral("zve"));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Zorvin Express - Mine.zve"));
     EXPECT_FALSE(window->page().PageModified());
 
     edit({para("x"), para("y")});
     trigger("menFileSave");
-    EXPECT_EQ(prompts.asked().size(), 1);
+    EXPECT_EQ(prompts.asked().size(), 2);
     EXPECT_EQ(ReadDocument(path).Chunks.size(), 2u);
 
     // A document whose file has gone is saved like an untitled one.
     QFile::remove(path);
     prompts.cancelFile();
     trigger("menFileSave");
-    EXPECT_EQ(prompts.asked().size(), 2);
+    EXPECT_EQ(prompts.asked().size(), 4);
+    EXPECT_EQ(prompts.asked()[3].kind, ScriptedPrompts::Asked::SaveFile);
 }
 
 TEST_F(DocumentCommands, SaveAsOffersTheCurrentNameInItsFolderAndWritesThePageFile)
@@ -245,7 +260,7 @@ TEST_F(DocumentCommands, SaveAsOffersTheCurrentNameInItsFolderAndWritesThePageFi
     EXPECT_EQ(request.fileName, QStringLiteral("Shop.zve"));
     EXPECT_EQ(QDir(request.folder), QDir(home + QStringLiteral("elsewhere")));
     EXPECT_EQ(request.filter, QStringLiteral("Zorvin Express Files (*.zve)"));
-    EXPECT_EQ(window->DocFileName(), home + QStringLiteral("save/Shop2.zve"));
+    EXPECT_EQ(window->document().DocFileName(), home + QStringLiteral("save/Shop2.zve"));
 }
 
 TEST_F(DocumentCommands, MakeTemplateMakesTheTemplateTheCurrentDocument)
@@ -258,14 +273,14 @@ TEST_F(DocumentCommands, MakeTemplateMakesTheTemplateTheCurrentDocument)
     EXPECT_EQ(QDir(request.folder), QDir(home + QStringLiteral("template")));
     EXPECT_EQ(request.defaultSuffix, QStringLiteral("zvt"));
     EXPECT_EQ(request.filter, QStringLiteral("Zorvin Express Template (*.zvt)"));
-    EXPECT_EQ(window->DocFileName(), path);
+    EXPECT_EQ(window->document().DocFileName(), path);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Zorvin Express - Later.zvt"));
     EXPECT_FALSE(window->page().PageModified());
     EXPECT_EQ(ReadDocument(path).Chunks.size(), 1u);
 
     prompts.cancelFile();
     trigger("menFileMake");
-    EXPECT_EQ(window->DocFileName(), path);
+    EXPECT_EQ(window->document().DocFileName(), path);
 }
 
 TEST_F(DocumentCommands, AFailedSaveIsReportedAndKeepsTheDocumentAsItWas)
@@ -275,7 +290,7 @@ TEST_F(DocumentCommands, AFailedSaveIsReportedAndKeepsTheDocumentAsItWas)
     trigger("menFileSaveAs");
     ASSERT_EQ(prompts.messages().size(), 1);
     EXPECT_EQ(prompts.asked().last().msgKind, TMsgKind::Error);
-    EXPECT_TRUE(window->DocFileName().isEmpty());
+    EXPECT_TRUE(window->document().DocFileName().isEmpty());
     EXPECT_TRUE(window->page().PageModified());
 
     // Nor may the send stage be entered on the strength of a save that did not happen.

@@ -2,61 +2,47 @@
 #include "mainwindowfixture.h"
 #include "stringtable.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 
 namespace {
 
-class SaveInfo : public MainWindowFixture {
-public:
-    void SetUp() override
-    {
-        MainWindowFixture::SetUp();
-        setSetting(QStringLiteral("SaveInfo"), QStringLiteral("Yes"));
-        open();
-    }
+using SaveInfo = MainWindowFixture;
 
-    // Answers the modal dialog once it is up; how tells what to do with it.
-    enum class TAnswer { TickAndOk, Ok, Escape };
-    void answerDialog(TAnswer how)
-    {
-        QTimer::singleShot(0, [this, how] {
-            auto *dialog = qobject_cast<TfrmSaveInfo *>(QApplication::activeModalWidget());
-            if (!dialog) {
-                ADD_FAILURE() << "the File Save Information dialog is not shown";
-                return;
-            }
-            ++shown;
-            EXPECT_EQ(dialog->windowTitle(), LoadStr(700));
-            EXPECT_EQ(dialog->findChild<QLabel *>("lblMessage")->text(), LoadStr(701));
-            if (how == TAnswer::Escape) {
-                QTest::keyClick(dialog, Qt::Key_Escape);
-                return;
-            }
-            if (how == TAnswer::TickAndOk)
-                dialog->findChild<QCheckBox *>("chkShow")->setChecked(true);
-            QTest::mouseClick(dialog->findChild<QPushButton *>("btnJoy"), Qt::LeftButton);
-        });
-    }
+TEST_F(SaveInfo, TheDialogShowsItsTextsAndReportsTheTickOnlyWithOK)
+{
+    TfrmSaveInfo dialog;
+    EXPECT_EQ(dialog.windowTitle(), LoadStr(700));
+    EXPECT_EQ(dialog.findChild<QLabel *>("lblMessage")->text(), LoadStr(701));
+    // Closing it without the button answers Cancel, whatever the box says.
+    dialog.findChild<QCheckBox *>("chkShow")->setChecked(true);
+    dialog.reject();
+    EXPECT_EQ(dialog.answer().result, TMsgResult::Cancel);
+    EXPECT_FALSE(dialog.answer().dontShowAgain);
 
-    int shown = 0;
-};
+    dialog.show();
+    QTest::mouseClick(dialog.findChild<QPushButton *>("btnJoy"), Qt::LeftButton);
+    EXPECT_EQ(dialog.answer().result, TMsgResult::Ok);
+    EXPECT_TRUE(dialog.answer().dontShowAgain);
+    EXPECT_FALSE(dialog.isVisible());
+    // The dialog itself stores nothing; the command that showed it does.
+    EXPECT_NE(setting(QStringLiteral("SaveInfo")), QStringLiteral("No"));
+}
 
 TEST_F(SaveInfo, TickingTheBoxStopsTheDialogForSaveAndSaveAs)
 {
-    answerDialog(TAnswer::Ok);
+    open();
+    prompts.answerSaveInformation();
     prompts.cancelFile();
     trigger("menFileSaveAs");
-    EXPECT_EQ(shown, 1);
-    EXPECT_EQ(setting(QStringLiteral("SaveInfo")), QStringLiteral("Yes"));
+    EXPECT_EQ(prompts.count(ScriptedPrompts::Asked::SaveInformation), 1);
+    EXPECT_NE(setting(QStringLiteral("SaveInfo")), QStringLiteral("No"));
 
-    answerDialog(TAnswer::TickAndOk);
+    prompts.answerSaveInformation(TMsgResult::Ok, true);
     prompts.cancelFile();
     trigger("menFileSave");
-    EXPECT_EQ(shown, 2);
+    EXPECT_EQ(prompts.count(ScriptedPrompts::Asked::SaveInformation), 2);
     EXPECT_EQ(setting(QStringLiteral("SaveInfo")), QStringLiteral("No"));
 
     // A later run asks no more, for either command.
@@ -66,16 +52,17 @@ TEST_F(SaveInfo, TickingTheBoxStopsTheDialogForSaveAndSaveAs)
     trigger("menFileSave");
     prompts.cancelFile();
     trigger("menFileSaveAs");
-    EXPECT_EQ(shown, 2);
+    EXPECT_EQ(prompts.count(ScriptedPrompts::Asked::SaveInformation), 2);
 }
 
 TEST_F(SaveInfo, ClosingTheDialogOtherwiseWritesNothing)
 {
-    answerDialog(TAnswer::Escape);
+    open();
+    prompts.answerSaveInformation(TMsgResult::Cancel, true);
     prompts.cancelFile();
     trigger("menFileSaveAs");
-    EXPECT_EQ(shown, 1);
-    EXPECT_EQ(setting(QStringLiteral("SaveInfo")), QStringLiteral("Yes"));
+    EXPECT_EQ(prompts.count(ScriptedPrompts::Asked::SaveInformation), 1);
+    EXPECT_NE(setting(QStringLiteral("SaveInfo")), QStringLiteral("No"));
 }
 
 } // namespace

@@ -76,15 +76,15 @@ TEST_F(Gallery, DoubleClickOpensATemplateAsANewPageAndASavedPageAsTheDocument)
     QListWidgetItem *item = select(QStringLiteral("Club"));
     doubleClick(item);
     EXPECT_EQ(window->CurrentStage(), stBuild);
-    EXPECT_EQ(window->page().PageTitle, QByteArray("Club title"));
-    EXPECT_TRUE(window->DocFileName().isEmpty());
+    EXPECT_EQ(window->page().PageTitle(), QByteArray("Club title"));
+    EXPECT_TRUE(window->document().DocFileName().isEmpty());
 
     clickToolbar(10);
     item = select(QStringLiteral("Mine"));
     doubleClick(item);
     EXPECT_EQ(window->CurrentStage(), stBuild);
-    EXPECT_EQ(window->page().PageTitle, QByteArray("My title"));
-    EXPECT_EQ(window->DocFileName(), saved);
+    EXPECT_EQ(window->page().PageTitle(), QByteArray("My title"));
+    EXPECT_EQ(window->document().DocFileName(), saved);
 }
 
 TEST_F(Gallery, LeavingTheStageByTheToolbarAppliesTheSelectedEntry)
@@ -93,7 +93,7 @@ TEST_F(Gallery, LeavingTheStageByTheToolbarAppliesTheSelectedEntry)
     select(QStringLiteral("Shop"));
     clickToolbar(150);
     EXPECT_EQ(window->CurrentStage(), stBuild);
-    EXPECT_EQ(window->page().PageTitle, QByteArray("Shop title"));
+    EXPECT_EQ(window->page().PageTitle(), QByteArray("Shop title"));
 }
 
 // Regression: the stage switch applied the entry again, so a cancelled save question came back.
@@ -101,20 +101,20 @@ TEST_F(Gallery, AnEntryIsAppliedOnceWhetherByDoubleClickOrByTheToolbar)
 {
     addDocument("template", QStringLiteral("Shop.zvt"), "Shop title");
     gallery();
-    const QByteArray ownTitle = window->page().PageTitle;
+    const QByteArray ownTitle = window->page().PageTitle();
     window->page().setPageModified(true);
     prompts.answer(TMsgResult::Cancel); // keep the current page
     select(QStringLiteral("Shop"));
     clickToolbar(150);
     EXPECT_EQ(prompts.messages().size(), 1);
-    EXPECT_EQ(window->page().PageTitle, ownTitle);
+    EXPECT_EQ(window->page().PageTitle(), ownTitle);
 
     clickToolbar(10);
     prompts.clear();
     prompts.answer(TMsgResult::Cancel);
     doubleClick(select(QStringLiteral("Shop")));
     EXPECT_EQ(prompts.messages().size(), 1);
-    EXPECT_EQ(window->page().PageTitle, ownTitle);
+    EXPECT_EQ(window->page().PageTitle(), ownTitle);
 }
 
 TEST_F(Gallery, DeleteAsksFirstAndNoKeepsTheFiles)
@@ -159,7 +159,7 @@ TEST_F(Gallery, VanishedFilesAreDroppedWithoutTouchingTheDisk)
 
     // Delete of a vanished entry asks nothing and deletes nothing.
     addDocument("save", QStringLiteral("Brief.zve"));
-    window->GetTemplates();
+    find<TChoosePanel>("pnlChoose")->GetTemplates();
     select(QStringLiteral("Brief"));
     QFile::remove(home + QStringLiteral("save/Brief.zve"));
     trigger("Delete1");

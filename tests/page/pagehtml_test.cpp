@@ -60,10 +60,10 @@ TEST(PageHTML, EveryKindOfBlockWithTheLogo)
 TEST(PageHTML, GeneratingRewritesEachChunksFragment)
 {
     TPage page;
-    page.PageTitle = "T";
-    page.WebChunks = SamplePage();
+    page.setPageTitle("T");
+    page.setChunks(SamplePage());
     const QByteArray html = BuildPageHTML(page, TPageHTMLSettings());
-    for (const TWebChunk &chunk : page.WebChunks) {
+    for (const TWebChunk &chunk : page.WebChunks()) {
         EXPECT_FALSE(chunk.HTML.isEmpty());
         // Every fragment is followed by one more line end, so most blocks leave an empty line.
         EXPECT_TRUE(html.contains(chunk.HTML + "\r\n"));

@@ -14,15 +14,15 @@ TEST_F(CanvasTest, DropsOnEverySlotOfAFullColumnInsertBeforeTheShownBlock)
 {
     loadParagraphs(10);
     for (int row = 0; row < 7; ++row) {
-        const int before = int(page.WebChunks.size());
+        const int before = int(page.WebChunks().size());
         dropNew(bkLine, row);
-        ASSERT_EQ(int(page.WebChunks.size()), before + 1);
-        EXPECT_EQ(page.WebChunks[size_t(row)].Kind, bkLine) << "row " << row;
+        ASSERT_EQ(int(page.WebChunks().size()), before + 1);
+        EXPECT_EQ(page.WebChunks()[size_t(row)].Kind(), bkLine) << "row " << row;
         EXPECT_EQ(stage->SelectedIndex(), row);
         EXPECT_EQ(canvas()->webBlocks().size(), 8u);
         expectSound();
         // Put the page back as it was for the next row.
-        page.WebChunks.erase(page.WebChunks.begin() + row);
+        page.editableChunks().erase(page.editableChunks().begin() + row);
         stage->SelectBlock(0);
         canvas()->syncColumn();
     }
@@ -54,7 +54,7 @@ TEST_F(CanvasTest, DropsBelowTheLastBlockAppendAndSelectTheNewBlock)
     loadParagraphs(16);
     stage->SelectBlock(0);
     dropNew(bkEmail, 8);
-    EXPECT_EQ(page.WebChunks.back().Kind, bkEmail);
+    EXPECT_EQ(page.WebChunks().back().Kind(), bkEmail);
     EXPECT_EQ(stage->column().first(), stage->column().scrollMaximum());
     EXPECT_EQ(stage->column().selectedSlot(), 7);
     EXPECT_EQ(find<QScrollBar>("ScrollBar1")->value(), 13);
@@ -65,9 +65,9 @@ TEST_F(CanvasTest, EveryKindDropsWithItsDefaults)
 {
     for (int kind = 0; kind < kBlockKindCount; ++kind)
         dropNew(TBlockKind(kind), 8);
-    ASSERT_EQ(page.WebChunks.size(), size_t(kBlockKindCount));
+    ASSERT_EQ(page.WebChunks().size(), size_t(kBlockKindCount));
     for (int kind = 0; kind < kBlockKindCount; ++kind)
-        EXPECT_EQ(page.WebChunks[size_t(kind)], NewWebChunk(TBlockKind(kind)));
+        EXPECT_EQ(page.WebChunks()[size_t(kind)], NewWebChunk(TBlockKind(kind)));
     expectSound();
 }
 
@@ -91,7 +91,7 @@ TEST_F(CanvasTest, ReleasedToolboxPicturesGoHomeByTheirThresholds)
     carryTo(image, 120, toolboxRowTop(3));
     release(image);
     EXPECT_EQ(image->pos(), QPoint(-99, home));
-    EXPECT_TRUE(page.WebChunks.empty());
+    EXPECT_TRUE(page.WebChunks().empty());
     QTRY_VERIFY(!canvas()->toolboxDragging());
     EXPECT_EQ(ticks.count(), 10);
     EXPECT_EQ(image->pos(), QPoint(1, home));
@@ -101,14 +101,14 @@ TEST_F(CanvasTest, ReleasedToolboxPicturesGoHomeByTheirThresholds)
     carryTo(image, 151, toolboxRowTop(2));
     release(image);
     QTRY_VERIFY(!canvas()->toolboxDragging());
-    EXPECT_TRUE(page.WebChunks.empty());
+    EXPECT_TRUE(page.WebChunks().empty());
     press(image);
     carryTo(image, 152, toolboxRowTop(2));
     release(image);
     QTRY_VERIFY(!canvas()->toolboxDragging());
-    EXPECT_EQ(page.WebChunks.size(), 1u);
+    EXPECT_EQ(page.WebChunks().size(), 1u);
     EXPECT_EQ(image->pos(), QPoint(1, home));
-    EXPECT_FALSE(page.WebChunks.empty());
+    EXPECT_FALSE(page.WebChunks().empty());
 }
 
 TEST_F(CanvasTest, ToolboxPictureKeepsItsRowUntilOverTheColumnAndThenStaysThere)
@@ -201,11 +201,10 @@ TEST_F(CanvasTest, ShreddingRefillsFromBelowAndEmptiesToTheBlankPanel)
     EXPECT_FALSE(find<QScrollBar>("ScrollBar1")->isVisible());
     expectSound();
 
-    TBuildStage &s = *stage;
-    s.ClearPage();
+    page.clear();
     loadParagraphs(1);
     dragBlock(0, 8, 10);
-    EXPECT_TRUE(page.WebChunks.empty());
+    EXPECT_TRUE(page.WebChunks().empty());
     EXPECT_EQ(stage->SelectedIndex(), -1);
     EXPECT_TRUE(find<QWidget>("pnlBlank")->isVisible());
     expectSound();
@@ -289,7 +288,7 @@ TEST_F(CanvasTest, HoldingAToolboxPictureAtTheTopScrollsUp)
 TEST_F(CanvasTest, ClickingSelectsWithoutChangingThePage)
 {
     loadParagraphs(3);
-    page.WebChunks[1] = NewWebChunk(bkEmail);
+    page.editableChunks()[1] = NewWebChunk(bkEmail);
     stage->SelectFirstBlock();
     page.setPageModified(false);
     QTest::mouseClick(block(1), Qt::LeftButton);
@@ -316,28 +315,14 @@ TEST_F(CanvasTest, RightClicksAskForTheHelpOfWhatIsUnderThePointer)
 
 TEST_F(CanvasTest, LoadingAndClearingThePage)
 {
-    TWebChunk bare;
-    bare.Kind = bkImage; // a reader that left the record to the stage
-    page.WebChunks.push_back(bare);
-    EXPECT_TRUE(stage->LoadChunk(0));
-    ASSERT_TRUE(page.WebChunks[0].Image.has_value());
-    EXPECT_EQ(page.WebChunks[0].Image->LinkURL, "http://");
-
-    TWebChunk mixedUp = NewWebChunk(bkLink);
-    mixedUp.Kind = bkHeading; // a heading that carries a link's record instead of its own
-    page.WebChunks.push_back(mixedUp);
-    EXPECT_TRUE(stage->PlaceLoadedChunk());
-    stage->SelectBlock(1);
-    EXPECT_EQ(page.WebChunks[1], NewWebChunk(bkHeading));
-    page.WebChunks.pop_back();
-    stage->PlaceLoadedChunk();
+    EXPECT_TRUE(page.appendChunk(NewWebChunk(bkImage)));
+    ASSERT_TRUE(page.WebChunks()[0].Image() != nullptr);
+    EXPECT_EQ(page.WebChunks()[0].Image()->LinkURL, "http://");
     stage->SelectBlock(0);
 
-    TWebChunk strange;
-    strange.Kind = TBlockKind(9);
-    page.WebChunks.push_back(strange);
-    EXPECT_FALSE(stage->PlaceLoadedChunk());
-    EXPECT_EQ(page.WebChunks.size(), 1u);
+    TWebChunk strange; // a chunk of no known kind, without a record
+    EXPECT_FALSE(page.appendChunk(strange));
+    EXPECT_EQ(page.WebChunks().size(), 1u);
     expectSound();
 
     loadParagraphs(11);
@@ -347,28 +332,29 @@ TEST_F(CanvasTest, LoadingAndClearingThePage)
     EXPECT_TRUE(find<QLabel>("lblBuildRight")->isVisible());
     expectSound();
 
-    page.PageTitle = "Mine";
-    stage->ClearPage();
-    EXPECT_TRUE(page.WebChunks.empty());
+    page.setPageTitle("Mine");
+    page.clear();
+    EXPECT_TRUE(page.WebChunks().empty());
     EXPECT_TRUE(canvas()->webBlocks().empty());
     EXPECT_FALSE(find<QScrollBar>("ScrollBar1")->isVisible());
     EXPECT_TRUE(find<QWidget>("pnlBlank")->isVisible());
-    EXPECT_EQ(page.PageTitle, LoadStrBytes(104));
+    EXPECT_EQ(page.PageTitle(), LoadStrBytes(104));
     expectSound();
 }
 
 TEST_F(CanvasTest, ATenThousandBlockPageOnlyEverHoldsEightBlocks)
 {
+    TWebChunkList chunks;
     for (int i = 0; i < 10000; ++i)
-        page.WebChunks.push_back(NewWebChunk(TBlockKind(i % kBlockKindCount)));
-    stage->PlaceLoadedChunk();
+        chunks.push_back(NewWebChunk(TBlockKind(i % kBlockKindCount)));
+    page.setChunks(chunks);
     EXPECT_EQ(canvas()->webBlocks().size(), 8u);
     find<QScrollBar>("ScrollBar1")->setValue(6000);
     dropNew(bkPara, 3);
-    EXPECT_EQ(page.WebChunks[6003].Kind, bkPara);
+    EXPECT_EQ(page.WebChunks()[6003].Kind(), bkPara);
     dragBlock(5, 1);
     dragBlock(2, 8, 10);
-    EXPECT_EQ(page.WebChunks.size(), 10000u);
+    EXPECT_EQ(page.WebChunks().size(), 10000u);
     EXPECT_EQ(canvas()->findChildren<TWebBlock *>().size(), size_t(8 + kBlockKindCount));
     expectSound();
 }

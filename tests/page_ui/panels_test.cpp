@@ -42,27 +42,27 @@ struct TextField {
 };
 
 const TextField kTextFields[] = {
-    {bkLink, "txtLinkPre", [](const TWebChunk &c) { return c.Link->PreText; }},
-    {bkLink, "txtLinkURL", [](const TWebChunk &c) { return c.Link->URL; }},
-    {bkLink, "txtLinkLink", [](const TWebChunk &c) { return c.Link->LinkText; }},
-    {bkLink, "txtLinkPost", [](const TWebChunk &c) { return c.Link->PostText; }},
-    {bkImage, "txtImgFileName", [](const TWebChunk &c) { return c.Image->FileName; }},
-    {bkImage, "txtImgHeight", [](const TWebChunk &c) { return c.Image->Height; }},
-    {bkImage, "txtImgWidth", [](const TWebChunk &c) { return c.Image->Width; }},
-    {bkImage, "txtImgDesc", [](const TWebChunk &c) { return c.Image->AltText; }},
-    {bkImage, "txtImgLink", [](const TWebChunk &c) { return c.Image->LinkURL; }},
-    {bkHeading, "txtHeading", [](const TWebChunk &c) { return c.Heading->Text; }},
-    {bkEmail, "txtEmailPre", [](const TWebChunk &c) { return c.Email->PreText; }},
-    {bkEmail, "txtEmail", [](const TWebChunk &c) { return c.Email->Address; }},
-    {bkEmail, "txtEmailLink", [](const TWebChunk &c) { return c.Email->LinkText; }},
-    {bkEmail, "txtEmailPost", [](const TWebChunk &c) { return c.Email->PostText; }},
-    {bkLine, "txtLineWidth", [](const TWebChunk &c) { return c.Line->Width; }},
+    {bkLink, "txtLinkPre", [](const TWebChunk &c) { return c.Link()->PreText; }},
+    {bkLink, "txtLinkURL", [](const TWebChunk &c) { return c.Link()->URL; }},
+    {bkLink, "txtLinkLink", [](const TWebChunk &c) { return c.Link()->LinkText; }},
+    {bkLink, "txtLinkPost", [](const TWebChunk &c) { return c.Link()->PostText; }},
+    {bkImage, "txtImgFileName", [](const TWebChunk &c) { return c.Image()->FileName; }},
+    {bkImage, "txtImgHeight", [](const TWebChunk &c) { return c.Image()->Height; }},
+    {bkImage, "txtImgWidth", [](const TWebChunk &c) { return c.Image()->Width; }},
+    {bkImage, "txtImgDesc", [](const TWebChunk &c) { return c.Image()->AltText; }},
+    {bkImage, "txtImgLink", [](const TWebChunk &c) { return c.Image()->LinkURL; }},
+    {bkHeading, "txtHeading", [](const TWebChunk &c) { return c.Heading()->Text; }},
+    {bkEmail, "txtEmailPre", [](const TWebChunk &c) { return c.Email()->PreText; }},
+    {bkEmail, "txtEmail", [](const TWebChunk &c) { return c.Email()->Address; }},
+    {bkEmail, "txtEmailLink", [](const TWebChunk &c) { return c.Email()->LinkText; }},
+    {bkEmail, "txtEmailPost", [](const TWebChunk &c) { return c.Email()->PostText; }},
+    {bkLine, "txtLineWidth", [](const TWebChunk &c) { return c.Line()->Width; }},
 };
 
 TEST_F(PanelTest, EveryTextBoxStoresWhatIsTypedAndShowsItAgain)
 {
     for (const TextField &field : kTextFields) {
-        stage->ClearPage();
+        page.clear();
         dropNew(field.kind, 0);
         dropNew(bkPara, 1);
         stage->SelectBlock(0);
@@ -71,14 +71,14 @@ TEST_F(PanelTest, EveryTextBoxStoresWhatIsTypedAndShowsItAgain)
         ASSERT_TRUE(box->isVisible()) << field.control;
         box->selectAll();
         typeText(box, kTricky);
-        EXPECT_EQ(field.field(page.WebChunks[0]), EncodePageText(kTricky)) << field.control;
+        EXPECT_EQ(field.field(page.WebChunks()[0]), EncodePageText(kTricky)) << field.control;
         EXPECT_TRUE(page.PageModified()) << field.control;
 
         // Another block's panel in between, then back: the box shows the text as typed.
         stage->SelectBlock(1);
         stage->SelectBlock(0);
         EXPECT_EQ(box->text(), kTricky) << field.control;
-        EXPECT_EQ(page.WebChunks[1], NewWebChunk(bkPara)) << field.control;
+        EXPECT_EQ(page.WebChunks()[1], NewWebChunk(bkPara)) << field.control;
     }
 }
 
@@ -89,16 +89,16 @@ TEST_F(PanelTest, ParagraphLinesAreStoredWithCrLf)
     QTest::keyClicks(text, QStringLiteral("first <line>"));
     QTest::keyClick(text, Qt::Key_Return);
     typeText(text, QStringLiteral("\u00fcber"));
-    EXPECT_EQ(page.WebChunks[0].Para->Text, QByteArray("first <line>\r\n\xFC"
-                                                       "ber"));
+    EXPECT_EQ(page.WebChunks()[0].Para()->Text, QByteArray("first <line>\r\n\xFC"
+                                                           "ber"));
 
     // A long text survives unchanged too.
     const QString longText = QString(QStringLiteral("word ")).repeated(4000);
     text->setPlainText(longText);
-    EXPECT_EQ(page.WebChunks[0].Para->Text.size(), longText.size());
-    stage->ClearPage();
+    EXPECT_EQ(page.WebChunks()[0].Para()->Text.size(), longText.size());
+    page.clear();
     loadParagraphs(1);
-    page.WebChunks[0].Para->Text = "a\r\nb";
+    page.editableChunks()[0].Para()->Text = "a\r\nb";
     stage->SelectFirstBlock();
     EXPECT_EQ(text->toPlainText(), QStringLiteral("a\nb"));
 }
@@ -107,15 +107,14 @@ TEST_F(PanelTest, NothingIsStoredWhileThePanelsAreLoading)
 {
     dropNew(bkLink, 0);
     page.setPageModified(false);
-    stage->setPanelLoading(true);
-    EXPECT_TRUE(stage->PanelLoading());
+    page.setPanelLoading(true);
     QTest::keyClicks(find<QLineEdit>("txtLinkLink"), QStringLiteral("ignored"));
     QTest::mouseClick(find<QToolButton>("spdLinkRight"), Qt::LeftButton);
-    EXPECT_EQ(page.WebChunks[0], NewWebChunk(bkLink));
+    EXPECT_EQ(page.WebChunks()[0], NewWebChunk(bkLink));
     EXPECT_FALSE(page.PageModified());
-    stage->setPanelLoading(false);
+    page.setPanelLoading(false);
     QTest::keyClicks(find<QLineEdit>("txtLinkLink"), QStringLiteral("!"));
-    EXPECT_EQ(page.WebChunks[0].Link->LinkText, "ignored!");
+    EXPECT_EQ(page.WebChunks()[0].Link()->LinkText, "ignored!");
 }
 
 TEST_F(PanelTest, AlignmentButtonsFormOneGroupThatCanBeEmptied)
@@ -125,27 +124,27 @@ TEST_F(PanelTest, AlignmentButtonsFormOneGroupThatCanBeEmptied)
     auto *center = find<QToolButton>("spdParaCenter");
     auto *right = find<QToolButton>("spdParaRight");
     QTest::mouseClick(center, Qt::LeftButton);
-    EXPECT_EQ(page.WebChunks[0].Para->Align, baCenter);
+    EXPECT_EQ(page.WebChunks()[0].Para()->Align, baCenter);
     QTest::mouseClick(right, Qt::LeftButton);
-    EXPECT_EQ(page.WebChunks[0].Para->Align, baRight);
+    EXPECT_EQ(page.WebChunks()[0].Para()->Align, baRight);
     EXPECT_FALSE(center->isChecked());
     EXPECT_TRUE(right->isChecked());
     QTest::mouseClick(right, Qt::LeftButton);
-    EXPECT_EQ(page.WebChunks[0].Para->Align, baNone);
+    EXPECT_EQ(page.WebChunks()[0].Para()->Align, baNone);
     EXPECT_FALSE(left->isChecked() || center->isChecked() || right->isChecked());
 
     // The new-line button is a toggle of its own.
     auto *newLine = find<QToolButton>("spdParaReturn");
     QTest::mouseClick(newLine, Qt::LeftButton);
-    EXPECT_EQ(page.WebChunks[0].Para->NewLine, 1);
+    EXPECT_EQ(page.WebChunks()[0].Para()->NewLine, 1);
     QTest::mouseClick(newLine, Qt::LeftButton);
-    EXPECT_EQ(page.WebChunks[0].Para->NewLine, 0);
+    EXPECT_EQ(page.WebChunks()[0].Para()->NewLine, 0);
 
     // Selecting a block shows its own alignment, whatever the previous one left down.
     QTest::mouseClick(left, Qt::LeftButton);
     dropNew(bkPara, 1);
     EXPECT_FALSE(left->isChecked());
-    page.WebChunks[0].Para->Align = baCenter;
+    page.editableChunks()[0].Para()->Align = baCenter;
     stage->SelectBlock(0);
     EXPECT_TRUE(center->isChecked());
     EXPECT_FALSE(left->isChecked() || right->isChecked());
@@ -158,25 +157,25 @@ TEST_F(PanelTest, EveryKindHasItsAlignmentAndNewLineButtons)
         const char *prefix;
         std::function<int(const TWebChunk &)> align, newLine;
     } kinds[] = {
-        {bkLink, "spdLink", [](const TWebChunk &c) { return int(c.Link->Align); },
-         [](const TWebChunk &c) { return int(c.Link->NewLine); }},
-        {bkImage, "spdImage", [](const TWebChunk &c) { return int(c.Image->Align); },
-         [](const TWebChunk &c) { return int(c.Image->NewLine); }},
-        {bkHeading, "spdHead", [](const TWebChunk &c) { return int(c.Heading->Align); },
-         [](const TWebChunk &c) { return int(c.Heading->NewLine); }},
-        {bkEmail, "spdEmail", [](const TWebChunk &c) { return int(c.Email->Align); },
-         [](const TWebChunk &c) { return int(c.Email->NewLine); }},
+        {bkLink, "spdLink", [](const TWebChunk &c) { return int(c.Link()->Align); },
+         [](const TWebChunk &c) { return int(c.Link()->NewLine); }},
+        {bkImage, "spdImage", [](const TWebChunk &c) { return int(c.Image()->Align); },
+         [](const TWebChunk &c) { return int(c.Image()->NewLine); }},
+        {bkHeading, "spdHead", [](const TWebChunk &c) { return int(c.Heading()->Align); },
+         [](const TWebChunk &c) { return int(c.Heading()->NewLine); }},
+        {bkEmail, "spdEmail", [](const TWebChunk &c) { return int(c.Email()->Align); },
+         [](const TWebChunk &c) { return int(c.Email()->NewLine); }},
     };
     for (const auto &k : kinds) {
-        stage->ClearPage();
+        page.clear();
         dropNew(k.kind, 0);
         const QString prefix = QLatin1String(k.prefix);
         QTest::mouseClick(find<QToolButton>(qPrintable(prefix + "Left")), Qt::LeftButton);
-        EXPECT_EQ(k.align(page.WebChunks[0]), 1) << k.prefix;
+        EXPECT_EQ(k.align(page.WebChunks()[0]), 1) << k.prefix;
         QTest::mouseClick(find<QToolButton>(qPrintable(prefix + "Center")), Qt::LeftButton);
-        EXPECT_EQ(k.align(page.WebChunks[0]), 2) << k.prefix;
+        EXPECT_EQ(k.align(page.WebChunks()[0]), 2) << k.prefix;
         QTest::mouseClick(find<QToolButton>(qPrintable(prefix + "Return")), Qt::LeftButton);
-        EXPECT_EQ(k.newLine(page.WebChunks[0]), 1) << k.prefix;
+        EXPECT_EQ(k.newLine(page.WebChunks()[0]), 1) << k.prefix;
         EXPECT_EQ(find<QToolButton>(qPrintable(prefix + "Right"))->toolTip(), LoadStr(5022));
     }
 }
@@ -188,30 +187,30 @@ TEST_F(PanelTest, SizeAndThicknessListsStoreTheChosenItem)
     ASSERT_EQ(size->count(), 6);
     EXPECT_EQ(size->itemText(2), LoadStr(25));
     size->setCurrentIndex(2);
-    EXPECT_EQ(page.WebChunks[0].Heading->Size, "3 (Large)");
+    EXPECT_EQ(page.WebChunks()[0].Heading()->Size, "3 (Large)");
 
     // An item in other letter case is found; one that is no item is replaced by the first.
     dropNew(bkHeading, 1);
-    page.WebChunks[1].Heading->Size = "5 (SMALLER)";
+    page.editableChunks()[1].Heading()->Size = "5 (SMALLER)";
     stage->SelectBlock(0);
     stage->SelectBlock(1);
     EXPECT_EQ(size->currentIndex(), 4);
-    EXPECT_EQ(page.WebChunks[1].Heading->Size, "5 (SMALLER)");
-    page.WebChunks[1].Heading->Size = "";
+    EXPECT_EQ(page.WebChunks()[1].Heading()->Size, "5 (SMALLER)");
+    page.editableChunks()[1].Heading()->Size = "";
     stage->SelectBlock(0);
     stage->SelectBlock(1);
     EXPECT_EQ(size->currentIndex(), 0);
-    EXPECT_EQ(page.WebChunks[1].Heading->Size, "1 (Largest)");
+    EXPECT_EQ(page.WebChunks()[1].Heading()->Size, "1 (Largest)");
 
     dropNew(bkLine, 2);
     auto *thickness = find<QComboBox>("cmbLineThick");
     EXPECT_EQ(thickness->currentText(), QStringLiteral("6 (Thickest)"));
     thickness->setCurrentIndex(5);
-    EXPECT_EQ(page.WebChunks[2].Line->Thickness, "1 (Thinnest)");
-    page.WebChunks[2].Line->Thickness = "7 (Bold)";
+    EXPECT_EQ(page.WebChunks()[2].Line()->Thickness, "1 (Thinnest)");
+    page.editableChunks()[2].Line()->Thickness = "7 (Bold)";
     stage->SelectBlock(0);
     stage->SelectBlock(2);
-    EXPECT_EQ(page.WebChunks[2].Line->Thickness, "6 (Thickest)");
+    EXPECT_EQ(page.WebChunks()[2].Line()->Thickness, "6 (Thickest)");
 }
 
 TEST_F(PanelTest, SelectingBlocksShowsTheirPanelAndTakesTheFocus)
@@ -225,11 +224,11 @@ TEST_F(PanelTest, SelectingBlocksShowsTheirPanelAndTakesTheFocus)
     EXPECT_EQ(find<QLineEdit>("txtLinkURL")->text(), QStringLiteral("http://"));
     QTRY_VERIFY(find<QLineEdit>("txtLinkURL")->hasFocus());
 
-    stage->setDocumentLoading(true);
+    page.setDocumentLoading(true);
     stage->SelectBlock(1);
     EXPECT_TRUE(find<QWidget>("pnlEmail")->isVisible());
     EXPECT_FALSE(find<QLineEdit>("txtEmail")->hasFocus());
-    stage->setDocumentLoading(false);
+    page.setDocumentLoading(false);
     stage->SelectBlock(-1);
     EXPECT_TRUE(find<QWidget>("pnlBlank")->isVisible());
     expectSound();

@@ -1,9 +1,9 @@
 #include "stagefixture.h"
 
+#include "tempsettings.h"
 #include "webchunk.h"
 
 #include <QDir>
-#include <QSettings>
 
 namespace {
 // Settings and the program folder of every test go to a temporary folder, never the user's.
@@ -12,14 +12,14 @@ public:
     void SetUp() override
     {
         ASSERT_TRUE(m_home.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                           m_home.filePath(QStringLiteral("config")));
-        qputenv("XDG_CONFIG_HOME", m_home.filePath(QStringLiteral("config")).toLocal8Bit());
+        m_settings = std::make_unique<TempSettings>();
         qputenv("ZORVIN_HOME", m_home.path().toLocal8Bit());
     }
+    void TearDown() override { m_settings.reset(); }
 
 private:
     QTemporaryDir m_home;
+    std::unique_ptr<TempSettings> m_settings;
 };
 const auto *const kEnvironment = ::testing::AddGlobalTestEnvironment(new StageEnvironment);
 } // namespace
@@ -76,20 +76,19 @@ void StageTest::loadParagraphs(int count)
 {
     for (int i = 0; i < count; ++i) {
         TWebChunk chunk = NewWebChunk(bkPara);
-        chunk.Para->Text = QByteArray::number(i);
-        page.WebChunks.push_back(chunk);
-        EXPECT_TRUE(stage->PlaceLoadedChunk());
+        chunk.Para()->Text = QByteArray::number(i);
+        EXPECT_TRUE(page.appendChunk(chunk));
     }
 }
 
 QByteArray StageTest::order() const
 {
     QByteArray out;
-    for (const TWebChunk &chunk : page.WebChunks) {
+    for (const TWebChunk &chunk : page.WebChunks()) {
         if (chunk.Para)
-            out += chunk.Para->Text.isEmpty() ? QByteArray("P") : chunk.Para->Text;
+            out += chunk.Para()->Text.isEmpty() ? QByteArray("P") : chunk.Para()->Text;
         else
-            out += TWebBlock::BrickName(chunk.Kind).toLatin1();
+            out += TWebBlock::BrickName(chunk.Kind()).toLatin1();
         out += ' ';
     }
     return out.trimmed();

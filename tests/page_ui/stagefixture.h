@@ -3,6 +3,7 @@
 #include "buildstage.h"
 #include "page.h"
 #include "pagecanvas.h"
+#include "qtprinters.h"
 #include "scriptedprompts.h"
 #include "webblock.h"
 
@@ -12,13 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <ostream>
-
-// Readable failure messages for the self-checks' lists of problems.
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 // A fresh build stage on an empty page for every test, shown offscreen, with the HTML folder in
 // a temporary folder and the scripted prompts answering.

@@ -25,19 +25,6 @@ TEST(PageLines, EveryKindOfLineEndEndsALine)
     EXPECT_TRUE(PageLines("").isEmpty());
 }
 
-TEST(SavePageFile, WritesExactlyTheBytesAndReplacesTheOldFile)
-{
-    QTemporaryDir temp;
-    const QString path = temp.filePath(QStringLiteral("index.html"));
-    ASSERT_TRUE(SavePageFile(path, QByteArray(5000, 'x')));
-    QByteArray bytes("<HTML>\r\n\0\xFF</HTML>\r\n", 19);
-    ASSERT_TRUE(SavePageFile(path, bytes));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), bytes);
-    EXPECT_FALSE(SavePageFile(temp.filePath(QStringLiteral("missing/index.html")), bytes));
-}
-
 TEST(Thumbnail, SavedAsAStandardBitmapBesideTheDocumentAndLoadedOnlyForDocuments)
 {
     QTemporaryDir temp;

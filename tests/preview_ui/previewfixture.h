@@ -11,11 +11,7 @@
 #include "previewviewer.h"
 #include "stylesfile.h"
 
-#include <QApplication>
 #include <QListWidget>
-#include <QTimer>
-
-#include <functional>
 
 class PreviewFixture : public MainWindowFixture {
 public:
@@ -36,13 +32,16 @@ public:
     void addBlocks() const
     {
         TWebChunk para = NewWebChunk(bkPara);
-        para.Para->Text = "Hello there";
+        para.Para()->Text = "Hello there";
         TWebChunk link = NewWebChunk(bkLink);
-        link.Link->URL = "http://example.com/";
-        link.Link->LinkText = "Centre me";
-        link.Link->Align = baCenter;
-        window->page().WebChunks = {para, link};
+        link.Link()->URL = "http://example.com/";
+        link.Link()->LinkText = "Centre me";
+        link.Link()->Align = baCenter;
+        window->page().setChunks({para, link});
     }
+
+    // The page HTML text as the page holds it.
+    QByteArray html() const { return window->page().PageHTML(); }
 
     void toStage(TStage stage) const { clickToolbar(int(stage) * 140 + 10); }
 
@@ -56,22 +55,6 @@ public:
     {
         QTest::mouseClick(styles()->viewport(), Qt::LeftButton, Qt::NoModifier,
                           styles()->visualItemRect(styles()->item(row)).center());
-    }
-
-    // Runs action on the next modal dialog as soon as it is shown.
-    static void whenModal(std::function<void(QWidget *)> action)
-    {
-        auto *timer = new QTimer;
-        timer->setInterval(5);
-        QObject::connect(timer, &QTimer::timeout, [timer, action] {
-            QWidget *dialog = QApplication::activeModalWidget();
-            if (!dialog)
-                return;
-            timer->stop();
-            timer->deleteLater();
-            action(dialog);
-        });
-        timer->start();
     }
 
     // Types text at the end of the HTML tab's first line.

@@ -3,8 +3,8 @@
 #include "previewfixture.h"
 #include "stringtable.h"
 
-#include <QCheckBox>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -26,10 +26,10 @@ TEST_F(PreviewStage, EnteringFromBuildGeneratesFromSendKeepsAndBuildThrowsHandEd
 {
     open();
     addBlocks();
-    setSetting(QStringLiteral("ShowHTMLWarning"), QStringLiteral("No"));
     toStage(stBuild);
     toStage(stPreview);
-    const QByteArray generated = panel()->html();
+    const QByteArray generated = html();
+    EXPECT_EQ(memHTML()->bytes(), generated);
     EXPECT_TRUE(generated.startsWith("<HTML>\r\n<HEAD>\r\n<TITLE>"));
     EXPECT_TRUE(generated.contains("Centre me"));
     EXPECT_TRUE(generated.endsWith("</BODY>\r\n</HTML>\r\n"));
@@ -37,16 +37,18 @@ TEST_F(PreviewStage, EnteringFromBuildGeneratesFromSendKeepsAndBuildThrowsHandEd
 
     // A hand edit, then on to the send stage through Save As and back: the edit survives.
     find<QTabWidget>("pagePreview")->setCurrentIndex(1);
+    prompts.answerHTMLChangeAlert(TMsgResult::Yes);
     typeIntoHTML(QStringLiteral("<!-- mine -->"));
-    EXPECT_TRUE(panel()->html().contains("<!-- mine -->"));
+    EXPECT_TRUE(html().contains("<!-- mine -->"));
     prompts.answer(TMsgResult::Ok);
     prompts.chooseFile(home + QStringLiteral("save/Index.zve"));
     toStage(stSend);
     ASSERT_EQ(window->CurrentStage(), stSend);
     // The page file holds the hand edit, byte for byte.
-    EXPECT_EQ(fileBytes(home + QStringLiteral("HTMLFiles/Index.html")), panel()->html());
+    EXPECT_EQ(fileBytes(home + QStringLiteral("HTMLFiles/Index.html")), html());
     toStage(stPreview);
-    EXPECT_TRUE(panel()->html().contains("<!-- mine -->"));
+    EXPECT_TRUE(html().contains("<!-- mine -->"));
+    EXPECT_EQ(memHTML()->bytes(), html());
 
     // Going back to building asks first; No stays with the edit, Yes drops it.
     prompts.answer(TMsgResult::No);
@@ -56,14 +58,15 @@ TEST_F(PreviewStage, EnteringFromBuildGeneratesFromSendKeepsAndBuildThrowsHandEd
     prompts.answer(TMsgResult::Yes);
     toStage(stBuild);
     EXPECT_EQ(window->CurrentStage(), stBuild);
-    EXPECT_TRUE(panel()->html().isEmpty());
+    EXPECT_FALSE(window->page().HTMLGenerated());
+    EXPECT_TRUE(memHTML()->bytes().isEmpty());
     // The edits are gone, so coming back to building later asks nothing.
     toStage(stChoose);
     toStage(stBuild);
     EXPECT_EQ(window->CurrentStage(), stBuild);
     toStage(stPreview);
-    EXPECT_EQ(panel()->html(), generated);
-    EXPECT_FALSE(panel()->HTMLEditAllowed());
+    EXPECT_EQ(html(), generated);
+    EXPECT_FALSE(window->page().HTMLHandEdited());
 }
 
 TEST_F(PreviewStage, TheViewerSeesParagraphsWhereTheHTMLTabKeepsDivs)
@@ -71,9 +74,9 @@ TEST_F(PreviewStage, TheViewerSeesParagraphsWhereTheHTMLTabKeepsDivs)
     open();
     addBlocks();
     toStage(stPreview);
-    EXPECT_TRUE(panel()->html().contains("<DIV ALIGN=Center>"));
+    EXPECT_TRUE(html().contains("<DIV ALIGN=Center>"));
     // The preview file is the page HTML text itself.
-    EXPECT_EQ(fileBytes(home + QStringLiteral("HTMLFiles/~tmpprvw.html")), panel()->html());
+    EXPECT_EQ(fileBytes(home + QStringLiteral("HTMLFiles/~tmpprvw.html")), html());
 
     // The link's line is centred in the viewer, which it would not be had the DIV reached it.
     const QByteArray dump = LayoutDump(viewer()->Document());
@@ -97,33 +100,31 @@ TEST_F(PreviewStage, TheAlertTakesTheEditBackOnNoAndAllowsEditsOnYes)
     open();
     addBlocks();
     toStage(stPreview);
-    const QByteArray before = panel()->html();
+    const QByteArray before = html();
     find<QTabWidget>("pagePreview")->setCurrentIndex(1);
 
-    QString caption;
-    whenModal([&caption](QWidget *dialog) {
-        caption = dialog->windowTitle();
-        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("butNo")), Qt::LeftButton);
-    });
+    prompts.answerHTMLChangeAlert(TMsgResult::No);
     typeIntoHTML(QStringLiteral("z"));
-    EXPECT_EQ(caption, LoadStr(1100));
-    EXPECT_EQ(panel()->html(), before);
-    EXPECT_FALSE(panel()->HTMLEditAllowed());
+    EXPECT_EQ(prompts.count(ScriptedPrompts::Asked::HTMLChangeAlert), 1);
+    EXPECT_EQ(html(), before);
+    EXPECT_EQ(memHTML()->bytes(), before);
+    EXPECT_FALSE(window->page().HTMLHandEdited());
 
-    int shown = 0;
-    whenModal([&shown](QWidget *dialog) {
-        ++shown;
-        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("butYes")), Qt::LeftButton);
-    });
+    prompts.answerHTMLChangeAlert(TMsgResult::Yes);
     typeIntoHTML(QStringLiteral("abc"));
-    EXPECT_EQ(shown, 1);
-    EXPECT_TRUE(panel()->HTMLEditAllowed());
-    EXPECT_EQ(panel()->html(), QByteArray(before).insert(6, "abc"));
+    EXPECT_EQ(prompts.count(ScriptedPrompts::Asked::HTMLChangeAlert), 2);
+    EXPECT_TRUE(window->page().HTMLHandEdited());
+    EXPECT_EQ(html(), QByteArray(before).insert(6, "abc"));
+    EXPECT_EQ(memHTML()->bytes(), html());
+    // Answering the alert stored nothing.
+    EXPECT_NE(setting(QStringLiteral("ShowHTMLWarning")), QStringLiteral("No"));
 
     // Choosing a style regenerates the preview and so arms the alert again.
-    styles()->setCurrentRow(0);
-    panel()->AddBodyDef();
-    EXPECT_FALSE(panel()->HTMLEditAllowed());
+    clickStyle(0);
+    EXPECT_FALSE(window->page().HTMLHandEdited());
+    prompts.answerHTMLChangeAlert(TMsgResult::No);
+    typeIntoHTML(QStringLiteral("y"));
+    EXPECT_EQ(prompts.count(ScriptedPrompts::Asked::HTMLChangeAlert), 3);
 }
 
 TEST_F(PreviewStage, TheCheckBoxSwitchesTheAlertOffWhicheverButtonIsPressed)
@@ -131,20 +132,28 @@ TEST_F(PreviewStage, TheCheckBoxSwitchesTheAlertOffWhicheverButtonIsPressed)
     open();
     addBlocks();
     toStage(stPreview);
-    const QByteArray before = panel()->html();
+    const QByteArray before = html();
     find<QTabWidget>("pagePreview")->setCurrentIndex(1);
-    whenModal([](QWidget *dialog) {
-        dialog->findChild<QCheckBox *>(QStringLiteral("chkHTML"))->setChecked(true);
-        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("butNo")), Qt::LeftButton);
-    });
+    prompts.answerHTMLChangeAlert(TMsgResult::No, true);
     typeIntoHTML(QStringLiteral("q"));
     EXPECT_EQ(setting(QStringLiteral("ShowHTMLWarning")), QStringLiteral("No"));
-    EXPECT_EQ(panel()->html(), before);
+    EXPECT_EQ(html(), before);
 
     // No alert any more; the edit stays and still counts as a hand edit.
     typeIntoHTML(QStringLiteral("w"));
-    EXPECT_EQ(panel()->html(), QByteArray(before).insert(6, "w"));
-    EXPECT_TRUE(panel()->HTMLEditAllowed());
+    EXPECT_EQ(prompts.count(ScriptedPrompts::Asked::HTMLChangeAlert), 1);
+    EXPECT_EQ(html(), QByteArray(before).insert(6, "w"));
+    EXPECT_TRUE(window->page().HTMLHandEdited());
+
+    // The switch stays off in later runs too, even after the preview showed the page anew.
+    window.reset();
+    open();
+    addBlocks();
+    toStage(stPreview);
+    find<QTabWidget>("pagePreview")->setCurrentIndex(1);
+    typeIntoHTML(QStringLiteral("e"));
+    EXPECT_EQ(prompts.count(ScriptedPrompts::Asked::HTMLChangeAlert), 1);
+    EXPECT_TRUE(window->page().HTMLHandEdited());
 }
 
 TEST_F(PreviewStage, ChoosingAStyleRewritesOnlyTheBodyTag)
@@ -154,29 +163,33 @@ TEST_F(PreviewStage, ChoosingAStyleRewritesOnlyTheBodyTag)
     addBlocks();
     EXPECT_EQ(styles()->count(), 3);
     EXPECT_EQ(styles()->item(0)->text(), LoadStr(31));
-    setSetting(QStringLiteral("ShowHTMLWarning"), QStringLiteral("No"));
     toStage(stPreview);
     window->page().setPageModified(false);
     find<QTabWidget>("pagePreview")->setCurrentIndex(1);
+    prompts.answerHTMLChangeAlert(TMsgResult::Yes);
     typeIntoHTML(QStringLiteral("<!-- kept -->"));
-    const QByteArray edited = panel()->html();
+    const QByteArray edited = html();
 
-    // Selecting by the program is no click of the user's and changes nothing.
-    panel()->selectStyleIndex(2);
-    EXPECT_EQ(panel()->html(), edited);
+    // Selecting by the program is no click of the user's and changes nothing but the list.
+    window->page().setStyle(window->styles().styleOfItem(2));
+    EXPECT_EQ(styles()->currentRow(), 2);
+    EXPECT_EQ(html(), edited);
     EXPECT_FALSE(window->page().PageModified());
     clickStyle(1);
     ASSERT_EQ(styles()->currentRow(), 1);
     QByteArray expected = edited;
     expected.replace("<BODY>", "<BODY BGCOLOR=\"#0080FF\" TEXT=\"#000000\" LINK=\"#0000FF\" "
                                "ALINK=\"#FF0000\" VLINK=\"#FF00FF\">");
-    EXPECT_EQ(panel()->html(), expected);
+    EXPECT_EQ(html(), expected);
+    EXPECT_EQ(memHTML()->bytes(), expected);
+    EXPECT_EQ(window->page().StyleName(), QByteArray("Ocean"));
     EXPECT_TRUE(window->page().PageModified());
     EXPECT_TRUE(styles()->isEnabled());
 
     // "[None]" brings the plain body back; the rest stays as edited.
     clickStyle(0);
-    EXPECT_EQ(panel()->html(), edited);
+    EXPECT_EQ(html(), edited);
+    EXPECT_FALSE(window->page().style().has_value());
 }
 
 TEST_F(PreviewStage, AMissingOrDamagedStylesFileGivesNoneAndWhatCouldBeRead)
@@ -203,27 +216,24 @@ TEST_F(PreviewStage, EditStylesReloadsTheListAndKeepsOrDropsTheChosenStyle)
     addBlocks();
     toStage(stPreview);
     clickStyle(2);
-    ASSERT_TRUE(panel()->html().contains("BGCOLOR=\"#FFC080\""));
+    ASSERT_TRUE(html().contains("BGCOLOR=\"#FFC080\""));
 
     // The wizard renames nothing but changes Sand's colour and puts it first.
-    whenModal([this](QWidget *wizard) {
-        writeStyles({style("SAND", 0x00000080), style("Ocean", 0x00FF8000)});
-        wizard->close();
-    });
+    prompts.runStyleWizard([this] { writeStyles({style("SAND", 0x00000080), style("Ocean", 0x00FF8000)}); });
     QTest::mouseClick(find("btnEditStyle"), Qt::LeftButton);
+    ASSERT_EQ(prompts.count(ScriptedPrompts::Asked::StyleWizard), 1);
+    EXPECT_EQ(QDir(prompts.asked().last().text), QDir(home));
     EXPECT_EQ(styles()->currentRow(), 1);
     EXPECT_EQ(styles()->item(1)->text(), QStringLiteral("SAND"));
-    EXPECT_TRUE(panel()->html().contains("BGCOLOR=\"#800000\""));
+    EXPECT_TRUE(html().contains("BGCOLOR=\"#800000\""));
 
     // Deleting the chosen style leaves the page without one.
-    whenModal([this](QWidget *wizard) {
-        writeStyles({style("Ocean", 0x00FF8000)});
-        wizard->close();
-    });
+    prompts.runStyleWizard([this] { writeStyles({style("Ocean", 0x00FF8000)}); });
     QTest::mouseClick(find("btnEditStyle"), Qt::LeftButton);
     EXPECT_EQ(styles()->currentRow(), 0);
     EXPECT_EQ(styles()->count(), 2);
-    EXPECT_TRUE(panel()->html().contains("\r\n<BODY>\r\n"));
+    EXPECT_TRUE(html().contains("\r\n<BODY>\r\n"));
+    EXPECT_FALSE(window->page().style().has_value());
 }
 
 TEST_F(PreviewStage, TheTitleBoxRewritesTheTitleElementAndMarksThePageChanged)
@@ -240,10 +250,12 @@ TEST_F(PreviewStage, TheTitleBoxRewritesTheTitleElementAndMarksThePageChanged)
         QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
         QApplication::sendEvent(title, &press);
     }
-    EXPECT_EQ(window->page().PageTitle, QByteArray("Caf\xE9 &#20013;"));
-    EXPECT_TRUE(panel()->html().contains("<TITLE>Caf\xE9 &#20013;</TITLE>\r\n<META"));
+    EXPECT_EQ(window->page().PageTitle(), QByteArray("Caf\xE9 &#20013;"));
+    EXPECT_TRUE(html().contains("<TITLE>Caf\xE9 &#20013;</TITLE>\r\n<META"));
+    // The box keeps what was typed, as typed.
+    EXPECT_EQ(title->text(), QString::fromUtf8("Caf\xC3\xA9 \xE4\xB8\xAD"));
     EXPECT_TRUE(window->page().PageModified());
-    EXPECT_FALSE(panel()->HTMLEditAllowed());
+    EXPECT_FALSE(window->page().HTMLHandEdited());
 }
 
 TEST_F(PreviewStage, TheHTMLTabKeepsEveryByteAndSavingWritesThem)
@@ -255,17 +267,17 @@ TEST_F(PreviewStage, TheHTMLTabKeepsEveryByteAndSavingWritesThem)
     for (int b = 1; b < 256; ++b)
         odd.append(char(b));
     odd.append("</BODY>\r\n</HTML>\r\n");
-    panel()->setHtml(odd);
-    EXPECT_EQ(panel()->html(), odd);
+    // The whole text replaced at once, as pasting it would.
+    window->page().editHTML(odd);
+    EXPECT_EQ(memHTML()->bytes(), odd);
 
-    setSetting(QStringLiteral("ShowHTMLWarning"), QStringLiteral("No"));
     find<QTabWidget>("pagePreview")->setCurrentIndex(1);
     typeIntoHTML(QStringLiteral("!"));
     const QByteArray edited = QByteArray(odd).insert(6, "!");
-    EXPECT_EQ(panel()->html(), edited);
-    const QString path = home + QStringLiteral("HTMLFiles/odd.html");
-    panel()->SaveFromHTML(path);
-    EXPECT_EQ(fileBytes(path), edited);
+    EXPECT_EQ(html(), edited);
+    prompts.chooseFile(home + QStringLiteral("save/odd.zve"));
+    trigger("menFileSaveAs");
+    EXPECT_EQ(fileBytes(home + QStringLiteral("HTMLFiles/odd.html")), edited);
 }
 
 TEST_F(PreviewStage, TheEnlargeButtonMovesTheViewerOverTheWindowAndBack)
@@ -311,13 +323,22 @@ TEST_F(PreviewStage, ExternalPreviewWritesThePageFileAndOpensIt)
     ASSERT_EQ(browser.opened.size(), 1);
     EXPECT_EQ(browser.opened[0].toLocalFile(), preview);
     EXPECT_TRUE(fileBytes(preview).contains("\r\n<BODY>\r\n"));
-    // The build stage's HTML text stays empty, so the next stage generates the page afresh.
-    EXPECT_TRUE(panel()->html().isEmpty());
+    // The build stage keeps no page HTML text, so the next stage generates the page afresh.
+    EXPECT_FALSE(window->page().HTMLGenerated());
 
     toStage(stPreview);
     clickStyle(1);
     trigger("ExternalPreview1");
-    EXPECT_EQ(fileBytes(preview), panel()->html());
+    EXPECT_EQ(fileBytes(preview), html());
+
+    // With a named document it is the page file that is written and opened.
+    prompts.chooseFile(home + QStringLiteral("save/Shop.zve"));
+    trigger("menFileSaveAs");
+    QFile::remove(home + QStringLiteral("HTMLFiles/Shop.html"));
+    trigger("ExternalPreview1");
+    ASSERT_EQ(browser.opened.size(), 3);
+    EXPECT_EQ(browser.opened[2].toLocalFile(), home + QStringLiteral("HTMLFiles/Shop.html"));
+    EXPECT_EQ(fileBytes(home + QStringLiteral("HTMLFiles/Shop.html")), html());
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
 }
 

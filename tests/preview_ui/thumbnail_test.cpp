@@ -27,7 +27,7 @@ TEST_F(Thumbnails, SavingWritesTheRenderedPageAsABitmapBesideTheDocument)
     open();
     addBlocks();
     toStage(stBuild);
-    panel()->selectStyleIndex(1);
+    window->page().setStyle(window->styles().styleOfItem(1));
     prompts.chooseFile(home + QStringLiteral("save/Index.zve"));
     trigger("menFileSaveAs");
 
@@ -45,14 +45,14 @@ TEST_F(Thumbnails, SavingWritesTheRenderedPageAsABitmapBesideTheDocument)
     EXPECT_GT(share(*thumbnail, QColor(0, 255, 0)), 0.8);
     EXPECT_LT(share(*thumbnail, QColor(0, 255, 0)), 1.0);
     // Rendering the thumbnail does not leave a page HTML text behind in the build stage.
-    EXPECT_TRUE(panel()->html().isEmpty());
+    EXPECT_FALSE(window->page().HTMLGenerated());
 }
 
 TEST_F(Thumbnails, ThePreviewStageThumbnailShowsTheHandEditedPage)
 {
     open();
     toStage(stPreview);
-    panel()->setHtml("<HTML><BODY BGCOLOR=\"#FF0000\"><H1>Edited</H1></BODY></HTML>");
+    window->page().editHTML("<HTML><BODY BGCOLOR=\"#FF0000\"><H1>Edited</H1></BODY></HTML>");
     prompts.chooseFile(home + QStringLiteral("save/Red.zve"));
     trigger("menFileSaveAs");
     const std::optional<QImage> thumbnail = LoadThumbnail(home + QStringLiteral("save/Red.zve"));
@@ -69,7 +69,7 @@ TEST_F(Thumbnails, AFailedThumbnailLeavesTheDocumentSaved)
     ASSERT_TRUE(QDir().mkpath(home + QStringLiteral("save/Blocked.zve.bmp")));
     prompts.chooseFile(home + QStringLiteral("save/Blocked.zve"));
     trigger("menFileSaveAs");
-    EXPECT_EQ(window->DocFileName(), home + QStringLiteral("save/Blocked.zve"));
+    EXPECT_EQ(window->document().DocFileName(), home + QStringLiteral("save/Blocked.zve"));
     EXPECT_FALSE(window->page().PageModified());
     QFile doc(home + QStringLiteral("save/Blocked.zve"));
     ASSERT_TRUE(doc.open(QIODevice::ReadOnly));

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "frmstylewiz.h"
+#include "qtprinters.h"
 #include "scriptedprompts.h"
 #include "stylesfile.h"
+#include "tempsettings.h"
 
 #include <QAbstractButton>
 #include <QByteArray>
@@ -17,24 +19,9 @@
 
 #include <algorithm>
 #include <memory>
-#include <ostream>
-
-// Readable failure messages for the texts compared below.
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QStringList &texts, std::ostream *out)
-{
-    *out << '{' << texts.join(QStringLiteral(", ")).toStdString() << '}';
-}
-inline void PrintTo(const QByteArray &bytes, std::ostream *out)
-{
-    *out << '"' << bytes.toStdString() << '"';
-}
 
 // A program folder with "Styles.data" and an HTML folder in a temporary folder, a wizard over
-// them shown offscreen, and scripted answers for its dialogs.
+// them shown offscreen, the settings store redirected and scripted answers for its dialogs.
 class StyleWizardTest : public ::testing::Test {
 protected:
     static TStyleChunk style(const char *name, TColour back, const char *image = "")
@@ -147,6 +134,7 @@ protected:
         return out;
     }
 
+    TempSettings m_settings;
     ScriptedPrompts m_prompts;
     QTemporaryDir m_folder;
     QString m_htmlFolder;

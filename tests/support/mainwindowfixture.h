@@ -4,12 +4,15 @@
 // into a temporary folder and ScriptedPrompts answering every question. Header-only, so only
 // the test programs that include it need the main window's library.
 
+#include "buildstage.h"
 #include "frmmain.h"
+#include "qtprinters.h"
 #include "scriptedprompts.h"
+#include "tempsettings.h"
+#include "zorvinreg.h"
 
 #include <QAction>
 #include <QDir>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -26,16 +29,17 @@ public:
         for (const char *folder : {"HTMLFiles/graphics", "HTMLFiles/backgrnd", "save", "template"})
             ASSERT_TRUE(QDir().mkpath(home + QLatin1String(folder)));
         qputenv("ZORVIN_HOME", home.toLocal8Bit());
-        qputenv("XDG_CONFIG_HOME", (m_temp.path() + QStringLiteral("/config")).toLocal8Bit());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                           m_temp.path() + QStringLiteral("/config"));
-        // The File Save Information dialog is modal; tests that want it switch it back on.
-        setSetting(QStringLiteral("SaveInfo"), QStringLiteral("No"));
+        // The program's settings key exists from its start on: the splash screen, which comes
+        // before every main window, creates it. Without it every setting written would be lost.
+        TZorvinReg::createProductKey();
     }
 
     void TearDown() override
     {
         if (window) {
+            // Whatever the test did, the document and the build stage are left sound.
+            EXPECT_EQ(window->document().selfCheck(), QStringList());
+            EXPECT_EQ(find<TBuildStage>("pnlBuild")->selfCheck(), QStringList());
             // Nothing should be left to ask about when the test ends.
             window->page().setPageModified(false);
             window->close();
@@ -46,16 +50,9 @@ public:
 
     static void setSetting(const QString &name, const QString &value)
     {
-        QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Pellory"),
-                        QStringLiteral("Zorvin Express"));
-        store.setValue(QStringLiteral("General/") + name, value);
+        TempSettings::setGeneral(name, value);
     }
-    static QString setting(const QString &name)
-    {
-        QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Pellory"),
-                        QStringLiteral("Zorvin Express"));
-        return store.value(QStringLiteral("General/") + name).toString();
-    }
+    static QString setting(const QString &name) { return TempSettings::general(name); }
 
     TfrmMain &open(const QString &startDocument = QString())
     {
@@ -84,5 +81,6 @@ public:
     std::unique_ptr<TfrmMain> window;
 
 private:
+    TempSettings m_settings;
     QTemporaryDir m_temp;
 };

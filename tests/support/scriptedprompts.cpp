@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 ScriptedPrompts::ScriptedPrompts()
 {
     Prompts::install(this);
@@ -47,6 +49,46 @@ void ScriptedPrompts::cancelColour()
     Answer a;
     a.kind = Answer::Colour;
     m_answers.push_back(a);
+}
+
+void ScriptedPrompts::answerSaveInformation(TMsgResult result, bool dontShowAgain)
+{
+    Answer a;
+    a.kind = Answer::SaveInformation;
+    a.result = result;
+    a.dontShowAgain = dontShowAgain;
+    m_answers.push_back(a);
+}
+
+void ScriptedPrompts::answerHTMLChangeAlert(TMsgResult result, bool dontShowAgain)
+{
+    Answer a;
+    a.kind = Answer::HTMLChangeAlert;
+    a.result = result;
+    a.dontShowAgain = dontShowAgain;
+    m_answers.push_back(a);
+}
+
+void ScriptedPrompts::runStyleWizard(std::function<void()> whatTheUserDoes)
+{
+    Answer a;
+    a.kind = Answer::StyleWizard;
+    a.action = std::move(whatTheUserDoes);
+    m_answers.push_back(a);
+}
+
+int ScriptedPrompts::count(Asked::Kind kind) const
+{
+    return int(
+        std::count_if(m_asked.begin(), m_asked.end(), [kind](const Asked &a) { return a.kind == kind; }));
+}
+
+void ScriptedPrompts::record(Asked::Kind kind, const QString &text)
+{
+    Asked asked;
+    asked.kind = kind;
+    asked.text = text;
+    m_asked << asked;
 }
 
 QStringList ScriptedPrompts::messages() const
@@ -117,4 +159,31 @@ std::optional<uint32_t> ScriptedPrompts::chooseColour(uint32_t)
     asked.kind = Asked::Colour;
     m_asked << asked;
     return next(Answer::Colour, QStringLiteral("colour dialog")).colour;
+}
+
+TNoticeAnswer ScriptedPrompts::saveInformation()
+{
+    record(Asked::SaveInformation, QStringLiteral("File Save Information"));
+    if (m_answers.empty() || m_answers.front().kind != Answer::SaveInformation)
+        return {TMsgResult::Ok, false}; // a notice like any other: OK, the box left alone
+    const Answer a = next(Answer::SaveInformation, QStringLiteral("File Save Information"));
+    return {a.result, a.dontShowAgain};
+}
+
+TNoticeAnswer ScriptedPrompts::htmlChangeAlert()
+{
+    record(Asked::HTMLChangeAlert, QStringLiteral("HTML Change Alert"));
+    const Answer a = next(Answer::HTMLChangeAlert, QStringLiteral("HTML Change Alert"));
+    // An unexpected alert is answered like a closed one.
+    if (a.result != TMsgResult::Yes)
+        return {TMsgResult::No, a.dontShowAgain};
+    return {a.result, a.dontShowAgain};
+}
+
+void ScriptedPrompts::styleWizard(const QString &programFolder, const QString &)
+{
+    record(Asked::StyleWizard, programFolder);
+    const Answer a = next(Answer::StyleWizard, QStringLiteral("style wizard"));
+    if (a.action)
+        a.action();
 }

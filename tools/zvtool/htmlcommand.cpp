@@ -64,8 +64,8 @@ int runHtml(const QStringList &args)
     TPage page;
     page.clear();
     if (read.Title)
-        page.PageTitle = *read.Title;
-    page.WebChunks = read.Chunks;
+        page.setPageTitle(*read.Title);
+    page.setChunks(read.Chunks);
     const TStyleChunk *style = nullptr;
     if (read.StyleName) {
         const int item = StyleItemIndex(styles.Styles, *read.StyleName);

@@ -1,15 +1,12 @@
 #include "documentcommands.h"
 
-#include "builderdocument.h"
-#include "documenthost.h"
 #include "filefilter.h"
 #include "folders.h"
-#include "frmsaveinfo.h"
 #include "helpers.h"
-#include "page.h"
+#include "pagedocument.h"
 #include "settings.h"
 #include "stringtable.h"
-#include "thumbnail.h"
+#include "stylecatalog.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -24,9 +21,14 @@ const QString kTemplateFilter = QStringLiteral("Zorvin Express Template (*.zvt)|
 
 } // namespace
 
+TDocumentCommands::TDocumentCommands(TPageDocument &document, const TStyleCatalog &styles, QObject *parent)
+    : QObject(parent), m_document(document), m_styles(styles)
+{
+}
+
 TMsgResult TDocumentCommands::AskForSave()
 {
-    if (!m_host.page().PageModified())
+    if (!m_document.page().PageModified())
         return TMsgResult::No;
     return Prompts::current().message(TMsgKind::Confirmation, LoadStr(103), TMsgButtons::YesNoCancel);
 }
@@ -53,14 +55,12 @@ void TDocumentCommands::mnuFileNewClick()
 
 void TDocumentCommands::FileNew()
 {
-    m_host.setPanelLoading(true);
-    clearForNewPage();
-    m_host.setDocFileName(QString());
-    m_host.page().setPageModified(false);
-    m_host.selectNoStyle();
-    m_host.setPanelLoading(false);
-    m_host.ShowRedPill(stBuild);
-    m_host.showBlankPanel();
+    TPage &page = m_document.page();
+    page.setPanelLoading(true);
+    m_document.newPage();
+    page.setPanelLoading(false);
+    emit buildStageRequested();
+    emit newPageStarted();
 }
 
 void TDocumentCommands::menFileOpenClick()
@@ -79,27 +79,23 @@ void TDocumentCommands::menFileOpenClick()
 
 void TDocumentCommands::DoTemplate(const QString &path, bool isSavedPage)
 {
-    m_host.setDocumentLoading(true);
-    m_host.setPanelLoading(true);
-    m_host.selectNoStyle();
+    TPage &page = m_document.page();
+    page.setDocumentLoading(true);
+    page.setPanelLoading(true);
+    // The style is reset before the question, so it stays reset even when the user cancels.
+    page.setStyle(std::nullopt);
     if (askThenAct()) {
-        if (isSavedPage)
-            OpenDocument(path);
-        else
-            LoadTemplate(path);
-        if (!m_host.page().WebChunks.empty())
-            m_host.selectFirstBlock();
-        m_host.setDocumentLoading(false);
-        if (!m_host.ApplyingGalleryItem())
-            m_host.ShowRedPill(stBuild);
+        open(path, isSavedPage);
+        page.setDocumentLoading(false);
+        emit buildStageRequested();
     }
-    m_host.setDocumentLoading(false);
-    m_host.setPanelLoading(false);
+    page.setDocumentLoading(false);
+    page.setPanelLoading(false);
 }
 
 void TDocumentCommands::menFileSaveClick()
 {
-    const QString current = m_host.DocFileName();
+    const QString current = m_document.DocFileName();
     if (!current.isEmpty() && QFileInfo::exists(current)) {
         SaveBuilder(current);
         return;
@@ -115,42 +111,41 @@ void TDocumentCommands::menFileSaveClick()
 void TDocumentCommands::menFileSaveAsClick()
 {
     FileSaveAs();
-    m_host.GetTemplates();
+    emit galleryChanged();
 }
 
 bool TDocumentCommands::FileSaveAs()
 {
     showSaveInfo();
     const std::optional<TFileChoice> choice = runSaveDialog(
-        documentFolder(), FileNamePart(m_host.DocFileName()), QStringLiteral("zve"), kDocumentFilter);
+        documentFolder(), FileNamePart(m_document.DocFileName()), QStringLiteral("zve"), kDocumentFilter);
     if (!choice || !SaveBuilder(choice->path))
         return false;
-    writePageFile();
-    m_host.refreshUploadList();
+    m_document.savePageFile();
     return true;
 }
 
 bool TDocumentCommands::SaveChanges()
 {
-    const std::optional<TFileChoice> choice = runSaveDialog(SaveFolder(), FileNamePart(m_host.DocFileName()),
-                                                            QStringLiteral("zve"), kDocumentFilter);
+    const std::optional<TFileChoice> choice = runSaveDialog(
+        SaveFolder(), FileNamePart(m_document.DocFileName()), QStringLiteral("zve"), kDocumentFilter);
     return choice && SaveBuilder(choice->path);
 }
 
 bool TDocumentCommands::SaveDocument()
 {
     bool saved = false;
-    if (m_host.DocFileName().isEmpty()) {
+    if (m_document.DocFileName().isEmpty()) {
         Prompts::current().message(TMsgKind::Warning, LoadStr(100), TMsgButtons::Ok);
         saved = FileSaveAs();
-    } else if (!m_host.page().PageModified()) {
+    } else if (!m_document.page().PageModified()) {
         saved = true;
     } else if (Prompts::current().message(TMsgKind::Warning, LoadStr(101), TMsgButtons::OkCancel) ==
                TMsgResult::Ok) {
         saved = SaveChanges();
     }
     if (saved)
-        writePageFile();
+        m_document.savePageFile();
     return saved;
 }
 
@@ -161,48 +156,40 @@ void TDocumentCommands::menFileMakeClick()
     // The new template becomes the current document, so its name shows in the caption.
     if (choice)
         SaveBuilder(choice->path);
-    m_host.GetTemplates();
+    emit galleryChanged();
 }
 
 bool TDocumentCommands::SaveBuilder(const QString &path)
 {
     QString error;
-    if (!WriteDocument(path, m_host.selectedStyleName(), m_host.page().PageTitle, m_host.page().WebChunks,
-                       &error)) {
+    if (!m_document.saveBuilder(path, &error)) {
         // A save that did not happen must not look like one: the document keeps its name and
         // its changes, and the user learns why.
         Prompts::current().message(TMsgKind::Error, saveFailedText(path, error), TMsgButtons::Ok);
         return false;
     }
-    // The thumbnail comes after the document, so a failure to make or write it can never
-    // damage the document itself; the gallery simply shows no picture for it.
-    SaveThumbnail(path, m_host.MakeThumbnail());
-    m_host.page().setPageModified(false);
-    m_host.setDocFileName(path);
-    if (m_host.CurrentStage() == stSend)
-        m_host.refreshUploadList();
     return true;
 }
 
 void TDocumentCommands::LoadTemplate(const QString &path)
 {
-    m_host.ClearPage();
-    m_host.tickLogo();
-    m_host.setDocFileName(QString());
-    m_host.page().setPageModified(false);
-    if (QFileInfo::exists(path))
-        readDocument(path);
+    open(path, false);
 }
 
 void TDocumentCommands::OpenDocument(const QString &path)
 {
-    clearForNewPage();
-    m_host.setDocFileName(QString());
-    m_host.page().setPageModified(false);
-    // A file that is no builder document at all does not become the current document: a
-    // later Save would otherwise overwrite it with the empty page.
-    if (QFileInfo::exists(path) && readDocument(path))
-        m_host.setDocFileName(path);
+    open(path, true);
+}
+
+void TDocumentCommands::open(const QString &path, bool asDocument)
+{
+    const TPageLoad load =
+        m_document.open(path, asDocument ? TOpenAs::Document : TOpenAs::Template, m_styles.styles());
+    // A missing file simply gives an empty page; a file that is no builder document is reported.
+    if (load.Found && !load.Read.readable())
+        Prompts::current().message(TMsgKind::Error,
+                                   QDir::toNativeSeparators(path) + QLatin1Char('\n') + load.Read.Error,
+                                   TMsgButtons::Ok);
 }
 
 QString TDocumentCommands::saveFailedText(const QString &path, const QString &reason)
@@ -215,10 +202,14 @@ QString TDocumentCommands::saveFailedText(const QString &path, const QString &re
 
 void TDocumentCommands::showSaveInfo()
 {
-    if (ReadSetting(QStringLiteral("General"), QStringLiteral("SaveInfo")) == QLatin1String("No"))
+    const QString general = QStringLiteral("General");
+    const QString saveInfo = QStringLiteral("SaveInfo");
+    if (ReadSetting(general, saveInfo) == QLatin1String("No"))
         return;
-    TfrmSaveInfo dialog(m_host.dialogParent());
-    dialog.exec();
+    // Only the OK button stores the tick; closing the dialog otherwise writes nothing.
+    const TNoticeAnswer answer = Prompts::current().saveInformation();
+    if (answer.result == TMsgResult::Ok && answer.dontShowAgain)
+        WriteSetting(general, saveInfo, QStringLiteral("No"));
 }
 
 std::optional<TFileChoice> TDocumentCommands::runSaveDialog(const QString &folder, const QString &preset,
@@ -234,49 +225,11 @@ std::optional<TFileChoice> TDocumentCommands::runSaveDialog(const QString &folde
 
 QString TDocumentCommands::documentFolder() const
 {
-    const QString current = m_host.DocFileName();
+    const QString current = m_document.DocFileName();
     if (!current.isEmpty()) {
         const QFileInfo info(current);
         if (info.absoluteDir().exists())
             return info.absolutePath();
     }
     return SaveFolder();
-}
-
-void TDocumentCommands::clearForNewPage()
-{
-    m_host.tickLogo();
-    m_host.ClearPage();
-}
-
-bool TDocumentCommands::readDocument(const QString &path)
-{
-    // A damaged document keeps the blocks read before the damage.
-    const TDocumentRead read = ReadDocument(path);
-    if (!read.readable()) {
-        Prompts::current().message(TMsgKind::Error,
-                                   QDir::toNativeSeparators(path) + QLatin1Char('\n') + read.Error,
-                                   TMsgButtons::Ok);
-        return false;
-    }
-    TPage &page = m_host.page();
-    if (read.StyleName)
-        m_host.SelectStyleByName(*read.StyleName);
-    if (read.Title) {
-        page.PageTitle = *read.Title;
-        m_host.showPageTitle();
-    }
-    for (const TWebChunk &chunk : read.Chunks) {
-        page.WebChunks.push_back(chunk);
-        m_host.LoadChunk(int(page.WebChunks.size()) - 1);
-    }
-    // Placing the loaded blocks is not an edit of the user's.
-    m_host.page().setPageModified(false);
-    return true;
-}
-
-void TDocumentCommands::writePageFile()
-{
-    m_host.SaveFromHTML(
-        PathJoin(HTMLFolder(), StripExtension(FileNamePart(m_host.DocFileName())) + QStringLiteral(".html")));
 }

@@ -2,19 +2,23 @@
 
 #include "prompts.h"
 
+#include <QObject>
 #include <QString>
 
 #include <optional>
 
-class TDocumentHost;
+class TPageDocument;
+class TStyleCatalog;
 
 // The File menu's document commands and the checks that guard unsaved work: New, Open, Save,
 // Save As, Make Template, the save question asked before work is dropped, the gate of the send
-// stage, and the entry points that load and save builder documents. Every question goes through
-// Prompts::current().
-class TDocumentCommands {
+// stage, and the entry points that load and save builder documents. They work on the current
+// document and ask every question through Prompts::current(); what the window has to do in
+// reply they announce with signals.
+class TDocumentCommands : public QObject {
+    Q_OBJECT
 public:
-    explicit TDocumentCommands(TDocumentHost &host) : m_host(host) {}
+    TDocumentCommands(TPageDocument &document, const TStyleCatalog &styles, QObject *parent = nullptr);
 
     // The save question: No without asking when nothing changed, else Yes, No or Cancel.
     TMsgResult AskForSave();
@@ -29,7 +33,7 @@ public:
     // Empties the page into a new untitled document and goes to the build stage.
     void FileNew();
     // Applies a document or template: asks about unsaved work, then opens path as the current
-    // document (isSavedPage) or as a new untitled page.
+    // document (isSavedPage) or as a new untitled page, and goes to the build stage.
     void DoTemplate(const QString &path, bool isSavedPage);
     // True when the Save As dialog was confirmed and the document saved.
     bool FileSaveAs();
@@ -41,10 +45,19 @@ public:
     // Writes the document to path and makes it the current, unmodified document; false (after
     // telling the user) when the file could not be written.
     bool SaveBuilder(const QString &path);
-    // Clears the page and reads path as a new untitled page.
+    // Reads path as a new untitled page.
     void LoadTemplate(const QString &path);
-    // Clears the page and reads path as the current document.
+    // Reads path as the current document.
     void OpenDocument(const QString &path);
+
+signals:
+    // The page was replaced by a new, opened or templated one: the window goes on to building,
+    // unless it is itself in the middle of a stage switch.
+    void buildStageRequested();
+    // File New has made an empty page: the build stage shows its empty block panel.
+    void newPageStarted();
+    // A document or template was written into the gallery's folders.
+    void galleryChanged();
 
 private:
     // Yes saves first (and goes on even when that is cancelled), No goes on, Cancel stops.
@@ -54,11 +67,8 @@ private:
     std::optional<TFileChoice> runSaveDialog(const QString &folder, const QString &preset,
                                              const QString &suffix, const QString &filter);
     QString documentFolder() const;
-    void clearForNewPage();
-    // Reads path into the cleared page; false (after telling the user) when it is no builder
-    // document at all.
-    bool readDocument(const QString &path);
-    void writePageFile();
+    void open(const QString &path, bool asDocument);
 
-    TDocumentHost &m_host;
+    TPageDocument &m_document;
+    const TStyleCatalog &m_styles;
 };

@@ -1,6 +1,5 @@
 #include "frmsaveinfo.h"
 
-#include "settings.h"
 #include "stringtable.h"
 
 #include <QCheckBox>
@@ -65,8 +64,8 @@ TfrmSaveInfo::TfrmSaveInfo(QWidget *parent) : QDialog(parent)
 
 void TfrmSaveInfo::btnJoyClick()
 {
-    // Only the OK button stores the choice; closing the dialog otherwise writes nothing.
-    if (m_chkShow->isChecked())
-        WriteSetting(QStringLiteral("General"), QStringLiteral("SaveInfo"), QStringLiteral("No"));
+    m_answer.result = TMsgResult::Ok;
+    // Only the OK button tells the choice; closing the dialog otherwise means nothing.
+    m_answer.dontShowAgain = m_chkShow->isChecked();
     accept();
 }

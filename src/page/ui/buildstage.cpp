@@ -11,6 +11,7 @@
 #include "pagecanvas.h"
 #include "parapanel.h"
 #include "picturebox.h"
+#include "prompts.h"
 #include "stringtable.h"
 
 #include <QLabel>
@@ -18,29 +19,10 @@
 namespace {
 constexpr QPoint kPanelPosition(338, 20);
 constexpr int kFontPixels = 11;
-
-// Makes sure a chunk holds the record of its kind (with the defaults when a reader left it out)
-// and no other, so that its panel always has a record to show and edit.
-void CompleteRecord(TWebChunk &chunk)
-{
-    const TWebChunk fresh = NewWebChunk(chunk.Kind);
-    const auto settle = [](auto &mine, const auto &wanted) {
-        if (!wanted)
-            mine.reset();
-        else if (!mine)
-            mine = wanted;
-    };
-    settle(chunk.Para, fresh.Para);
-    settle(chunk.Link, fresh.Link);
-    settle(chunk.Image, fresh.Image);
-    settle(chunk.Heading, fresh.Heading);
-    settle(chunk.Email, fresh.Email);
-    settle(chunk.Line, fresh.Line);
-}
 } // namespace
 
 TBuildStage::TBuildStage(TPage &page, QWidget *parent)
-    : QWidget(parent), m_page(page), m_column(page.WebChunks), m_htmlFolder(HTMLFolder())
+    : QWidget(parent), m_page(page), m_column(page.editableChunks()), m_htmlFolder(HTMLFolder())
 {
     setObjectName(QStringLiteral("pnlBuild"));
     setFixedSize(629, 294);
@@ -81,6 +63,24 @@ TBuildStage::TBuildStage(TPage &page, QWidget *parent)
 
     StringEmUp();
     ShowPanel(-1);
+
+    connect(&m_page, &TPage::cleared, this, &TBuildStage::ClearPage);
+    connect(&m_page, &TPage::chunkAppended, this, &TBuildStage::LoadChunk);
+    connect(&m_page, &TPage::chunksReplaced, this, &TBuildStage::placeAllChunks);
+    placeAllChunks();
+}
+
+bool TBuildStage::mayEnter(TStage)
+{
+    if (!m_page.HTMLHandEdited())
+        return true;
+    return Prompts::current().message(TMsgKind::Warning, LoadStr(102), TMsgButtons::YesNo) == TMsgResult::Yes;
+}
+
+void TBuildStage::enter(TStage)
+{
+    // Leaving the build stage always generates the page afresh from the blocks.
+    m_page.discardHTML();
 }
 
 void TBuildStage::StringEmUp()
@@ -108,25 +108,24 @@ void TBuildStage::ShowPanel(int kind)
 
 void TBuildStage::ShowChunkPanel(int chunkIndex)
 {
-    if (chunkIndex < 0 || chunkIndex >= int(m_page.WebChunks.size())) {
+    if (chunkIndex < 0 || chunkIndex >= int(m_page.WebChunks().size())) {
         ShowPanel(-1);
         return;
     }
-    TWebChunk &chunk = m_page.WebChunks[size_t(chunkIndex)];
-    CompleteRecord(chunk);
-    ShowPanel(chunk.Kind);
-    if (chunk.Kind >= 0 && chunk.Kind < kBlockKindCount)
-        m_panels[size_t(chunk.Kind)]->fill(chunk, m_documentLoading ? TFocusRule::LeaveFocus
-                                                                    : TFocusRule::TakeFocus);
+    const TWebChunk &chunk = m_page.WebChunks()[size_t(chunkIndex)];
+    ShowPanel(chunk.Kind());
+    if (chunk.Kind() >= 0 && chunk.Kind() < kBlockKindCount)
+        m_panels[size_t(chunk.Kind())]->fill(chunk, m_page.DocumentLoading() ? TFocusRule::LeaveFocus
+                                                                             : TFocusRule::TakeFocus);
 }
 
 bool TBuildStage::editSelected(TBlockKind kind, const TBlockPanel::TRecordEdit &edit)
 {
     const int index = m_column.selectedIndex();
-    if (m_panelLoading || index < 0 || index >= int(m_page.WebChunks.size()))
+    if (m_page.PanelLoading() || index < 0 || index >= int(m_page.WebChunks().size()))
         return false;
-    TWebChunk &chunk = m_page.WebChunks[size_t(index)];
-    if (chunk.Kind != kind)
+    TWebChunk &chunk = m_page.editableChunks()[size_t(index)];
+    if (chunk.Kind() != kind)
         return false;
     edit(chunk);
     m_page.setPageModified(true);
@@ -142,33 +141,23 @@ void TBuildStage::spdImgFileClick()
 
 void TBuildStage::ClearPage()
 {
-    m_page.WebChunks.clear();
     m_column.reset();
     m_canvas->syncColumn();
     ShowPanel(-1);
-    m_page.PageTitle = LoadStrBytes(104);
 }
 
-bool TBuildStage::LoadChunk(int chunkIndex)
+void TBuildStage::LoadChunk(int chunkIndex)
 {
-    if (chunkIndex < 0 || chunkIndex >= int(m_page.WebChunks.size()))
-        return false;
-    TWebChunk &chunk = m_page.WebChunks[size_t(chunkIndex)];
-    if (chunk.Kind < 0 || chunk.Kind >= kBlockKindCount) {
-        m_page.WebChunks.erase(m_page.WebChunks.begin() + chunkIndex);
-        m_column.chunksAppended();
-        return false;
-    }
-    CompleteRecord(chunk);
+    if (chunkIndex < 0 || chunkIndex >= int(m_page.WebChunks().size()))
+        return;
     m_column.chunksAppended();
     // Only a chunk that lands in a visible slot needs widgets; the rest only move the scroll bar.
     m_canvas->syncColumn();
-    return true;
 }
 
-bool TBuildStage::PlaceLoadedChunk()
+void TBuildStage::placeAllChunks()
 {
-    return LoadChunk(int(m_page.WebChunks.size()) - 1);
+    ClearPage();
 }
 
 void TBuildStage::SelectBlock(int chunkIndex)
@@ -182,7 +171,7 @@ void TBuildStage::SelectBlock(int chunkIndex)
 
 void TBuildStage::SelectFirstBlock()
 {
-    if (!m_page.WebChunks.empty())
+    if (!m_page.WebChunks().empty())
         SelectBlock(0);
 }
 
@@ -197,7 +186,7 @@ QStringList TBuildStage::selfCheck() const
         }
         return -1;
     }();
-    const int expectedKind = selected < 0 ? -1 : int(m_page.WebChunks[size_t(selected)].Kind);
+    const int expectedKind = selected < 0 ? -1 : int(m_page.WebChunks()[size_t(selected)].Kind());
     if (shownKind != expectedKind)
         problems << QStringLiteral("panel of kind %1 shown for the selection of kind %2")
                         .arg(shownKind)

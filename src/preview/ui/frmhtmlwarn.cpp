@@ -1,6 +1,5 @@
 #include "frmhtmlwarn.h"
 
-#include "settings.h"
 #include "stringtable.h"
 
 #include <QCheckBox>
@@ -63,9 +62,9 @@ void TfrmHTMLWarn::butNoClick()
 
 void TfrmHTMLWarn::finish(TMsgResult result)
 {
-    m_result = result;
-    if (m_chkHTML->isChecked())
-        WriteSetting(QStringLiteral("General"), QStringLiteral("ShowHTMLWarning"), QStringLiteral("No"));
+    m_answer.result = result;
+    // The box counts whichever button is pressed.
+    m_answer.dontShowAgain = m_chkHTML->isChecked();
     if (result == TMsgResult::Yes)
         accept();
     else

@@ -7,15 +7,16 @@
 class QCheckBox;
 
 // The HTML Change Alert, shown before the first hand edit of the page's HTML: such edits show
-// in the page but are lost when the user goes back to building. Its check box turns the alert
-// off for good, whichever button is pressed.
+// in the page but are lost when the user goes back to building. Its check box asks to turn the
+// alert off for good, whichever button is pressed; whoever shows the alert stores that.
 class TfrmHTMLWarn : public QDialog {
     Q_OBJECT
 public:
     explicit TfrmHTMLWarn(QWidget *parent = nullptr);
 
-    // No until a button says otherwise, so closing the dialog any other way counts as No.
-    TMsgResult answer() const { return m_result; }
+    // No until a button says otherwise, so closing the dialog any other way counts as No; the
+    // box's tick once a button was pressed.
+    TNoticeAnswer answer() const { return m_answer; }
 
 private:
     void butYesClick();
@@ -23,5 +24,5 @@ private:
     void finish(TMsgResult result);
 
     QCheckBox *m_chkHTML = nullptr;
-    TMsgResult m_result = TMsgResult::No;
+    TNoticeAnswer m_answer{TMsgResult::No, false};
 };

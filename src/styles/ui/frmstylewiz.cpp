@@ -61,7 +61,7 @@ TfrmStyleWiz::TfrmStyleWiz(const QString &programFolder, const QString &htmlFold
     connectHandlers();
 
     ClearStyle();
-    showPage(TPage::Welcome);
+    showPage(TStyleWizStep::Welcome);
     ShowStyles();
 }
 
@@ -156,18 +156,18 @@ void TfrmStyleWiz::connectHandlers()
     connect(m_list->butDelete, &QPushButton::clicked, this, &TfrmStyleWiz::butDeleteClick);
 }
 
-TfrmStyleWiz::TPage TfrmStyleWiz::page() const
+TfrmStyleWiz::TStyleWizStep TfrmStyleWiz::page() const
 {
-    return TPage(m_pages->currentIndex());
+    return TStyleWizStep(m_pages->currentIndex());
 }
 
-void TfrmStyleWiz::showPage(TPage page)
+void TfrmStyleWiz::showPage(TStyleWizStep page)
 {
     m_pages->setCurrentIndex(int(page));
-    BackButt->setEnabled(page != TPage::Welcome);
-    if (page == TPage::Details)
+    BackButt->setEnabled(page != TStyleWizStep::Welcome);
+    if (page == TStyleWizStep::Details)
         m_details->txtStyleName->setFocus();
-    else if (page == TPage::List)
+    else if (page == TStyleWizStep::List)
         m_list->lstStyles->setFocus();
 }
 
@@ -181,24 +181,24 @@ void TfrmStyleWiz::NextButtClick()
     m_list->lblDelete->hide();
 
     switch (page()) {
-    case TPage::Welcome:
+    case TStyleWizStep::Welcome:
         if (m_mode == TStyleWizMode::Add) {
             m_styles.startFresh();
             ClearStyle();
-            showPage(TPage::Details);
+            showPage(TStyleWizStep::Details);
             RefreshHTML();
             ShowFinish();
         } else if (m_mode == TStyleWizMode::Modify) {
             m_list->butDelete->hide();
             m_list->lblModify->show();
-            showPage(TPage::List);
+            showPage(TStyleWizStep::List);
         } else {
             m_list->lblDelete->show();
-            showPage(TPage::List);
+            showPage(TStyleWizStep::List);
             ShowFinish();
         }
         break;
-    case TPage::List:
+    case TStyleWizStep::List:
         if (selectedStyle() < 0) {
             m_list->butDelete->hide();
             m_list->lblModify->show();
@@ -208,11 +208,11 @@ void TfrmStyleWiz::NextButtClick()
         // The selection may have been made before an earlier visit to the first page; the
         // details always show the style that is selected now.
         lstStylesClick();
-        showPage(TPage::Details);
+        showPage(TStyleWizStep::Details);
         ShowFinish();
         RefreshHTML();
         break;
-    case TPage::Details:
+    case TStyleWizStep::Details:
         break;
     }
 }
@@ -224,13 +224,13 @@ void TfrmStyleWiz::BackButtClick()
     m_list->lblModify->hide();
     m_list->lblDelete->hide();
 
-    if (page() == TPage::Details && m_mode == TStyleWizMode::Add) {
-        showPage(TPage::Welcome);
-    } else if (page() == TPage::Details) {
+    if (page() == TStyleWizStep::Details && m_mode == TStyleWizMode::Add) {
+        showPage(TStyleWizStep::Welcome);
+    } else if (page() == TStyleWizStep::Details) {
         m_list->lblModify->show();
-        showPage(TPage::List);
-    } else if (page() == TPage::List) {
-        showPage(TPage::Welcome);
+        showPage(TStyleWizStep::List);
+    } else if (page() == TStyleWizStep::List) {
+        showPage(TStyleWizStep::Welcome);
     }
 }
 

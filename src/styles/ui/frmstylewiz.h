@@ -48,12 +48,12 @@ signals:
     void helpRequested(int topic);
 
 private:
-    enum class TPage { Welcome, Details, List };
+    enum class TStyleWizStep { Welcome, Details, List };
 
     void buildForm();
     void connectHandlers();
-    TPage page() const;
-    void showPage(TPage page);
+    TStyleWizStep page() const;
+    void showPage(TStyleWizStep page);
 
     void NextButtClick();
     void BackButtClick();
