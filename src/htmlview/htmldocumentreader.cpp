@@ -32,6 +32,25 @@ TColor FromHtmlRgb(uint32_t rgb)
     return ((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16);
 }
 
+// Named anchors and form controls are referred to from outside their sections: the anchor list
+// and each form's control list. While reading, the reader may still drop a section (a table cut
+// to its columns), so the references are made only here, once the parse is over, from the
+// sections the document really holds: they live exactly as long as those sections.
+void RegisterReferences(const TCell &cell, TAnchorList &anchors)
+{
+    for (const auto &s : cell.Sections()) {
+        if (auto *section = dynamic_cast<TSection *>(s.get())) {
+            for (const QString &name : section->AnchorNames())
+                anchors.Add(name, section);
+            for (const auto &control : section->Controls()) {
+                if (control->Form)
+                    control->Form->Controls.push_back(control.get());
+            }
+        }
+        s->ForEachNestedCell([&anchors](TCell &nested) { RegisterReferences(nested, anchors); });
+    }
+}
+
 } // namespace
 
 // A colour attribute value: a colour name or hexadecimal digits (a "#" anywhere is dropped).
@@ -139,7 +158,7 @@ void THtmlReader::EndSection()
         return;
     // An empty section adds nothing, unless it is a blank preformatted line, an anchor names it
     // or it clears floating images.
-    if (m_section->HasText() || m_inPre || m_section->Clear != cmNone || m_anchored == m_section.get())
+    if (m_section->HasText() || m_inPre || m_section->Clear != cmNone || !m_section->AnchorNames().isEmpty())
         m_cell->Add(std::move(m_section));
     m_section.reset();
 }
@@ -174,6 +193,9 @@ TViewError THtmlReader::Read()
     DocumentLoop();
     EndSection();
     m_fonts.clear();
+    for (const auto &form : m_doc.Forms)
+        form->Controls.clear();
+    RegisterReferences(m_doc, m_anchors);
     return m_error.ok() ? m_tok.Error() : m_error;
 }
 
@@ -340,8 +362,7 @@ void THtmlReader::Anchor()
     }
     if (const TAttribute *name = Attr(HtmlAttr::Name); name && !name->Text.isEmpty()) {
         StartSectionIfNone();
-        m_anchors.Add(name->Text.toUpper(), m_section.get());
-        m_anchored = m_section.get();
+        m_section->AddAnchor(name->Text.toUpper());
     }
     Advance();
 }

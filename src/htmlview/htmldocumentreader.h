@@ -96,7 +96,6 @@ private:
     int m_tableDepth = 0;
     int m_cellDepth = 0;
     std::unique_ptr<TSection> m_section;
-    const TSection *m_anchored = nullptr; // the section the last anchor named
     TCell *m_cell = nullptr;
     TPageForm *m_form = nullptr;
     TLinkTarget m_link;

@@ -105,7 +105,7 @@ void THtmlReader::PreLoop()
         Advance(); // a line end right after <PRE> starts no line, as browsers do
     // A line end right before </PRE> ends the last line and starts none either.
     const auto dropTrailingEmptyLine = [this] {
-        if (m_section && !m_section->HasText() && m_anchored != m_section.get())
+        if (m_section && !m_section->HasText() && m_section->AnchorNames().isEmpty())
             m_section.reset();
     };
     while (Sym() != Eof && !m_stop) {
@@ -285,9 +285,13 @@ void THtmlReader::TableLoop()
             break;
         case Caption: {
             closeCell();
-            const TAttribute *a = Attr(HtmlAttr::Align);
-            table->CaptionOnTop = !(a && a->Text.toLower() == QLatin1String("bottom"));
-            table->Caption = std::make_unique<TTableCell>();
+            // A table has one caption; a second CAPTION adds its text to the first rather
+            // than throwing the first away.
+            if (!table->Caption) {
+                const TAttribute *a = Attr(HtmlAttr::Align);
+                table->CaptionOnTop = !(a && a->Text.toLower() == QLatin1String("bottom"));
+                table->Caption = std::make_unique<TTableCell>();
+            }
             m_cell = &table->Caption->Cell;
             m_justify = jCenter;
             cellOpen = true;

@@ -41,3 +41,4 @@ void TSectionBase::Move(int, int dy)
 {
     m_yValue += dy;
 }
+void TSectionBase::ForEachNestedCell(const std::function<void(TCell &)> &) const {}

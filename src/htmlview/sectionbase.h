@@ -5,6 +5,9 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
+
+class TCell;
 class TViewDocument;
 class TIndentTracker;
 
@@ -55,6 +58,8 @@ public:
     virtual TMinMax MinMaxWidth();
     // Moves a laid-out section by dx, dy (a table cell shifted for its vertical alignment).
     virtual void Move(int dx, int dy);
+    // Calls f for every cell nested in this section (the cells and caption of a table).
+    virtual void ForEachNestedCell(const std::function<void(TCell &)> &f) const;
 
     TViewDocument *Owner() const { return m_owner; }
     int SectionHeight() const { return m_sectionHeight; }

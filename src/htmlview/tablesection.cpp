@@ -94,6 +94,11 @@ void TTableSection::ForEachCell(const std::function<void(TTableCell &)> &f) cons
         f(*Caption);
 }
 
+void TTableSection::ForEachNestedCell(const std::function<void(TCell &)> &f) const
+{
+    ForEachCell([&f](TTableCell &cell) { f(cell.Cell); });
+}
+
 bool TTableSection::UsesPixelWidths() const
 {
     bool pixel = false;

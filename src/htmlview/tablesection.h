@@ -51,6 +51,7 @@ public:
     void UpdateFonts() override;
     TMinMax MinMaxWidth() override;
     void Move(int dx, int dy) override;
+    void ForEachNestedCell(const std::function<void(TCell &)> &f) const override;
 
     // Laid out: the table's box in document coordinates.
     int TableX() const { return m_x; }

@@ -215,6 +215,7 @@ void TPageViewer::Clear()
         return;
     m_doc.Clear();
     m_anchors.Clear();
+    m_pressedControl = nullptr; // it belonged to a section of the document just dropped
     m_fileName.clear();
     m_loaded = false;
     m_layout = {};
