@@ -432,8 +432,31 @@ void THtmlTokenizer::ReadTag()
     }
     while (m_ch != '>' && m_ch != kEnd)
         GetCh();
-    if (m_ch == '>')
+    if (m_ch == '>') {
+        if (!end && (name == "STYLE" || name == "SCRIPT"))
+            SkipRawContent(name);
         GetCh();
+    }
+}
+
+void THtmlTokenizer::SkipRawContent(const QByteArray &name)
+{
+    // Style sheets and scripts are not page text, and may hold "<", "&" and "<!--" of their own
+    // that must not be read as markup: their bytes are passed over unread up to their end tag,
+    // which is then read as an ordinary (unrecognised) tag.
+    for (qsizetype i = m_pos; i + 1 < m_length; ++i) {
+        if (m_data[i] != '<' || m_data[i + 1] != '/')
+            continue;
+        qsizetype j = i + 2;
+        qsizetype k = 0;
+        while (k < name.size() && j < m_length && ToUpper(uchar(m_data[j])) == name[k])
+            ++j, ++k;
+        if (k == name.size() && (j == m_length || !IsLetter(uchar(m_data[j])))) {
+            m_pos = i;
+            return;
+        }
+    }
+    m_pos = m_length;
 }
 
 QString THtmlTokenizer::ReadValue(TAttribute &a)

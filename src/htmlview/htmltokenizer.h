@@ -61,6 +61,7 @@ private:
     void SkipComment();
     void SkipWhite();
     void ReadTag();
+    void SkipRawContent(const QByteArray &name);
     QString ReadValue(TAttribute &a);
     void ReadEntity(QString &out);
     void AppendByte(QString &out, int c) const;

@@ -43,6 +43,8 @@ TEST_P(GoldenLayout, MatchesExpectedDump)
     QByteArray dump = LayoutDump(*doc);
     if (!error.ok())
         dump += "error: " + error.Message.toUtf8() + '\n';
+    for (const auto &[anchorName, section] : anchors.Items())
+        dump += "anchor " + anchorName.toUtf8() + " y=" + QByteArray::number(section->YValue()) + '\n';
     const QString expectedPath = dir + name + QStringLiteral(".layout");
     if (qEnvironmentVariableIntValue("ZV_UPDATE_GOLDEN")) {
         QFile f(expectedPath);
@@ -56,6 +58,9 @@ TEST_P(GoldenLayout, MatchesExpectedDump)
 INSTANTIATE_TEST_SUITE_P(Pages, GoldenLayout,
                          ::testing::Values("text", "floats", "lists", "tables", "spans", "images",
                                            "imagesoff", "pre", "forms", "nested"));
+
+// Pages written by hand, each showing one thing real pages hold.
+INSTANTIATE_TEST_SUITE_P(HandWritten, GoldenLayout, ::testing::Values("anchors", "head"));
 
 // Pages the program generates (the shipped templates, the page generator's golden sample and a
 // document holding every kind of block), as the preview hands them to the viewer. Changes to

@@ -37,10 +37,12 @@ protected:
         Held held;
         Collect(*doc, held);
         for (const auto &[name, section] : anchors.Items())
-            EXPECT_TRUE(held.sections.count(section)) << "anchor " << name.toStdString() << " in " << html.constData();
+            EXPECT_TRUE(held.sections.count(section))
+                << "anchor " << name.toStdString() << " in " << html.constData();
         for (const auto &form : doc->Forms) {
             for (const TFormControl *c : form->Controls)
-                EXPECT_TRUE(held.controls.count(c)) << "control " << c->Name.toStdString() << " in " << html.constData();
+                EXPECT_TRUE(held.controls.count(c))
+                    << "control " << c->Name.toStdString() << " in " << html.constData();
             form->Results(); // reads every control
         }
     }
