@@ -17,3 +17,13 @@ TEST_F(ViewFixture, StyleAndScriptContentsAreNotPageTextAndTheBodyKeepsItsColour
     read("a<SCRIPT>b<P>c");
     EXPECT_EQ(textSections().back()->Text(), QStringLiteral("a"));
 }
+
+TEST_F(ViewFixture, EveryNamedReferenceOfHtml4)
+{
+    read("&bull; &mdash;&hellip;&trade;&euro;&times;&divide;&larr;&thetasym;&OElig;&apos;&nbsp;|"
+         "&Bull;|&thetasyms;|&mdash|&hellip x");
+    ASSERT_EQ(textSections().size(), 1u);
+    // Names keep their case; a ninth character makes the whole thing literal text; a missing
+    // semicolon is forgiven.
+    EXPECT_EQ(textSections()[0]->Text(), QString::fromUtf8("• —…™€×÷←ϑŒ'\u00A0|&Bull;|&thetasyms;|—|… x"));
+}
