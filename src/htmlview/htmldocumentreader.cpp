@@ -538,10 +538,7 @@ void THtmlReader::Common()
         return;
     case Text:
         StartSectionIfNone();
-        if (m_inPre)
-            m_section->AddRawText(m_tok.TokenText());
-        else
-            m_section->AddText(m_tok.TokenText());
+        m_section->AddText(m_tok.TokenText()); // a preformatted line keeps its spaces itself
         Advance();
         return;
     case Img:

@@ -41,12 +41,10 @@ TViewError ReadText(TViewDocument &doc, const char *data, qsizetype length)
         line.clear();
         for (qsizetype i = pos; i < end; ++i) {
             const uchar b = uchar(data[i]);
-            if (b == '\t')
-                line += QLatin1Char(' ');
-            else if (b >= 32 && b != 127)
+            if (b == '\t' || (b >= 32 && b != 127))
                 line += QChar(Cp1252ToUnicode(b));
         }
-        section->AddRawText(line);
+        section->AddText(line); // tabs advance to the next tab stop
         doc.Add(std::move(section));
         if (end < length) {
             const char first = data[end];

@@ -112,7 +112,7 @@ void THtmlReader::PreLoop()
         switch (Sym()) {
         case Text:
             StartSectionIfNone();
-            m_section->AddRawText(m_tok.TokenText());
+            m_section->AddText(m_tok.TokenText()); // a preformatted line keeps spaces, expands tabs
             Advance();
             break;
         case Eol:

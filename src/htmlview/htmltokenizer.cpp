@@ -140,7 +140,7 @@ constexpr int kMaxEntityName = 8; // "thetasym"
 
 bool IsWhite(int c)
 {
-    return c == ' ' || c == '\r';
+    return c == ' ' || c == '\r' || c == '\t';
 }
 bool IsLetter(int c)
 {
@@ -274,9 +274,9 @@ void THtmlTokenizer::GetCh()
         if (m_look == kNoLook && m_pos < m_length && !m_stopped && uchar(m_data[m_pos]) == other)
             ++m_pos;
         c = '\r';
-    } else if (c == '\t') {
-        c = ' ';
     }
+    // A tab stays a tab: preformatted text advances it to the next tab stop; everywhere else it
+    // counts as white space.
     m_ch = c;
     m_up = ToUpper(c);
 }
@@ -428,7 +428,7 @@ void THtmlTokenizer::NextPreformatted()
         m_sym = HtmlSym::Text;
     } else {
         while (m_text.size() < kMaxPreRun && m_ch != kEnd && m_ch != '\r' && m_ch != '<' && m_ch != '&') {
-            if (IsPrintable(m_ch))
+            if (IsPrintable(m_ch) || m_ch == '\t')
                 AppendByte(m_text, m_ch);
             GetCh();
         }
@@ -523,7 +523,7 @@ QString THtmlTokenizer::ReadValue(TAttribute &a)
         const int quote = m_ch;
         GetCh();
         while (m_ch != quote && m_ch != kEnd) {
-            AppendByte(text, m_ch);
+            AppendByte(text, m_ch == '\t' ? ' ' : m_ch);
             GetCh();
         }
         if (m_ch == quote)
@@ -653,8 +653,8 @@ QStringList THtmlTokenizer::ReadTextAreaContent()
         } else if (m_ch == '&') {
             ReadEntity(line);
         } else {
-            if (IsPrintable(m_ch))
-                AppendByte(line, m_ch);
+            if (IsPrintable(m_ch) || m_ch == '\t')
+                AppendByte(line, m_ch == '\t' ? ' ' : m_ch);
             GetCh();
         }
     }

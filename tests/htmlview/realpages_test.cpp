@@ -27,3 +27,13 @@ TEST_F(ViewFixture, EveryNamedReferenceOfHtml4)
     // semicolon is forgiven.
     EXPECT_EQ(textSections()[0]->Text(), QString::fromUtf8("• —…™€×÷←ϑŒ'\u00A0|&Bull;|&thetasyms;|—|… x"));
 }
+
+TEST_F(ViewFixture, TabsInPreformattedTextAdvanceToTheNextMultipleOfEight)
+{
+    read("<PRE>a\tb\n\tc\tdd\n12345678\tx\n<B>bold</B>\tafter a tag\n</PRE><P>out\tside");
+    QStringList lines;
+    for (const TSection *s : textSections())
+        lines << s->Text();
+    EXPECT_EQ(lines, (QStringList{"a       b", "        c       dd", "12345678        x",
+                                  "bold    after a tag", "out side"}));
+}
