@@ -225,8 +225,14 @@ const TAttribute *TAttributeList::Find(uint8_t sym) const
     return nullptr;
 }
 
-THtmlTokenizer::THtmlTokenizer(const char *data, qsizetype length) : m_data(data), m_length(length)
+THtmlTokenizer::THtmlTokenizer(const char *data, qsizetype length, TPageEncoding encoding)
+    : m_data(data), m_length(length)
 {
+    if (encoding == TPageEncoding::AsDeclared)
+        encoding = DetectPageEncoding(data, length);
+    m_utf8 = encoding == TPageEncoding::Utf8;
+    if (m_utf8 && HasUtf8ByteOrderMark(data, length))
+        m_pos = 3;
     m_text.reserve(kMaxPreRun + 16);
     GetCh();
 }
@@ -277,6 +283,8 @@ void THtmlTokenizer::GetCh()
     }
     // A tab stays a tab: preformatted text advances it to the next tab stop; everywhere else it
     // counts as white space.
+    if (c >= 0x80)
+        c = m_utf8 ? DecodeUtf8(c) : Cp1252ToUnicode(uchar(c));
     m_ch = c;
     m_up = ToUpper(c);
 }
@@ -326,9 +334,41 @@ void THtmlTokenizer::SkipWhite()
         GetCh();
 }
 
-void THtmlTokenizer::AppendByte(QString &out, int c) const
+int THtmlTokenizer::DecodeUtf8(int lead)
 {
-    out += QChar(Cp1252ToUnicode(uchar(c)));
+    // A byte that starts no valid sequence is read as Windows-1252, so a page that declares
+    // UTF-8 but holds a stray Latin-1 letter still shows that letter.
+    int need = 0;
+    int code = 0;
+    int lowest = 0;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        need = 1, code = lead & 0x1F, lowest = 0x80;
+    else if (lead >= 0xE0 && lead <= 0xEF)
+        need = 2, code = lead & 0x0F, lowest = 0x800;
+    else if (lead >= 0xF0 && lead <= 0xF4)
+        need = 3, code = lead & 0x07, lowest = 0x10000;
+    if (!need || m_stopped || m_pos + need > m_length)
+        return Cp1252ToUnicode(uchar(lead));
+    for (int i = 0; i < need; ++i) {
+        const uchar b = uchar(m_data[m_pos + i]);
+        if ((b & 0xC0) != 0x80)
+            return Cp1252ToUnicode(uchar(lead));
+        code = code << 6 | (b & 0x3F);
+    }
+    if (code < lowest || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        return Cp1252ToUnicode(uchar(lead));
+    m_pos += need;
+    return code;
+}
+
+void THtmlTokenizer::AppendChar(QString &out, int c)
+{
+    if (c < 0x10000) {
+        out += QChar(char16_t(c));
+    } else {
+        const char32_t code = char32_t(c);
+        out += QString::fromUcs4(&code, 1);
+    }
 }
 
 bool THtmlTokenizer::IsBlankText() const
@@ -398,7 +438,7 @@ void THtmlTokenizer::Next()
                     GetCh();
                 while (IsWhite(m_ch));
             } else if (IsPrintable(m_ch) && m_ch != '&' && m_ch != '<' && m_ch != '>') {
-                AppendByte(m_text, m_ch);
+                AppendChar(m_text, m_ch);
                 GetCh();
             } else {
                 break;
@@ -406,7 +446,7 @@ void THtmlTokenizer::Next()
         }
         m_sym = HtmlSym::Text;
     } else {
-        AppendByte(m_text, m_ch);
+        AppendChar(m_text, m_ch);
         m_sym = HtmlSym::OneChar;
         GetCh();
     }
@@ -429,7 +469,7 @@ void THtmlTokenizer::NextPreformatted()
     } else {
         while (m_text.size() < kMaxPreRun && m_ch != kEnd && m_ch != '\r' && m_ch != '<' && m_ch != '&') {
             if (IsPrintable(m_ch) || m_ch == '\t')
-                AppendByte(m_text, m_ch);
+                AppendChar(m_text, m_ch);
             GetCh();
         }
         m_sym = HtmlSym::Text;
@@ -523,7 +563,7 @@ QString THtmlTokenizer::ReadValue(TAttribute &a)
         const int quote = m_ch;
         GetCh();
         while (m_ch != quote && m_ch != kEnd) {
-            AppendByte(text, m_ch == '\t' ? ' ' : m_ch);
+            AppendChar(text, m_ch == '\t' ? ' ' : m_ch);
             GetCh();
         }
         if (m_ch == quote)
@@ -537,7 +577,7 @@ QString THtmlTokenizer::ReadValue(TAttribute &a)
         a.Value = ok ? v : 0;
     } else if (m_ch == '+' || m_ch == '-' || IsDigit(m_ch)) {
         while (m_ch != kEnd && !IsWhite(m_ch) && m_ch != '%' && m_ch != '>') {
-            AppendByte(text, m_ch);
+            AppendChar(text, m_ch);
             GetCh();
         }
         bool ok = false;
@@ -549,7 +589,7 @@ QString THtmlTokenizer::ReadValue(TAttribute &a)
         }
     } else {
         while (m_ch != kEnd && !IsWhite(m_ch) && m_ch != '>') {
-            AppendByte(text, m_ch);
+            AppendChar(text, m_ch);
             GetCh();
         }
     }
@@ -654,7 +694,7 @@ QStringList THtmlTokenizer::ReadTextAreaContent()
             ReadEntity(line);
         } else {
             if (IsPrintable(m_ch) || m_ch == '\t')
-                AppendByte(line, m_ch == '\t' ? ' ' : m_ch);
+                AppendChar(line, m_ch == '\t' ? ' ' : m_ch);
             GetCh();
         }
     }

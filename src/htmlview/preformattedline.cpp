@@ -4,7 +4,8 @@ void TPreformattedLine::AddText(QStringView text)
 {
     constexpr int kTabStop = 8;
     qsizetype from = 0;
-    for (qsizetype tab = text.indexOf(QLatin1Char('\t')); tab >= 0; tab = text.indexOf(QLatin1Char('\t'), from)) {
+    for (qsizetype tab = text.indexOf(QLatin1Char('\t')); tab >= 0;
+         tab = text.indexOf(QLatin1Char('\t'), from)) {
         AddRawText(text.mid(from, tab - from));
         const int column = int(Text().size());
         AddRawText(QString(kTabStop - column % kTabStop, QLatin1Char(' ')));

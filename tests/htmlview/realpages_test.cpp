@@ -37,3 +37,38 @@ TEST_F(ViewFixture, TabsInPreformattedTextAdvanceToTheNextMultipleOfEight)
     EXPECT_EQ(lines, (QStringList{"a       b", "        c       dd", "12345678        x",
                                   "bold    after a tag", "out side"}));
 }
+
+TEST_F(ViewFixture, PagesDeclaringUtf8AreReadAsUtf8)
+{
+    const QString expected = QString::fromUtf8("Café – 中文 😀");
+    const QByteArray text = expected.toUtf8();
+    const QList<QByteArray> declared{
+        "<META charset=\"UTF-8\"><P>" + text,
+        "<HEAD><META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=utf-8\"></HEAD>" + text,
+        "\xEF\xBB\xBF" + text,
+    };
+    for (const QByteArray &page : declared) {
+        doc->Clear();
+        read(page);
+        ASSERT_EQ(textSections().size(), 1u) << page.constData();
+        EXPECT_EQ(textSections()[0]->Text(), expected) << page.constData();
+    }
+    // Undeclared and Latin-1 pages stay Windows-1252; a stray byte in a UTF-8 page is read so too.
+    doc->Clear();
+    read("<META charset=iso-8859-1>caf\xE9 \x80");
+    EXPECT_EQ(textSections()[0]->Text(), QString::fromUtf8("café €"));
+    doc->Clear();
+    read("<META charset=utf-8>caf\xE9 " + text);
+    EXPECT_EQ(textSections()[0]->Text(), QString::fromUtf8("café ") + expected);
+    doc->Clear();
+    read("caf\xC3\xA9");
+    EXPECT_EQ(textSections()[0]->Text(), QString::fromUtf8("cafÃ©"));
+}
+
+TEST_F(ViewFixture, TextFilesWithAByteOrderMarkAreUtf8)
+{
+    ParseTextLines(*doc, anchors,
+                   {"\xEF\xBB\xBF"
+                    "caf\xC3\xA9\t!"});
+    EXPECT_EQ(textSections()[0]->Text(), QString::fromUtf8("café    !"));
+}

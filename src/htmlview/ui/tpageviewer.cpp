@@ -144,7 +144,10 @@ TViewerError TPageViewer::LoadLines(const QStringList &lines)
     bytes.reserve(lines.size());
     for (const QString &line : lines)
         bytes.append(EncodePageText(line));
-    return LoadLines(bytes);
+    // The lines are text already, turned into Windows-1252 here: what the page says about the
+    // encoding of its bytes does not apply to them.
+    return loadSource([&] { return ParseHtmlLines(m_doc, m_anchors, bytes, TPageEncoding::Windows1252); },
+                      TViewerFileType::HTML);
 }
 
 TViewerError TPageViewer::LoadLines(const QList<QByteArray> &lines)
