@@ -285,6 +285,7 @@ int TTableSection::LayoutSection(TIndentTracker &indent, int y, int &pos, int &m
     }
 
     int cy = y;
+    int widest = m_x + m_tableWidth;
     const auto layoutCaption = [&] {
         if (!Caption)
             return;
@@ -292,7 +293,9 @@ int TTableSection::LayoutSection(TIndentTracker &indent, int y, int &pos, int &m
         cap.X = m_x;
         cap.Y = cy;
         cap.W = m_tableWidth;
-        cap.H = cap.Cell.LayoutCell(m_x, cy, m_tableWidth, pos).Height;
+        const TLayoutSize laid = cap.Cell.LayoutCell(m_x, cy, m_tableWidth, pos);
+        cap.H = laid.Height;
+        widest = std::max(widest, m_x + laid.MaxWidth);
         cy += cap.H;
     };
     if (CaptionOnTop)
@@ -316,7 +319,11 @@ int TTableSection::LayoutSection(TIndentTracker &indent, int y, int &pos, int &m
             cell.X = m_x + CellSpacing + colX[c];
             cell.W = colX[last] - colX[c] - CellSpacing;
             const int contentW = std::max(0, cell.W - 2 * CellPadding);
-            cell.H = cell.Cell.LayoutCell(cell.X + CellPadding, 0, contentW, pos).Height;
+            const TLayoutSize laid = cell.Cell.LayoutCell(cell.X + CellPadding, 0, contentW, pos);
+            cell.H = laid.Height;
+            // Whatever still does not fit its cell makes the document wider, so the view can
+            // scroll to it (it is painted only inside its cell).
+            widest = std::max(widest, cell.X + CellPadding + laid.MaxWidth);
             if (cell.RowSpan == 1)
                 rowH[r] = std::max(rowH[r], cell.H + extra);
             maxRowSpan = std::max(maxRowSpan, cell.RowSpan);
@@ -361,7 +368,7 @@ int TTableSection::LayoutSection(TIndentTracker &indent, int y, int &pos, int &m
 
     m_len = pos - m_startCurs;
     m_sectionHeight = m_drawHeight = cy - y;
-    maxWidth = std::max(maxWidth, m_x + m_tableWidth - indent.LeftEdge());
+    maxWidth = std::max(maxWidth, widest - indent.LeftEdge());
     return m_sectionHeight;
 }
 
@@ -433,11 +440,18 @@ void TTableSection::Draw(TDrawContext &dc) const
     }
     if (Border)
         DrawBorders(dc);
-    const int top = dc.Clip.top() - dc.YOffset;
-    const int bottom = dc.Clip.bottom() - dc.YOffset;
+    // Every cell paints only inside its own box: contents wider than their cell must not run
+    // across the frames of the cells beside it.
     ForEachCell([&](TTableCell &cell) {
-        if (cell.Y <= bottom && cell.Y + cell.H >= top)
-            cell.Cell.Draw(dc);
+        const QRect box =
+            QRect(cell.X + dc.XOffset, cell.Y + dc.YOffset, cell.W, cell.H).intersected(dc.Clip);
+        if (box.isEmpty())
+            return;
+        TDrawContext inner = dc;
+        inner.Clip = box;
+        host.setClip(box);
+        cell.Cell.Draw(inner);
+        host.setClip(dc.Clip);
     });
 }
 

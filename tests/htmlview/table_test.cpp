@@ -1,6 +1,7 @@
 #include "tablesection.h"
 #include "viewfixture.h"
 
+#include <QRegularExpression>
 #include <QTemporaryFile>
 
 // Column widths and row heights of tables, with the fixed metrics: 6 pixels a character.
@@ -216,4 +217,23 @@ TEST_F(ViewFixture, ATableOfAPixelWidthKeepsItInANarrowCell)
     const TTableSection &outer = FirstTable(*doc);
     EXPECT_GE(outer.ColumnWidths()[0], 500 + 5);
     EXPECT_EQ(doc->LastLayout().MaxWidth, outer.TableWidth());
+}
+
+TEST_F(ViewFixture, NestedContentWidensItsCellAndPaintsInsideIt)
+{
+    readAndLayout("<TABLE BORDER=1><TR><TD>a<TD><TABLE WIDTH=300><TR><TD>inner</TABLE></TABLE>", 200);
+    const TTableSection &t = FirstTable(*doc);
+    const TTableCell &cell = *t.Rows[0][1];
+    EXPECT_GE(cell.W, 300);
+    EXPECT_EQ(doc->LastLayout().MaxWidth, t.TableX() + t.TableWidth()); // the scroll bars reach it
+    host.drawLog.clear();
+    doc->Draw(QRect(0, 0, 400, 100), 0, 0);
+    const QString cellClip =
+        QStringLiteral("clip %1,%2 %3x%4").arg(cell.X).arg(cell.Y).arg(cell.W).arg(cell.H);
+    const qsizetype at = host.drawLog.indexOf(cellClip);
+    ASSERT_GE(at, 0) << host.drawLog.join(QLatin1Char('\n')).toStdString();
+    const qsizetype inner = host.drawLog.indexOf(QRegularExpression(QStringLiteral("^text .*\"inner\"$")));
+    const qsizetype back = host.drawLog.indexOf(QStringLiteral("clip 0,0 400x100"), at);
+    EXPECT_GT(inner, at); // drawn inside the cell's clip
+    EXPECT_GT(back, inner);
 }
