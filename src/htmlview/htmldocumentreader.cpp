@@ -163,6 +163,12 @@ void THtmlReader::EndSection()
     m_section.reset();
 }
 
+void THtmlReader::AddSection(std::unique_ptr<TSectionBase> section)
+{
+    section->ListLevel = m_listLevel;
+    m_cell->Add(std::move(section));
+}
+
 bool THtmlReader::IsCellEnd(int sym) const
 {
     if (m_cellDepth == 0)
@@ -280,7 +286,7 @@ void THtmlReader::Rule()
     const TAttribute *size = Attr(HtmlAttr::Size);
     const TAttribute *width = Attr(HtmlAttr::Width);
     rule->SetAttributes(size ? size->Value : 0, width ? width->Value : 0, IsPercent(width));
-    m_cell->Add(std::move(rule));
+    AddSection(std::move(rule));
     Advance();
 }
 
@@ -288,7 +294,7 @@ void THtmlReader::Paragraph()
 {
     TJustify justify = Sym() == P ? AlignOf(Attr(HtmlAttr::Align), m_justify) : m_justify;
     EndSection();
-    m_cell->Add(std::make_unique<TParagraphGap>(&m_doc));
+    AddSection(std::make_unique<TParagraphGap>(&m_doc));
     // Paragraph tags in a row, with only white space between, make one paragraph break.
     Advance();
     while (Sym() == P || Sym() == End(P) || m_tok.IsBlankText()) {
@@ -330,7 +336,7 @@ void THtmlReader::Heading()
         if (level >= 1)
             f.Style |= fsBold;
         PushFont(f);
-        m_cell->Add(std::make_unique<THeadingGap>(&m_doc, level));
+        AddSection(std::make_unique<THeadingGap>(&m_doc, level));
         StartSection(justify);
     }
     Advance();
@@ -340,7 +346,7 @@ void THtmlReader::EndHeading()
 {
     if (m_fonts.size() > 1) {
         EndSection();
-        m_cell->Add(std::make_unique<THeadingGap>(&m_doc, m_tok.HeadingLevel()));
+        AddSection(std::make_unique<THeadingGap>(&m_doc, m_tok.HeadingLevel()));
         PopFont();
     }
     Advance();
@@ -433,7 +439,7 @@ void THtmlReader::BigSmall(bool big)
 void THtmlReader::PageBreak()
 {
     EndSection();
-    m_cell->Add(std::make_unique<TPageBreak>(&m_doc));
+    AddSection(std::make_unique<TPageBreak>(&m_doc));
     Advance();
 }
 

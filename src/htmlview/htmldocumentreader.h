@@ -52,6 +52,8 @@ private:
     void StartSection(TJustify justify, std::unique_ptr<TSection> section = nullptr);
     void StartSectionIfNone();
     void EndSection();
+    // Adds a section to the current cell at the current list level.
+    void AddSection(std::unique_ptr<TSectionBase> section);
     TJustify SectionJustify() const { return m_section ? m_section->Justify : m_justify; }
 
     // ---- loops ----

@@ -332,7 +332,7 @@ void THtmlReader::TableLoop()
     while (m_fonts.size() > savedFonts)
         m_fonts.pop_back();
     const TViewError error = table->Normalize();
-    m_cell->Add(std::move(table));
+    AddSection(std::move(table));
     if (!error.ok())
         Fail(error);
     else if (Sym() == End(Table))

@@ -177,7 +177,7 @@ TMinMax TSection::MinMaxWidth()
     }
     if (!Wraps())
         widest = total;
-    m_minMax = {widest + ListIndent(), total + ListIndent()};
+    m_minMax = {widest, total}; // the cell adds the list indent
     m_minMaxValid = true;
     return m_minMax;
 }

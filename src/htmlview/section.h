@@ -56,7 +56,6 @@ public:
 
     TJustify Justify = jLeft;
     TClearMode Clear = cmNone;
-    int ListLevel = 0; // 0 outside lists
     TListKind ListKind = lkNone;
     bool Plain = false; // a UL PLAIN item: no bullet
     int ListNumber = 0;
@@ -72,8 +71,6 @@ public:
     void UpdateFonts() override;
     TMinMax MinMaxWidth() override;
     void Move(int dx, int dy) override;
-
-    int ListIndent() const { return ListLevel * 35; }
 
 protected:
     // Whether the section breaks its text into several lines (preformatted lines never do).

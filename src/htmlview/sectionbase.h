@@ -62,6 +62,10 @@ public:
     virtual void ForEachNestedCell(const std::function<void(TCell &)> &f) const;
 
     TViewDocument *Owner() const { return m_owner; }
+    // The list nesting the section stands in (0 outside lists): every section sets it as the
+    // indent level of its layout, so a rule or table after a list is not indented like the list.
+    int ListLevel = 0;
+    int ListIndent() const { return ListLevel * 35; }
     int SectionHeight() const { return m_sectionHeight; }
     int DrawHeight() const { return m_drawHeight; }
     int YValue() const { return m_yValue; }

@@ -260,6 +260,7 @@ int TTableSection::LayoutSection(TIndentTracker &indent, int y, int &pos, int &m
 {
     m_yValue = y;
     m_startCurs = pos;
+    indent.SetLevel(ListLevel);
     ColumnMinMax();
     const int left = indent.LeftIndent(y);
     const int right = indent.RightSide(y);

@@ -1,3 +1,5 @@
+#include "rulesection.h"
+#include "tablesection.h"
 #include "viewfixture.h"
 
 // Pages written by hand rather than by the builder: what they hold that generated pages do not.
@@ -71,4 +73,20 @@ TEST_F(ViewFixture, TextFilesWithAByteOrderMarkAreUtf8)
                    {"\xEF\xBB\xBF"
                     "caf\xC3\xA9\t!"});
     EXPECT_EQ(textSections()[0]->Text(), QString::fromUtf8("café    !"));
+}
+
+TEST_F(ViewFixture, ARuleOrTableAfterAListIsNotIndentedLikeTheList)
+{
+    readAndLayout("<UL><LI>item<LI>last</UL><HR><TABLE><TR><TD>t</TABLE><UL><LI>x<HR></UL>", 400);
+    std::vector<const TSectionBase *> kept;
+    for (const auto &s : doc->Sections())
+        kept.push_back(s.get());
+    const auto *after = dynamic_cast<const TRuleSection *>(kept[2]);
+    ASSERT_NE(after, nullptr) << kinds().constData();
+    EXPECT_EQ(after->RuleX(), 10);
+    EXPECT_EQ(after->RuleWidth(), 380);
+    const auto *inList = dynamic_cast<const TRuleSection *>(kept.back());
+    ASSERT_NE(inList, nullptr) << kinds().constData();
+    EXPECT_EQ(inList->RuleX(), 35 + 10); // a rule inside a list keeps the list's indent
+    EXPECT_EQ(static_cast<const TTableSection *>(kept[3])->TableX(), 0);
 }
