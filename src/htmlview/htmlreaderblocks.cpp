@@ -214,6 +214,8 @@ void THtmlReader::TableLoop()
     table->Rows.emplace_back();
     TJustify rowAlign = jNone;
     TVAlign rowVAlign = vaTop;
+    TColor rowBackground = 0;
+    bool rowHasBackground = false;
     bool cellOpen = false;
     const auto closeCell = [&] {
         if (cellOpen) {
@@ -242,6 +244,9 @@ void THtmlReader::TableLoop()
                 table->Rows.emplace_back();
             rowAlign = AlignOf(Attr(HtmlAttr::Align), jNone);
             rowVAlign = vAlignOf(Attr(HtmlAttr::VAlign), vaTop);
+            rowHasBackground = false;
+            if (const TAttribute *a = Attr(HtmlAttr::BgColor); a && ParseColour(a->Text, c))
+                rowBackground = c, rowHasBackground = true;
             Advance();
             break;
         case Td:
@@ -270,6 +275,8 @@ void THtmlReader::TableLoop()
             cell->VAlign = vAlignOf(Attr(HtmlAttr::VAlign), rowVAlign);
             if (const TAttribute *a = Attr(HtmlAttr::BgColor); a && ParseColour(a->Text, c))
                 cell->Background = c, cell->HasBackground = true;
+            else if (rowHasBackground)
+                cell->Background = rowBackground, cell->HasBackground = true; // the row colours its cells
             m_cell = &cell->Cell;
             table->Rows.back().push_back(std::move(cell));
             cellOpen = true;

@@ -90,3 +90,26 @@ TEST_F(ViewFixture, ARuleOrTableAfterAListIsNotIndentedLikeTheList)
     EXPECT_EQ(inList->RuleX(), 35 + 10); // a rule inside a list keeps the list's indent
     EXPECT_EQ(static_cast<const TTableSection *>(kept[3])->TableX(), 0);
 }
+
+TEST_F(ViewFixture, RowColoursNumbersUnderLinksAndBulletsBesideFloats)
+{
+    readAndLayout("<TABLE BGCOLOR=#000001><TR BGCOLOR=#0000FF><TD>a<TD BGCOLOR=#00FF00>b<TR><TD>c</TABLE>"
+                  "<OL><LI><A HREF=x.htm>link</A> first</OL>",
+                  400);
+    const auto &table = static_cast<const TTableSection &>(*doc->Sections()[0]);
+    EXPECT_EQ(ColorValue(table.Rows[0][0]->Background), 0xFF0000u); // the row's blue
+    EXPECT_EQ(ColorValue(table.Rows[0][1]->Background), 0x00FF00u); // the cell's own
+    EXPECT_EQ(ColorValue(table.Rows[1][0]->Background), 0x010000u); // the table's
+    host.drawLog.clear();
+    doc->Draw(QRect(0, 0, 400, 400), 0, 0);
+    const QStringList numbers = host.drawLog.filter(QStringLiteral("\"1.\""));
+    ASSERT_EQ(numbers.size(), 1);
+    EXPECT_TRUE(numbers[0].contains(QStringLiteral("/12/0 "))) << numbers[0].toStdString(); // no underline
+
+    // A list beside a left picture indents from the picture, so the bullet is beside it.
+    doc->Clear();
+    host.addImage(QStringLiteral("dog.gif"), QSize(40, 30));
+    readAndLayout("<IMG SRC=dog.gif ALIGN=LEFT>text<UL><LI>item</UL>", 400);
+    const TSection &item = *textSections().back();
+    EXPECT_EQ(item.Lines()[0].X, 45 + 35);
+}
