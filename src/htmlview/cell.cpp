@@ -117,8 +117,8 @@ TMinMax TCell::MinMaxWidth()
     TMinMax result;
     for (auto &s : m_sections) {
         const TMinMax mm = s->MinMaxWidth();
-        result.Min = std::max(result.Min, mm.Min);
-        result.Max = std::max(result.Max, mm.Max);
+        result.Min = std::max(result.Min, mm.Min + s->ListIndent());
+        result.Max = std::max(result.Max, mm.Max + s->ListIndent());
     }
     return result;
 }

@@ -32,6 +32,25 @@ TColor FromHtmlRgb(uint32_t rgb)
     return ((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16);
 }
 
+// Named anchors and form controls are referred to from outside their sections: the anchor list
+// and each form's control list. While reading, the reader may still drop a section (a table cut
+// to its columns), so the references are made only here, once the parse is over, from the
+// sections the document really holds: they live exactly as long as those sections.
+void RegisterReferences(const TCell &cell, TAnchorList &anchors)
+{
+    for (const auto &s : cell.Sections()) {
+        if (auto *section = dynamic_cast<TSection *>(s.get())) {
+            for (const QString &name : section->AnchorNames())
+                anchors.Add(name, section);
+            for (const auto &control : section->Controls()) {
+                if (control->Form)
+                    control->Form->Controls.push_back(control.get());
+            }
+        }
+        s->ForEachNestedCell([&anchors](TCell &nested) { RegisterReferences(nested, anchors); });
+    }
+}
+
 } // namespace
 
 // A colour attribute value: a colour name or hexadecimal digits (a "#" anywhere is dropped).
@@ -139,9 +158,15 @@ void THtmlReader::EndSection()
         return;
     // An empty section adds nothing, unless it is a blank preformatted line, an anchor names it
     // or it clears floating images.
-    if (m_section->HasText() || m_inPre || m_section->Clear != cmNone || m_anchored == m_section.get())
+    if (m_section->HasText() || m_inPre || m_section->Clear != cmNone || !m_section->AnchorNames().isEmpty())
         m_cell->Add(std::move(m_section));
     m_section.reset();
+}
+
+void THtmlReader::AddSection(std::unique_ptr<TSectionBase> section)
+{
+    section->ListLevel = m_listLevel;
+    m_cell->Add(std::move(section));
 }
 
 bool THtmlReader::IsCellEnd(int sym) const
@@ -174,6 +199,9 @@ TViewError THtmlReader::Read()
     DocumentLoop();
     EndSection();
     m_fonts.clear();
+    for (const auto &form : m_doc.Forms)
+        form->Controls.clear();
+    RegisterReferences(m_doc, m_anchors);
     return m_error.ok() ? m_tok.Error() : m_error;
 }
 
@@ -258,7 +286,7 @@ void THtmlReader::Rule()
     const TAttribute *size = Attr(HtmlAttr::Size);
     const TAttribute *width = Attr(HtmlAttr::Width);
     rule->SetAttributes(size ? size->Value : 0, width ? width->Value : 0, IsPercent(width));
-    m_cell->Add(std::move(rule));
+    AddSection(std::move(rule));
     Advance();
 }
 
@@ -266,7 +294,7 @@ void THtmlReader::Paragraph()
 {
     TJustify justify = Sym() == P ? AlignOf(Attr(HtmlAttr::Align), m_justify) : m_justify;
     EndSection();
-    m_cell->Add(std::make_unique<TParagraphGap>(&m_doc));
+    AddSection(std::make_unique<TParagraphGap>(&m_doc));
     // Paragraph tags in a row, with only white space between, make one paragraph break.
     Advance();
     while (Sym() == P || Sym() == End(P) || m_tok.IsBlankText()) {
@@ -308,7 +336,7 @@ void THtmlReader::Heading()
         if (level >= 1)
             f.Style |= fsBold;
         PushFont(f);
-        m_cell->Add(std::make_unique<THeadingGap>(&m_doc, level));
+        AddSection(std::make_unique<THeadingGap>(&m_doc, level));
         StartSection(justify);
     }
     Advance();
@@ -318,7 +346,7 @@ void THtmlReader::EndHeading()
 {
     if (m_fonts.size() > 1) {
         EndSection();
-        m_cell->Add(std::make_unique<THeadingGap>(&m_doc, m_tok.HeadingLevel()));
+        AddSection(std::make_unique<THeadingGap>(&m_doc, m_tok.HeadingLevel()));
         PopFont();
     }
     Advance();
@@ -340,8 +368,7 @@ void THtmlReader::Anchor()
     }
     if (const TAttribute *name = Attr(HtmlAttr::Name); name && !name->Text.isEmpty()) {
         StartSectionIfNone();
-        m_anchors.Add(name->Text.toUpper(), m_section.get());
-        m_anchored = m_section.get();
+        m_section->AddAnchor(name->Text.toUpper());
     }
     Advance();
 }
@@ -412,7 +439,7 @@ void THtmlReader::BigSmall(bool big)
 void THtmlReader::PageBreak()
 {
     EndSection();
-    m_cell->Add(std::make_unique<TPageBreak>(&m_doc));
+    AddSection(std::make_unique<TPageBreak>(&m_doc));
     Advance();
 }
 
@@ -517,10 +544,7 @@ void THtmlReader::Common()
         return;
     case Text:
         StartSectionIfNone();
-        if (m_inPre)
-            m_section->AddRawText(m_tok.TokenText());
-        else
-            m_section->AddText(m_tok.TokenText());
+        m_section->AddText(m_tok.TokenText()); // a preformatted line keeps its spaces itself
         Advance();
         return;
     case Img:

@@ -52,6 +52,8 @@ private:
     void StartSection(TJustify justify, std::unique_ptr<TSection> section = nullptr);
     void StartSectionIfNone();
     void EndSection();
+    // Adds a section to the current cell at the current list level.
+    void AddSection(std::unique_ptr<TSectionBase> section);
     TJustify SectionJustify() const { return m_section ? m_section->Justify : m_justify; }
 
     // ---- loops ----
@@ -96,7 +98,6 @@ private:
     int m_tableDepth = 0;
     int m_cellDepth = 0;
     std::unique_ptr<TSection> m_section;
-    const TSection *m_anchored = nullptr; // the section the last anchor named
     TCell *m_cell = nullptr;
     TPageForm *m_form = nullptr;
     TLinkTarget m_link;

@@ -30,7 +30,8 @@ TViewError ReadText(TViewDocument &doc, const char *data, qsizetype length)
     font.NominalSize = 10;
     font.FixedPitch = true;
     font.Color = doc.DefaultFontColor;
-    qsizetype pos = 0;
+    const bool utf8 = HasUtf8ByteOrderMark(data, length);
+    qsizetype pos = utf8 ? 3 : 0;
     QString line;
     while (pos < length) {
         qsizetype end = pos;
@@ -39,14 +40,19 @@ TViewError ReadText(TViewDocument &doc, const char *data, qsizetype length)
         auto section = std::make_unique<TPreformattedLine>(&doc);
         section->ChangeFont(font, ssNormal);
         line.clear();
-        for (qsizetype i = pos; i < end; ++i) {
-            const uchar b = uchar(data[i]);
-            if (b == '\t')
-                line += QLatin1Char(' ');
-            else if (b >= 32 && b != 127)
-                line += QChar(Cp1252ToUnicode(b));
+        if (utf8) {
+            for (const QChar c : QString::fromUtf8(data + pos, end - pos)) {
+                if (c == QLatin1Char('\t') || (c.unicode() >= 32 && c.unicode() != 127))
+                    line += c;
+            }
+        } else {
+            for (qsizetype i = pos; i < end; ++i) {
+                const uchar b = uchar(data[i]);
+                if (b == '\t' || (b >= 32 && b != 127))
+                    line += QChar(Cp1252ToUnicode(b));
+            }
         }
-        section->AddRawText(line);
+        section->AddText(line); // tabs advance to the next tab stop
         doc.Add(std::move(section));
         if (end < length) {
             const char first = data[end];
@@ -69,17 +75,19 @@ QByteArray ReadWholeFile(const QString &fileName)
 
 } // namespace
 
-TViewError ParseHtmlBuffer(TViewDocument &doc, TAnchorList &anchors, const char *data, qsizetype length)
+TViewError ParseHtmlBuffer(TViewDocument &doc, TAnchorList &anchors, const char *data, qsizetype length,
+                           TPageEncoding encoding)
 {
-    THtmlTokenizer tok(data, data ? length : 0);
+    THtmlTokenizer tok(data, data ? length : 0, encoding);
     THtmlReader reader(doc, anchors, tok);
     return reader.Read();
 }
 
-TViewError ParseHtmlLines(TViewDocument &doc, TAnchorList &anchors, const QList<QByteArray> &lines)
+TViewError ParseHtmlLines(TViewDocument &doc, TAnchorList &anchors, const QList<QByteArray> &lines,
+                          TPageEncoding encoding)
 {
     const QByteArray all = JoinLines(lines);
-    return ParseHtmlBuffer(doc, anchors, all.constData(), all.size());
+    return ParseHtmlBuffer(doc, anchors, all.constData(), all.size(), encoding);
 }
 
 TViewError ParseHtmlFile(TViewDocument &doc, TAnchorList &anchors, const QString &fileName)

@@ -105,14 +105,14 @@ void THtmlReader::PreLoop()
         Advance(); // a line end right after <PRE> starts no line, as browsers do
     // A line end right before </PRE> ends the last line and starts none either.
     const auto dropTrailingEmptyLine = [this] {
-        if (m_section && !m_section->HasText() && m_anchored != m_section.get())
+        if (m_section && !m_section->HasText() && m_section->AnchorNames().isEmpty())
             m_section.reset();
     };
     while (Sym() != Eof && !m_stop) {
         switch (Sym()) {
         case Text:
             StartSectionIfNone();
-            m_section->AddRawText(m_tok.TokenText());
+            m_section->AddText(m_tok.TokenText()); // a preformatted line keeps spaces, expands tabs
             Advance();
             break;
         case Eol:
@@ -214,6 +214,8 @@ void THtmlReader::TableLoop()
     table->Rows.emplace_back();
     TJustify rowAlign = jNone;
     TVAlign rowVAlign = vaTop;
+    TColor rowBackground = 0;
+    bool rowHasBackground = false;
     bool cellOpen = false;
     const auto closeCell = [&] {
         if (cellOpen) {
@@ -242,6 +244,9 @@ void THtmlReader::TableLoop()
                 table->Rows.emplace_back();
             rowAlign = AlignOf(Attr(HtmlAttr::Align), jNone);
             rowVAlign = vAlignOf(Attr(HtmlAttr::VAlign), vaTop);
+            rowHasBackground = false;
+            if (const TAttribute *a = Attr(HtmlAttr::BgColor); a && ParseColour(a->Text, c))
+                rowBackground = c, rowHasBackground = true;
             Advance();
             break;
         case Td:
@@ -270,6 +275,8 @@ void THtmlReader::TableLoop()
             cell->VAlign = vAlignOf(Attr(HtmlAttr::VAlign), rowVAlign);
             if (const TAttribute *a = Attr(HtmlAttr::BgColor); a && ParseColour(a->Text, c))
                 cell->Background = c, cell->HasBackground = true;
+            else if (rowHasBackground)
+                cell->Background = rowBackground, cell->HasBackground = true; // the row colours its cells
             m_cell = &cell->Cell;
             table->Rows.back().push_back(std::move(cell));
             cellOpen = true;
@@ -285,9 +292,13 @@ void THtmlReader::TableLoop()
             break;
         case Caption: {
             closeCell();
-            const TAttribute *a = Attr(HtmlAttr::Align);
-            table->CaptionOnTop = !(a && a->Text.toLower() == QLatin1String("bottom"));
-            table->Caption = std::make_unique<TTableCell>();
+            // A table has one caption; a second CAPTION adds its text to the first rather
+            // than throwing the first away.
+            if (!table->Caption) {
+                const TAttribute *a = Attr(HtmlAttr::Align);
+                table->CaptionOnTop = !(a && a->Text.toLower() == QLatin1String("bottom"));
+                table->Caption = std::make_unique<TTableCell>();
+            }
             m_cell = &table->Caption->Cell;
             m_justify = jCenter;
             cellOpen = true;
@@ -328,7 +339,7 @@ void THtmlReader::TableLoop()
     while (m_fonts.size() > savedFonts)
         m_fonts.pop_back();
     const TViewError error = table->Normalize();
-    m_cell->Add(std::move(table));
+    AddSection(std::move(table));
     if (!error.ok())
         Fail(error);
     else if (Sym() == End(Table))

@@ -92,8 +92,6 @@ void THtmlReader::FormControl()
             control->Rows = std::min(a->Value, 100);
     }
     TFormControl &c = *control;
-    if (m_form)
-        m_form->Controls.push_back(control.get());
     m_section->AddControl(std::move(control));
     if (sym == Select) {
         Advance();

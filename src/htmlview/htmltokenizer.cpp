@@ -77,25 +77,70 @@ const AttrName kAttributes[] = {
     {"HSPACE", HtmlAttr::HSpace},
 };
 
-// The named entities: the four markup characters, then Latin-1 160..255 in order. The two
-// empty slots (215 and 247) can never match.
-const char *const kEntities[100] = {
-    "amp",    "lt",     "gt",     "quot",   "nbsp",   "iexcl",  "cent",   "pound",  "curren", "yen",
-    "brvbar", "sect",   "uml",    "copy",   "ordf",   "laquo",  "not",    "shy",    "reg",    "macr",
-    "deg",    "plusmn", "sup2",   "sup3",   "acute",  "micro",  "para",   "middot", "cedil",  "sup1",
-    "ordm",   "raquo",  "frac14", "frac12", "frac34", "iquest", "Agrave", "Aacute", "Acirc",  "Atilde",
-    "Auml",   "Aring",  "AElig",  "Ccedil", "Egrave", "Eacute", "Ecirc",  "Euml",   "Igrave", "Iacute",
-    "Icirc",  "Iuml",   "ETH",    "Ntilde", "Ograve", "Oacute", "Ocirc",  "Otilde", "Ouml",   "",
-    "Oslash", "Ugrave", "Uacute", "Ucirc",  "Uuml",   "Yacute", "THORN",  "szlig",  "agrave", "aacute",
-    "acirc",  "atilde", "auml",   "aring",  "aelig",  "ccedil", "egrave", "eacute", "ecirc",  "euml",
-    "igrave", "iacute", "icirc",  "iuml",   "eth",    "ntilde", "ograve", "oacute", "ocirc",  "otilde",
-    "ouml",   "",       "oslash", "ugrave", "uacute", "ucirc",  "uuml",   "yacute", "thorn",  "yuml",
+// The named character references of HTML 4 (the markup characters, Latin-1, symbols and Greek,
+// and the special characters such as the dashes and the euro sign), and the XML "apos".
+struct NamedEntity {
+    const char *name;
+    char16_t code;
 };
-const char16_t kMarkupChars[4] = {u'&', u'<', u'>', u'"'};
+const NamedEntity kEntities[] = {
+    {"quot", 34},     {"amp", 38},       {"lt", 60},       {"gt", 62},       {"apos", 39},
+    {"nbsp", 160},    {"iexcl", 161},    {"cent", 162},    {"pound", 163},   {"curren", 164},
+    {"yen", 165},     {"brvbar", 166},   {"sect", 167},    {"uml", 168},     {"copy", 169},
+    {"ordf", 170},    {"laquo", 171},    {"not", 172},     {"shy", 173},     {"reg", 174},
+    {"macr", 175},    {"deg", 176},      {"plusmn", 177},  {"sup2", 178},    {"sup3", 179},
+    {"acute", 180},   {"micro", 181},    {"para", 182},    {"middot", 183},  {"cedil", 184},
+    {"sup1", 185},    {"ordm", 186},     {"raquo", 187},   {"frac14", 188},  {"frac12", 189},
+    {"frac34", 190},  {"iquest", 191},   {"Agrave", 192},  {"Aacute", 193},  {"Acirc", 194},
+    {"Atilde", 195},  {"Auml", 196},     {"Aring", 197},   {"AElig", 198},   {"Ccedil", 199},
+    {"Egrave", 200},  {"Eacute", 201},   {"Ecirc", 202},   {"Euml", 203},    {"Igrave", 204},
+    {"Iacute", 205},  {"Icirc", 206},    {"Iuml", 207},    {"ETH", 208},     {"Ntilde", 209},
+    {"Ograve", 210},  {"Oacute", 211},   {"Ocirc", 212},   {"Otilde", 213},  {"Ouml", 214},
+    {"times", 215},   {"Oslash", 216},   {"Ugrave", 217},  {"Uacute", 218},  {"Ucirc", 219},
+    {"Uuml", 220},    {"Yacute", 221},   {"THORN", 222},   {"szlig", 223},   {"agrave", 224},
+    {"aacute", 225},  {"acirc", 226},    {"atilde", 227},  {"auml", 228},    {"aring", 229},
+    {"aelig", 230},   {"ccedil", 231},   {"egrave", 232},  {"eacute", 233},  {"ecirc", 234},
+    {"euml", 235},    {"igrave", 236},   {"iacute", 237},  {"icirc", 238},   {"iuml", 239},
+    {"eth", 240},     {"ntilde", 241},   {"ograve", 242},  {"oacute", 243},  {"ocirc", 244},
+    {"otilde", 245},  {"ouml", 246},     {"divide", 247},  {"oslash", 248},  {"ugrave", 249},
+    {"uacute", 250},  {"ucirc", 251},    {"uuml", 252},    {"yacute", 253},  {"thorn", 254},
+    {"yuml", 255},    {"fnof", 402},     {"Alpha", 913},   {"Beta", 914},    {"Gamma", 915},
+    {"Delta", 916},   {"Epsilon", 917},  {"Zeta", 918},    {"Eta", 919},     {"Theta", 920},
+    {"Iota", 921},    {"Kappa", 922},    {"Lambda", 923},  {"Mu", 924},      {"Nu", 925},
+    {"Xi", 926},      {"Omicron", 927},  {"Pi", 928},      {"Rho", 929},     {"Sigma", 931},
+    {"Tau", 932},     {"Upsilon", 933},  {"Phi", 934},     {"Chi", 935},     {"Psi", 936},
+    {"Omega", 937},   {"alpha", 945},    {"beta", 946},    {"gamma", 947},   {"delta", 948},
+    {"epsilon", 949}, {"zeta", 950},     {"eta", 951},     {"theta", 952},   {"iota", 953},
+    {"kappa", 954},   {"lambda", 955},   {"mu", 956},      {"nu", 957},      {"xi", 958},
+    {"omicron", 959}, {"pi", 960},       {"rho", 961},     {"sigmaf", 962},  {"sigma", 963},
+    {"tau", 964},     {"upsilon", 965},  {"phi", 966},     {"chi", 967},     {"psi", 968},
+    {"omega", 969},   {"thetasym", 977}, {"upsih", 978},   {"piv", 982},     {"bull", 8226},
+    {"hellip", 8230}, {"prime", 8242},   {"Prime", 8243},  {"oline", 8254},  {"frasl", 8260},
+    {"weierp", 8472}, {"image", 8465},   {"real", 8476},   {"trade", 8482},  {"alefsym", 8501},
+    {"larr", 8592},   {"uarr", 8593},    {"rarr", 8594},   {"darr", 8595},   {"harr", 8596},
+    {"crarr", 8629},  {"lArr", 8656},    {"uArr", 8657},   {"rArr", 8658},   {"dArr", 8659},
+    {"hArr", 8660},   {"forall", 8704},  {"part", 8706},   {"exist", 8707},  {"empty", 8709},
+    {"nabla", 8711},  {"isin", 8712},    {"notin", 8713},  {"ni", 8715},     {"prod", 8719},
+    {"sum", 8721},    {"minus", 8722},   {"lowast", 8727}, {"radic", 8730},  {"prop", 8733},
+    {"infin", 8734},  {"ang", 8736},     {"and", 8743},    {"or", 8744},     {"cap", 8745},
+    {"cup", 8746},    {"int", 8747},     {"there4", 8756}, {"sim", 8764},    {"cong", 8773},
+    {"asymp", 8776},  {"ne", 8800},      {"equiv", 8801},  {"le", 8804},     {"ge", 8805},
+    {"sub", 8834},    {"sup", 8835},     {"nsub", 8836},   {"sube", 8838},   {"supe", 8839},
+    {"oplus", 8853},  {"otimes", 8855},  {"perp", 8869},   {"sdot", 8901},   {"lceil", 8968},
+    {"rceil", 8969},  {"lfloor", 8970},  {"rfloor", 8971}, {"lang", 9001},   {"rang", 9002},
+    {"loz", 9674},    {"spades", 9824},  {"clubs", 9827},  {"hearts", 9829}, {"diams", 9830},
+    {"OElig", 338},   {"oelig", 339},    {"Scaron", 352},  {"scaron", 353},  {"Yuml", 376},
+    {"circ", 710},    {"tilde", 732},    {"ensp", 8194},   {"emsp", 8195},   {"thinsp", 8201},
+    {"zwnj", 8204},   {"zwj", 8205},     {"lrm", 8206},    {"rlm", 8207},    {"ndash", 8211},
+    {"mdash", 8212},  {"lsquo", 8216},   {"rsquo", 8217},  {"sbquo", 8218},  {"ldquo", 8220},
+    {"rdquo", 8221},  {"bdquo", 8222},   {"dagger", 8224}, {"Dagger", 8225}, {"permil", 8240},
+    {"lsaquo", 8249}, {"rsaquo", 8250},  {"euro", 8364},
+};
+constexpr int kMaxEntityName = 8; // "thetasym"
 
 bool IsWhite(int c)
 {
-    return c == ' ' || c == '\r';
+    return c == ' ' || c == '\r' || c == '\t';
 }
 bool IsLetter(int c)
 {
@@ -125,6 +170,18 @@ int LookupTag(const QByteArray &name)
         QHash<QByteArray, int> t;
         for (int i = 0; i < HtmlSym::kTagCount; ++i)
             t.insert(QByteArray(kTags[i]), i + 1);
+        return t;
+    }();
+    return table.value(name, 0);
+}
+
+// The character a reference name stands for (names are compared in their exact case), or 0.
+char16_t LookupEntity(const QByteArray &name)
+{
+    static const QHash<QByteArray, char16_t> table = [] {
+        QHash<QByteArray, char16_t> t;
+        for (const NamedEntity &e : kEntities)
+            t.insert(QByteArray(e.name), e.code);
         return t;
     }();
     return table.value(name, 0);
@@ -168,8 +225,14 @@ const TAttribute *TAttributeList::Find(uint8_t sym) const
     return nullptr;
 }
 
-THtmlTokenizer::THtmlTokenizer(const char *data, qsizetype length) : m_data(data), m_length(length)
+THtmlTokenizer::THtmlTokenizer(const char *data, qsizetype length, TPageEncoding encoding)
+    : m_data(data), m_length(length)
 {
+    if (encoding == TPageEncoding::AsDeclared)
+        encoding = DetectPageEncoding(data, length);
+    m_utf8 = encoding == TPageEncoding::Utf8;
+    if (m_utf8 && HasUtf8ByteOrderMark(data, length))
+        m_pos = 3;
     m_text.reserve(kMaxPreRun + 16);
     GetCh();
 }
@@ -217,9 +280,11 @@ void THtmlTokenizer::GetCh()
         if (m_look == kNoLook && m_pos < m_length && !m_stopped && uchar(m_data[m_pos]) == other)
             ++m_pos;
         c = '\r';
-    } else if (c == '\t') {
-        c = ' ';
     }
+    // A tab stays a tab: preformatted text advances it to the next tab stop; everywhere else it
+    // counts as white space.
+    if (c >= 0x80)
+        c = m_utf8 ? DecodeUtf8(c) : Cp1252ToUnicode(uchar(c));
     m_ch = c;
     m_up = ToUpper(c);
 }
@@ -269,9 +334,41 @@ void THtmlTokenizer::SkipWhite()
         GetCh();
 }
 
-void THtmlTokenizer::AppendByte(QString &out, int c) const
+int THtmlTokenizer::DecodeUtf8(int lead)
 {
-    out += QChar(Cp1252ToUnicode(uchar(c)));
+    // A byte that starts no valid sequence is read as Windows-1252, so a page that declares
+    // UTF-8 but holds a stray Latin-1 letter still shows that letter.
+    int need = 0;
+    int code = 0;
+    int lowest = 0;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        need = 1, code = lead & 0x1F, lowest = 0x80;
+    else if (lead >= 0xE0 && lead <= 0xEF)
+        need = 2, code = lead & 0x0F, lowest = 0x800;
+    else if (lead >= 0xF0 && lead <= 0xF4)
+        need = 3, code = lead & 0x07, lowest = 0x10000;
+    if (!need || m_stopped || m_pos + need > m_length)
+        return Cp1252ToUnicode(uchar(lead));
+    for (int i = 0; i < need; ++i) {
+        const uchar b = uchar(m_data[m_pos + i]);
+        if ((b & 0xC0) != 0x80)
+            return Cp1252ToUnicode(uchar(lead));
+        code = code << 6 | (b & 0x3F);
+    }
+    if (code < lowest || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        return Cp1252ToUnicode(uchar(lead));
+    m_pos += need;
+    return code;
+}
+
+void THtmlTokenizer::AppendChar(QString &out, int c)
+{
+    if (c < 0x10000) {
+        out += QChar(char16_t(c));
+    } else {
+        const char32_t code = char32_t(c);
+        out += QString::fromUcs4(&code, 1);
+    }
 }
 
 bool THtmlTokenizer::IsBlankText() const
@@ -341,7 +438,7 @@ void THtmlTokenizer::Next()
                     GetCh();
                 while (IsWhite(m_ch));
             } else if (IsPrintable(m_ch) && m_ch != '&' && m_ch != '<' && m_ch != '>') {
-                AppendByte(m_text, m_ch);
+                AppendChar(m_text, m_ch);
                 GetCh();
             } else {
                 break;
@@ -349,7 +446,7 @@ void THtmlTokenizer::Next()
         }
         m_sym = HtmlSym::Text;
     } else {
-        AppendByte(m_text, m_ch);
+        AppendChar(m_text, m_ch);
         m_sym = HtmlSym::OneChar;
         GetCh();
     }
@@ -371,8 +468,8 @@ void THtmlTokenizer::NextPreformatted()
         m_sym = HtmlSym::Text;
     } else {
         while (m_text.size() < kMaxPreRun && m_ch != kEnd && m_ch != '\r' && m_ch != '<' && m_ch != '&') {
-            if (IsPrintable(m_ch))
-                AppendByte(m_text, m_ch);
+            if (IsPrintable(m_ch) || m_ch == '\t')
+                AppendChar(m_text, m_ch);
             GetCh();
         }
         m_sym = HtmlSym::Text;
@@ -432,8 +529,31 @@ void THtmlTokenizer::ReadTag()
     }
     while (m_ch != '>' && m_ch != kEnd)
         GetCh();
-    if (m_ch == '>')
+    if (m_ch == '>') {
+        if (!end && (name == "STYLE" || name == "SCRIPT"))
+            SkipRawContent(name);
         GetCh();
+    }
+}
+
+void THtmlTokenizer::SkipRawContent(const QByteArray &name)
+{
+    // Style sheets and scripts are not page text, and may hold "<", "&" and "<!--" of their own
+    // that must not be read as markup: their bytes are passed over unread up to their end tag,
+    // which is then read as an ordinary (unrecognised) tag.
+    for (qsizetype i = m_pos; i + 1 < m_length; ++i) {
+        if (m_data[i] != '<' || m_data[i + 1] != '/')
+            continue;
+        qsizetype j = i + 2;
+        qsizetype k = 0;
+        while (k < name.size() && j < m_length && ToUpper(uchar(m_data[j])) == name[k])
+            ++j, ++k;
+        if (k == name.size() && (j == m_length || !IsLetter(uchar(m_data[j])))) {
+            m_pos = i;
+            return;
+        }
+    }
+    m_pos = m_length;
 }
 
 QString THtmlTokenizer::ReadValue(TAttribute &a)
@@ -443,7 +563,7 @@ QString THtmlTokenizer::ReadValue(TAttribute &a)
         const int quote = m_ch;
         GetCh();
         while (m_ch != quote && m_ch != kEnd) {
-            AppendByte(text, m_ch);
+            AppendChar(text, m_ch == '\t' ? ' ' : m_ch);
             GetCh();
         }
         if (m_ch == quote)
@@ -457,7 +577,7 @@ QString THtmlTokenizer::ReadValue(TAttribute &a)
         a.Value = ok ? v : 0;
     } else if (m_ch == '+' || m_ch == '-' || IsDigit(m_ch)) {
         while (m_ch != kEnd && !IsWhite(m_ch) && m_ch != '%' && m_ch != '>') {
-            AppendByte(text, m_ch);
+            AppendChar(text, m_ch);
             GetCh();
         }
         bool ok = false;
@@ -469,7 +589,7 @@ QString THtmlTokenizer::ReadValue(TAttribute &a)
         }
     } else {
         while (m_ch != kEnd && !IsWhite(m_ch) && m_ch != '>') {
-            AppendByte(text, m_ch);
+            AppendChar(text, m_ch);
             GetCh();
         }
     }
@@ -509,7 +629,7 @@ void THtmlTokenizer::ReadEntity(QString &out)
         return;
     }
     QByteArray name;
-    while (name.size() < 6 && (IsLetter(m_ch) || IsDigit(m_ch))) {
+    while (name.size() < kMaxEntityName && (IsLetter(m_ch) || IsDigit(m_ch))) {
         name += char(m_ch);
         GetCh();
     }
@@ -522,13 +642,9 @@ void THtmlTokenizer::ReadEntity(QString &out)
         semi = true;
         GetCh();
     }
-    if (!name.isEmpty()) {
-        for (int i = 0; i < 100; ++i) {
-            if (kEntities[i][0] && name == kEntities[i]) {
-                out += QChar(i < 4 ? kMarkupChars[i] : char16_t(i - 4 + 160));
-                return;
-            }
-        }
+    if (const char16_t code = name.isEmpty() ? 0 : LookupEntity(name)) {
+        out += QChar(code);
+        return;
     }
     out += QLatin1Char('&') + QString::fromLatin1(name);
     if (semi)
@@ -577,8 +693,8 @@ QStringList THtmlTokenizer::ReadTextAreaContent()
         } else if (m_ch == '&') {
             ReadEntity(line);
         } else {
-            if (IsPrintable(m_ch))
-                AppendByte(line, m_ch);
+            if (IsPrintable(m_ch) || m_ch == '\t')
+                AppendChar(line, m_ch == '\t' ? ' ' : m_ch);
             GetCh();
         }
     }

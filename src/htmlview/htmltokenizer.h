@@ -1,6 +1,7 @@
 #pragma once
 
 #include "htmlsymbols.h"
+#include "pageencoding.h"
 #include "viewtypes.h"
 
 #include <QByteArray>
@@ -29,12 +30,13 @@ private:
     std::vector<TAttribute> m_items;
 };
 
-// Reads a page's Windows-1252 bytes as tokens: tags with their attributes, text runs, entities,
-// single characters and the end. Characters are folded on the way in: every line end becomes one
-// carriage return, a tab a space; comments and declarations are skipped.
+// Reads a page's bytes (Windows-1252 or UTF-8) as tokens: tags with their attributes, text runs,
+// entities, single characters and the end. Characters are folded on the way in: every line end
+// becomes one carriage return; comments and declarations are skipped.
 class THtmlTokenizer {
 public:
-    THtmlTokenizer(const char *data, qsizetype length);
+    // AsDeclared looks at the page for a byte-order mark or a META declaration of UTF-8.
+    THtmlTokenizer(const char *data, qsizetype length, TPageEncoding encoding = TPageEncoding::Windows1252);
 
     // Reads the next token: Sym(), TokenText(), HeadingLevel(), Attributes().
     void Next();
@@ -61,18 +63,21 @@ private:
     void SkipComment();
     void SkipWhite();
     void ReadTag();
+    void SkipRawContent(const QByteArray &name);
     QString ReadValue(TAttribute &a);
     void ReadEntity(QString &out);
-    void AppendByte(QString &out, int c) const;
+    int DecodeUtf8(int lead);
+    static void AppendChar(QString &out, int c);
     static bool KeepsAttributes(int sym);
 
     const char *m_data = nullptr;
     qsizetype m_length = 0;
     qsizetype m_pos = 0;
-    int m_ch = 0;    // the current character after folding; -1 at the end
+    int m_ch = 0;    // the current character (a Unicode code point) after folding; -1 at the end
     int m_up = 0;    // the same in upper case
     int m_look = -2; // the character pushed back after "<"; -2 when none
     bool m_stopped = false;
+    bool m_utf8 = false;
     int m_sym = HtmlSym::Eof;
     QString m_text;
     int m_level = 0;

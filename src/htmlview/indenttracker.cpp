@@ -22,8 +22,10 @@ int TIndentTracker::LeftIndent(int y) const
 {
     int x = m_leftEdge + m_level * 35;
     for (const TIndentEdge &e : m_left) {
+        // A list nested deeper than the floating image beside it indents from the image, so
+        // its bullets and numbers stand beside the image rather than over it.
         if (y >= e.TopY && y < e.BottomY)
-            x = std::max(x, e.X);
+            x = std::max(x, e.X + std::max(0, m_level - e.Level) * 35);
     }
     return x;
 }

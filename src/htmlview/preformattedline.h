@@ -7,7 +7,8 @@ class TPreformattedLine : public TSection {
 public:
     explicit TPreformattedLine(TViewDocument *owner, TJustify justify = jLeft) : TSection(owner, justify) {}
     const char *KindName() const override { return "Pre"; }
-    void AddText(QStringView text) override { AddRawText(text); }
+    // Keeps every space; a tab advances to the next multiple of eight columns of the line.
+    void AddText(QStringView text) override;
 
 protected:
     bool Wraps() const override { return false; }

@@ -177,7 +177,7 @@ TMinMax TSection::MinMaxWidth()
     }
     if (!Wraps())
         widest = total;
-    m_minMax = {widest + ListIndent(), total + ListIndent()};
+    m_minMax = {widest, total}; // the cell adds the list indent
     m_minMaxValid = true;
     return m_minMax;
 }
@@ -190,11 +190,11 @@ void TSection::PlaceFloat(TIndentTracker &indent, TInlineImage &image, int y)
     const int bottom = y + image.ShownHeight;
     if (image.Align == iaLeft) {
         image.X = indent.LeftIndent(y);
-        indent.AddLeft(image.X + image.ShownWidth + image.HSpace, y, bottom, 0);
+        indent.AddLeft(image.X + image.ShownWidth + image.HSpace, y, bottom, indent.Level());
     } else {
         const int right = indent.RightSide(y);
         image.X = right - image.ShownWidth;
-        indent.AddRight(right - image.ShownWidth - image.HSpace, y, bottom, 0);
+        indent.AddRight(right - image.ShownWidth - image.HSpace, y, bottom, indent.Level());
     }
     m_drawHeight = std::max(m_drawHeight, bottom - m_yValue);
 }

@@ -6,6 +6,8 @@
 #include "linebox.h"
 #include "sectionbase.h"
 
+#include <QStringList>
+
 #include <memory>
 #include <vector>
 
@@ -39,6 +41,10 @@ public:
     void ChangeFont(const TScaledFont &font, TScriptState script);
     // From the current end of the text on, new text belongs to this link (empty: no link).
     void ChangeLink(const TLinkTarget &link);
+    // A named anchor (A NAME) stands in this section. The section keeps the name, so an anchor
+    // lives exactly as long as the section it names.
+    void AddAnchor(const QString &upperName) { m_anchorNames.append(upperName); }
+    const QStringList &AnchorNames() const { return m_anchorNames; }
 
     // ---- the section's contents ----
     const QString &Text() const { return m_text; }
@@ -50,7 +56,6 @@ public:
 
     TJustify Justify = jLeft;
     TClearMode Clear = cmNone;
-    int ListLevel = 0; // 0 outside lists
     TListKind ListKind = lkNone;
     bool Plain = false; // a UL PLAIN item: no bullet
     int ListNumber = 0;
@@ -66,8 +71,6 @@ public:
     void UpdateFonts() override;
     TMinMax MinMaxWidth() override;
     void Move(int dx, int dy) override;
-
-    int ListIndent() const { return ListLevel * 35; }
 
 protected:
     // Whether the section breaks its text into several lines (preformatted lines never do).
@@ -101,6 +104,7 @@ protected:
     TFontRun &RunForChange();
 
     QString m_text;
+    QStringList m_anchorNames;
     std::vector<TFontRun> m_runs;
     std::vector<std::unique_ptr<TInlineImage>> m_images;
     std::vector<std::unique_ptr<TFormControl>> m_controls;

@@ -1,9 +1,12 @@
 #include "sectionbase.h"
 
+#include "indenttracker.h"
+
 void TSectionBase::CopyToClipboard(QString &, int, int) const {}
 
-int TSectionBase::LayoutSection(TIndentTracker &, int y, int &pos, int &)
+int TSectionBase::LayoutSection(TIndentTracker &indent, int y, int &pos, int &)
 {
+    indent.SetLevel(ListLevel);
     m_yValue = y;
     m_startCurs = pos;
     pos += m_len;
@@ -41,3 +44,4 @@ void TSectionBase::Move(int, int dy)
 {
     m_yValue += dy;
 }
+void TSectionBase::ForEachNestedCell(const std::function<void(TCell &)> &) const {}

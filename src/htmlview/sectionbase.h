@@ -5,6 +5,9 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
+
+class TCell;
 class TViewDocument;
 class TIndentTracker;
 
@@ -55,8 +58,14 @@ public:
     virtual TMinMax MinMaxWidth();
     // Moves a laid-out section by dx, dy (a table cell shifted for its vertical alignment).
     virtual void Move(int dx, int dy);
+    // Calls f for every cell nested in this section (the cells and caption of a table).
+    virtual void ForEachNestedCell(const std::function<void(TCell &)> &f) const;
 
     TViewDocument *Owner() const { return m_owner; }
+    // The list nesting the section stands in (0 outside lists): every section sets it as the
+    // indent level of its layout, so a rule or table after a list is not indented like the list.
+    int ListLevel = 0;
+    int ListIndent() const { return ListLevel * 35; }
     int SectionHeight() const { return m_sectionHeight; }
     int DrawHeight() const { return m_drawHeight; }
     int YValue() const { return m_yValue; }

@@ -94,17 +94,9 @@ void TTableSection::ForEachCell(const std::function<void(TTableCell &)> &f) cons
         f(*Caption);
 }
 
-bool TTableSection::UsesPixelWidths() const
+void TTableSection::ForEachNestedCell(const std::function<void(TCell &)> &f) const
 {
-    bool pixel = false;
-    for (const TTableRow &row : Rows) {
-        for (const auto &cell : row) {
-            if (cell->Width && cell->WidthPercent)
-                return false;
-            pixel = pixel || (cell->Width && !cell->WidthPercent);
-        }
-    }
-    return pixel;
+    ForEachCell([&f](TTableCell &cell) { f(cell.Cell); });
 }
 
 void TTableSection::ColumnMinMax()
@@ -172,64 +164,75 @@ void TTableSection::ColumnMinMax()
     m_colsShowImages = m_owner->ShowImages;
 }
 
-std::vector<int> TTableSection::ColumnWidths(int available)
+std::vector<int> TTableSection::ColumnWidths(int target, bool fill)
 {
+    // The automatic table layout of the browsers of its time: every column starts at its
+    // minimum (the widest thing it cannot break); the room left goes first to the percentage
+    // columns up to their share, then to the columns with a pixel width up to it, then to the
+    // other columns up to their maximum, each group shrinking towards its minimums in proportion
+    // when the room does not reach. A table that must fill its width hands what is still left
+    // to the other columns by their maximum widths (or, without such columns, to all).
     const int n = m_columns;
-    std::vector<int> widths(n, 0);
-    if (UsesPixelWidths()) {
-        for (int c = 0; c < n; ++c)
-            widths[c] = std::max(m_colMin[c], m_colPixels[c] ? m_colPixels[c] : m_colMax[c]);
-        return widths;
-    }
-    // Percentage columns first, while their share is not below their minimum; shares that
-    // together exceed the room are scaled down.
-    std::vector<bool> fixed(n, false);
+    enum Kind : uint8_t { Percent, Pixel, Automatic };
+    std::vector<int> widths = m_colMin;
+    std::vector<int> want(n, 0);
+    std::vector<Kind> kind(n, Automatic);
     int pctTotal = 0;
     for (int c = 0; c < n; ++c)
         pctTotal += m_colPercent[c];
     const int pctScale = std::max(100, pctTotal);
-    int fixedSum = 0;
     for (int c = 0; c < n; ++c) {
-        if (!m_colPercent[c])
-            continue;
-        const int share = int(int64_t(available) * m_colPercent[c] / pctScale);
-        if (share >= m_colMin[c]) {
-            widths[c] = share;
-            fixed[c] = true;
-            fixedSum += share;
-        }
-    }
-    const int rest = available - fixedSum;
-    int64_t totalMin = 0, totalMax = 0;
-    for (int c = 0; c < n; ++c) {
-        if (!fixed[c])
-            totalMin += m_colMin[c], totalMax += m_colMax[c];
-    }
-    for (int c = 0; c < n; ++c) {
-        if (fixed[c])
-            continue;
-        if (totalMax <= rest)
-            widths[c] = m_colMax[c];
-        else if (totalMin <= rest && totalMax > totalMin)
-            widths[c] = m_colMin[c] +
-                        int(int64_t(m_colMax[c] - m_colMin[c]) * (rest - totalMin) / (totalMax - totalMin));
+        const int share =
+            m_colPercent[c] ? int(int64_t(std::max(0, target)) * m_colPercent[c] / pctScale) : 0;
+        if (m_colPercent[c] && share >= m_colMin[c])
+            kind[c] = Percent, want[c] = share;
+        else if (m_colPixels[c])
+            kind[c] = Pixel, want[c] = std::max(m_colMin[c], m_colPixels[c]);
         else
-            widths[c] = m_colMin[c];
+            want[c] = m_colMax[c];
     }
-    // A table with a given width stretches its free columns to fill it.
-    if (Width && totalMax < rest && totalMax > 0) {
-        const int spare = int(rest - totalMax);
-        int given = 0, lastFree = -1;
+    int64_t room = int64_t(target) - std::accumulate(m_colMin.begin(), m_colMin.end(), int64_t(0));
+    // Gives up to room to the columns of one kind, in proportion to what each still wants.
+    const auto grow = [&](Kind k) {
+        int64_t need = 0;
+        for (int c = 0; c < n; ++c)
+            need += kind[c] == k ? want[c] - widths[c] : 0;
+        if (need <= 0 || room <= 0)
+            return;
+        const int64_t give = std::min(need, room);
+        int64_t given = 0;
+        int last = -1;
         for (int c = 0; c < n; ++c) {
-            if (fixed[c])
+            if (kind[c] != k || want[c] <= widths[c])
                 continue;
-            const int add = int(int64_t(spare) * m_colMax[c] / totalMax);
-            widths[c] += add;
+            const int64_t add = (want[c] - widths[c]) * give / need;
+            widths[c] += int(add);
             given += add;
-            lastFree = c;
+            last = c;
         }
-        if (lastFree >= 0)
-            widths[lastFree] += spare - given;
+        if (last >= 0)
+            widths[last] += int(give - given);
+        room -= give;
+    };
+    grow(Percent);
+    grow(Pixel);
+    grow(Automatic);
+    if (fill && room > 0 && n > 0) {
+        const bool anyAutomatic = std::find(kind.begin(), kind.end(), Automatic) != kind.end();
+        int64_t weight = 0;
+        for (int c = 0; c < n; ++c)
+            weight += !anyAutomatic || kind[c] == Automatic ? std::max(1, widths[c]) : 0;
+        int64_t given = 0;
+        int last = -1;
+        for (int c = 0; c < n; ++c) {
+            if (anyAutomatic && kind[c] != Automatic)
+                continue;
+            const int64_t add = room * std::max(1, widths[c]) / weight;
+            widths[c] += int(add);
+            given += add;
+            last = c;
+        }
+        widths[last] += int(room - given);
     }
     return widths;
 }
@@ -239,15 +242,16 @@ TMinMax TTableSection::MinMaxWidth()
     ColumnMinMax();
     int lo = CellSpacing, hi = CellSpacing;
     for (int c = 0; c < m_columns; ++c)
-        lo += m_colMin[c], hi += m_colMax[c];
+        lo += m_colMin[c], hi += std::max(m_colMin[c], m_colPixels[c] ? m_colPixels[c] : m_colMax[c]);
     if (Caption) {
         const TMinMax cap = Caption->Cell.MinMaxWidth();
         lo = std::max(lo, cap.Min);
         hi = std::max(hi, cap.Max);
     }
     if (Width && !WidthPercent) {
-        lo = std::max(lo, std::min(Width, hi));
-        hi = std::max(hi, Width);
+        // A table of a pixel width keeps it wherever it stands.
+        lo = std::max(lo, Width);
+        hi = lo;
     }
     return {lo, hi};
 }
@@ -256,14 +260,16 @@ int TTableSection::LayoutSection(TIndentTracker &indent, int y, int &pos, int &m
 {
     m_yValue = y;
     m_startCurs = pos;
+    indent.SetLevel(ListLevel);
     ColumnMinMax();
     const int left = indent.LeftIndent(y);
     const int right = indent.RightSide(y);
     const int span = std::max(0, right - left);
+    // A table with a WIDTH fills it; any other is as wide as its contents, at most the span.
     int target = span;
     if (Width)
         target = WidthPercent ? span * Width / 100 : Width;
-    m_colWidths = ColumnWidths(target - CellSpacing);
+    m_colWidths = ColumnWidths(target - CellSpacing, Width != 0);
     m_tableWidth = std::accumulate(m_colWidths.begin(), m_colWidths.end(), 0) + CellSpacing;
     if (Caption)
         m_tableWidth = std::max(m_tableWidth, Caption->Cell.MinMaxWidth().Min);
@@ -280,6 +286,7 @@ int TTableSection::LayoutSection(TIndentTracker &indent, int y, int &pos, int &m
     }
 
     int cy = y;
+    int widest = m_x + m_tableWidth;
     const auto layoutCaption = [&] {
         if (!Caption)
             return;
@@ -287,7 +294,9 @@ int TTableSection::LayoutSection(TIndentTracker &indent, int y, int &pos, int &m
         cap.X = m_x;
         cap.Y = cy;
         cap.W = m_tableWidth;
-        cap.H = cap.Cell.LayoutCell(m_x, cy, m_tableWidth, pos).Height;
+        const TLayoutSize laid = cap.Cell.LayoutCell(m_x, cy, m_tableWidth, pos);
+        cap.H = laid.Height;
+        widest = std::max(widest, m_x + laid.MaxWidth);
         cy += cap.H;
     };
     if (CaptionOnTop)
@@ -311,7 +320,11 @@ int TTableSection::LayoutSection(TIndentTracker &indent, int y, int &pos, int &m
             cell.X = m_x + CellSpacing + colX[c];
             cell.W = colX[last] - colX[c] - CellSpacing;
             const int contentW = std::max(0, cell.W - 2 * CellPadding);
-            cell.H = cell.Cell.LayoutCell(cell.X + CellPadding, 0, contentW, pos).Height;
+            const TLayoutSize laid = cell.Cell.LayoutCell(cell.X + CellPadding, 0, contentW, pos);
+            cell.H = laid.Height;
+            // Whatever still does not fit its cell makes the document wider, so the view can
+            // scroll to it (it is painted only inside its cell).
+            widest = std::max(widest, cell.X + CellPadding + laid.MaxWidth);
             if (cell.RowSpan == 1)
                 rowH[r] = std::max(rowH[r], cell.H + extra);
             maxRowSpan = std::max(maxRowSpan, cell.RowSpan);
@@ -356,7 +369,7 @@ int TTableSection::LayoutSection(TIndentTracker &indent, int y, int &pos, int &m
 
     m_len = pos - m_startCurs;
     m_sectionHeight = m_drawHeight = cy - y;
-    maxWidth = std::max(maxWidth, m_x + m_tableWidth - indent.LeftEdge());
+    maxWidth = std::max(maxWidth, widest - indent.LeftEdge());
     return m_sectionHeight;
 }
 
@@ -428,11 +441,18 @@ void TTableSection::Draw(TDrawContext &dc) const
     }
     if (Border)
         DrawBorders(dc);
-    const int top = dc.Clip.top() - dc.YOffset;
-    const int bottom = dc.Clip.bottom() - dc.YOffset;
+    // Every cell paints only inside its own box: contents wider than their cell must not run
+    // across the frames of the cells beside it.
     ForEachCell([&](TTableCell &cell) {
-        if (cell.Y <= bottom && cell.Y + cell.H >= top)
-            cell.Cell.Draw(dc);
+        const QRect box =
+            QRect(cell.X + dc.XOffset, cell.Y + dc.YOffset, cell.W, cell.H).intersected(dc.Clip);
+        if (box.isEmpty())
+            return;
+        TDrawContext inner = dc;
+        inner.Clip = box;
+        host.setClip(box);
+        cell.Cell.Draw(inner);
+        host.setClip(dc.Clip);
     });
 }
 

@@ -51,6 +51,7 @@ public:
     void UpdateFonts() override;
     TMinMax MinMaxWidth() override;
     void Move(int dx, int dy) override;
+    void ForEachNestedCell(const std::function<void(TCell &)> &f) const override;
 
     // Laid out: the table's box in document coordinates.
     int TableX() const { return m_x; }
@@ -61,8 +62,8 @@ private:
     void ColumnMinMax();
     // Every cell with contents, in document order (a top caption first, a bottom one last).
     void ForEachCell(const std::function<void(TTableCell &)> &f) const;
-    bool UsesPixelWidths() const;
-    std::vector<int> ColumnWidths(int available);
+    // The widths of the columns for target pixels; fill: the table takes all of them.
+    std::vector<int> ColumnWidths(int target, bool fill);
     TTableCell *CellAt(int x, int y) const;
     void DrawBorders(TDrawContext &dc) const;
 

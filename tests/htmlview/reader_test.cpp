@@ -292,6 +292,6 @@ TEST_F(ViewFixture, PlainTextModeKeepsEverything)
     const auto *first = static_cast<const TSection *>(doc->Sections()[0].get());
     const auto *second = static_cast<const TSection *>(doc->Sections()[1].get());
     EXPECT_EQ(first->Text(), QStringLiteral("<B>not bold</B>"));
-    EXPECT_EQ(second->Text(), QStringLiteral(" x  &amp;"));
+    EXPECT_EQ(second->Text(), QStringLiteral("        x  &amp;")); // a tab goes to the next tab stop
     EXPECT_TRUE(first->Runs().front().Font.FixedPitch);
 }

@@ -1,6 +1,7 @@
 #include "tablesection.h"
 #include "viewfixture.h"
 
+#include <QRegularExpression>
 #include <QTemporaryFile>
 
 // Column widths and row heights of tables, with the fixed metrics: 6 pixels a character.
@@ -176,4 +177,63 @@ TEST_F(ViewFixture, FloatingImageMovesTheTextAndClearingMovesBelowIt)
     const TInlineImage &right = *s[2]->Images()[0];
     EXPECT_EQ(right.X + right.ShownWidth, 200);
     EXPECT_EQ(s[2]->DrawHeight(), 30); // the float hangs below its one-line section
+}
+
+TEST_F(ViewFixture, SidebarLayoutsWrapTheMainColumnAndFillTheirWidth)
+{
+    QByteArray text;
+    for (int i = 0; i < 120; ++i)
+        text += "word ";
+    // A navigation column of a pixel width beside a long paragraph: the paragraph wraps in the
+    // room that is left instead of running 720 pixels wide.
+    readAndLayout("<TABLE WIDTH=100%><TR><TD WIDTH=150>nav<TD>" + text + "</TABLE>", 600);
+    const TTableSection &full = FirstTable(*doc);
+    EXPECT_EQ(full.ColumnWidths(), (std::vector<int>{155, 442}));
+    EXPECT_EQ(full.TableWidth(), 600);
+    EXPECT_EQ(doc->LastLayout().MaxWidth, 600);
+    // Without a table width the table is as wide as its contents, at most the page.
+    doc->Clear();
+    readAndLayout("<TABLE><TR><TD WIDTH=150>nav<TD>" + text + "</TABLE>", 600);
+    EXPECT_EQ(FirstTable(*doc).TableWidth(), 600);
+    doc->Clear();
+    readAndLayout("<TABLE><TR><TD WIDTH=150>nav<TD>short</TABLE>", 600);
+    EXPECT_EQ(FirstTable(*doc).ColumnWidths(), (std::vector<int>{155, 35}));
+    // A table WIDTH in pixels is filled by the columns without a width, by their maximum widths.
+    doc->Clear();
+    readAndLayout("<TABLE WIDTH=403><TR><TD WIDTH=100>a<TD>bb<TD>bbbb</TABLE>", 600);
+    EXPECT_EQ(FirstTable(*doc).ColumnWidths(), (std::vector<int>{105, 109, 186}));
+}
+
+TEST_F(ViewFixture, PixelColumnsShrinkTowardsTheirMinimumWhenTheyDoNotFit)
+{
+    readAndLayout("<TABLE><TR><TD WIDTH=300>aaaa<TD WIDTH=300>bbbb</TABLE>", 203);
+    // 200 pixels for two columns that want 305 each and need 29: each gets half.
+    EXPECT_EQ(FirstTable(*doc).ColumnWidths(), (std::vector<int>{100, 100}));
+}
+
+TEST_F(ViewFixture, ATableOfAPixelWidthKeepsItInANarrowCell)
+{
+    readAndLayout("<TABLE><TR><TD><TABLE WIDTH=500><TR><TD>x</TABLE><TD>y</TABLE>", 300);
+    const TTableSection &outer = FirstTable(*doc);
+    EXPECT_GE(outer.ColumnWidths()[0], 500 + 5);
+    EXPECT_EQ(doc->LastLayout().MaxWidth, outer.TableWidth());
+}
+
+TEST_F(ViewFixture, NestedContentWidensItsCellAndPaintsInsideIt)
+{
+    readAndLayout("<TABLE BORDER=1><TR><TD>a<TD><TABLE WIDTH=300><TR><TD>inner</TABLE></TABLE>", 200);
+    const TTableSection &t = FirstTable(*doc);
+    const TTableCell &cell = *t.Rows[0][1];
+    EXPECT_GE(cell.W, 300);
+    EXPECT_EQ(doc->LastLayout().MaxWidth, t.TableX() + t.TableWidth()); // the scroll bars reach it
+    host.drawLog.clear();
+    doc->Draw(QRect(0, 0, 400, 100), 0, 0);
+    const QString cellClip =
+        QStringLiteral("clip %1,%2 %3x%4").arg(cell.X).arg(cell.Y).arg(cell.W).arg(cell.H);
+    const qsizetype at = host.drawLog.indexOf(cellClip);
+    ASSERT_GE(at, 0) << host.drawLog.join(QLatin1Char('\n')).toStdString();
+    const qsizetype inner = host.drawLog.indexOf(QRegularExpression(QStringLiteral("^text .*\"inner\"$")));
+    const qsizetype back = host.drawLog.indexOf(QStringLiteral("clip 0,0 400x100"), at);
+    EXPECT_GT(inner, at); // drawn inside the cell's clip
+    EXPECT_GT(back, inner);
 }

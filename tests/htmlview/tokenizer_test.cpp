@@ -108,7 +108,8 @@ TEST(HtmlTokenizer, LineEndsFoldOnceInPreformattedText)
     QStringList seen;
     for (tok.NextPreformatted(); tok.Sym() != HtmlSym::Eof; tok.NextPreformatted())
         seen << (tok.Sym() == HtmlSym::Eol ? QStringLiteral("|") : tok.TokenText());
-    EXPECT_EQ(seen.join(QString()), QStringLiteral("a|b|c||d e"));
+    // The tab is kept for the preformatted line to expand to its tab stop.
+    EXPECT_EQ(seen.join(QString()), QStringLiteral("a|b|c||d\te"));
 }
 
 TEST(HtmlTokenizer, TextAreaEndsOnlyAtItsOwnEndTag)

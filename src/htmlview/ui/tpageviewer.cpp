@@ -144,7 +144,10 @@ TViewerError TPageViewer::LoadLines(const QStringList &lines)
     bytes.reserve(lines.size());
     for (const QString &line : lines)
         bytes.append(EncodePageText(line));
-    return LoadLines(bytes);
+    // The lines are text already, turned into Windows-1252 here: what the page says about the
+    // encoding of its bytes does not apply to them.
+    return loadSource([&] { return ParseHtmlLines(m_doc, m_anchors, bytes, TPageEncoding::Windows1252); },
+                      TViewerFileType::HTML);
 }
 
 TViewerError TPageViewer::LoadLines(const QList<QByteArray> &lines)
@@ -215,6 +218,7 @@ void TPageViewer::Clear()
         return;
     m_doc.Clear();
     m_anchors.Clear();
+    m_pressedControl = nullptr; // it belonged to a section of the document just dropped
     m_fileName.clear();
     m_loaded = false;
     m_layout = {};

@@ -1,0 +1,115 @@
+#include "rulesection.h"
+#include "tablesection.h"
+#include "viewfixture.h"
+
+// Pages written by hand rather than by the builder: what they hold that generated pages do not.
+
+TEST_F(ViewFixture, StyleAndScriptContentsAreNotPageTextAndTheBodyKeepsItsColours)
+{
+    read("<HTML><HEAD><TITLE>t</TITLE><STYLE>p < b { color: red } <!-- </STYLE>"
+         "<SCRIPT>if (a < b) document.write(\"<P>x &amp; y</P>\"); var s = '</scripts>';</script >"
+         "</HEAD><BODY BGCOLOR=#102030 TEXT=#405060>shown<SCRIPT>hidden</SCRIPT> too</BODY>");
+    ASSERT_TRUE(error.ok()) << error.Message.toStdString(); // the "<!--" inside is no open comment
+    ASSERT_EQ(textSections().size(), 1u);
+    EXPECT_EQ(textSections()[0]->Text(), QStringLiteral("shown too"));
+    EXPECT_EQ(doc->Title, QStringLiteral("t"));
+    EXPECT_EQ(ColorValue(doc->Background()), 0x302010u);
+    EXPECT_EQ(ColorValue(doc->DefaultFontColor), 0x605040u);
+    // A script that never ends hides the rest of the page, as in a browser.
+    read("a<SCRIPT>b<P>c");
+    EXPECT_EQ(textSections().back()->Text(), QStringLiteral("a"));
+}
+
+TEST_F(ViewFixture, EveryNamedReferenceOfHtml4)
+{
+    read("&bull; &mdash;&hellip;&trade;&euro;&times;&divide;&larr;&thetasym;&OElig;&apos;&nbsp;|"
+         "&Bull;|&thetasyms;|&mdash|&hellip x");
+    ASSERT_EQ(textSections().size(), 1u);
+    // Names keep their case; a ninth character makes the whole thing literal text; a missing
+    // semicolon is forgiven.
+    EXPECT_EQ(textSections()[0]->Text(), QString::fromUtf8("• —…™€×÷←ϑŒ'\u00A0|&Bull;|&thetasyms;|—|… x"));
+}
+
+TEST_F(ViewFixture, TabsInPreformattedTextAdvanceToTheNextMultipleOfEight)
+{
+    read("<PRE>a\tb\n\tc\tdd\n12345678\tx\n<B>bold</B>\tafter a tag\n</PRE><P>out\tside");
+    QStringList lines;
+    for (const TSection *s : textSections())
+        lines << s->Text();
+    EXPECT_EQ(lines, (QStringList{"a       b", "        c       dd", "12345678        x",
+                                  "bold    after a tag", "out side"}));
+}
+
+TEST_F(ViewFixture, PagesDeclaringUtf8AreReadAsUtf8)
+{
+    const QString expected = QString::fromUtf8("Café – 中文 😀");
+    const QByteArray text = expected.toUtf8();
+    const QList<QByteArray> declared{
+        "<META charset=\"UTF-8\"><P>" + text,
+        "<HEAD><META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=utf-8\"></HEAD>" + text,
+        "\xEF\xBB\xBF" + text,
+    };
+    for (const QByteArray &page : declared) {
+        doc->Clear();
+        read(page);
+        ASSERT_EQ(textSections().size(), 1u) << page.constData();
+        EXPECT_EQ(textSections()[0]->Text(), expected) << page.constData();
+    }
+    // Undeclared and Latin-1 pages stay Windows-1252; a stray byte in a UTF-8 page is read so too.
+    doc->Clear();
+    read("<META charset=iso-8859-1>caf\xE9 \x80");
+    EXPECT_EQ(textSections()[0]->Text(), QString::fromUtf8("café €"));
+    doc->Clear();
+    read("<META charset=utf-8>caf\xE9 " + text);
+    EXPECT_EQ(textSections()[0]->Text(), QString::fromUtf8("café ") + expected);
+    doc->Clear();
+    read("caf\xC3\xA9");
+    EXPECT_EQ(textSections()[0]->Text(), QString::fromUtf8("cafÃ©"));
+}
+
+TEST_F(ViewFixture, TextFilesWithAByteOrderMarkAreUtf8)
+{
+    ParseTextLines(*doc, anchors,
+                   {"\xEF\xBB\xBF"
+                    "caf\xC3\xA9\t!"});
+    EXPECT_EQ(textSections()[0]->Text(), QString::fromUtf8("café    !"));
+}
+
+TEST_F(ViewFixture, ARuleOrTableAfterAListIsNotIndentedLikeTheList)
+{
+    readAndLayout("<UL><LI>item<LI>last</UL><HR><TABLE><TR><TD>t</TABLE><UL><LI>x<HR></UL>", 400);
+    std::vector<const TSectionBase *> kept;
+    for (const auto &s : doc->Sections())
+        kept.push_back(s.get());
+    const auto *after = dynamic_cast<const TRuleSection *>(kept[2]);
+    ASSERT_NE(after, nullptr) << kinds().constData();
+    EXPECT_EQ(after->RuleX(), 10);
+    EXPECT_EQ(after->RuleWidth(), 380);
+    const auto *inList = dynamic_cast<const TRuleSection *>(kept.back());
+    ASSERT_NE(inList, nullptr) << kinds().constData();
+    EXPECT_EQ(inList->RuleX(), 35 + 10); // a rule inside a list keeps the list's indent
+    EXPECT_EQ(static_cast<const TTableSection *>(kept[3])->TableX(), 0);
+}
+
+TEST_F(ViewFixture, RowColoursNumbersUnderLinksAndBulletsBesideFloats)
+{
+    readAndLayout("<TABLE BGCOLOR=#000001><TR BGCOLOR=#0000FF><TD>a<TD BGCOLOR=#00FF00>b<TR><TD>c</TABLE>"
+                  "<OL><LI><A HREF=x.htm>link</A> first</OL>",
+                  400);
+    const auto &table = static_cast<const TTableSection &>(*doc->Sections()[0]);
+    EXPECT_EQ(ColorValue(table.Rows[0][0]->Background), 0xFF0000u); // the row's blue
+    EXPECT_EQ(ColorValue(table.Rows[0][1]->Background), 0x00FF00u); // the cell's own
+    EXPECT_EQ(ColorValue(table.Rows[1][0]->Background), 0x010000u); // the table's
+    host.drawLog.clear();
+    doc->Draw(QRect(0, 0, 400, 400), 0, 0);
+    const QStringList numbers = host.drawLog.filter(QStringLiteral("\"1.\""));
+    ASSERT_EQ(numbers.size(), 1);
+    EXPECT_TRUE(numbers[0].contains(QStringLiteral("/12/0 "))) << numbers[0].toStdString(); // no underline
+
+    // A list beside a left picture indents from the picture, so the bullet is beside it.
+    doc->Clear();
+    host.addImage(QStringLiteral("dog.gif"), QSize(40, 30));
+    readAndLayout("<IMG SRC=dog.gif ALIGN=LEFT>text<UL><LI>item</UL>", 400);
+    const TSection &item = *textSections().back();
+    EXPECT_EQ(item.Lines()[0].X, 45 + 35);
+}
