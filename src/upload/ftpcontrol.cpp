@@ -1,0 +1,393 @@
+#include "ftpcontrol.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFile>
+#include <QUrl>
+
+#include <curl/curl.h>
+
+#include <mutex>
+#include <set>
+#include <sys/socket.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+std::once_flag curlGlobalInit;
+
+} // namespace
+
+// Everything the worker thread and libcurl's callbacks share. The sockets are remembered so that
+// Abort can shut them down: that wakes libcurl at once from any wait, where its progress callback
+// alone is only asked now and then.
+struct TFtpControl::TCurlState {
+    CURL *handle = nullptr;
+    char errorText[CURL_ERROR_SIZE] = {};
+    std::mutex socketsLock;
+    std::set<curl_socket_t> sockets;
+    std::atomic<bool> *abort = nullptr;
+    QIODevice *upload = nullptr;
+    TFtpControl *owner = nullptr;
+    qint64 lastReported = -1;
+
+    static curl_socket_t openSocket(void *data, curlsocktype, struct curl_sockaddr *address)
+    {
+        auto *state = static_cast<TCurlState *>(data);
+        const curl_socket_t fd = ::socket(address->family, address->socktype, address->protocol);
+        if (fd != CURL_SOCKET_BAD) {
+            std::lock_guard lock(state->socketsLock);
+            state->sockets.insert(fd);
+            if (state->abort->load())
+                ::shutdown(fd, SHUT_RDWR);
+        }
+        return fd;
+    }
+
+    static int closeSocket(void *data, curl_socket_t fd)
+    {
+        auto *state = static_cast<TCurlState *>(data);
+        {
+            std::lock_guard lock(state->socketsLock);
+            state->sockets.erase(fd);
+        }
+        return ::close(fd);
+    }
+
+    static int progress(void *data, curl_off_t, curl_off_t, curl_off_t total, curl_off_t sent)
+    {
+        auto *state = static_cast<TCurlState *>(data);
+        if (state->abort->load())
+            return 1;
+        if (state->upload && sent != state->lastReported &&
+            (sent == total || sent - state->lastReported >= 256 * 1024)) {
+            state->lastReported = sent;
+            TFtpControl *owner = state->owner;
+            const qint64 s = sent, t = total;
+            QMetaObject::invokeMethod(
+                owner, [owner, s, t] { emit owner->fileProgress(s, t); }, Qt::QueuedConnection);
+        }
+        return 0;
+    }
+
+    static size_t read(char *buffer, size_t size, size_t count, void *data)
+    {
+        auto *state = static_cast<TCurlState *>(data);
+        if (state->abort->load())
+            return CURL_READFUNC_ABORT;
+        const qint64 got = state->upload->read(buffer, qint64(size * count));
+        return got < 0 ? CURL_READFUNC_ABORT : size_t(got);
+    }
+
+    void shutdownSockets()
+    {
+        std::lock_guard lock(socketsLock);
+        for (curl_socket_t fd : sockets)
+            ::shutdown(fd, SHUT_RDWR);
+    }
+};
+
+TFtpControl::TFtpControl(QObject *parent) : QObject(parent), m_curl(std::make_unique<TCurlState>())
+{
+    std::call_once(curlGlobalInit, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+    m_curl->abort = &m_abort;
+    m_curl->owner = this;
+}
+
+TFtpControl::~TFtpControl()
+{
+    m_abort = true;
+    m_curl->shutdownSockets();
+    if (m_curl->handle)
+        curl_easy_cleanup(m_curl->handle);
+}
+
+TFtpControl::TAddress TFtpControl::ParseAddress(const QString &address)
+{
+    TAddress result;
+    QString rest = address.trimmed();
+    if (rest.startsWith(QLatin1String("ftps://"), Qt::CaseInsensitive)) {
+        result.requireTls = true;
+        rest = rest.mid(7);
+    } else if (rest.startsWith(QLatin1String("ftp://"), Qt::CaseInsensitive)) {
+        rest = rest.mid(6);
+    }
+    rest = rest.section(QLatin1Char('/'), 0, 0);
+    const qsizetype colon = rest.lastIndexOf(QLatin1Char(':'));
+    if (colon > 0 && !rest.startsWith(QLatin1Char('['))) {
+        bool ok = false;
+        const int port = rest.mid(colon + 1).toInt(&ok);
+        if (!ok || port <= 0 || port > 65535)
+            return result;
+        result.port = port;
+        rest = rest.left(colon);
+    }
+    result.host = rest;
+    result.valid = !rest.isEmpty() && !rest.contains(QLatin1Char('@'));
+    return result;
+}
+
+QString TFtpControl::folderUrl(const QStringList &folders, bool absolute) const
+{
+    QString url = QStringLiteral("ftp://%1:%2/").arg(m_address.host).arg(m_address.port);
+    if (absolute)
+        url += QLatin1String("%2F");
+    for (const QString &folder : folders)
+        url += QString::fromLatin1(QUrl::toPercentEncoding(folder)) + QLatin1Char('/');
+    return url;
+}
+
+QString TFtpControl::CurrentDirectory() const
+{
+    return (m_absolute ? QStringLiteral("/") : QString()) + m_folders.join(QLatin1Char('/'));
+}
+
+void TFtpControl::setCommonOptions()
+{
+    CURL *h = m_curl->handle;
+    curl_easy_reset(h);
+    curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
+    if (qEnvironmentVariableIsSet("ZV_FTP_VERBOSE"))
+        curl_easy_setopt(h, CURLOPT_VERBOSE, 1L);
+    curl_easy_setopt(h, CURLOPT_ERRORBUFFER, m_curl->errorText);
+    curl_easy_setopt(h, CURLOPT_USERNAME, UserName.toUtf8().constData());
+    curl_easy_setopt(h, CURLOPT_PASSWORD, Password.toUtf8().constData());
+    curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT, long(ConnectTimeout));
+    curl_easy_setopt(h, CURLOPT_SERVER_RESPONSE_TIMEOUT, long(ResponseTimeout));
+    curl_easy_setopt(h, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(h, CURLOPT_LOW_SPEED_TIME, long(ResponseTimeout));
+    curl_easy_setopt(h, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(h, CURLOPT_XFERINFOFUNCTION, &TCurlState::progress);
+    curl_easy_setopt(h, CURLOPT_XFERINFODATA, m_curl.get());
+    curl_easy_setopt(h, CURLOPT_OPENSOCKETFUNCTION, &TCurlState::openSocket);
+    curl_easy_setopt(h, CURLOPT_OPENSOCKETDATA, m_curl.get());
+    curl_easy_setopt(h, CURLOPT_CLOSESOCKETFUNCTION, &TCurlState::closeSocket);
+    curl_easy_setopt(h, CURLOPT_CLOSESOCKETDATA, m_curl.get());
+    if (m_address.requireTls) {
+        curl_easy_setopt(h, CURLOPT_USE_SSL, long(CURLUSESSL_ALL));
+        curl_easy_setopt(h, CURLOPT_SSL_VERIFYPEER, 1L);
+        curl_easy_setopt(h, CURLOPT_SSL_VERIFYHOST, 2L);
+        if (!CAInfo.isEmpty())
+            curl_easy_setopt(h, CURLOPT_CAINFO, CAInfo.toLocal8Bit().constData());
+    } else {
+        // Opportunistic TLS protects what it can; a certificate for another name (common on
+        // shared hosts) must not stop an upload that plain FTP would have completed.
+        curl_easy_setopt(h, CURLOPT_USE_SSL, long(CURLUSESSL_TRY));
+        curl_easy_setopt(h, CURLOPT_SSL_VERIFYPEER, 0L);
+        curl_easy_setopt(h, CURLOPT_SSL_VERIFYHOST, 0L);
+    }
+}
+
+int TFtpControl::runOnWorker(const std::function<int()> &work)
+{
+    m_busy = true;
+    std::atomic<int> result{0};
+    if (QCoreApplication::instance()) {
+        QEventLoop loop;
+        std::thread worker([&] {
+            result = work();
+            QMetaObject::invokeMethod(&loop, "quit", Qt::QueuedConnection);
+        });
+        loop.exec();
+        worker.join();
+    } else {
+        result = work();
+    }
+    m_busy = false;
+    return result;
+}
+
+int TFtpControl::perform(TStep step, const QString &url)
+{
+    setCommonOptions();
+    CURL *h = m_curl->handle;
+    const QByteArray urlBytes = url.toUtf8();
+    curl_easy_setopt(h, CURLOPT_URL, urlBytes.constData());
+    m_curl->errorText[0] = 0;
+
+    std::unique_ptr<QIODevice> source;
+    QByteArray text;
+    if (step == TStep::Send) {
+        auto file = std::make_unique<QFile>(LocalFile);
+        if (!file->open(QIODevice::ReadOnly)) {
+            LastErrorText = QStringLiteral("Cannot read %1").arg(LocalFile);
+            return CURLE_READ_ERROR;
+        }
+        if (BinaryMode) {
+            curl_easy_setopt(h, CURLOPT_INFILESIZE_LARGE, curl_off_t(file->size()));
+            source = std::move(file);
+        } else {
+            // In text mode libcurl turns every LF into the CR LF the protocol wants on the wire.
+            // Our pages already end their lines with CR LF, which would go out as CR CR LF: hand
+            // it lines ended by LF alone, and the server stores them with its own line end.
+            text = file->readAll().replace("\r\n", "\n");
+            auto buffer = std::make_unique<QBuffer>(&text);
+            buffer->open(QIODevice::ReadOnly);
+            source = std::move(buffer);
+        }
+        m_curl->upload = source.get();
+        m_curl->lastReported = -1;
+        curl_easy_setopt(h, CURLOPT_UPLOAD, 1L);
+        curl_easy_setopt(h, CURLOPT_READFUNCTION, &TCurlState::read);
+        curl_easy_setopt(h, CURLOPT_READDATA, m_curl.get());
+        curl_easy_setopt(h, CURLOPT_TRANSFERTEXT, BinaryMode ? 0L : 1L);
+    } else {
+        curl_easy_setopt(h, CURLOPT_NOBODY, 1L);
+        if (step == TStep::MakeFolder)
+            curl_easy_setopt(h, CURLOPT_FTP_CREATE_MISSING_DIRS, long(CURLFTP_CREATE_DIR));
+    }
+
+    const int code = runOnWorker([h] { return int(curl_easy_perform(h)); });
+    m_curl->upload = nullptr;
+    if (code != CURLE_OK && step != TStep::Login && !m_abort) {
+        // After a failed step libcurl may still believe it stands in the folder it could not
+        // enter, and would then skip the CWD of the next request for that folder. A visit to
+        // the login folder puts its bookkeeping right.
+        setCommonOptions();
+        const QByteArray home = folderUrl({}, false).toUtf8();
+        curl_easy_setopt(h, CURLOPT_URL, home.constData());
+        curl_easy_setopt(h, CURLOPT_NOBODY, 1L);
+        runOnWorker([h] { return int(curl_easy_perform(h)); });
+    }
+    if (code != CURLE_OK) {
+        LastErrorText = QString::fromLocal8Bit(m_curl->errorText);
+        if (LastErrorText.isEmpty())
+            LastErrorText = QString::fromLatin1(curl_easy_strerror(CURLcode(code)));
+    }
+    return code;
+}
+
+bool TFtpControl::beginOperation()
+{
+    if (m_busy) {
+        LastError = ErrorBusy;
+        LastErrorText = QStringLiteral("Another operation is in progress");
+        return false;
+    }
+    if (m_abort) {
+        LastError = CURLE_ABORTED_BY_CALLBACK;
+        LastErrorText = QStringLiteral("Aborted");
+        return false;
+    }
+    if (!m_connected || !m_curl->handle) {
+        LastError = ErrorNotConnected;
+        LastErrorText = QStringLiteral("Not connected");
+        return false;
+    }
+    return true;
+}
+
+void TFtpControl::finishOperation(int code)
+{
+    if (code != CURLE_OK)
+        LastError = code;
+    if (m_closeAfterOperation) {
+        m_closeAfterOperation = false;
+        const bool wasConnected = m_connected;
+        closeHandle();
+        if (wasConnected)
+            emit Disconnected();
+    }
+}
+
+void TFtpControl::Connect()
+{
+    if (m_busy) {
+        LastError = ErrorBusy;
+        return;
+    }
+    closeHandle();
+    m_abort = false;
+    m_folders.clear();
+    m_absolute = false;
+    m_address = ParseAddress(HostAddress);
+    if (!m_address.valid) {
+        LastError = CURLE_URL_MALFORMAT;
+        LastErrorText = QStringLiteral("The server address \"%1\" is not valid").arg(HostAddress);
+        return;
+    }
+    m_curl->handle = curl_easy_init();
+    const int code = perform(TStep::Login, folderUrl({}, false));
+    m_connected = code == CURLE_OK;
+    if (!m_connected)
+        m_closeAfterOperation = true; // nothing is left open after a failed login
+    finishOperation(code);
+}
+
+void TFtpControl::MakeDirectory(const QString &name)
+{
+    if (!beginOperation())
+        return;
+    QStringList folders = m_folders;
+    folders += name.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    finishOperation(perform(TStep::MakeFolder, folderUrl(folders, m_absolute)));
+}
+
+void TFtpControl::ChangeDirectory(const QString &name)
+{
+    if (!beginOperation())
+        return;
+    const bool absolute = name.startsWith(QLatin1Char('/'));
+    QStringList folders = absolute ? QStringList() : m_folders;
+    folders += name.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    const int code = perform(TStep::EnterFolder, folderUrl(folders, absolute || m_absolute));
+    if (code == CURLE_OK) {
+        m_folders = folders;
+        m_absolute = absolute || m_absolute;
+    }
+    finishOperation(code);
+}
+
+void TFtpControl::setAction(int action)
+{
+    if (action != ActionSendFile || !beginOperation())
+        return;
+    QString url = folderUrl(m_folders, m_absolute);
+    const QStringList steps = RemoteFile.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QStringList escaped;
+    for (const QString &step : steps)
+        escaped += QString::fromLatin1(QUrl::toPercentEncoding(step));
+    url += escaped.join(QLatin1Char('/'));
+    finishOperation(perform(TStep::Send, url));
+}
+
+void TFtpControl::Disconnect()
+{
+    if (m_busy) {
+        // The operation in progress is abandoned and the connection closed when it returns.
+        m_closeAfterOperation = true;
+        Abort();
+        return;
+    }
+    const bool wasConnected = m_connected;
+    closeHandle();
+    if (wasConnected)
+        emit Disconnected();
+}
+
+void TFtpControl::Abort()
+{
+    m_abort = true;
+    m_curl->shutdownSockets();
+}
+
+void TFtpControl::Release()
+{
+    Disconnect();
+}
+
+void TFtpControl::closeHandle()
+{
+    m_connected = false;
+    CURL *h = m_curl->handle;
+    if (!h)
+        return;
+    m_curl->handle = nullptr;
+    // Cleaning up says goodbye to the server, which can take a moment: keep the window alive.
+    runOnWorker([h] {
+        curl_easy_cleanup(h);
+        return 0;
+    });
+}
