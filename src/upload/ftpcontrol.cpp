@@ -7,12 +7,12 @@
 #include <QUrl>
 
 #include <curl/curl.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <mutex>
 #include <set>
-#include <sys/socket.h>
 #include <thread>
-#include <unistd.h>
 
 namespace {
 
@@ -235,11 +235,18 @@ int TFtpControl::perform(TStep step, const QString &url)
         curl_easy_setopt(h, CURLOPT_TRANSFERTEXT, BinaryMode ? 0L : 1L);
     } else {
         curl_easy_setopt(h, CURLOPT_NOBODY, 1L);
+        if (step == TStep::FileSize)
+            curl_easy_setopt(h, CURLOPT_TRANSFERTEXT, 0L); // sizes in binary, as the files went
         if (step == TStep::MakeFolder)
             curl_easy_setopt(h, CURLOPT_FTP_CREATE_MISSING_DIRS, long(CURLFTP_CREATE_DIR));
     }
 
     const int code = runOnWorker([h] { return int(curl_easy_perform(h)); });
+    if (step == TStep::Send) {
+        curl_off_t sent = 0;
+        if (curl_easy_getinfo(h, CURLINFO_SIZE_UPLOAD_T, &sent) == CURLE_OK)
+            m_bytesSent += sent;
+    }
     m_curl->upload = nullptr;
     if (code != CURLE_OK && step != TStep::Login && !m_abort) {
         // After a failed step libcurl may still believe it stands in the folder it could not
@@ -300,6 +307,7 @@ void TFtpControl::Connect()
     }
     closeHandle();
     m_abort = false;
+    m_bytesSent = 0;
     m_folders.clear();
     m_absolute = false;
     m_address = ParseAddress(HostAddress);
@@ -344,13 +352,31 @@ void TFtpControl::setAction(int action)
 {
     if (action != ActionSendFile || !beginOperation())
         return;
-    QString url = folderUrl(m_folders, m_absolute);
-    const QStringList steps = RemoteFile.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    finishOperation(perform(TStep::Send, fileUrl(RemoteFile)));
+}
+
+QString TFtpControl::fileUrl(const QString &name) const
+{
     QStringList escaped;
-    for (const QString &step : steps)
+    for (const QString &step : name.split(QLatin1Char('/'), Qt::SkipEmptyParts))
         escaped += QString::fromLatin1(QUrl::toPercentEncoding(step));
-    url += escaped.join(QLatin1Char('/'));
-    finishOperation(perform(TStep::Send, url));
+    return folderUrl(m_folders, m_absolute) + escaped.join(QLatin1Char('/'));
+}
+
+qint64 TFtpControl::RemoteFileSize(const QString &name)
+{
+    const int lastError = LastError;
+    const QString lastErrorText = LastErrorText;
+    qint64 size = -1;
+    if (beginOperation() && perform(TStep::FileSize, fileUrl(name)) == CURLE_OK) {
+        curl_off_t length = -1;
+        if (curl_easy_getinfo(m_curl->handle, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length) == CURLE_OK)
+            size = length;
+    }
+    finishOperation(CURLE_OK);
+    LastError = lastError;
+    LastErrorText = lastErrorText;
+    return size;
 }
 
 void TFtpControl::Disconnect()

@@ -28,7 +28,7 @@ public:
     // The Action value that sends LocalFile to the server as RemoteFile.
     static constexpr int ActionSendFile = 6;
     // LastError values of this control that are not libcurl's own result codes.
-    static constexpr int ErrorBusy = 1000;       // an operation was asked for while one runs
+    static constexpr int ErrorBusy = 1000; // an operation was asked for while one runs
     static constexpr int ErrorNotConnected = 1001;
 
     explicit TFtpControl(QObject *parent = nullptr);
@@ -62,6 +62,12 @@ public:
     void Abort();
     void Release();
 
+    // The size of a file in the current remote folder, or -1 when it is missing or the server
+    // does not say. Leaves LastError as it was.
+    qint64 RemoteFileSize(const QString &name);
+    // Bytes of file content handed to the network since Connect.
+    qint64 BytesSent() const { return m_bytesSent; }
+
     // The remote folder transfers go to, relative to the login folder ("" for the login folder).
     QString CurrentDirectory() const;
 
@@ -83,12 +89,13 @@ private:
     bool beginOperation();
     // Runs work on a worker thread and waits for it in a local event loop.
     int runOnWorker(const std::function<int()> &work);
-    enum class TStep { Login, MakeFolder, EnterFolder, Send };
+    enum class TStep { Login, MakeFolder, EnterFolder, Send, FileSize };
     int perform(TStep step, const QString &url);
     void setCommonOptions();
     void closeHandle();
     void finishOperation(int code);
     QString folderUrl(const QStringList &folders, bool absolute) const;
+    QString fileUrl(const QString &name) const;
 
     struct TCurlState;
     std::unique_ptr<TCurlState> m_curl;
@@ -97,6 +104,7 @@ private:
     bool m_absolute = false;
     bool m_connected = false;
     bool m_busy = false;
+    qint64 m_bytesSent = 0;
     bool m_closeAfterOperation = false;
     std::atomic<bool> m_abort{false};
 };

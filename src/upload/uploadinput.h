@@ -12,4 +12,7 @@ struct TUploadInput {
     bool GeoCities = false; // the server's ISP is the free host whose pages carry its banner
     QString DocFileName;    // full path of the builder document
     QString HTMLFolder;     // where the page and its pictures are
+    // Where the sizes and hashes of what went to each server are kept, so that unchanged pictures
+    // are not sent again. Empty: nothing is remembered and every file is sent.
+    QString UploadRecordFile;
 };

@@ -187,6 +187,14 @@ bool TUploadJob::UploadAll()
     }
     const QString localName = PreparePage(pagePath);
 
+    const bool remember = !m_input.UploadRecordFile.isEmpty();
+    m_unchangedFiles = 0;
+    if (remember) {
+        m_record.Load(m_input.UploadRecordFile);
+        m_serverKey =
+            TUploadRecord::ServerKey(m_input.Address, m_input.UserName, m_input.Directory, m_input.FlatDir);
+    }
+
     bool result = true;
     if (!m_cancelled) {
         advance();
@@ -215,14 +223,27 @@ bool TUploadJob::UploadAll()
         }
         m_ftp.RemoteFile = remote;
         SetTransferMode(entry.LocalPath);
+        TUploadRecord::TSentFile local;
+        if (remember && m_ftp.BinaryMode) {
+            local = TUploadRecord::Describe(m_ftp.LocalFile);
+            if (AlreadyOnServer(remote, local)) {
+                ++m_unchangedFiles;
+                continue;
+            }
+        }
         m_ftp.setAction(TFtpControl::ActionSendFile);
         if (m_ftp.LastError != 0) {
             // One missing picture should not keep the others off the server; the job still
             // counts as failed at the end.
             m_failedFiles << entry.LocalPath;
             m_ftp.LastError = 0;
+            m_record.Forget(m_serverKey, remote);
+        } else if (local.size >= 0) {
+            m_record.Remember(m_serverKey, remote, local);
         }
     }
+    if (remember)
+        m_record.Save(m_input.UploadRecordFile);
     if (!m_failedFiles.isEmpty())
         result = false;
 
@@ -230,6 +251,15 @@ bool TUploadJob::UploadAll()
     m_ftp.Disconnect();
     ShowFTPStatus(LoadStr(211));
     return result && !m_cancelled;
+}
+
+bool TUploadJob::AlreadyOnServer(const QString &remoteName, const TUploadRecord::TSentFile &local)
+{
+    const TUploadRecord::TSentFile *sent = m_record.Find(m_serverKey, remoteName);
+    if (!sent || local.size < 0 || sent->size != local.size || sent->sha256 != local.sha256)
+        return false;
+    // Someone may have deleted or replaced it on the server since.
+    return m_ftp.RemoteFileSize(remoteName) == local.size;
 }
 
 void TUploadJob::SetTransferMode(const QString &fileName)

@@ -3,6 +3,7 @@
 #include "ftpcontrol.h"
 #include "resourcedetail.h"
 #include "uploadinput.h"
+#include "uploadrecord.h"
 
 #include <QObject>
 #include <QString>
@@ -44,6 +45,8 @@ public:
     // The files that could not be sent, by local path.
     const QStringList &FailedFiles() const { return m_failedFiles; }
     TFtpControl &ftp() { return m_ftp; }
+    // Pictures left out because the server already has them as they are.
+    int UnchangedFiles() const { return m_unchangedFiles; }
 
     // The text of a problem's message box.
     static QString ProblemText(TUploadProblem problem);
@@ -65,12 +68,17 @@ private:
     void ReportProblem(TUploadProblem problem);
     QString PreparePage(const QString &pagePath);
     void advance();
+    // Whether the server still has the file exactly as it was last sent.
+    bool AlreadyOnServer(const QString &remoteName, const TUploadRecord::TSentFile &local);
     void ftpDisconnect();
 
     TUploadInput m_input;
     TFtpControl m_ftp;
     TUploadList m_uploadList;
     QStringList m_failedFiles;
+    TUploadRecord m_record;
+    QString m_serverKey;
+    int m_unchangedFiles = 0;
     std::unique_ptr<QTemporaryDir> m_copyFolder;
     bool m_cancelled = false;
     bool m_succeeded = false;

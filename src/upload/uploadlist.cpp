@@ -100,8 +100,7 @@ void ScanAttribute(const QByteArray &text, const QByteArray &name, const QString
     }
 }
 
-void AddResource(const QString &value, const QString &pagePath, const QString &htmlFolder,
-                 TUploadList &list)
+void AddResource(const QString &value, const QString &pagePath, const QString &htmlFolder, TUploadList &list)
 {
     ResourceDetail entry;
     const bool fileUrl = value.contains(QLatin1String("file:///"));
@@ -134,8 +133,7 @@ void AddResource(const QString &value, const QString &pagePath, const QString &h
     list.append(entry);
 }
 
-TUploadList BuildUploadList(const QByteArray &pageText, const QString &pagePath,
-                            const QString &htmlFolder)
+TUploadList BuildUploadList(const QByteArray &pageText, const QString &pagePath, const QString &htmlFolder)
 {
     const QByteArray text = StripComments(pageText);
     TUploadList list;

@@ -24,13 +24,11 @@ void ScanAttribute(const QByteArray &text, const QByteArray &name, const QString
 
 // Adds one reference made in the page at pagePath. A second reference to a file already listed
 // adds nothing.
-void AddResource(const QString &value, const QString &pagePath, const QString &htmlFolder,
-                 TUploadList &list);
+void AddResource(const QString &value, const QString &pagePath, const QString &htmlFolder, TUploadList &list);
 
 // The files pageText (the page file at pagePath, inside htmlFolder) refers to: all "src" values
 // first, then all "background" values, in the order found.
-TUploadList BuildUploadList(const QByteArray &pageText, const QString &pagePath,
-                            const QString &htmlFolder);
+TUploadList BuildUploadList(const QByteArray &pageText, const QString &pagePath, const QString &htmlFolder);
 
 // The page file of a builder document: the document's name without folder and extension, with
 // ".html", in the HTML folder.

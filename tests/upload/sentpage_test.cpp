@@ -21,11 +21,13 @@ TEST(SentPageTest, BannerGoesBeforeEveryClosingBodyTagKeepingItsCase)
 
 TEST(SentPageTest, CharsetIsDeclaredOnceInTheHead)
 {
-    const QByteArray page = "<HTML>\r\n<HEAD>\r\n<TITLE>Caf\xe9</TITLE>\r\n</HEAD>\r\n<BODY>x</BODY>\r\n</HTML>\r\n";
+    const QByteArray page =
+        "<HTML>\r\n<HEAD>\r\n<TITLE>Caf\xe9</TITLE>\r\n</HEAD>\r\n<BODY>x</BODY>\r\n</HTML>\r\n";
     const QByteArray out = DeclareCharset(page);
-    EXPECT_EQ(out, QByteArray("<HTML>\r\n<HEAD>\r\n<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; "
-                              "charset=windows-1252\">\r\n<TITLE>Caf\xe9</TITLE>\r\n</HEAD>\r\n<BODY>x</BODY>\r\n"
-                              "</HTML>\r\n"));
+    EXPECT_EQ(out,
+              QByteArray("<HTML>\r\n<HEAD>\r\n<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; "
+                         "charset=windows-1252\">\r\n<TITLE>Caf\xe9</TITLE>\r\n</HEAD>\r\n<BODY>x</BODY>\r\n"
+                         "</HTML>\r\n"));
     EXPECT_EQ(DeclareCharset(out), out);
     // A page that names its own character set keeps it.
     const QByteArray own = "<head><meta charset=utf-8></head><body></body>";

@@ -108,8 +108,8 @@ TEST_F(UploadJobTest, RepeatedUploadIntoAnEmptyDirectoryUsesTheLoginFolder)
     EXPECT_TRUE(RunJob(input(server, QString())).succeeded);
     const TJobRecord again = RunJob(input(server, QString()));
     EXPECT_TRUE(again.succeeded) << again.problems.join(QLatin1Char('|')).toStdString();
-    EXPECT_EQ(server.Files(), (QStringList{"backgrnd/stars.gif", "graphics/dog.gif", "graphics/my cat.jpg",
-                                           "mypage.html"}));
+    EXPECT_EQ(server.Files(),
+              (QStringList{"backgrnd/stars.gif", "graphics/dog.gif", "graphics/my cat.jpg", "mypage.html"}));
 }
 
 TEST_F(UploadJobTest, FlatServerGetsEveryFileInOneFolder)
@@ -120,7 +120,8 @@ TEST_F(UploadJobTest, FlatServerGetsEveryFileInOneFolder)
     in.FlatDir = true;
     const TJobRecord r = RunJob(in);
     EXPECT_TRUE(r.succeeded);
-    EXPECT_EQ(server.Files(), (QStringList{"site/dog.gif", "site/my cat.jpg", "site/mypage.html", "site/stars.gif"}));
+    EXPECT_EQ(server.Files(),
+              (QStringList{"site/dog.gif", "site/my cat.jpg", "site/mypage.html", "site/stars.gif"}));
     const QByteArray flat = readFile("HTMLFiles/my page.nodir.html");
     EXPECT_FALSE(flat.toLower().contains("graphics/"));
     EXPECT_TRUE(flat.contains("<IMG SRC=\"dog.gif\">"));
@@ -130,7 +131,8 @@ TEST_F(UploadJobTest, FlatServerGetsEveryFileInOneFolder)
     // Without the folder there, a flat upload cannot enter it and says so.
     TUploadInput missing = in;
     missing.Directory = QStringLiteral("elsewhere");
-    EXPECT_EQ(RunJob(missing).problems, QStringList{TUploadJob::ProblemText(TUploadProblem::DirectoryFailed)});
+    EXPECT_EQ(RunJob(missing).problems,
+              QStringList{TUploadJob::ProblemText(TUploadProblem::DirectoryFailed)});
 }
 
 TEST_F(UploadJobTest, FreeHostBannerGoesIntoTheSentCopyOnly)
@@ -214,7 +216,8 @@ TEST_F(UploadJobTest, RefusedPictureFailsQuietlyAndTheRestIsSent)
     EXPECT_TRUE(r.problems.isEmpty());
     ASSERT_EQ(r.failed.size(), 1);
     EXPECT_TRUE(r.failed[0].endsWith(QLatin1String("dog.gif")));
-    EXPECT_EQ(server.Files(), (QStringList{"site/backgrnd/stars.gif", "site/graphics/my cat.jpg", "site/mypage.html"}));
+    EXPECT_EQ(server.Files(),
+              (QStringList{"site/backgrnd/stars.gif", "site/graphics/my cat.jpg", "site/mypage.html"}));
     EXPECT_EQ(r.statuses.last(), QLatin1Char(' ') + LoadStr(211));
 }
 
@@ -274,4 +277,39 @@ TEST_F(UploadJobTest, CancelStopsEveryStepWithoutAMessage)
         EXPECT_LT(r.elapsedMs, 10000); // far below the 30 s the server would otherwise hold it
         EXPECT_FALSE(job.ftp().Connected());
     }
+}
+
+TEST_F(UploadJobTest, RepublishingSendsOnlyWhatChanged)
+{
+    TTestFtpServer server;
+    TUploadInput in = input(server);
+    in.UploadRecordFile = m_dir.filePath(QStringLiteral("uploads.json"));
+
+    TUploadJob first(in);
+    ASSERT_TRUE(first.Run());
+    EXPECT_EQ(first.UnchangedFiles(), 0);
+
+    // Nothing changed: only the page goes again.
+    TUploadJob second(in);
+    ASSERT_TRUE(second.Run());
+    EXPECT_EQ(second.UnchangedFiles(), 3);
+    EXPECT_EQ(second.ftp().BytesSent(), qint64(DeclareCharset(m_page).size()));
+
+    // A changed picture, and one deleted on the server, go again; the third stays.
+    const QByteArray changed = pictureBytes(3000, 42);
+    writeFile(QStringLiteral("HTMLFiles/graphics/dog.gif"), changed);
+    ASSERT_TRUE(QFile::remove(server.Root() + QStringLiteral("/site/backgrnd/stars.gif")));
+    TUploadJob third(in);
+    ASSERT_TRUE(third.Run());
+    EXPECT_EQ(third.UnchangedFiles(), 1);
+    EXPECT_EQ(server.FileBytes("site/graphics/dog.gif"), changed);
+    EXPECT_EQ(server.FileBytes("site/backgrnd/stars.gif"), readFile("HTMLFiles/backgrnd/stars.gif"));
+
+    // Another folder on the same server is another set of files.
+    TUploadInput elsewhere = in;
+    elsewhere.Directory = QStringLiteral("other");
+    TUploadJob fourth(elsewhere);
+    ASSERT_TRUE(fourth.Run());
+    EXPECT_EQ(fourth.UnchangedFiles(), 0);
+    EXPECT_TRUE(server.Has(QStringLiteral("other/graphics/my cat.jpg")));
 }

@@ -60,9 +60,8 @@ TEST_F(UploadListTest, FindsSourcesThenBackgroundsOnceEach)
                                   "<!-- <IMG SRC=\"graphics/old.gif\"> -->\r\n"
                                   "<IMG SRC=\"http://example.com/a.gif\"><IMG SRC=\"\">\r\n"
                                   "<IMG SRC=\"HTTP://example.com/b.gif\">\r\n");
-    EXPECT_EQ(references(list),
-              (QStringList{"graphics/dog.gif", "graphics/small.gif", "HTTP://example.com/b.gif",
-                           "backgrnd/stars.gif"}));
+    EXPECT_EQ(references(list), (QStringList{"graphics/dog.gif", "graphics/small.gif",
+                                             "HTTP://example.com/b.gif", "backgrnd/stars.gif"}));
     ASSERT_FALSE(list.isEmpty());
     EXPECT_EQ(NativePath(list[0].LocalPath), html() + QStringLiteral("graphics/dog.gif"));
     EXPECT_TRUE(list[0].LocalPath.contains(QLatin1Char('\\')));
@@ -79,11 +78,12 @@ TEST_F(UploadListTest, UpperCaseUnquotedAndLowerCaseQuotedAreOneFile)
 TEST_F(UploadListTest, ReferencesLeadingOutOfTheHtmlFolderAreSkipped)
 {
     const QString secret = m_dir.filePath(QStringLiteral(".ssh/known_hosts"));
-    const TUploadList list =
-        scan("<IMG SRC=\"../.ssh/id_rsa\"><IMG SRC=\"../../../../../../etc/passwd\">"
-             "<IMG SRC=\"/etc/hosts\"><IMG SRC=\"C:\\secret.gif\">"
-             "<IMG SRC=\"file:///" + secret.mid(1).toUtf8() + "\">"
-             "<IMG SRC=\"graphics/../graphics/dog.gif\"><IMG SRC=\"graphics/dog.gif\">");
+    const TUploadList list = scan("<IMG SRC=\"../.ssh/id_rsa\"><IMG SRC=\"../../../../../../etc/passwd\">"
+                                  "<IMG SRC=\"/etc/hosts\"><IMG SRC=\"C:\\secret.gif\">"
+                                  "<IMG SRC=\"file:///" +
+                                  secret.mid(1).toUtf8() +
+                                  "\">"
+                                  "<IMG SRC=\"graphics/../graphics/dog.gif\"><IMG SRC=\"graphics/dog.gif\">");
     ASSERT_EQ(list.size(), 7);
     for (int i = 0; i < 6; ++i)
         EXPECT_TRUE(list[i].Skipped()) << list[i].Reference.toStdString();
