@@ -2,8 +2,11 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include <curl/curl.h>
@@ -32,6 +35,25 @@ struct TFtpControl::TCurlState {
     QIODevice *upload = nullptr;
     TFtpControl *owner = nullptr;
     qint64 lastReported = -1;
+    bool hostKeyChanged = false;
+
+    static int checkHostKey(CURL *, const struct curl_khkey *, const struct curl_khkey *,
+                            enum curl_khmatch match, void *data)
+    {
+        auto *state = static_cast<TCurlState *>(data);
+        switch (match) {
+        case CURLKHMATCH_OK:
+            return CURLKHSTAT_FINE;
+        case CURLKHMATCH_MISSING:
+            // First contact: trust the key and remember it, as ssh itself offers to.
+            return CURLKHSTAT_FINE_ADD_TO_FILE;
+        default:
+            state->hostKeyChanged = true;
+            return CURLKHSTAT_REJECT;
+        }
+    }
+
+    static size_t discard(char *, size_t size, size_t count, void *) { return size * count; }
 
     static curl_socket_t openSocket(void *data, curlsocktype, struct curl_sockaddr *address)
     {
@@ -111,6 +133,10 @@ TFtpControl::TAddress TFtpControl::ParseAddress(const QString &address)
     if (rest.startsWith(QLatin1String("ftps://"), Qt::CaseInsensitive)) {
         result.requireTls = true;
         rest = rest.mid(7);
+    } else if (rest.startsWith(QLatin1String("sftp://"), Qt::CaseInsensitive)) {
+        result.sftp = true;
+        result.port = 22;
+        rest = rest.mid(7);
     } else if (rest.startsWith(QLatin1String("ftp://"), Qt::CaseInsensitive)) {
         rest = rest.mid(6);
     }
@@ -131,8 +157,13 @@ TFtpControl::TAddress TFtpControl::ParseAddress(const QString &address)
 
 QString TFtpControl::folderUrl(const QStringList &folders, bool absolute) const
 {
-    QString url = QStringLiteral("ftp://%1:%2/").arg(m_address.host).arg(m_address.port);
-    if (absolute)
+    QString url = QStringLiteral("%1://%2:%3/")
+                      .arg(m_address.sftp ? QStringLiteral("sftp") : QStringLiteral("ftp"), m_address.host)
+                      .arg(m_address.port);
+    // Over SSH every path is absolute; "~" is the login folder.
+    if (m_address.sftp && !absolute)
+        url += QLatin1String("~/");
+    else if (absolute && !m_address.sftp)
         url += QLatin1String("%2F");
     for (const QString &folder : folders)
         url += QString::fromLatin1(QUrl::toPercentEncoding(folder)) + QLatin1Char('/');
@@ -165,7 +196,13 @@ void TFtpControl::setCommonOptions()
     curl_easy_setopt(h, CURLOPT_OPENSOCKETDATA, m_curl.get());
     curl_easy_setopt(h, CURLOPT_CLOSESOCKETFUNCTION, &TCurlState::closeSocket);
     curl_easy_setopt(h, CURLOPT_CLOSESOCKETDATA, m_curl.get());
-    if (m_address.requireTls) {
+    if (m_address.sftp) {
+        curl_easy_setopt(h, CURLOPT_SSH_AUTH_TYPES, long(CURLSSH_AUTH_PASSWORD | CURLSSH_AUTH_KEYBOARD));
+        const QByteArray knownHosts = QFile::encodeName(knownHostsFile());
+        curl_easy_setopt(h, CURLOPT_SSH_KNOWNHOSTS, knownHosts.constData());
+        curl_easy_setopt(h, CURLOPT_SSH_KEYFUNCTION, &TCurlState::checkHostKey);
+        curl_easy_setopt(h, CURLOPT_SSH_KEYDATA, m_curl.get());
+    } else if (m_address.requireTls) {
         curl_easy_setopt(h, CURLOPT_USE_SSL, long(CURLUSESSL_ALL));
         curl_easy_setopt(h, CURLOPT_SSL_VERIFYPEER, 1L);
         curl_easy_setopt(h, CURLOPT_SSL_VERIFYHOST, 2L);
@@ -215,7 +252,7 @@ int TFtpControl::perform(TStep step, const QString &url)
             LastErrorText = QStringLiteral("Cannot read %1").arg(LocalFile);
             return CURLE_READ_ERROR;
         }
-        if (BinaryMode) {
+        if (BinaryMode || m_address.sftp) { // SSH has no text mode: the file goes as it is
             curl_easy_setopt(h, CURLOPT_INFILESIZE_LARGE, curl_off_t(file->size()));
             source = std::move(file);
         } else {
@@ -232,7 +269,10 @@ int TFtpControl::perform(TStep step, const QString &url)
         curl_easy_setopt(h, CURLOPT_UPLOAD, 1L);
         curl_easy_setopt(h, CURLOPT_READFUNCTION, &TCurlState::read);
         curl_easy_setopt(h, CURLOPT_READDATA, m_curl.get());
-        curl_easy_setopt(h, CURLOPT_TRANSFERTEXT, BinaryMode ? 0L : 1L);
+        curl_easy_setopt(h, CURLOPT_TRANSFERTEXT, BinaryMode || m_address.sftp ? 0L : 1L);
+    } else if (m_address.sftp && (step == TStep::Login || step == TStep::EnterFolder)) {
+        // Listing the folder proves it is there; the listing itself is not needed.
+        curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, &TCurlState::discard);
     } else {
         curl_easy_setopt(h, CURLOPT_NOBODY, 1L);
         if (step == TStep::FileSize)
@@ -248,7 +288,7 @@ int TFtpControl::perform(TStep step, const QString &url)
             m_bytesSent += sent;
     }
     m_curl->upload = nullptr;
-    if (code != CURLE_OK && step != TStep::Login && !m_abort) {
+    if (code != CURLE_OK && step != TStep::Login && !m_abort && !m_address.sftp) {
         // After a failed step libcurl may still believe it stands in the folder it could not
         // enter, and would then skip the CWD of the next request for that folder. A visit to
         // the login folder puts its bookkeeping right.
@@ -307,6 +347,7 @@ void TFtpControl::Connect()
     }
     closeHandle();
     m_abort = false;
+    m_curl->hostKeyChanged = false;
     m_bytesSent = 0;
     m_folders.clear();
     m_absolute = false;
@@ -330,6 +371,10 @@ void TFtpControl::MakeDirectory(const QString &name)
         return;
     QStringList folders = m_folders;
     folders += name.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    if (m_address.sftp) {
+        finishOperation(makeSshFolder(folders));
+        return;
+    }
     finishOperation(perform(TStep::MakeFolder, folderUrl(folders, m_absolute)));
 }
 
@@ -377,6 +422,42 @@ qint64 TFtpControl::RemoteFileSize(const QString &name)
     LastError = lastError;
     LastErrorText = lastErrorText;
     return size;
+}
+
+int TFtpControl::makeSshFolder(const QStringList &folders)
+{
+    // A relative path starts in the login folder; libcurl would not expand "~" inside quotes.
+    QString path = (m_absolute ? QStringLiteral("/") : QString()) + folders.join(QLatin1Char('/'));
+    path.replace(QLatin1Char('"'), QLatin1String("\\\""));
+    const QByteArray command = "mkdir \"" + path.toUtf8() + '"';
+    curl_slist *commands = curl_slist_append(nullptr, command.constData());
+    setCommonOptions();
+    CURL *h = m_curl->handle;
+    const QByteArray url = folderUrl(m_folders, m_absolute).toUtf8();
+    curl_easy_setopt(h, CURLOPT_URL, url.constData());
+    curl_easy_setopt(h, CURLOPT_QUOTE, commands);
+    curl_easy_setopt(h, CURLOPT_NOBODY, 1L);
+    m_curl->errorText[0] = 0;
+    const int code = runOnWorker([h] { return int(curl_easy_perform(h)); });
+    curl_easy_setopt(h, CURLOPT_QUOTE, nullptr);
+    curl_slist_free_all(commands);
+    if (code != CURLE_OK)
+        LastErrorText = QString::fromLocal8Bit(m_curl->errorText);
+    return code;
+}
+
+bool TFtpControl::HostKeyChanged() const
+{
+    return m_curl->hostKeyChanged;
+}
+
+QString TFtpControl::knownHostsFile() const
+{
+    if (!KnownHostsFile.isEmpty())
+        return KnownHostsFile;
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    QDir().mkpath(folder);
+    return folder + QStringLiteral("/known_hosts");
 }
 
 void TFtpControl::Disconnect()

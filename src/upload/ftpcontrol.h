@@ -22,6 +22,8 @@
 //     that verifies; anything less fails the connection.
 //   - a bare host uses TLS when the server offers it and plain FTP otherwise. A certificate that
 //     does not verify is accepted there, since plain FTP would have sent the same data unprotected.
+//   - "sftp://host[:port]" works over SSH. A server's host key is remembered in KnownHostsFile
+//     the first time; a server that later shows another key is refused (HostKeyChanged()).
 class TFtpControl : public QObject {
     Q_OBJECT
 public:
@@ -51,8 +53,13 @@ public:
     int ResponseTimeout = 60; // seconds; a server that says nothing for this long has failed
     // A file of trusted certificates to verify "ftps://" servers with, instead of the system's.
     QString CAInfo;
+    // Where the host keys of SSH servers are remembered; empty for the program's own file in the
+    // user's configuration folder.
+    QString KnownHostsFile;
 
     bool Connected() const { return m_connected; }
+    // The last Connect failed because an SSH server's key differs from the one remembered for it.
+    bool HostKeyChanged() const;
 
     void setAction(int action);
     void Connect();
@@ -82,6 +89,7 @@ private:
         QString host;
         int port = 21;
         bool requireTls = false;
+        bool sftp = false;
         bool valid = false;
     };
     static TAddress ParseAddress(const QString &address);
@@ -90,6 +98,8 @@ private:
     // Runs work on a worker thread and waits for it in a local event loop.
     int runOnWorker(const std::function<int()> &work);
     enum class TStep { Login, MakeFolder, EnterFolder, Send, FileSize };
+    QString knownHostsFile() const;
+    int makeSshFolder(const QStringList &folders);
     int perform(TStep step, const QString &url);
     void setCommonOptions();
     void closeHandle();

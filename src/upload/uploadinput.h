@@ -4,7 +4,7 @@
 
 // What one upload needs to know: the server and the document whose page goes to it.
 struct TUploadInput {
-    QString Address;   // "host", "host:port", "ftp://...", "ftps://..."
+    QString Address;   // "host", "host:port", "ftp://...", "ftps://...", "sftp://..."
     QString Directory; // remote folder below the login folder; empty for the login folder itself
     QString UserName;
     QString Password;
@@ -15,4 +15,6 @@ struct TUploadInput {
     // Where the sizes and hashes of what went to each server are kept, so that unchanged pictures
     // are not sent again. Empty: nothing is remembered and every file is sent.
     QString UploadRecordFile;
+    // Where SSH host keys are remembered; empty for the program's own file.
+    QString KnownHostsFile;
 };

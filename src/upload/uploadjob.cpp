@@ -24,6 +24,10 @@ QString TUploadJob::ProblemText(TUploadProblem problem)
         return LoadStr(205) + QStringLiteral("\r\n") + LoadStr(206);
     case TUploadProblem::PageFailed:
         return LoadStr(208);
+    case TUploadProblem::HostKeyChanged:
+        return QStringLiteral("The server's identity key is not the one it showed before, so nothing "
+                              "was sent. If your provider has not announced a new key, someone may be "
+                              "impersonating the server.");
     }
     return QString();
 }
@@ -105,9 +109,11 @@ bool TUploadJob::ConnectToServer()
     m_ftp.Password = m_input.Password;
     m_ftp.LastError = 0;
     m_ftp.Blocking = true;
+    if (!m_input.KnownHostsFile.isEmpty())
+        m_ftp.KnownHostsFile = m_input.KnownHostsFile;
     m_ftp.Connect();
     if (m_ftp.LastError > 0 && !m_cancelled) {
-        ReportProblem(TUploadProblem::LoginFailed);
+        ReportProblem(m_ftp.HostKeyChanged() ? TUploadProblem::HostKeyChanged : TUploadProblem::LoginFailed);
         m_ftp.LastError = 0;
         return false;
     }

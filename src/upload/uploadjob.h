@@ -16,6 +16,7 @@ enum class TUploadProblem {
     LoginFailed,     // connecting or logging in failed
     DirectoryFailed, // the remote folder could not be entered
     PageFailed,      // the page itself could not be sent
+    HostKeyChanged,  // an SSH server shows another key than the one remembered for it
 };
 
 // One upload of a document's page and every local file it refers to, to one server. It reports

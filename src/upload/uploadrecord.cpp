@@ -53,9 +53,9 @@ bool TUploadRecord::Save(const QString &fileName) const
     for (auto server = m_servers.begin(); server != m_servers.end(); ++server) {
         QJsonObject files;
         for (auto entry = server.value().begin(); entry != server.value().end(); ++entry) {
-            files.insert(entry.key(), QJsonObject{{QStringLiteral("size"), double(entry.value().size)},
-                                                  {QStringLiteral("sha256"),
-                                                   QString::fromLatin1(entry.value().sha256)}});
+            files.insert(entry.key(),
+                         QJsonObject{{QStringLiteral("size"), double(entry.value().size)},
+                                     {QStringLiteral("sha256"), QString::fromLatin1(entry.value().sha256)}});
         }
         servers.insert(server.key(), files);
     }
