@@ -28,6 +28,8 @@ std::once_flag curlGlobalInit;
 // alone is only asked now and then.
 struct TFtpControl::TCurlState {
     CURL *handle = nullptr;
+    // The connection lives in the multi handle's cache between transfers.
+    CURLM *multi = nullptr;
     char errorText[CURL_ERROR_SIZE] = {};
     std::mutex socketsLock;
     std::set<curl_socket_t> sockets;
@@ -103,6 +105,48 @@ struct TFtpControl::TCurlState {
         return got < 0 ? CURL_READFUNC_ABORT : size_t(got);
     }
 
+    // One transfer, driven by hand rather than by curl_easy_perform: libcurl here can sit out a
+    // full second between a passive-mode reply and the data connection when it has no socket to
+    // wait on, and a short poll bounds that to a few milliseconds. It also notices Abort at once.
+    int perform()
+    {
+        if (!multi)
+            multi = curl_multi_init();
+        curl_multi_add_handle(multi, handle);
+        int running = 1;
+        CURLcode result = CURLE_OK;
+        while (running) {
+            if (curl_multi_perform(multi, &running) != CURLM_OK) {
+                result = CURLE_FAILED_INIT;
+                break;
+            }
+            if (running && abort->load()) {
+                result = CURLE_ABORTED_BY_CALLBACK;
+                break;
+            }
+            if (running)
+                curl_multi_poll(multi, nullptr, 0, 10, nullptr);
+        }
+        int left = 0;
+        while (CURLMsg *message = curl_multi_info_read(multi, &left)) {
+            if (message->msg == CURLMSG_DONE && message->easy_handle == handle)
+                result = message->data.result;
+        }
+        curl_multi_remove_handle(multi, handle);
+        return int(result);
+    }
+
+    // Closing the connections says goodbye to the server.
+    void close()
+    {
+        if (multi)
+            curl_multi_cleanup(multi);
+        multi = nullptr;
+        if (handle)
+            curl_easy_cleanup(handle);
+        handle = nullptr;
+    }
+
     void shutdownSockets()
     {
         std::lock_guard lock(socketsLock);
@@ -122,8 +166,7 @@ TFtpControl::~TFtpControl()
 {
     m_abort = true;
     m_curl->shutdownSockets();
-    if (m_curl->handle)
-        curl_easy_cleanup(m_curl->handle);
+    m_curl->close();
 }
 
 TFtpControl::TAddress TFtpControl::ParseAddress(const QString &address)
@@ -190,6 +233,8 @@ void TFtpControl::setCommonOptions()
     curl_easy_setopt(h, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(h, CURLOPT_LOW_SPEED_TIME, long(ResponseTimeout));
     curl_easy_setopt(h, CURLOPT_NOPROGRESS, 0L);
+    if (qEnvironmentVariableIsSet("ZV_FTP_PASV"))
+        curl_easy_setopt(h, CURLOPT_FTP_USE_EPSV, 0L);
     curl_easy_setopt(h, CURLOPT_XFERINFOFUNCTION, &TCurlState::progress);
     curl_easy_setopt(h, CURLOPT_XFERINFODATA, m_curl.get());
     curl_easy_setopt(h, CURLOPT_OPENSOCKETFUNCTION, &TCurlState::openSocket);
@@ -275,13 +320,15 @@ int TFtpControl::perform(TStep step, const QString &url)
         curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, &TCurlState::discard);
     } else {
         curl_easy_setopt(h, CURLOPT_NOBODY, 1L);
+        // libcurl reports what it learns about a file as header lines; nobody wants them.
+        curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, &TCurlState::discard);
         if (step == TStep::FileSize)
             curl_easy_setopt(h, CURLOPT_TRANSFERTEXT, 0L); // sizes in binary, as the files went
         if (step == TStep::MakeFolder)
             curl_easy_setopt(h, CURLOPT_FTP_CREATE_MISSING_DIRS, long(CURLFTP_CREATE_DIR));
     }
 
-    const int code = runOnWorker([h] { return int(curl_easy_perform(h)); });
+    const int code = runOnWorker([this] { return m_curl->perform(); });
     if (step == TStep::Send) {
         curl_off_t sent = 0;
         if (curl_easy_getinfo(h, CURLINFO_SIZE_UPLOAD_T, &sent) == CURLE_OK)
@@ -296,7 +343,7 @@ int TFtpControl::perform(TStep step, const QString &url)
         const QByteArray home = folderUrl({}, false).toUtf8();
         curl_easy_setopt(h, CURLOPT_URL, home.constData());
         curl_easy_setopt(h, CURLOPT_NOBODY, 1L);
-        runOnWorker([h] { return int(curl_easy_perform(h)); });
+        runOnWorker([this] { return m_curl->perform(); });
     }
     if (code != CURLE_OK) {
         LastErrorText = QString::fromLocal8Bit(m_curl->errorText);
@@ -438,7 +485,7 @@ int TFtpControl::makeSshFolder(const QStringList &folders)
     curl_easy_setopt(h, CURLOPT_QUOTE, commands);
     curl_easy_setopt(h, CURLOPT_NOBODY, 1L);
     m_curl->errorText[0] = 0;
-    const int code = runOnWorker([h] { return int(curl_easy_perform(h)); });
+    const int code = runOnWorker([this] { return m_curl->perform(); });
     curl_easy_setopt(h, CURLOPT_QUOTE, nullptr);
     curl_slist_free_all(commands);
     if (code != CURLE_OK)
@@ -488,13 +535,11 @@ void TFtpControl::Release()
 void TFtpControl::closeHandle()
 {
     m_connected = false;
-    CURL *h = m_curl->handle;
-    if (!h)
+    if (!m_curl->handle)
         return;
-    m_curl->handle = nullptr;
     // Cleaning up says goodbye to the server, which can take a moment: keep the window alive.
-    runOnWorker([h] {
-        curl_easy_cleanup(h);
+    runOnWorker([this] {
+        m_curl->close();
         return 0;
     });
 }
