@@ -1,5 +1,7 @@
 #include "ftpcontrol.h"
 
+#include "curlsession.h"
+
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
@@ -10,11 +12,8 @@
 #include <QUrl>
 
 #include <curl/curl.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <mutex>
-#include <set>
 #include <thread>
 
 namespace {
@@ -23,143 +22,14 @@ std::once_flag curlGlobalInit;
 
 } // namespace
 
-// Everything the worker thread and libcurl's callbacks share. The sockets are remembered so that
-// Abort can shut them down: that wakes libcurl at once from any wait, where its progress callback
-// alone is only asked now and then.
-struct TFtpControl::TCurlState {
-    CURL *handle = nullptr;
-    // The connection lives in the multi handle's cache between transfers.
-    CURLM *multi = nullptr;
-    char errorText[CURL_ERROR_SIZE] = {};
-    std::mutex socketsLock;
-    std::set<curl_socket_t> sockets;
-    std::atomic<bool> *abort = nullptr;
-    QIODevice *upload = nullptr;
-    TFtpControl *owner = nullptr;
-    qint64 lastReported = -1;
-    bool hostKeyChanged = false;
-
-    static int checkHostKey(CURL *, const struct curl_khkey *, const struct curl_khkey *,
-                            enum curl_khmatch match, void *data)
-    {
-        auto *state = static_cast<TCurlState *>(data);
-        switch (match) {
-        case CURLKHMATCH_OK:
-            return CURLKHSTAT_FINE;
-        case CURLKHMATCH_MISSING:
-            // First contact: trust the key and remember it, as ssh itself offers to.
-            return CURLKHSTAT_FINE_ADD_TO_FILE;
-        default:
-            state->hostKeyChanged = true;
-            return CURLKHSTAT_REJECT;
-        }
-    }
-
-    static size_t discard(char *, size_t size, size_t count, void *) { return size * count; }
-
-    static curl_socket_t openSocket(void *data, curlsocktype, struct curl_sockaddr *address)
-    {
-        auto *state = static_cast<TCurlState *>(data);
-        const curl_socket_t fd = ::socket(address->family, address->socktype, address->protocol);
-        if (fd != CURL_SOCKET_BAD) {
-            std::lock_guard lock(state->socketsLock);
-            state->sockets.insert(fd);
-            if (state->abort->load())
-                ::shutdown(fd, SHUT_RDWR);
-        }
-        return fd;
-    }
-
-    static int closeSocket(void *data, curl_socket_t fd)
-    {
-        auto *state = static_cast<TCurlState *>(data);
-        {
-            std::lock_guard lock(state->socketsLock);
-            state->sockets.erase(fd);
-        }
-        return ::close(fd);
-    }
-
-    static int progress(void *data, curl_off_t, curl_off_t, curl_off_t total, curl_off_t sent)
-    {
-        auto *state = static_cast<TCurlState *>(data);
-        if (state->abort->load())
-            return 1;
-        if (state->upload && sent != state->lastReported &&
-            (sent == total || sent - state->lastReported >= 256 * 1024)) {
-            state->lastReported = sent;
-            TFtpControl *owner = state->owner;
-            const qint64 s = sent, t = total;
-            QMetaObject::invokeMethod(
-                owner, [owner, s, t] { emit owner->fileProgress(s, t); }, Qt::QueuedConnection);
-        }
-        return 0;
-    }
-
-    static size_t read(char *buffer, size_t size, size_t count, void *data)
-    {
-        auto *state = static_cast<TCurlState *>(data);
-        if (state->abort->load())
-            return CURL_READFUNC_ABORT;
-        const qint64 got = state->upload->read(buffer, qint64(size * count));
-        return got < 0 ? CURL_READFUNC_ABORT : size_t(got);
-    }
-
-    // One transfer, driven by hand rather than by curl_easy_perform: libcurl here can sit out a
-    // full second between a passive-mode reply and the data connection when it has no socket to
-    // wait on, and a short poll bounds that to a few milliseconds. It also notices Abort at once.
-    int perform()
-    {
-        if (!multi)
-            multi = curl_multi_init();
-        curl_multi_add_handle(multi, handle);
-        int running = 1;
-        CURLcode result = CURLE_OK;
-        while (running) {
-            if (curl_multi_perform(multi, &running) != CURLM_OK) {
-                result = CURLE_FAILED_INIT;
-                break;
-            }
-            if (running && abort->load()) {
-                result = CURLE_ABORTED_BY_CALLBACK;
-                break;
-            }
-            if (running)
-                curl_multi_poll(multi, nullptr, 0, 10, nullptr);
-        }
-        int left = 0;
-        while (CURLMsg *message = curl_multi_info_read(multi, &left)) {
-            if (message->msg == CURLMSG_DONE && message->easy_handle == handle)
-                result = message->data.result;
-        }
-        curl_multi_remove_handle(multi, handle);
-        return int(result);
-    }
-
-    // Closing the connections says goodbye to the server.
-    void close()
-    {
-        if (multi)
-            curl_multi_cleanup(multi);
-        multi = nullptr;
-        if (handle)
-            curl_easy_cleanup(handle);
-        handle = nullptr;
-    }
-
-    void shutdownSockets()
-    {
-        std::lock_guard lock(socketsLock);
-        for (curl_socket_t fd : sockets)
-            ::shutdown(fd, SHUT_RDWR);
-    }
-};
-
-TFtpControl::TFtpControl(QObject *parent) : QObject(parent), m_curl(std::make_unique<TCurlState>())
+TFtpControl::TFtpControl(QObject *parent) : QObject(parent), m_curl(std::make_unique<TCurlSession>())
 {
     std::call_once(curlGlobalInit, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
     m_curl->abort = &m_abort;
-    m_curl->owner = this;
+    m_curl->progressReport = [this](qint64 sent, qint64 total) {
+        QMetaObject::invokeMethod(
+            this, [this, sent, total] { emit fileProgress(sent, total); }, Qt::QueuedConnection);
+    };
 }
 
 TFtpControl::~TFtpControl()
@@ -223,6 +93,7 @@ void TFtpControl::setCommonOptions()
     CURL *h = m_curl->handle;
     curl_easy_reset(h);
     curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
+    // The whole conversation on standard error, for finding out why a server refuses something.
     if (qEnvironmentVariableIsSet("ZV_FTP_VERBOSE"))
         curl_easy_setopt(h, CURLOPT_VERBOSE, 1L);
     curl_easy_setopt(h, CURLOPT_ERRORBUFFER, m_curl->errorText);
@@ -233,19 +104,17 @@ void TFtpControl::setCommonOptions()
     curl_easy_setopt(h, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(h, CURLOPT_LOW_SPEED_TIME, long(ResponseTimeout));
     curl_easy_setopt(h, CURLOPT_NOPROGRESS, 0L);
-    if (qEnvironmentVariableIsSet("ZV_FTP_PASV"))
-        curl_easy_setopt(h, CURLOPT_FTP_USE_EPSV, 0L);
-    curl_easy_setopt(h, CURLOPT_XFERINFOFUNCTION, &TCurlState::progress);
+    curl_easy_setopt(h, CURLOPT_XFERINFOFUNCTION, &TCurlSession::progress);
     curl_easy_setopt(h, CURLOPT_XFERINFODATA, m_curl.get());
-    curl_easy_setopt(h, CURLOPT_OPENSOCKETFUNCTION, &TCurlState::openSocket);
+    curl_easy_setopt(h, CURLOPT_OPENSOCKETFUNCTION, &TCurlSession::openSocket);
     curl_easy_setopt(h, CURLOPT_OPENSOCKETDATA, m_curl.get());
-    curl_easy_setopt(h, CURLOPT_CLOSESOCKETFUNCTION, &TCurlState::closeSocket);
+    curl_easy_setopt(h, CURLOPT_CLOSESOCKETFUNCTION, &TCurlSession::closeSocket);
     curl_easy_setopt(h, CURLOPT_CLOSESOCKETDATA, m_curl.get());
     if (m_address.sftp) {
         curl_easy_setopt(h, CURLOPT_SSH_AUTH_TYPES, long(CURLSSH_AUTH_PASSWORD | CURLSSH_AUTH_KEYBOARD));
         const QByteArray knownHosts = QFile::encodeName(knownHostsFile());
         curl_easy_setopt(h, CURLOPT_SSH_KNOWNHOSTS, knownHosts.constData());
-        curl_easy_setopt(h, CURLOPT_SSH_KEYFUNCTION, &TCurlState::checkHostKey);
+        curl_easy_setopt(h, CURLOPT_SSH_KEYFUNCTION, &TCurlSession::checkHostKey);
         curl_easy_setopt(h, CURLOPT_SSH_KEYDATA, m_curl.get());
     } else if (m_address.requireTls) {
         curl_easy_setopt(h, CURLOPT_USE_SSL, long(CURLUSESSL_ALL));
@@ -312,16 +181,16 @@ int TFtpControl::perform(TStep step, const QString &url)
         m_curl->upload = source.get();
         m_curl->lastReported = -1;
         curl_easy_setopt(h, CURLOPT_UPLOAD, 1L);
-        curl_easy_setopt(h, CURLOPT_READFUNCTION, &TCurlState::read);
+        curl_easy_setopt(h, CURLOPT_READFUNCTION, &TCurlSession::read);
         curl_easy_setopt(h, CURLOPT_READDATA, m_curl.get());
         curl_easy_setopt(h, CURLOPT_TRANSFERTEXT, BinaryMode || m_address.sftp ? 0L : 1L);
     } else if (m_address.sftp && (step == TStep::Login || step == TStep::EnterFolder)) {
         // Listing the folder proves it is there; the listing itself is not needed.
-        curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, &TCurlState::discard);
+        curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, &TCurlSession::discard);
     } else {
         curl_easy_setopt(h, CURLOPT_NOBODY, 1L);
         // libcurl reports what it learns about a file as header lines; nobody wants them.
-        curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, &TCurlState::discard);
+        curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, &TCurlSession::discard);
         if (step == TStep::FileSize)
             curl_easy_setopt(h, CURLOPT_TRANSFERTEXT, 0L); // sizes in binary, as the files went
         if (step == TStep::MakeFolder)

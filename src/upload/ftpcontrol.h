@@ -7,6 +7,8 @@
 #include <functional>
 #include <memory>
 
+struct TCurlSession;
+
 // The FTP client the upload job drives: one connection to one server, kept open from Connect to
 // Disconnect, over a single libcurl easy handle.
 //
@@ -107,8 +109,7 @@ private:
     QString folderUrl(const QStringList &folders, bool absolute) const;
     QString fileUrl(const QString &name) const;
 
-    struct TCurlState;
-    std::unique_ptr<TCurlState> m_curl;
+    std::unique_ptr<TCurlSession> m_curl;
     TAddress m_address;
     QStringList m_folders; // the current remote folder, one entry per step
     bool m_absolute = false;
