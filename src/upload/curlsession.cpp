@@ -4,7 +4,7 @@
 #include <unistd.h>
 
 int TCurlSession::checkHostKey(CURL *, const struct curl_khkey *, const struct curl_khkey *,
-                        enum curl_khmatch match, void *data)
+                               enum curl_khmatch match, void *data)
 {
     auto *state = static_cast<TCurlSession *>(data);
     switch (match) {
@@ -19,7 +19,10 @@ int TCurlSession::checkHostKey(CURL *, const struct curl_khkey *, const struct c
     }
 }
 
-size_t TCurlSession::discard(char *, size_t size, size_t count, void *) { return size * count; }
+size_t TCurlSession::discard(char *, size_t size, size_t count, void *)
+{
+    return size * count;
+}
 
 curl_socket_t TCurlSession::openSocket(void *data, curlsocktype, struct curl_sockaddr *address)
 {

@@ -42,4 +42,3 @@ struct TCurlSession {
     void close();
     void shutdownSockets();
 };
-

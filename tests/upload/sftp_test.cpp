@@ -17,7 +17,8 @@ public:
         m_process.start(QStringLiteral("/usr/bin/python3"),
                         {QStringLiteral(ZV_UPLOAD_TEST_DIR "/sftpserver.py"), Root(), portFile, keyFile});
         const QDeadlineTimer deadline(20000);
-        while (!QFile::exists(portFile) && !deadline.hasExpired() && m_process.state() != QProcess::NotRunning)
+        while (!QFile::exists(portFile) && !deadline.hasExpired() &&
+               m_process.state() != QProcess::NotRunning)
             QThread::msleep(20);
         QFile file(portFile);
         if (file.open(QIODevice::ReadOnly))
