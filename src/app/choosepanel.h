@@ -51,8 +51,6 @@ public:
 signals:
     // The user double-clicked an entry: the main window opens it through the document commands.
     void itemApplied(const QString &path, bool isSavedPage);
-    // "What's This?" was chosen for the gallery.
-    void whatsThisRequested(int helpTopic, QPoint globalPosition);
 
 private:
     void buildGallery();

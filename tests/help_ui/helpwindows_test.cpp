@@ -5,12 +5,15 @@
 #include "viewerhelpservice.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFileInfo>
 #include <QMenu>
 #include <QTest>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace {
 
@@ -139,4 +142,29 @@ TEST(HelpService, WhatsThisMenuShowsStylesInFullAndOthersAsPopups)
     EXPECT_TRUE(help.helpWindow()->isVisible());
     EXPECT_EQ(shownPage(help.helpWindow()->viewer()), QStringLiteral("31.html"));
     EXPECT_FALSE(help.popupWindow()->isVisible());
+}
+
+// Help asked for from a modal dialog (a wizard's Help button) must not be blocked by that
+// dialog, and must stay open when the dialog closes.
+TEST(HelpService, HelpFromAModalDialogStaysUsableAndOutlivesIt)
+{
+    TViewerHelpService help(ShippedHelpFolder());
+    auto dialog = std::make_unique<QDialog>();
+    dialog->setModal(true);
+    dialog->show();
+    ASSERT_EQ(QApplication::activeModalWidget(), dialog.get());
+
+    help.ShowTopic(31);
+    ASSERT_NE(help.helpWindow(), nullptr);
+    EXPECT_EQ(help.helpWindow()->window(), help.helpWindow()) << "still a window of its own";
+    EXPECT_TRUE(dialog->isAncestorOf(help.helpWindow()) || help.helpWindow()->parentWidget() == dialog.get())
+        << "lent to the dialog, which would otherwise block it";
+    EXPECT_TRUE(help.helpWindow()->isVisible());
+
+    dialog->hide();
+    dialog.reset();
+    ASSERT_NE(help.helpWindow(), nullptr) << "closed with the dialog";
+    EXPECT_EQ(help.helpWindow()->parentWidget(), nullptr);
+    EXPECT_TRUE(help.helpWindow()->isVisible());
+    EXPECT_EQ(shownPage(help.helpWindow()->viewer()), QStringLiteral("31.html"));
 }

@@ -13,10 +13,6 @@ class TfrmSaveInfo : public QDialog {
 public:
     explicit TfrmSaveInfo(QWidget *parent = nullptr);
 
-signals:
-    // The tutorial link was clicked; the help topic it leads to.
-    void helpRequested(int topic);
-
 private:
     void btnJoyClick();
 

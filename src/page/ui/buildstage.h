@@ -57,7 +57,6 @@ public:
     QStringList selfCheck() const;
 
 signals:
-    void whatsThisRequested(int helpTopic);
 
 private:
     void ShowChunkPanel(int chunkIndex);
