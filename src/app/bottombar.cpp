@@ -1,6 +1,7 @@
 #include "bottombar.h"
 
 #include "artpicture.h"
+#include "helpservice.h"
 #include "stringtable.h"
 
 namespace {
@@ -72,7 +73,7 @@ QString TBottomBar::viewPicture(bool pressed) const
 void TBottomBar::imgViewMouseDown(Qt::MouseButton button, QPoint position)
 {
     if (button == Qt::RightButton) {
-        emit whatsThisRequested(kViewTopic, m_imgView->mapToGlobal(position));
+        THelpService::current().ShowWhatsThis(kViewTopic, m_imgView->mapToGlobal(position));
         return;
     }
     if (button == Qt::LeftButton && m_viewMode != TViewMode::Inactive)
@@ -91,7 +92,7 @@ void TBottomBar::imgViewMouseUp(Qt::MouseButton button, QPoint position)
 void TBottomBar::imgExitMouseDown(Qt::MouseButton button, QPoint position)
 {
     if (button == Qt::RightButton) {
-        emit whatsThisRequested(kExitTopic, m_imgExit->mapToGlobal(position));
+        THelpService::current().ShowWhatsThis(kExitTopic, m_imgExit->mapToGlobal(position));
         return;
     }
     if (button == Qt::LeftButton)

@@ -25,8 +25,6 @@ public:
 signals:
     void viewClicked();
     void exitClicked();
-    // A right click on a button asks for its "What's This?" help.
-    void whatsThisRequested(int helpTopic, QPoint globalPosition);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

@@ -4,6 +4,7 @@
 #include "folders.h"
 #include "galleryentry.h"
 #include "page.h"
+#include "helpservice.h"
 #include "prompts.h"
 #include "stringtable.h"
 #include "thumbnail.h"
@@ -16,7 +17,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QVBoxLayout>
-#include <QWhatsThis>
 
 static void initGalleryResources()
 {
@@ -272,7 +272,7 @@ void TChoosePanel::lvTemplatesMouseUp(QPoint position)
     if (selectedEntry())
         m_popFiles->popup(m_menuPosition);
     else
-        WhatsThis1Click();
+        THelpService::current().ShowWhatsThis(kGalleryHelpTopic, m_menuPosition);
 }
 
 // ---- the entry menu ----
@@ -338,6 +338,5 @@ void TChoosePanel::lvTemplatesEdited(QWidget *, int)
 
 void TChoosePanel::WhatsThis1Click()
 {
-    QWhatsThis::showText(m_menuPosition, m_lvTemplates->whatsThis(), m_lvTemplates);
-    emit whatsThisRequested(kGalleryHelpTopic, m_menuPosition);
+    THelpService::current().ShowPopupTopic(kGalleryHelpTopic, m_menuPosition);
 }

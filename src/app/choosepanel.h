@@ -64,8 +64,6 @@ signals:
     void itemApplied(const QString &path, bool isSavedPage);
     // A stage switch applies the selected entry: the window opens it without switching again.
     void itemAppliedBySwitch(const QString &path, bool isSavedPage);
-    // "What's This?" was chosen for the gallery.
-    void whatsThisRequested(int helpTopic, QPoint globalPosition);
 
 private:
     void buildGallery();

@@ -5,7 +5,10 @@
 #include "buildstage.h"
 #include "choosepanel.h"
 #include "folders.h"
+#include "frmabout.h"
 #include "helpers.h"
+#include "helpservice.h"
+#include "helptopics.h"
 #include "previewpanel.h"
 #include "prompts.h"
 #include "sendpanel.h"
@@ -55,6 +58,8 @@ void TfrmMain::FormCreate()
     buildLayout();
     buildMenus();
     connectModel();
+    AssignHelpContext(this);
+    AssignHelpTags(this);
     // Records the program path and settles the sound switch, which the Sounds item shows.
     m_actSounds->setChecked(ApplyStartupSettings());
     deleteExternalPreviewFile();
@@ -164,9 +169,12 @@ void TfrmMain::buildMenus()
 
     QMenu *help = menuBar()->addMenu(LoadStr(5070));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    add(help, 5071, "menHelpTopics", [] {});
+    add(help, 5071, "menHelpTopics", [] { THelpService::current().ShowContents(); });
     help->addSeparator();
-    add(help, 5072, "menHelpAbout", [] {});
+    add(help, 5072, "menHelpAbout", [this] {
+        TfrmAbout about(this);
+        about.exec();
+    });
 
     // The window's size is that of its client area plus whatever the menu bar needs.
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());

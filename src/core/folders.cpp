@@ -132,7 +132,7 @@ QString HelpFolder()
 }
 QString HelpFileName()
 {
-    return PathJoin(HelpFolder(), QStringLiteral("Zorvin Express.hlp"));
+    return PathJoin(HelpFolder(), QStringLiteral("index.html"));
 }
 QString StylesFileName()
 {

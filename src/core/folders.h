@@ -37,5 +37,5 @@ QString SaveFolder();       // "save": builder documents and their thumbnails
 QString TemplateFolder();   // "template": templates and their thumbnails
 QString ServersFolder();    // "servers": the ISP definition files
 QString HelpFolder();       // "Help"
-QString HelpFileName();     // "Help/Zorvin Express.hlp"
+QString HelpFileName();     // "Help/index.html": the contents page of the help topics
 QString StylesFileName();   // "Styles.data"

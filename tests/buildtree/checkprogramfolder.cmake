@@ -1,6 +1,6 @@
 # Regression: a merge once dropped the copy of data/ into the build tree, and the program built by
 # the start command came up with no styles and no templates.
-foreach(item Styles.data HTMLFiles/graphics/button.gif HTMLFiles/backgrnd template save)
+foreach(item Styles.data HTMLFiles/graphics/button.gif HTMLFiles/backgrnd template save Help/index.html)
   if(NOT EXISTS ${FOLDER}/${item})
     message(FATAL_ERROR "${item} is missing beside the built program in ${FOLDER}")
   endif()

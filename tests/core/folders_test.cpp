@@ -98,7 +98,8 @@ TEST(Folders, NamedFoldersFollowTheProgramFolder)
     EXPECT_EQ(SaveFolder(), base + QStringLiteral("save") + sep);
     EXPECT_EQ(TemplateFolder(), base + QStringLiteral("template") + sep);
     EXPECT_EQ(ServersFolder(), base + QStringLiteral("servers") + sep);
-    EXPECT_EQ(HelpFileName(), base + QStringLiteral("Help") + sep + QStringLiteral("Zorvin Express.hlp"));
+    EXPECT_EQ(HelpFileName(), base + QStringLiteral("Help") + sep + QStringLiteral("index.html"));
+    EXPECT_EQ(HelpFolder(), base + QStringLiteral("Help") + sep);
     EXPECT_EQ(StylesFileName(), base + QStringLiteral("Styles.data"));
     // Asking for the folders creates none of them.
     EXPECT_TRUE(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());

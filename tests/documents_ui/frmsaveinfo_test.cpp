@@ -1,5 +1,6 @@
 #include "frmsaveinfo.h"
 #include "mainwindowfixture.h"
+#include "recordinghelp.h"
 #include "stringtable.h"
 
 #include <QCheckBox>
@@ -66,3 +67,11 @@ TEST_F(SaveInfo, ClosingTheDialogOtherwiseWritesNothing)
 }
 
 } // namespace
+
+TEST(SaveInfoLink, OpensTheTutorialOnLinkingPagesAsAFullTopic)
+{
+    TRecordingHelp help;
+    TfrmSaveInfo dialog;
+    emit dialog.findChild<QLabel *>("lblLink")->linkActivated(QStringLiteral("#"));
+    EXPECT_EQ(help.requests(), (QList<TRecordingHelp::Request>{{TRecordingHelp::Kind::Topic, 102, {}}}));
+}

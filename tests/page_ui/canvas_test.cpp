@@ -1,3 +1,4 @@
+#include "recordinghelp.h"
 #include "stagefixture.h"
 #include "stringtable.h"
 
@@ -303,14 +304,16 @@ TEST_F(CanvasTest, ClickingSelectsWithoutChangingThePage)
 TEST_F(CanvasTest, RightClicksAskForTheHelpOfWhatIsUnderThePointer)
 {
     loadParagraphs(1);
-    QSignalSpy help(stage.get(), &TBuildStage::whatsThisRequested);
-    QTest::mouseClick(block(0), Qt::RightButton);
+    TRecordingHelp help;
+    QTest::mouseClick(block(0), Qt::RightButton, {}, QPoint(4, 5));
     QTest::mouseClick(toolbox(bkHeading), Qt::RightButton);
     QTest::mouseClick(toolbox(bkLine), Qt::RightButton);
-    ASSERT_EQ(help.count(), 3);
-    EXPECT_EQ(help[0][0].toInt(), 11);
-    EXPECT_EQ(help[1][0].toInt(), 15);
-    EXPECT_EQ(help[2][0].toInt(), 17);
+    ASSERT_EQ(help.requests().size(), 3);
+    using Kind = TRecordingHelp::Kind;
+    EXPECT_EQ(help.requests()[0],
+              (TRecordingHelp::Request{Kind::WhatsThis, 11, block(0)->mapToGlobal(QPoint(4, 5))}));
+    EXPECT_EQ(help.requests()[1].topic, 15);
+    EXPECT_EQ(help.requests()[2].topic, 17);
 }
 
 TEST_F(CanvasTest, LoadingAndClearingThePage)

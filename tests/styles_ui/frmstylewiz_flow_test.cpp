@@ -1,3 +1,4 @@
+#include "recordinghelp.h"
 #include "stringtable.h"
 #include "wizardfixture.h"
 
@@ -250,8 +251,8 @@ TEST_F(StyleWizardTest, ACancelledColourDialogChangesNothing)
 TEST_F(StyleWizardTest, HelpAsksForTheWizardTopic)
 {
     open();
-    QSignalSpy help(&wizard(), &TfrmStyleWiz::helpRequested);
+    TRecordingHelp help;
     click("butHelp");
-    ASSERT_EQ(help.count(), 1);
-    EXPECT_EQ(help.first().first().toInt(), 31);
+    ASSERT_EQ(help.requests().size(), 1);
+    EXPECT_EQ(help.last(), (TRecordingHelp::Request{TRecordingHelp::Kind::Topic, 31, {}}));
 }

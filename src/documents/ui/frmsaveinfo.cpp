@@ -1,5 +1,6 @@
 #include "frmsaveinfo.h"
 
+#include "helpservice.h"
 #include "stringtable.h"
 
 #include <QCheckBox>
@@ -45,7 +46,8 @@ TfrmSaveInfo::TfrmSaveInfo(QWidget *parent) : QDialog(parent)
         QStringLiteral("<a href=\"#\" style=\"color:#0000ff\">%1</a>").arg(LoadStr(702).toHtmlEscaped()));
     m_lblLink->setAlignment(Qt::AlignCenter);
     m_lblLink->setCursor(Qt::PointingHandCursor);
-    connect(m_lblLink, &QLabel::linkActivated, this, [this] { emit helpRequested(kLinkTutorialTopic); });
+    connect(m_lblLink, &QLabel::linkActivated, this,
+            [] { THelpService::current().ShowTopic(kLinkTutorialTopic); });
     layout->addWidget(m_lblLink);
 
     auto *row = new QHBoxLayout;

@@ -20,10 +20,6 @@ public:
     // any other way.
     TNoticeAnswer answer() const { return m_answer; }
 
-signals:
-    // The tutorial link was clicked; the help topic it leads to.
-    void helpRequested(int topic);
-
 private:
     void btnJoyClick();
 

@@ -34,7 +34,6 @@ TBuildStage::TBuildStage(TPage &page, QWidget *parent)
     m_canvas = new TPageCanvas(page, m_column, this);
     m_canvas->move(0, 0);
     connect(m_canvas, &TPageCanvas::selectionChanged, this, &TBuildStage::ShowChunkPanel);
-    connect(m_canvas, &TPageCanvas::whatsThisRequested, this, &TBuildStage::whatsThisRequested);
 
     m_hintLeft = new QLabel(this);
     m_hintLeft->setObjectName(QStringLiteral("lblBuildLeft"));

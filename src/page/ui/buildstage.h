@@ -52,7 +52,6 @@ public:
     QStringList selfCheck() const;
 
 signals:
-    void whatsThisRequested(int helpTopic);
 
 private:
     // What the column does when the page changes underneath it.

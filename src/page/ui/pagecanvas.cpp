@@ -1,5 +1,6 @@
 #include "pagecanvas.h"
 
+#include "helpservice.h"
 #include "page.h"
 #include "playwave.h"
 #include "resourcebitmap.h"
@@ -283,7 +284,7 @@ void TPageCanvas::EndToolboxDrag(TWebBlock *image, QMouseEvent *event)
 {
     if (event->button() == Qt::RightButton) {
         if (!m_toolboxDragging)
-            emit whatsThisRequested(12 + image->Tag / 22);
+            THelpService::current().ShowWhatsThis(12 + image->Tag / 22, event->globalPosition().toPoint());
         return;
     }
     releaseCursor();
@@ -393,7 +394,7 @@ void TPageCanvas::blockMouseUp(TWebBlock *block, QMouseEvent *event)
 {
     if (event->button() == Qt::RightButton) {
         if (!m_columnDragging)
-            emit whatsThisRequested(block->Tag);
+            THelpService::current().ShowWhatsThis(block->Tag, event->globalPosition().toPoint());
         return;
     }
     releaseCursor();

@@ -69,7 +69,6 @@ signals:
     void selectionChanged(int chunkIndex);
     // A drop, move or deletion changed the page.
     void pageChanged();
-    void whatsThisRequested(int helpTopic);
 
 private:
     void buildToolbox();

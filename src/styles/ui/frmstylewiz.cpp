@@ -3,6 +3,7 @@
 #include "backgroundpicture.h"
 #include "colourpanel.h"
 #include "helpers.h"
+#include "helpservice.h"
 #include "prompts.h"
 #include "savebytes.h"
 #include "stringtable.h"
@@ -276,7 +277,7 @@ void TfrmStyleWiz::FinishButtClick()
 
 void TfrmStyleWiz::butHelpClick()
 {
-    emit helpRequested(HelpTopic);
+    THelpService::current().ShowTopic(HelpTopic);
 }
 
 TMsgResult TfrmStyleWiz::AskForSave()

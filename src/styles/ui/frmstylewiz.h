@@ -34,7 +34,7 @@ public:
     TfrmStyleWiz(const QString &programFolder, const QString &htmlFolder, QWidget *parent = nullptr);
     ~TfrmStyleWiz() override;
 
-    // The help topic of the wizard, asked for with helpRequested.
+    // The help topic the Help button shows.
     static constexpr int HelpTopic = 31;
 
     TStyleWizMode StyleWizMode() const { return m_mode; }
@@ -42,10 +42,6 @@ public:
     const TStyleWorkingList &WorkingStyles() const { return m_styles; }
     // The text of the sample page last shown.
     QByteArray SampleHTML() const { return m_sampleHTML; }
-
-signals:
-    // The Help button was pressed; the program's help window shows the topic.
-    void helpRequested(int topic);
 
 private:
     enum class TStyleWizStep { Welcome, Details, List };

@@ -1,0 +1,11 @@
+#include "recordinghelp.h"
+
+TRecordingHelp::TRecordingHelp()
+{
+    THelpService::install(this);
+}
+
+TRecordingHelp::~TRecordingHelp()
+{
+    THelpService::install(nullptr);
+}
