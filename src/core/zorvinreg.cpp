@@ -1,13 +1,41 @@
 #include "zorvinreg.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 
 namespace SettingsStore {
 
 std::unique_ptr<QSettings> open()
 {
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       QStringLiteral("Pellory"), QStringLiteral("Zorvin Express"));
+    auto store = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                             QStringLiteral("Pellory"), QStringLiteral("Zorvin Express"));
+    protectFile(store->fileName());
+    return store;
+}
+
+void protectFile(const QString &fileName)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(fileName);
+#else
+    // The store holds the passwords of the user's web servers, so it is made before anything is
+    // written to it, readable by its owner only; a file made looser by hand is tightened again.
+    // The store's writer replaces the file by a new one with the old file's permissions.
+    constexpr QFileDevice::Permissions ownerOnly =
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser | QFileDevice::WriteUser;
+    const QFileInfo info(fileName);
+    if (!info.exists()) {
+        if (!QDir().mkpath(info.absolutePath()))
+            return;
+        QFile file(fileName);
+        file.open(QIODevice::WriteOnly | QIODevice::NewOnly, ownerOnly);
+        return;
+    }
+    if (info.isFile() && (info.permissions() & ~ownerOnly).toInt() != 0)
+        QFile::setPermissions(fileName, info.permissions() & ownerOnly);
+#endif
 }
 
 QString normalisedPath(const QString &path)
@@ -65,6 +93,18 @@ void TZorvinReg::createProductKey()
 {
     auto store = SettingsStore::open();
     markKey(*store, QString());
+}
+
+bool TZorvinReg::flush()
+{
+    m_store->sync();
+    protectFile(m_store->fileName());
+    return m_store->status() == QSettings::NoError;
+}
+
+bool TZorvinReg::readable() const
+{
+    return m_store->status() == QSettings::NoError;
 }
 
 bool TZorvinReg::OpenSubKey(const QString &subKey, TKeyAccess access)

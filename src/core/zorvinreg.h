@@ -48,6 +48,12 @@ public:
     // Deletes the subkey with everything below it; false when it did not exist.
     bool deleteKey(const QString &subKey);
 
+    // Writes pending changes to the store; false when the store could not be written.
+    bool flush();
+    // False when the store exists but could not be read (unreadable, or not in the store's format):
+    // writing it then would replace what could not be read.
+    bool readable() const;
+
     // Whether the product key exists, and creating it, without a TZorvinReg object.
     static bool productKeyExists();
     static void createProductKey();
@@ -62,8 +68,10 @@ private:
 
 // Helpers shared by the accessor and the section-and-value functions.
 namespace SettingsStore {
-// A fresh QSettings object on the product key.
+// A fresh QSettings object on the product key. Its file is created readable by its owner only.
 std::unique_ptr<QSettings> open();
+// Makes the store's file (created empty when missing) readable and writable by its owner only.
+void protectFile(const QString &fileName);
 // "\" becomes "/", doubled and outer separators go.
 QString normalisedPath(const QString &path);
 bool groupExists(QSettings &store, const QString &path);
