@@ -68,10 +68,13 @@ private:
 
 // Helpers shared by the accessor and the section-and-value functions.
 namespace SettingsStore {
-// A fresh QSettings object on the product key. Its file is created readable by its owner only.
+// A fresh QSettings object on the product key; a file of the store that others may read is
+// tightened first.
 std::unique_ptr<QSettings> open();
-// Makes the store's file (created empty when missing) readable and writable by its owner only.
-void protectFile(const QString &fileName);
+enum class TFileCreation { KeepMissing, CreateMissing };
+// Makes the store's file readable and writable by its owner only; with CreateMissing a missing
+// file is created empty that way, so that nothing is ever written into a file others can read.
+void protectFile(const QString &fileName, TFileCreation creation);
 // "\" becomes "/", doubled and outer separators go.
 QString normalisedPath(const QString &path);
 bool groupExists(QSettings &store, const QString &path);
