@@ -26,7 +26,7 @@ inline TWebChunkList BigPage(int count)
     for (int i = 0; i < count; ++i) {
         const QByteArray n = QByteArray::number(i);
         TWebChunk chunk = NewWebChunk(kSection[size_t(i) % kSection.size()]);
-        if (chunk.Para) {
+        if (chunk.Para()) {
             // One to six sentences, sometimes split over two lines.
             QByteArray text;
             const int sentences = 1 + (i * 7) % 6;
@@ -35,30 +35,30 @@ inline TWebChunkList BigPage(int count)
                     text += (s == 3 && i % 2) ? "\r\n" : " ";
                 text += kSentences[size_t(i + s) % kSentences.size()];
             }
-            chunk.Para->Text = text;
-            chunk.Para->Align = TBlockAlign(i % 3 ? baNone : baLeft);
-        } else if (chunk.Link) {
-            chunk.Link->PreText = "See";
-            chunk.Link->URL = "http://www.example.com/page" + n + ".html";
-            chunk.Link->LinkText = "our page of outings number " + n;
-            chunk.Link->PostText = "for more pictures.";
-        } else if (chunk.Image) {
-            chunk.Image->FileName = "graphics\\photo" + n + ".jpg";
-            chunk.Image->Width = "120";
-            chunk.Image->Height = "90";
-            chunk.Image->AltText = "Photo " + n;
-            chunk.Image->Align = baCenter;
-        } else if (chunk.Heading) {
-            chunk.Heading->Size = i % 12 ? "3 (Large)" : "2 (Larger)";
-            chunk.Heading->Text = "Section " + n + ": what we did";
-            chunk.Heading->Align = i % 12 ? baNone : baCenter;
-        } else if (chunk.Email) {
-            chunk.Email->PreText = "Questions?";
-            chunk.Email->Address = "member" + n + "@example.com";
-            chunk.Email->LinkText = "Write to member " + n;
-        } else if (chunk.Line) {
-            chunk.Line->Width = "80";
-            chunk.Line->Thickness = "2 (Thinner)";
+            chunk.Para()->Text = text;
+            chunk.Para()->Align = TBlockAlign(i % 3 ? baNone : baLeft);
+        } else if (chunk.Link()) {
+            chunk.Link()->PreText = "See";
+            chunk.Link()->URL = "http://www.example.com/page" + n + ".html";
+            chunk.Link()->LinkText = "our page of outings number " + n;
+            chunk.Link()->PostText = "for more pictures.";
+        } else if (chunk.Image()) {
+            chunk.Image()->FileName = "graphics\\photo" + n + ".jpg";
+            chunk.Image()->Width = "120";
+            chunk.Image()->Height = "90";
+            chunk.Image()->AltText = "Photo " + n;
+            chunk.Image()->Align = baCenter;
+        } else if (chunk.Heading()) {
+            chunk.Heading()->Size = i % 12 ? "3 (Large)" : "2 (Larger)";
+            chunk.Heading()->Text = "Section " + n + ": what we did";
+            chunk.Heading()->Align = i % 12 ? baNone : baCenter;
+        } else if (chunk.Email()) {
+            chunk.Email()->PreText = "Questions?";
+            chunk.Email()->Address = "member" + n + "@example.com";
+            chunk.Email()->LinkText = "Write to member " + n;
+        } else if (chunk.Line()) {
+            chunk.Line()->Width = "80";
+            chunk.Line()->Thickness = "2 (Thinner)";
         }
         chunks.push_back(std::move(chunk));
     }

@@ -24,8 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         std::abort();
     for (size_t i = 0; i < read.Chunks.size(); ++i) {
         TWebChunk expected = read.Chunks[i];
-        if (expected.Heading)
-            expected.Heading->NewLine = 0;
+        if (expected.Heading())
+            expected.Heading()->NewLine = 0;
         if (!(reread.Chunks[i] == expected))
             std::abort();
     }

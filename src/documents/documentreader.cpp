@@ -69,8 +69,7 @@ bool readFields(TByteCursor &in, TBlockLine &l)
 // would otherwise spend much of its reading time building and moving whole chunks.
 template <typename Record> bool readRecord(TByteCursor &in, TWebChunk &chunk)
 {
-    chunk.Kind = BlockKindOf<Record>();
-    return readFields(in, RecordField<Record>(chunk).emplace());
+    return readFields(in, chunk.Record.emplace<Record>());
 }
 
 // Reads one block of kind (0 to 5) into the empty chunk.

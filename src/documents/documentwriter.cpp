@@ -3,84 +3,77 @@
 #include "savebytes.h"
 
 #include <cstring>
+#include <variant>
 
 namespace {
 
-const TBlockPara kPara;
-const TBlockLink kLink;
-const TBlockImage kImage;
-const TBlockHeading kHeading;
-const TBlockEmail kEmail;
-const TBlockLine kLine;
-
 bool writable(const TWebChunk &chunk)
 {
-    return chunk.Kind >= 0 && chunk.Kind < kBlockKindCount;
+    return chunk.Kind() != bkNone;
 }
 
-// Calls out for every stored field of a block in file order: out.text(bytes) for a file string,
-// out.align(value) for a four-byte alignment and out.flag(value) for a one-byte flag. A chunk
-// whose record is missing is written with the defaults of its kind. Sizing and writing share
-// this one description of the block layout.
+// The fields of each kind of block in file order: out.text(bytes) for a file string,
+// out.align(value) for a four-byte alignment and out.flag(value) for a one-byte flag. Sizing and
+// writing share this one description of the block layout.
+template <typename Out> void writeFields(const TBlockPara &p, Out &out)
+{
+    out.text(p.Text);
+    out.align(p.Align);
+    out.flag(p.NewLine);
+}
+
+template <typename Out> void writeFields(const TBlockLink &l, Out &out)
+{
+    out.text(l.PreText);
+    out.text(l.URL);
+    out.text(l.LinkText);
+    out.text(l.PostText);
+    out.align(l.Align);
+    out.flag(l.NewLine);
+}
+
+template <typename Out> void writeFields(const TBlockImage &i, Out &out)
+{
+    out.text(i.FileName);
+    out.text(i.Height);
+    out.text(i.Width);
+    out.text(i.AltText);
+    out.text(i.LinkURL);
+    out.align(i.Align);
+    out.flag(i.NewLine);
+}
+
+template <typename Out> void writeFields(const TBlockHeading &h, Out &out)
+{
+    // The heading's new-line flag has no effect on the page and is not stored.
+    out.text(h.Size);
+    out.text(h.Text);
+    out.align(h.Align);
+}
+
+template <typename Out> void writeFields(const TBlockEmail &e, Out &out)
+{
+    // The address comes first in the file although it is the record's second field.
+    out.text(e.Address);
+    out.text(e.PreText);
+    out.text(e.LinkText);
+    out.text(e.PostText);
+    out.align(e.Align);
+    out.flag(e.NewLine);
+}
+
+template <typename Out> void writeFields(const TBlockLine &l, Out &out)
+{
+    out.text(l.Width);
+    out.text(l.Thickness);
+}
+
+// A chunk of no known kind has no fields; it is left out of the document.
+template <typename Out> void writeFields(std::monostate, Out &) {}
+
 template <typename Out> void forEachField(const TWebChunk &chunk, Out &out)
 {
-    switch (chunk.Kind) {
-    case bkPara: {
-        const TBlockPara &p = chunk.Para ? *chunk.Para : kPara;
-        out.text(p.Text);
-        out.align(p.Align);
-        out.flag(p.NewLine);
-        break;
-    }
-    case bkLink: {
-        const TBlockLink &l = chunk.Link ? *chunk.Link : kLink;
-        out.text(l.PreText);
-        out.text(l.URL);
-        out.text(l.LinkText);
-        out.text(l.PostText);
-        out.align(l.Align);
-        out.flag(l.NewLine);
-        break;
-    }
-    case bkImage: {
-        const TBlockImage &i = chunk.Image ? *chunk.Image : kImage;
-        out.text(i.FileName);
-        out.text(i.Height);
-        out.text(i.Width);
-        out.text(i.AltText);
-        out.text(i.LinkURL);
-        out.align(i.Align);
-        out.flag(i.NewLine);
-        break;
-    }
-    case bkHeading: {
-        // The heading's new-line flag has no effect on the page and is not stored.
-        const TBlockHeading &h = chunk.Heading ? *chunk.Heading : kHeading;
-        out.text(h.Size);
-        out.text(h.Text);
-        out.align(h.Align);
-        break;
-    }
-    case bkEmail: {
-        // The address comes first in the file although it is the record's second field.
-        const TBlockEmail &e = chunk.Email ? *chunk.Email : kEmail;
-        out.text(e.Address);
-        out.text(e.PreText);
-        out.text(e.LinkText);
-        out.text(e.PostText);
-        out.align(e.Align);
-        out.flag(e.NewLine);
-        break;
-    }
-    case bkLine: {
-        const TBlockLine &l = chunk.Line ? *chunk.Line : kLine;
-        out.text(l.Width);
-        out.text(l.Thickness);
-        break;
-    }
-    default:
-        break;
-    }
+    std::visit([&out](const auto &record) { writeFields(record, out); }, chunk.Record);
 }
 
 // Counts the bytes of the fields.
@@ -145,7 +138,7 @@ QByteArray DocumentBytes(const QByteArray &styleName, const QByteArray &title, c
     writer.int32(count);
     for (const TWebChunk &chunk : chunks) {
         if (writable(chunk)) {
-            writer.int32(chunk.Kind);
+            writer.int32(chunk.Kind());
             forEachField(chunk, writer);
         }
     }

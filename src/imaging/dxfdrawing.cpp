@@ -86,15 +86,16 @@ private:
     QList<Pair> m_pairs;
 };
 
-int16_t load(const QString &fileName, Drawing &drawing, QString &detail)
+TImageResult<Drawing> load(const QString &fileName)
 {
     QFile file(fileName);
     if (!file.exists())
-        return ImageError::FileNotFound;
+        return TImageError::of(ImageError::FileNotFound);
     if (!file.open(QIODevice::ReadOnly))
-        return ImageError::CannotOpen;
+        return TImageError::of(ImageError::CannotOpen);
     if (file.size() > maxDrawingBytes)
-        return ImageError::TooLarge;
+        return TImageError::of(ImageError::TooLarge);
+    Drawing drawing;
     const QList<QByteArray> lines = file.readAll().split('\n');
     bool inEntities = false;
     bool sawSection = false;
@@ -113,10 +114,8 @@ int16_t load(const QString &fileName, Drawing &drawing, QString &detail)
     for (qsizetype i = 0; i + 1 < lines.size(); i += 2) {
         bool ok = false;
         const int code = lines[i].trimmed().toInt(&ok);
-        if (!ok) {
-            detail = QStringLiteral("line %1").arg(i + 1);
-            return ImageError::BadFile;
-        }
+        if (!ok)
+            return TImageError::of(ImageError::BadFile, QStringLiteral("line %1").arg(i + 1));
         const QByteArray value = lines[i + 1].trimmed();
         if (code == 0) {
             flush();
@@ -138,14 +137,12 @@ int16_t load(const QString &fileName, Drawing &drawing, QString &detail)
     }
     flush();
     if (!sawSection)
-        return ImageError::BadFile;
-    if (drawing.shapes.isEmpty()) {
-        detail = QStringLiteral("no lines, arcs or circles");
-        return ImageError::BadFile;
-    }
+        return TImageError::of(ImageError::BadFile);
+    if (drawing.shapes.isEmpty())
+        return TImageError::of(ImageError::BadFile, QStringLiteral("no lines, arcs or circles"));
     if (!std::isfinite(drawing.extents.width()) || !std::isfinite(drawing.extents.height()))
-        return ImageError::BadFile;
-    return ImageError::Ok;
+        return TImageError::of(ImageError::BadFile);
+    return drawing;
 }
 
 TDrawingInfo infoOf(const Drawing &drawing)
@@ -161,13 +158,12 @@ TDrawingInfo infoOf(const Drawing &drawing)
 
 } // namespace
 
-int16_t TDxfDrawing::info(const QString &fileName, TDrawingInfo &info, QString &detail)
+TImageResult<TDrawingInfo> TDxfDrawing::info(const QString &fileName)
 {
-    Drawing drawing;
-    const int16_t code = load(fileName, drawing, detail);
-    if (code == ImageError::Ok)
-        info = infoOf(drawing);
-    return code;
+    const TImageResult<Drawing> drawing = load(fileName);
+    if (!drawing)
+        return drawing.error();
+    return infoOf(*drawing);
 }
 
 QSize TDxfDrawing::pictureSize(const TDrawingInfo &info)
@@ -180,31 +176,33 @@ QSize TDxfDrawing::pictureSize(const TDrawingInfo &info)
     return QSize(qMax(1, int(std::lround(w * scale))), qMax(1, int(std::lround(h * scale))));
 }
 
-int16_t TDxfDrawing::render(const QString &fileName, QImage &image, QString &detail)
+TImageResult<QImage> TDxfDrawing::render(const QString &fileName)
 {
-    Drawing drawing;
-    const int16_t code = load(fileName, drawing, detail);
-    if (code != ImageError::Ok)
-        return code;
+    const TImageResult<Drawing> loaded = load(fileName);
+    if (!loaded)
+        return loaded.error();
+    const Drawing &drawing = *loaded;
     const TDrawingInfo info = infoOf(drawing);
     const QSize size = pictureSize(info);
     constexpr int margin = 8;
-    image = QImage(size + QSize(2 * margin, 2 * margin), QImage::Format_RGB32);
+    QImage image(size + QSize(2 * margin, 2 * margin), QImage::Format_RGB32);
     image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const double w = info.maxX - info.minX;
-    const double h = info.maxY - info.minY;
-    const double scale = (w <= 0 && h <= 0) ? 1.0 : longSide / qMax(w, h);
-    // Drawings have y growing upwards; pictures downwards.
-    painter.translate(margin, margin + size.height());
-    painter.scale(scale, -scale);
-    painter.translate(-info.minX, -info.minY);
-    QPen pen(Qt::black);
-    pen.setCosmetic(true);
-    pen.setWidthF(1.5);
-    painter.setPen(pen);
-    for (const QPainterPath &path : drawing.shapes)
-        painter.drawPath(path);
-    return ImageError::Ok;
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const double w = info.maxX - info.minX;
+        const double h = info.maxY - info.minY;
+        const double scale = (w <= 0 && h <= 0) ? 1.0 : longSide / qMax(w, h);
+        // Drawings have y growing upwards; pictures downwards.
+        painter.translate(margin, margin + size.height());
+        painter.scale(scale, -scale);
+        painter.translate(-info.minX, -info.minY);
+        QPen pen(Qt::black);
+        pen.setCosmetic(true);
+        pen.setWidthF(1.5);
+        painter.setPen(pen);
+        for (const QPainterPath &path : drawing.shapes)
+            painter.drawPath(path);
+    }
+    return image;
 }

@@ -1,12 +1,11 @@
 #pragma once
 
+#include "imageresult.h"
 #include "imagetypes.h"
 
 #include <QImage>
 #include <QSize>
 #include <QString>
-
-#include <cstdint>
 
 // A small reader for ASCII DXF drawings: lines, polylines, circles, arcs and points of the
 // ENTITIES section, drawn black on white. It is enough to show what a drawing holds; anything it
@@ -15,8 +14,8 @@ class TDxfDrawing {
 public:
     TDxfDrawing() = delete;
 
-    static int16_t info(const QString &fileName, TDrawingInfo &info, QString &detail);
-    static int16_t render(const QString &fileName, QImage &image, QString &detail);
+    static TImageResult<TDrawingInfo> info(const QString &fileName);
+    static TImageResult<QImage> render(const QString &fileName);
     // The size of the rendered picture: the drawing's extents scaled so the longer side is 640.
     static QSize pictureSize(const TDrawingInfo &info);
 };

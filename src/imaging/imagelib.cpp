@@ -9,26 +9,11 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageWriter>
-#include <QMutex>
-#include <QMutexLocker>
 #include <QPainter>
 #include <QSaveFile>
 #include <QScreen>
 
 namespace {
-
-struct BindingState {
-    QMutex mutex;
-    int16_t code = ImageError::Ok;
-    QString text;
-    QList<QRgb> palette;
-};
-
-BindingState &state()
-{
-    static BindingState s;
-    return s;
-}
 
 // The sixteen colours of the standard VGA palette, used for the 0- and 4-bit depths.
 const QList<QRgb> &vgaPalette()
@@ -106,226 +91,245 @@ QString upperSuffix(const QString &fileName)
     return QFileInfo(fileName).suffix().toUpper();
 }
 
-using Reader = bool (*)(const QString &, const TReadOptions &, TReadResult &);
-
-Reader readerFor(const QString &suffix)
+// The upper-case extensions that have a reader.
+const QStringList &readableSuffixes()
 {
-    static const QHash<QString, Reader> readers = {
-        {"BMP", &TImageLib::readBmp},   {"GIF", &TImageLib::readGif},   {"PNG", &TImageLib::readPng},
-        {"JPG", &TImageLib::readJpeg},  {"JPEG", &TImageLib::readJpeg}, {"TIF", &TImageLib::readTiff},
-        {"TIFF", &TImageLib::readTiff}, {"TGA", &TImageLib::readTga},   {"PCX", &TImageLib::readPcx},
-        {"EPS", &TImageLib::readEps},   {"PCD", &TImageLib::readPcd},   {"DXF", &TImageLib::readDxf}};
-    return readers.value(suffix, nullptr);
+    static const QStringList suffixes = {"BMP",  "GIF", "PNG", "JPG", "JPEG", "TIF",
+                                         "TIFF", "TGA", "PCX", "EPS", "PCD",  "DXF"};
+    return suffixes;
+}
+
+// Qt reads only Targa 2.0 files, which end with a signature; older files, which are the most
+// common, go to GraphicsMagick.
+bool isTarga2(const QString &fileName)
+{
+    QFile file(fileName);
+    const QByteArray signature("TRUEVISION-XFILE.\0", 18);
+    return file.open(QIODevice::ReadOnly) && file.size() > 44 && file.seek(file.size() - 18) &&
+           file.read(18) == signature;
+}
+
+TImageResult<TDrawingInfo> readDrawingInfo(const QString &fileName)
+{
+    return TDxfDrawing::info(fileName);
+}
+
+TImageResult<TImageInfo> readFileInfo(const QString &fileName)
+{
+    const QString suffix = upperSuffix(fileName);
+    TImageResult<TImageInfo> result = TImageInfo();
+    if (suffix == "PCX" || suffix == "PCD" || suffix == "EPS") {
+        result = TMagickDecoder::info(fileName, suffix.toLatin1().constData());
+    } else if (suffix == "DXF") {
+        const TImageResult<TDrawingInfo> drawing = readDrawingInfo(fileName);
+        if (!drawing)
+            return drawing.error();
+        result->format = suffix;
+        result->depth = 1;
+        result->size = TDxfDrawing::pictureSize(*drawing);
+    } else {
+        result = TQtDecoder::info(fileName);
+    }
+    if (!result)
+        return result;
+    TImageInfo &info = result.value();
+    info.texts = {QStringLiteral("Format: %1").arg(info.format),
+                  QStringLiteral("Width: %1").arg(info.size.width()),
+                  QStringLiteral("Height: %1").arg(info.size.height()),
+                  QStringLiteral("Bits per pixel: %1").arg(info.depth)};
+    return result;
+}
+
+TImageResult<TTiffInfo> readTiffInfo(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.exists())
+        return TImageError::of(ImageError::FileNotFound);
+    if (!file.open(QIODevice::ReadOnly))
+        return TImageError::of(ImageError::CannotOpen, file.errorString());
+    // The directories of an ordinary TIFF file sit near its start or its end; reading the
+    // whole file is simplest and files the program is offered are a few megabytes at most.
+    constexpr qint64 maxHeaderRead = 256LL * 1024 * 1024;
+    if (file.size() > maxHeaderRead)
+        return TImageError::of(ImageError::TooLarge);
+    TImageResult<TTiffInfo> result = TTiffHeader::parse(file.readAll());
+    if (result)
+        result->compressionName = TImageLib::tiffCompressionName(result->compression);
+    return result;
 }
 
 } // namespace
 
-// ---- error state ----
+// ---- last error ----
 
-bool TImageLib::fail(int16_t code, const QString &detail)
+template <typename T> TImageResult<T> TImageLib::keep(TImageResult<T> result)
 {
-    BindingState &s = state();
-    QMutexLocker lock(&s.mutex);
-    s.code = code;
-    s.text = detail.isEmpty() ? errorText(code)
-                              : errorText(code) + QStringLiteral(" (") + detail + QLatin1Char(')');
-    return false;
-}
-
-void TImageLib::clearError()
-{
-    BindingState &s = state();
-    QMutexLocker lock(&s.mutex);
-    s.code = ImageError::Ok;
-    s.text.clear();
-}
-
-int16_t TImageLib::lastErrorCode()
-{
-    BindingState &s = state();
-    QMutexLocker lock(&s.mutex);
-    return s.code;
-}
-
-QString TImageLib::lastErrorText()
-{
-    BindingState &s = state();
-    QMutexLocker lock(&s.mutex);
-    return s.text;
+    if (!result)
+        m_lastError = result.error();
+    return result;
 }
 
 QString TImageLib::errorText(int16_t code)
 {
-    static const QHash<int16_t, QString> texts = {
-        {ImageError::Stopped, QStringLiteral("Reading the picture was stopped")},
-        {ImageError::FileNotFound, QStringLiteral("The picture file was not found")},
-        {ImageError::CannotOpen, QStringLiteral("The picture file cannot be opened")},
-        {ImageError::BadFile, QStringLiteral("The file is not a picture of this kind, or it is damaged")},
-        {ImageError::Truncated, QStringLiteral("The picture file ends too early")},
-        {ImageError::TooLarge, QStringLiteral("The picture is too large to be read")},
-        {ImageError::OutOfMemory, QStringLiteral("There is not enough memory for the picture")},
-        {ImageError::CannotWrite, QStringLiteral("The picture file cannot be written")},
-        {ImageError::NoPicture, QStringLiteral("There is no picture to save")},
-        {ImageError::Unsupported, QStringLiteral("Pictures of this kind cannot be read")},
-        {ImageError::LibraryMissing,
-         QStringLiteral("The program that reads pictures of this kind is missing")},
-    };
-    if (code > 0)
-        return QString();
-    return texts.value(code, QStringLiteral("Unknown picture error %1").arg(code));
+    return TImageError::textFor(code);
 }
 
 // ---- readers ----
 
-bool TImageLib::finishRead(int16_t code, const QString &detail, const QImage &image,
-                           const TReadOptions &options, TReadResult &result)
+TImageLib::TRead TImageLib::finishRead(TImageResult<QImage> decoded, const TReadOptions &options) const
 {
-    result = TReadResult();
-    if (code < ImageError::Ok)
-        return fail(code, detail);
+    if (!decoded)
+        return decoded.error();
+    const QImage &image = *decoded;
+    TReadResult result;
     result.transparent = image.hasAlphaChannel();
-    result.image = applyDepth(image, options.depth, options.dither, palette());
+    result.image = applyDepth(image, options.depth, options.dither, m_palette);
+    if (result.image.isNull())
+        return TImageError::of(ImageError::OutOfMemory);
     result.palette = result.image.colorTable();
-    if (result.image.isNull()) {
-        result = TReadResult();
-        return fail(ImageError::OutOfMemory);
-    }
-    return true;
+    return result;
 }
 
-bool TImageLib::readWithQt(const QString &fileName, const char *format, const TReadOptions &options,
-                           TReadResult &result)
+TImageLib::TRead TImageLib::readWithQt(const QString &fileName, const char *format,
+                                       const TReadOptions &options) const
 {
-    QImage image;
-    QString detail;
     const int page = qstrcmp(format, "tiff") == 0 ? qMax(1, options.tiffPage) : 1;
-    const int16_t code = TQtDecoder::read(fileName, format, page, options.progress, image, detail);
-    return finishRead(code, detail, image, options, result);
+    return finishRead(TQtDecoder::read(fileName, format, page, options.progress), options);
 }
 
-bool TImageLib::readWithMagick(const QString &fileName, const char *format, const TReadOptions &options,
-                               TReadResult &result)
+TImageLib::TRead TImageLib::readWithMagick(const QString &fileName, const char *format,
+                                           const TReadOptions &options) const
 {
-    QImage image;
-    QString detail;
-    const int16_t code =
-        TMagickDecoder::read(fileName, format, options.pcdSize, options.progress, image, detail);
-    return finishRead(code, detail, image, options, result);
+    return finishRead(TMagickDecoder::read(fileName, format, options.pcdSize, options.progress), options);
 }
 
-bool TImageLib::readBmp(const QString &fileName, const TReadOptions &options, TReadResult &result)
+TImageLib::TRead TImageLib::decode(const QString &suffix, const QString &fileName,
+                                   const TReadOptions &options) const
 {
-    return readWithQt(fileName, "bmp", options, result);
+    if (suffix == QLatin1String("BMP"))
+        return readWithQt(fileName, "bmp", options);
+    if (suffix == QLatin1String("GIF"))
+        return readWithQt(fileName, "gif", options);
+    if (suffix == QLatin1String("PNG"))
+        return readWithQt(fileName, "png", options);
+    if (suffix == QLatin1String("JPG") || suffix == QLatin1String("JPEG"))
+        return readWithQt(fileName, "jpeg", options);
+    if (suffix == QLatin1String("TIF") || suffix == QLatin1String("TIFF"))
+        return readWithQt(fileName, "tiff", options);
+    if (suffix == QLatin1String("TGA"))
+        return isTarga2(fileName) ? readWithQt(fileName, "tga", options)
+                                  : readWithMagick(fileName, "TGA", options);
+    if (suffix == QLatin1String("PCX"))
+        return readWithMagick(fileName, "PCX", options);
+    if (suffix == QLatin1String("EPS"))
+        return readWithMagick(fileName, "EPS", options);
+    if (suffix == QLatin1String("PCD"))
+        return readWithMagick(fileName, "PCD", options);
+    if (suffix == QLatin1String("DXF"))
+        return finishRead(TDxfDrawing::render(fileName), options);
+    return TImageError::of(ImageError::Unsupported, QFileInfo(fileName).suffix());
 }
 
-bool TImageLib::readGif(const QString &fileName, const TReadOptions &options, TReadResult &result)
+TImageLib::TRead TImageLib::readBmp(const QString &fileName, const TReadOptions &options)
 {
-    return readWithQt(fileName, "gif", options, result);
+    return keep(decode(QStringLiteral("BMP"), fileName, options));
 }
 
-bool TImageLib::readPng(const QString &fileName, const TReadOptions &options, TReadResult &result)
+TImageLib::TRead TImageLib::readGif(const QString &fileName, const TReadOptions &options)
 {
-    return readWithQt(fileName, "png", options, result);
+    return keep(decode(QStringLiteral("GIF"), fileName, options));
 }
 
-bool TImageLib::readJpeg(const QString &fileName, const TReadOptions &options, TReadResult &result)
+TImageLib::TRead TImageLib::readPng(const QString &fileName, const TReadOptions &options)
 {
-    return readWithQt(fileName, "jpeg", options, result);
+    return keep(decode(QStringLiteral("PNG"), fileName, options));
 }
 
-bool TImageLib::readTiff(const QString &fileName, const TReadOptions &options, TReadResult &result)
+TImageLib::TRead TImageLib::readJpeg(const QString &fileName, const TReadOptions &options)
 {
-    return readWithQt(fileName, "tiff", options, result);
+    return keep(decode(QStringLiteral("JPG"), fileName, options));
 }
 
-bool TImageLib::readPcx(const QString &fileName, const TReadOptions &options, TReadResult &result)
+TImageLib::TRead TImageLib::readTiff(const QString &fileName, const TReadOptions &options)
 {
-    return readWithMagick(fileName, "PCX", options, result);
+    return keep(decode(QStringLiteral("TIF"), fileName, options));
 }
 
-bool TImageLib::readEps(const QString &fileName, const TReadOptions &options, TReadResult &result)
+TImageLib::TRead TImageLib::readPcx(const QString &fileName, const TReadOptions &options)
 {
-    return readWithMagick(fileName, "EPS", options, result);
+    return keep(decode(QStringLiteral("PCX"), fileName, options));
 }
 
-bool TImageLib::readPcd(const QString &fileName, const TReadOptions &options, TReadResult &result)
+TImageLib::TRead TImageLib::readEps(const QString &fileName, const TReadOptions &options)
 {
-    return readWithMagick(fileName, "PCD", options, result);
+    return keep(decode(QStringLiteral("EPS"), fileName, options));
 }
 
-bool TImageLib::readTga(const QString &fileName, const TReadOptions &options, TReadResult &result)
+TImageLib::TRead TImageLib::readPcd(const QString &fileName, const TReadOptions &options)
 {
-    // Qt reads only Targa 2.0 files, which end with a signature; older files, which are the
-    // most common, go to GraphicsMagick.
-    QFile file(fileName);
-    const QByteArray signature("TRUEVISION-XFILE.\0", 18);
-    const bool targa2 = file.open(QIODevice::ReadOnly) && file.size() > 44 && file.seek(file.size() - 18) &&
-                        file.read(18) == signature;
-    return targa2 ? readWithQt(fileName, "tga", options, result)
-                  : readWithMagick(fileName, "TGA", options, result);
+    return keep(decode(QStringLiteral("PCD"), fileName, options));
 }
 
-bool TImageLib::readDxf(const QString &fileName, const TReadOptions &options, TReadResult &result)
+TImageLib::TRead TImageLib::readTga(const QString &fileName, const TReadOptions &options)
 {
-    QImage image;
-    QString detail;
-    const int16_t code = TDxfDrawing::render(fileName, image, detail);
-    return finishRead(code, detail, image, options, result);
+    return keep(decode(QStringLiteral("TGA"), fileName, options));
 }
 
-bool TImageLib::readByExtension(const QString &fileName, const TReadOptions &options, TReadResult &result)
+TImageLib::TRead TImageLib::readDxf(const QString &fileName, const TReadOptions &options)
 {
-    const Reader reader = readerFor(upperSuffix(fileName));
-    if (!reader) {
-        result = TReadResult();
-        return fail(ImageError::Unsupported, QFileInfo(fileName).suffix());
-    }
-    return reader(fileName, options, result);
+    return keep(decode(QStringLiteral("DXF"), fileName, options));
 }
 
-bool TImageLib::readWebImage(const QString &fileName, const TProgressCallback &progress, TReadResult &result)
+TImageLib::TRead TImageLib::readByExtension(const QString &fileName, const TReadOptions &options)
+{
+    return keep(decode(upperSuffix(fileName), fileName, options));
+}
+
+TImageLib::TRead TImageLib::webImage(const QString &fileName, const TProgressCallback &progress) const
 {
     const QString suffix = upperSuffix(fileName);
     static const QStringList webKinds = {"BMP", "GIF", "PNG", "JPG", "JPEG"};
-    if (!webKinds.contains(suffix)) {
-        result = TReadResult();
-        return fail(ImageError::Unsupported, QFileInfo(fileName).suffix());
-    }
+    if (!webKinds.contains(suffix))
+        return TImageError::of(ImageError::Unsupported, QFileInfo(fileName).suffix());
     TReadOptions options;
     options.depth = screenDepth();
     options.dither = TDither::On;
     options.progress = progress;
-    if (readByExtension(fileName, options, result))
-        return true;
-    if (suffix != QLatin1String("BMP") || lastErrorCode() == ImageError::Stopped)
-        return false;
+    TRead read = decode(suffix, fileName, options);
+    if (read || suffix != QLatin1String("BMP") || read.errorCode() == ImageError::Stopped)
+        return read;
     // Some bitmaps (OS/2 headers, odd bit depths) are read by the platform's loader only. The
     // size is checked first so that this path refuses hostile files as the decoder does.
-    TImageInfo info;
-    if (!fileInfo(fileName, info) || info.size.width() > maxSide || info.size.height() > maxSide ||
-        qint64(info.size.width()) * info.size.height() > maxPixels)
-        return false;
+    const TImageResult<TImageInfo> info = readFileInfo(fileName);
+    if (!info || info->size.width() > maxSide || info->size.height() > maxSide ||
+        qint64(info->size.width()) * info->size.height() > maxPixels)
+        return read;
     QImage image;
     if (!image.load(fileName))
-        return false;
-    clearError();
-    result = TReadResult();
-    result.image = applyDepth(image, options.depth, options.dither, palette());
+        return read;
+    TReadResult result;
+    result.image = applyDepth(image, options.depth, options.dither, m_palette);
     result.palette = result.image.colorTable();
-    return true;
+    return result;
+}
+
+TImageLib::TRead TImageLib::readWebImage(const QString &fileName, const TProgressCallback &progress)
+{
+    return keep(webImage(fileName, progress));
 }
 
 bool TImageLib::canRead(const QString &fileName)
 {
-    return readerFor(upperSuffix(fileName)) != nullptr;
+    return readableSuffixes().contains(upperSuffix(fileName));
 }
 
 // ---- writer ----
 
-bool TImageLib::writeJpeg(const QString &fileName, const QImage &image, int quality, int smoothing, int depth)
+TImageStatus TImageLib::jpegFile(const QString &fileName, const QImage &image, int quality, int smoothing,
+                                 int depth) const
 {
     if (image.isNull())
-        return fail(ImageError::NoPicture);
+        return TImageError::of(ImageError::NoPicture);
     // JPEG has no transparency: transparent parts become white, as they look on a page.
     QImage flat(image.size(), QImage::Format_RGB32);
     flat.fill(Qt::white);
@@ -339,81 +343,49 @@ bool TImageLib::writeJpeg(const QString &fileName, const QImage &image, int qual
 
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
-        return fail(ImageError::CannotWrite, file.errorString());
+        return TImageError::of(ImageError::CannotWrite, file.errorString());
     QImageWriter writer(&file, "jpeg");
     writer.setQuality(qBound(1, quality, 100));
     if (!writer.write(flat)) {
         file.cancelWriting();
-        return fail(ImageError::CannotWrite, writer.errorString());
+        return TImageError::of(ImageError::CannotWrite, writer.errorString());
     }
     if (!file.commit())
-        return fail(ImageError::CannotWrite, file.errorString());
-    return true;
+        return TImageError::of(ImageError::CannotWrite, file.errorString());
+    return TImageStatus();
 }
 
-bool TImageLib::convertToJpeg(const QString &sourceFile, const QString &jpegFile, int quality)
+TImageStatus TImageLib::writeJpeg(const QString &fileName, const QImage &image, int quality, int smoothing,
+                                  int depth)
+{
+    return keep(jpegFile(fileName, image, quality, smoothing, depth));
+}
+
+TImageStatus TImageLib::convertToJpeg(const QString &sourceFile, const QString &jpegFile, int quality)
 {
     TReadOptions options;
     options.depth = 24;
-    TReadResult picture;
-    if (!readByExtension(sourceFile, options, picture))
-        return false;
-    return writeJpeg(jpegFile, picture.image, quality, 0, 24);
+    const TRead picture = decode(upperSuffix(sourceFile), sourceFile, options);
+    if (!picture)
+        return keep(TImageStatus(picture.error()));
+    return keep(this->jpegFile(jpegFile, picture->image, quality, 0, 24));
 }
 
 // ---- information ----
 
-bool TImageLib::fileInfo(const QString &fileName, TImageInfo &info)
+TImageResult<TImageInfo> TImageLib::fileInfo(const QString &fileName)
 {
-    info = TImageInfo();
-    const QString suffix = upperSuffix(fileName);
-    int16_t code = ImageError::Ok;
-    if (suffix == "PCX" || suffix == "PCD" || suffix == "EPS") {
-        code = TMagickDecoder::info(fileName, suffix.toLatin1().constData(), info);
-    } else if (suffix == "DXF") {
-        TDrawingInfo drawing;
-        if (!drawingInfo(fileName, drawing))
-            return false;
-        info.format = suffix;
-        info.depth = 1;
-        info.size = TDxfDrawing::pictureSize(drawing);
-    } else {
-        code = TQtDecoder::info(fileName, info);
-    }
-    if (code < ImageError::Ok)
-        return fail(code);
-    info.texts = {QStringLiteral("Format: %1").arg(info.format),
-                  QStringLiteral("Width: %1").arg(info.size.width()),
-                  QStringLiteral("Height: %1").arg(info.size.height()),
-                  QStringLiteral("Bits per pixel: %1").arg(info.depth)};
-    return true;
+    return keep(readFileInfo(fileName));
 }
 
-bool TImageLib::tiffInfo(const QString &fileName, TTiffInfo &info)
+TImageResult<TTiffInfo> TImageLib::tiffInfo(const QString &fileName)
 {
-    info = TTiffInfo();
-    QFile file(fileName);
-    if (!file.exists())
-        return fail(ImageError::FileNotFound);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(ImageError::CannotOpen, file.errorString());
-    // The directories of an ordinary TIFF file sit near its start or its end; reading the
-    // whole file is simplest and files the program is offered are a few megabytes at most.
-    constexpr qint64 maxHeaderRead = 256LL * 1024 * 1024;
-    if (file.size() > maxHeaderRead)
-        return fail(ImageError::TooLarge);
-    const int16_t code = TTiffHeader::parse(file.readAll(), info);
-    if (code < ImageError::Ok)
-        return fail(code);
-    info.compressionName = tiffCompressionName(info.compression);
-    return true;
+    return keep(readTiffInfo(fileName));
 }
 
-bool TImageLib::drawingInfo(const QString &fileName, TDrawingInfo &info)
+TImageResult<TDrawingInfo> TImageLib::drawingInfo(const QString &fileName)
 {
-    QString detail;
-    const int16_t code = TDxfDrawing::info(fileName, info, detail);
-    return code < ImageError::Ok ? fail(code, detail) : true;
+    return keep(readDrawingInfo(fileName));
 }
 
 QString TImageLib::tiffCompressionName(int code)
@@ -515,18 +487,4 @@ int TImageLib::depthForFormat(const QString &format, TWriteDepth depth)
     default:
         return 8;
     }
-}
-
-void TImageLib::setPalette(const QList<QRgb> &palette)
-{
-    BindingState &s = state();
-    QMutexLocker lock(&s.mutex);
-    s.palette = palette;
-}
-
-QList<QRgb> TImageLib::palette()
-{
-    BindingState &s = state();
-    QMutexLocker lock(&s.mutex);
-    return s.palette;
 }

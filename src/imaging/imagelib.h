@@ -1,5 +1,6 @@
 #pragma once
 
+#include "imageresult.h"
 #include "imagetypes.h"
 
 #include <QImage>
@@ -9,51 +10,53 @@
 
 #include <cstdint>
 
-// The one binding to the image decoders and the JPEG encoder. Every reader returns true and
-// fills its result, or returns false after storing an error code (0 or less) and its text, which
-// lastErrorCode() and lastErrorText() give back until the next failure. The state is shared by
-// the whole process. Nothing here throws, shows a dialog or needs widgets; files that are damaged
-// or claim huge dimensions are refused before any large allocation.
+// The binding to the image decoders and the JPEG encoder. Every reader, writer and information
+// call returns its result together with its error (TImageResult), and the object also keeps the
+// last error it met, which lastErrorCode() and lastErrorText() give back until its next failure.
+// That error and the palette belong to the object: each user of the binding (and each thread)
+// has its own, so no call can see another's error. One object is used by one thread at a time.
+// Nothing here throws, shows a dialog or needs widgets; files that are damaged or claim huge
+// dimensions are refused before any large allocation.
 class TImageLib {
 public:
-    TImageLib() = delete;
+    using TRead = TImageResult<TReadResult>;
 
     // ---- readers ----
-    static bool readBmp(const QString &fileName, const TReadOptions &options, TReadResult &result);
-    static bool readGif(const QString &fileName, const TReadOptions &options, TReadResult &result);
-    static bool readPng(const QString &fileName, const TReadOptions &options, TReadResult &result);
-    static bool readJpeg(const QString &fileName, const TReadOptions &options, TReadResult &result);
-    static bool readPcx(const QString &fileName, const TReadOptions &options, TReadResult &result);
-    static bool readTga(const QString &fileName, const TReadOptions &options, TReadResult &result);
-    static bool readEps(const QString &fileName, const TReadOptions &options, TReadResult &result);
-    static bool readPcd(const QString &fileName, const TReadOptions &options, TReadResult &result);
-    static bool readTiff(const QString &fileName, const TReadOptions &options, TReadResult &result);
-    static bool readDxf(const QString &fileName, const TReadOptions &options, TReadResult &result);
+    TRead readBmp(const QString &fileName, const TReadOptions &options);
+    TRead readGif(const QString &fileName, const TReadOptions &options);
+    TRead readPng(const QString &fileName, const TReadOptions &options);
+    TRead readJpeg(const QString &fileName, const TReadOptions &options);
+    TRead readPcx(const QString &fileName, const TReadOptions &options);
+    TRead readTga(const QString &fileName, const TReadOptions &options);
+    TRead readEps(const QString &fileName, const TReadOptions &options);
+    TRead readPcd(const QString &fileName, const TReadOptions &options);
+    TRead readTiff(const QString &fileName, const TReadOptions &options);
+    TRead readDxf(const QString &fileName, const TReadOptions &options);
 
     // Picks the reader by the file's extension, compared without regard to case (".jpeg" reads
     // as JPEG, ".tif" and ".tiff" as TIFF). An extension without a reader fails with Unsupported.
-    static bool readByExtension(const QString &fileName, const TReadOptions &options, TReadResult &result);
+    TRead readByExtension(const QString &fileName, const TReadOptions &options);
     // Reads an image of a web page for the HTML viewer: only ".bmp", ".gif", ".png", ".jpg" and
     // ".jpeg" (any case), at the screen depth with dithering; a bitmap the decoder refuses gets a
     // second chance with the platform's own loader.
-    static bool readWebImage(const QString &fileName, const TProgressCallback &progress, TReadResult &result);
+    TRead readWebImage(const QString &fileName, const TProgressCallback &progress);
     // Whether readByExtension has a reader for the file's extension.
     static bool canRead(const QString &fileName);
 
     // ---- writer ----
     // Writes the picture as a baseline JPEG file. quality is 1..100; smoothing (0..100) softens
     // blocky sources before encoding; depth 1 writes grey levels, anything else full colour.
-    static bool writeJpeg(const QString &fileName, const QImage &image, int quality, int smoothing,
-                          int depth);
+    TImageStatus writeJpeg(const QString &fileName, const QImage &image, int quality, int smoothing,
+                           int depth);
 
     // Reads any picture the binding knows and writes it as a JPEG file in one call: the way a
     // picked picture is made fit for a web page. Fails with the error of whichever step failed.
-    static bool convertToJpeg(const QString &sourceFile, const QString &jpegFile, int quality = 100);
+    TImageStatus convertToJpeg(const QString &sourceFile, const QString &jpegFile, int quality = 100);
 
     // ---- information ----
-    static bool fileInfo(const QString &fileName, TImageInfo &info);
-    static bool tiffInfo(const QString &fileName, TTiffInfo &info);
-    static bool drawingInfo(const QString &fileName, TDrawingInfo &info);
+    TImageResult<TImageInfo> fileInfo(const QString &fileName);
+    TImageResult<TTiffInfo> tiffInfo(const QString &fileName);
+    TImageResult<TDrawingInfo> drawingInfo(const QString &fileName);
     // 1 "NONE", 2 "CCITT3", 3 "FAXCCITT3", 4 "FAXCCITT4", 5 "LZW", 32773 "PACKBITS", else "UNKNOWN".
     static QString tiffCompressionName(int code);
 
@@ -66,13 +69,15 @@ public:
     // The bits a writer of the format ("jpg", "tga", "gif", others) is asked for.
     static int depthForFormat(const QString &format, TWriteDepth depth);
 
-    // The palette offered to the readers for 8-bit pictures; empty means each picture gets its own.
-    static void setPalette(const QList<QRgb> &palette);
-    static QList<QRgb> palette();
+    // The palette offered to this object's readers for 8-bit pictures; empty means each picture
+    // gets its own.
+    void setPalette(const QList<QRgb> &palette) { m_palette = palette; }
+    QList<QRgb> palette() const { return m_palette; }
 
     // ---- last error ----
-    static int16_t lastErrorCode();
-    static QString lastErrorText();
+    // The last failure of a call on this object: ImageError::Ok and an empty text before the first.
+    int16_t lastErrorCode() const { return m_lastError.code; }
+    QString lastErrorText() const { return m_lastError.text; }
     // The decoder's own message for an error code.
     static QString errorText(int16_t code);
 
@@ -81,13 +86,18 @@ public:
     static constexpr int maxSide = 32768;
 
 private:
-    static bool fail(int16_t code, const QString &detail = QString());
+    // Every public call hands its result through here, so that a failure becomes the last error.
+    template <typename T> TImageResult<T> keep(TImageResult<T> result);
+    // The reader of an upper-case extension, without touching the last error.
+    TRead decode(const QString &suffix, const QString &fileName, const TReadOptions &options) const;
+    TRead readWithQt(const QString &fileName, const char *format, const TReadOptions &options) const;
+    TRead readWithMagick(const QString &fileName, const char *format, const TReadOptions &options) const;
     // Turns a decoder's result into the reader's: the picture at the asked depth, or the error.
-    static bool finishRead(int16_t code, const QString &detail, const QImage &image,
-                           const TReadOptions &options, TReadResult &result);
-    static bool readWithQt(const QString &fileName, const char *format, const TReadOptions &options,
-                           TReadResult &result);
-    static bool readWithMagick(const QString &fileName, const char *format, const TReadOptions &options,
-                               TReadResult &result);
-    static void clearError();
+    TRead finishRead(TImageResult<QImage> decoded, const TReadOptions &options) const;
+    TRead webImage(const QString &fileName, const TProgressCallback &progress) const;
+    TImageStatus jpegFile(const QString &fileName, const QImage &image, int quality, int smoothing,
+                          int depth) const;
+
+    TImageError m_lastError;
+    QList<QRgb> m_palette;
 };

@@ -46,9 +46,8 @@ unsigned pcdSubImage(TPcdSize size)
     return 2;
 }
 
-int16_t codeForException(const Magick::Exception &e, QString &detail)
+int16_t codeForException(const Magick::Exception &e)
 {
-    detail = QString::fromLocal8Bit(e.what());
     if (dynamic_cast<const Magick::ErrorResourceLimit *>(&e))
         return ImageError::TooLarge;
     if (dynamic_cast<const Magick::ErrorCorruptImage *>(&e))
@@ -69,12 +68,11 @@ bool tooLarge(size_t columns, size_t rows)
 
 } // namespace
 
-int16_t TMagickDecoder::read(const QString &fileName, const char *magickFormat, TPcdSize pcdSize,
-                             const TProgressCallback &progress, QImage &image, QString &detail)
+TImageResult<QImage> TMagickDecoder::read(const QString &fileName, const char *magickFormat, TPcdSize pcdSize,
+                                          const TProgressCallback &progress)
 {
-    image = QImage();
     if (!QFileInfo(fileName).isFile())
-        return ImageError::FileNotFound;
+        return TImageError::of(ImageError::FileNotFound);
     initialiseMagick();
     try {
         Magick::Image picture;
@@ -86,56 +84,54 @@ int16_t TMagickDecoder::read(const QString &fileName, const char *magickFormat, 
         // Look at the header first: a hostile file is refused before its pixels are allocated.
         picture.ping(magickName(magickFormat, fileName));
         if (tooLarge(picture.columns(), picture.rows())) {
-            detail = QStringLiteral("%1 x %2").arg(picture.columns()).arg(picture.rows());
-            return ImageError::TooLarge;
+            return TImageError::of(ImageError::TooLarge,
+                                   QStringLiteral("%1 x %2").arg(picture.columns()).arg(picture.rows()));
         }
         if (progress && progress(0) == 0)
-            return ImageError::Stopped;
+            return TImageError::of(ImageError::Stopped);
         picture.read(magickName(magickFormat, fileName));
         const int width = int(picture.columns());
         const int height = int(picture.rows());
         if (tooLarge(width, height))
-            return ImageError::TooLarge;
+            return TImageError::of(ImageError::TooLarge);
         QImage pixels(width, height, QImage::Format_RGBA8888);
         if (pixels.isNull())
-            return ImageError::OutOfMemory;
+            return TImageError::of(ImageError::OutOfMemory);
         // Rows of a QImage are 4-byte aligned, and RGBA rows are exactly width * 4 bytes.
         picture.write(0, 0, width, height, "RGBA", Magick::CharPixel, pixels.bits());
-        image = pixels.convertToFormat(picture.matte() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-        if (progress && progress(100) == 0) {
-            image = QImage();
-            return ImageError::Stopped;
-        }
-        return ImageError::Ok;
+        if (progress && progress(100) == 0)
+            return TImageError::of(ImageError::Stopped);
+        return pixels.convertToFormat(picture.matte() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     } catch (const Magick::Warning &e) {
-        detail = QString::fromLocal8Bit(e.what());
-        return ImageError::BadFile;
+        return TImageError::of(ImageError::BadFile, QString::fromLocal8Bit(e.what()));
     } catch (const Magick::Exception &e) {
-        return codeForException(e, detail);
+        return TImageError::of(codeForException(e), QString::fromLocal8Bit(e.what()));
     } catch (const std::bad_alloc &) {
-        return ImageError::OutOfMemory;
+        return TImageError::of(ImageError::OutOfMemory);
     } catch (const std::exception &e) {
-        detail = QString::fromLocal8Bit(e.what());
-        return ImageError::BadFile;
+        return TImageError::of(ImageError::BadFile, QString::fromLocal8Bit(e.what()));
     }
 }
 
-int16_t TMagickDecoder::info(const QString &fileName, const char *magickFormat, TImageInfo &info)
+TImageResult<TImageInfo> TMagickDecoder::info(const QString &fileName, const char *magickFormat)
 {
     if (!QFileInfo(fileName).isFile())
-        return ImageError::FileNotFound;
+        return TImageError::of(ImageError::FileNotFound);
     initialiseMagick();
     try {
         Magick::Image picture;
         picture.quiet(true);
         picture.ping(magickName(magickFormat, fileName));
+        if (tooLarge(picture.columns(), picture.rows()))
+            return TImageError::of(ImageError::TooLarge);
+        TImageInfo info;
         info.size = QSize(int(picture.columns()), int(picture.rows()));
         info.format = QString::fromLatin1(magickFormat);
         const int channels = picture.type() == Magick::GrayscaleType ? 1 : 3;
         info.depth = picture.type() == Magick::BilevelType ? 1 : int(picture.depth()) * channels;
-        return tooLarge(picture.columns(), picture.rows()) ? ImageError::TooLarge : ImageError::Ok;
+        return info;
     } catch (const std::exception &) {
-        return ImageError::BadFile;
+        return TImageError::of(ImageError::BadFile);
     }
 }
 

@@ -66,57 +66,53 @@ bool bmpIsCutShort(const QString &fileName)
 
 } // namespace
 
-int16_t TQtDecoder::read(const QString &fileName, const QByteArray &format, int page,
-                         const TProgressCallback &progress, QImage &image, QString &detail)
+TImageResult<QImage> TQtDecoder::read(const QString &fileName, const QByteArray &format, int page,
+                                      const TProgressCallback &progress)
 {
-    image = QImage();
     const QFileInfo fi(fileName);
     if (!fi.exists() || !fi.isFile())
-        return ImageError::FileNotFound;
+        return TImageError::of(ImageError::FileNotFound);
 
     QImageReader reader(fileName, format);
     reader.setDecideFormatFromContent(false);
     reader.setAllocationLimit(allocationLimitMb);
     if (!reader.canRead()) {
         if (reader.error() == QImageReader::DeviceError)
-            return ImageError::CannotOpen;
+            return TImageError::of(ImageError::CannotOpen);
         // An empty or nearly empty file cannot even show its header.
-        return fi.size() < 16 ? ImageError::Truncated : ImageError::BadFile;
+        return TImageError::of(fi.size() < 16 ? ImageError::Truncated : ImageError::BadFile);
     }
     if (page > 1 && !reader.jumpToImage(page - 1)) {
-        detail = QStringLiteral("page %1").arg(page);
-        return ImageError::BadFile;
+        return TImageError::of(ImageError::BadFile, QStringLiteral("page %1").arg(page));
     }
     if (tooLarge(reader.size())) {
-        detail = QStringLiteral("%1 x %2").arg(reader.size().width()).arg(reader.size().height());
-        return ImageError::TooLarge;
+        return TImageError::of(
+            ImageError::TooLarge,
+            QStringLiteral("%1 x %2").arg(reader.size().width()).arg(reader.size().height()));
     }
     if (format == "bmp" && bmpIsCutShort(fileName))
-        return ImageError::Truncated;
+        return TImageError::of(ImageError::Truncated);
     if (progress && progress(0) == 0)
-        return ImageError::Stopped;
-    if (!reader.read(&image)) {
-        detail = reader.errorString();
-        image = QImage();
-        return codeForReaderError(reader.error());
-    }
+        return TImageError::of(ImageError::Stopped);
+    QImage image;
+    if (!reader.read(&image))
+        return TImageError::of(codeForReaderError(reader.error()), reader.errorString());
     if (image.isNull())
-        return ImageError::BadFile;
-    if (progress && progress(100) == 0) {
-        image = QImage();
-        return ImageError::Stopped;
-    }
-    return ImageError::Ok;
+        return TImageError::of(ImageError::BadFile);
+    if (progress && progress(100) == 0)
+        return TImageError::of(ImageError::Stopped);
+    return image;
 }
 
-int16_t TQtDecoder::info(const QString &fileName, TImageInfo &info)
+TImageResult<TImageInfo> TQtDecoder::info(const QString &fileName)
 {
     const QFileInfo fi(fileName);
     if (!fi.exists() || !fi.isFile())
-        return ImageError::FileNotFound;
+        return TImageError::of(ImageError::FileNotFound);
     QImageReader reader(fileName);
     if (!reader.canRead())
-        return ImageError::BadFile;
+        return TImageError::of(ImageError::BadFile);
+    TImageInfo info;
     info.size = reader.size();
     info.format = QString::fromLatin1(reader.format()).toUpper();
     // Qt keeps 24-bit pictures in 32-bit pixels; the file itself holds 24.
@@ -127,15 +123,15 @@ int16_t TQtDecoder::info(const QString &fileName, TImageInfo &info)
         // Some plug-ins cannot tell the pixel format without decoding; the size is enough to
         // refuse hostile files, so decode only pictures of a sane size.
         if (tooLarge(info.size))
-            return ImageError::TooLarge;
+            return TImageError::of(ImageError::TooLarge);
         reader.setAllocationLimit(allocationLimitMb);
         const QImage image = reader.read();
         if (image.isNull())
-            return ImageError::BadFile;
+            return TImageError::of(ImageError::BadFile);
         info.size = image.size();
         info.depth = image.depth();
     }
     if (!info.size.isValid())
-        return ImageError::BadFile;
-    return ImageError::Ok;
+        return TImageError::of(ImageError::BadFile);
+    return info;
 }

@@ -32,32 +32,32 @@ constexpr int typeLong = 4;
 
 } // namespace
 
-int16_t TTiffHeader::parse(const QByteArray &data, TTiffInfo &info)
+TImageResult<TTiffInfo> TTiffHeader::parse(const QByteArray &data)
 {
     if (data.size() < 8)
-        return ImageError::Truncated;
+        return TImageError::of(ImageError::Truncated);
     bool little = false;
     if (data.startsWith("II"))
         little = true;
     else if (!data.startsWith("MM"))
-        return ImageError::BadFile;
+        return TImageError::of(ImageError::BadFile);
     const Reader in(data, little);
     if (in.u16(2) != 42)
-        return ImageError::BadFile;
+        return TImageError::of(ImageError::BadFile);
 
     qint64 offset = in.u32(4);
     QSet<qint64> seen; // a directory chain that points back at itself must not loop forever
-    info = TTiffInfo();
+    TTiffInfo info;
     info.compression = 1; // what TIFF assumes when the field is absent
     info.samplesPerPixel = 1;
     info.bitsPerSample = 1;
     while (offset != 0) {
         if (seen.contains(offset) || !in.has(offset, 2))
-            return info.pages > 0 ? ImageError::Ok : ImageError::Truncated;
+            return info.pages > 0 ? TImageResult<TTiffInfo>(info) : TImageError::of(ImageError::Truncated);
         seen.insert(offset);
         const uint32_t count = in.u16(offset);
         if (!in.has(offset + 2, qint64(count) * 12 + 4))
-            return info.pages > 0 ? ImageError::Ok : ImageError::Truncated;
+            return info.pages > 0 ? TImageResult<TTiffInfo>(info) : TImageError::of(ImageError::Truncated);
         if (info.pages == 0) {
             for (uint32_t i = 0; i < count; ++i) {
                 const qint64 entry = offset + 2 + qint64(i) * 12;
@@ -100,6 +100,6 @@ int16_t TTiffHeader::parse(const QByteArray &data, TTiffInfo &info)
         offset = in.u32(offset + 2 + qint64(count) * 12);
     }
     if (info.pages == 0 || info.size.width() <= 0 || info.size.height() <= 0)
-        return ImageError::BadFile;
-    return ImageError::Ok;
+        return TImageError::of(ImageError::BadFile);
+    return info;
 }

@@ -17,11 +17,11 @@ QByteArrayView firstCharacter(const QByteArray &item, const QByteArray &fallback
     return QByteArrayView(item.isEmpty() ? fallback : item).first(1);
 }
 
-// The record of the chunk's kind, or the defaults of the kind when a chunk lacks its record.
+// The chunk's record of type Record, or the defaults of that kind for a chunk of another kind.
 template <typename Record> const Record &recordOf(const TWebChunk &chunk)
 {
     static const Record defaults;
-    const std::optional<Record> &record = RecordField<Record>(chunk);
+    const Record *record = chunk.As<Record>();
     return record ? *record : defaults;
 }
 
@@ -152,7 +152,7 @@ void ImageToHTML(TWebChunk &chunk, TBuildOptions options, const TExportFolders &
 
 void ChunkToHTML(TWebChunk &chunk, TBuildOptions options, const TExportFolders &folders)
 {
-    switch (chunk.Kind) {
+    switch (chunk.Kind()) {
     case bkPara:
         ParaToHTML(chunk);
         break;

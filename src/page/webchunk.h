@@ -4,10 +4,9 @@
 #include <QString>
 
 #include <cstdint>
-#include <optional>
-#include <tuple>
 #include <type_traits>
 #include <utility>
+#include <variant>
 #include <vector>
 
 // The page model: an ordered list of web blocks, each of one kind with the record the user fills
@@ -83,56 +82,60 @@ struct TBlockLine {
     bool operator==(const TBlockLine &) const = default;
 };
 
-// One block of the page. Exactly the record of the chunk's kind is set. The brick picture that
-// the page column shows is derived from Kind by the widgets, so the model holds no picture.
+// The record of one block: one of the six per-kind records, or none (std::monostate) for a
+// chunk of no known kind. The records stand in the order of their kind values, one place behind
+// the empty alternative, so the kind is the alternative's index minus one and code can be
+// written once for every kind of record.
+using TBlockRecord =
+    std::variant<std::monostate, TBlockPara, TBlockLink, TBlockImage, TBlockHeading, TBlockEmail, TBlockLine>;
+
+// The kind whose record is Record.
+template <typename Record, size_t Index = 1> constexpr TBlockKind BlockKindOf()
+{
+    static_assert(Index < std::variant_size_v<TBlockRecord>, "not a block record");
+    if constexpr (std::is_same_v<std::variant_alternative_t<Index, TBlockRecord>, Record>)
+        return TBlockKind(Index - 1);
+    else
+        return BlockKindOf<Record, Index + 1>();
+}
+
+// One block of the page. It holds exactly one record, and its kind is the kind of that record,
+// so the two can never disagree. The brick picture that the page column shows is derived from
+// the kind by the widgets, so the model holds no picture.
 struct TWebChunk {
-    TBlockKind Kind = bkNone;
+    TBlockRecord Record;
     QByteArray HTML; // rewritten by the kind's emitter every time the page is generated
-    std::optional<TBlockPara> Para;
-    std::optional<TBlockLink> Link;
-    std::optional<TBlockImage> Image;
-    std::optional<TBlockHeading> Heading;
-    std::optional<TBlockEmail> Email;
-    std::optional<TBlockLine> Line;
+
+    TBlockKind Kind() const { return TBlockKind(int(Record.index()) - 1); }
+
+    // The record of type R, or nullptr when the chunk is of another kind.
+    template <typename R> R *As() { return std::get_if<R>(&Record); }
+    template <typename R> const R *As() const { return std::get_if<R>(&Record); }
+
+    TBlockPara *Para() { return As<TBlockPara>(); }
+    const TBlockPara *Para() const { return As<TBlockPara>(); }
+    TBlockLink *Link() { return As<TBlockLink>(); }
+    const TBlockLink *Link() const { return As<TBlockLink>(); }
+    TBlockImage *Image() { return As<TBlockImage>(); }
+    const TBlockImage *Image() const { return As<TBlockImage>(); }
+    TBlockHeading *Heading() { return As<TBlockHeading>(); }
+    const TBlockHeading *Heading() const { return As<TBlockHeading>(); }
+    TBlockEmail *Email() { return As<TBlockEmail>(); }
+    const TBlockEmail *Email() const { return As<TBlockEmail>(); }
+    TBlockLine *Line() { return As<TBlockLine>(); }
+    const TBlockLine *Line() const { return As<TBlockLine>(); }
+
     bool operator==(const TWebChunk &) const = default;
 };
 
 // The blocks of the page in page order.
 using TWebChunkList = std::vector<TWebChunk>;
 
-// The per-kind records in the order of their kind values (and of their fields in TWebChunk), so
-// that code can be written once for every kind of record.
-using TBlockRecords = std::tuple<TBlockPara, TBlockLink, TBlockImage, TBlockHeading, TBlockEmail, TBlockLine>;
-
-// The kind whose record is Record.
-template <typename Record, size_t Index = 0> constexpr TBlockKind BlockKindOf()
-{
-    static_assert(Index < std::tuple_size_v<TBlockRecords>, "not a block record");
-    if constexpr (std::is_same_v<std::tuple_element_t<Index, TBlockRecords>, Record>)
-        return TBlockKind(Index);
-    else
-        return BlockKindOf<Record, Index + 1>();
-}
-
-// The field of a chunk that holds a record of type Record.
-template <typename Record> std::optional<Record> &RecordField(TWebChunk &chunk)
-{
-    return std::get<std::optional<Record> &>(
-        std::tie(chunk.Para, chunk.Link, chunk.Image, chunk.Heading, chunk.Email, chunk.Line));
-}
-template <typename Record> const std::optional<Record> &RecordField(const TWebChunk &chunk)
-{
-    return std::get<const std::optional<Record> &>(
-        std::tie(chunk.Para, chunk.Link, chunk.Image, chunk.Heading, chunk.Email, chunk.Line));
-}
-
 // A chunk of the record's kind holding record, with no HTML yet.
 template <typename Record> TWebChunk MakeWebChunk(Record record)
 {
-    TWebChunk chunk;
-    chunk.Kind = BlockKindOf<Record>();
-    RecordField<Record>(chunk) = std::move(record);
-    return chunk;
+    static_assert(BlockKindOf<Record>() >= 0);
+    return TWebChunk{TBlockRecord(std::in_place_type<Record>, std::move(record)), QByteArray()};
 }
 
 // The kind of block a toolbox picture stands for, by the picture's object name ("imgBrPara" ...

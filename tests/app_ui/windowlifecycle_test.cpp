@@ -15,13 +15,11 @@ using WindowLifecycle = MainWindowFixture;
 TWebChunkList twoBlocks()
 {
     TWebChunk heading;
-    heading.Kind = bkHeading;
-    heading.Heading = TBlockHeading{};
-    heading.Heading->Text = "Welcome";
+    heading.Record = TBlockHeading{};
+    heading.Heading()->Text = "Welcome";
     TWebChunk para;
-    para.Kind = bkPara;
-    para.Para = TBlockPara{};
-    para.Para->Text = "Hello\r\nthere";
+    para.Record = TBlockPara{};
+    para.Para()->Text = "Hello\r\nthere";
     return {heading, para};
 }
 
@@ -34,7 +32,7 @@ TEST_F(WindowLifecycle, ADocumentOnTheCommandLineOpensInTheBuildStage)
     EXPECT_EQ(w.DocFileName(), path);
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Zorvin Express - Start.zve"));
     ASSERT_EQ(w.page().WebChunks.size(), 2u);
-    EXPECT_EQ(w.page().WebChunks[1].Para->Text, QByteArray("Hello\r\nthere"));
+    EXPECT_EQ(w.page().WebChunks[1].Para()->Text, QByteArray("Hello\r\nthere"));
     EXPECT_EQ(w.page().PageTitle, QByteArray("My page"));
     EXPECT_FALSE(w.page().PageModified());
     EXPECT_EQ(find<QLineEdit>("txtTitle")->text(), QStringLiteral("My page"));

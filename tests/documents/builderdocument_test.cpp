@@ -38,8 +38,8 @@ TWebChunkList sampleAsRead()
 {
     TWebChunkList chunks = SamplePage();
     for (TWebChunk &chunk : chunks) {
-        if (chunk.Heading)
-            chunk.Heading->NewLine = 0;
+        if (chunk.Heading())
+            chunk.Heading()->NewLine = 0;
     }
     return chunks;
 }

@@ -19,18 +19,16 @@ public:
     static TWebChunk para(const QByteArray &text)
     {
         TWebChunk chunk;
-        chunk.Kind = bkPara;
-        chunk.Para = TBlockPara{};
-        chunk.Para->Text = text;
+        chunk.Record = TBlockPara{};
+        chunk.Para()->Text = text;
         return chunk;
     }
     static TWebChunk email(const QByteArray &address, const QByteArray &linkText)
     {
         TWebChunk chunk;
-        chunk.Kind = bkEmail;
-        chunk.Email = TBlockEmail{};
-        chunk.Email->Address = address;
-        chunk.Email->LinkText = linkText;
+        chunk.Record = TBlockEmail{};
+        chunk.Email()->Address = address;
+        chunk.Email()->LinkText = linkText;
         return chunk;
     }
 
@@ -156,7 +154,7 @@ TEST_F(DocumentCommands, ADamagedDocumentKeepsTheBlocksBeforeTheDamage)
     prompts.chooseFile(path, 0);
     trigger("menFileOpen");
     ASSERT_EQ(window->page().WebChunks.size(), 2u);
-    EXPECT_EQ(window->page().WebChunks[1].Para->Text, QByteArray("two"));
+    EXPECT_EQ(window->page().WebChunks[1].Para()->Text, QByteArray("two"));
     EXPECT_EQ(window->CurrentStage(), stBuild);
 
     // The loading guards were released: the window still switches stages and takes edits.
@@ -201,7 +199,7 @@ TEST_F(DocumentCommands, CancellingTheQuestionOfATemplateKeepsThePageButResetsTh
     prompts.chooseFile(templ, 1);
     prompts.answer(TMsgResult::Cancel);
     trigger("menFileOpen");
-    EXPECT_EQ(window->page().WebChunks[0].Para->Text, QByteArray("mine"));
+    EXPECT_EQ(window->page().WebChunks[0].Para()->Text, QByteArray("mine"));
     EXPECT_EQ(styles()->currentRow(), 0);
     EXPECT_EQ(window->CurrentStage(), stChoose);
 }

@@ -28,9 +28,9 @@ TEST(ShippedTemplates, LoadWholeAndNameShippedStylesAndPictures)
         EXPECT_FALSE(read.Title.value_or(QByteArray()).isEmpty());
         EXPECT_GE(read.Chunks.size(), 5u);
         for (const TWebChunk &chunk : read.Chunks) {
-            if (chunk.Kind != bkImage)
+            if (chunk.Kind() != bkImage)
                 continue;
-            const QString picture = QString::fromLatin1(chunk.Image->FileName).replace('\\', '/');
+            const QString picture = QString::fromLatin1(chunk.Image()->FileName).replace('\\', '/');
             EXPECT_TRUE(QFileInfo(kData + QStringLiteral("HTMLFiles/") + picture).isFile())
                 << picture.toStdString();
         }

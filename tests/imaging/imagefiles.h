@@ -1,5 +1,6 @@
 #pragma once
 
+#include "imagelib.h"
 #include "magickdecoder.h"
 
 #include <QFile>
@@ -63,4 +64,5 @@ protected:
     }
 
     QTemporaryDir m_dir;
+    TImageLib lib; // the binding the tests read and write through
 };

@@ -72,15 +72,18 @@ QByteArray pcxHeaderClaiming(uint16_t width, uint16_t height)
 
 TEST_F(ImageFiles, MissingFilesAndUnknownKindsFailWithCodeAndText)
 {
-    TReadResult result;
-    EXPECT_FALSE(TImageLib::readBmp(path("missing.bmp"), TReadOptions(), result));
-    EXPECT_EQ(TImageLib::lastErrorCode(), ImageError::FileNotFound);
-    EXPECT_EQ(TImageLib::lastErrorText(), TImageLib::errorText(ImageError::FileNotFound));
-    EXPECT_FALSE(TImageLib::readPcx(path("missing.pcx"), TReadOptions(), result));
-    EXPECT_EQ(TImageLib::lastErrorCode(), ImageError::FileNotFound);
+    const TImageLib::TRead bmp = lib.readBmp(path("missing.bmp"), TReadOptions());
+    EXPECT_FALSE(bmp);
+    EXPECT_EQ(bmp.errorCode(), ImageError::FileNotFound);
+    EXPECT_EQ(bmp.errorText(), TImageLib::errorText(ImageError::FileNotFound));
+    EXPECT_EQ(lib.lastErrorCode(), ImageError::FileNotFound);
+    EXPECT_EQ(lib.lastErrorText(), TImageLib::errorText(ImageError::FileNotFound));
+    EXPECT_EQ(lib.readPcx(path("missing.pcx"), TReadOptions()).errorCode(), ImageError::FileNotFound);
 
-    EXPECT_FALSE(TImageLib::readByExtension(writeBytes("notes.xyz", "text"), TReadOptions(), result));
-    EXPECT_EQ(TImageLib::lastErrorCode(), ImageError::Unsupported);
+    const TImageLib::TRead unknown = lib.readByExtension(writeBytes("notes.xyz", "text"), TReadOptions());
+    EXPECT_FALSE(unknown);
+    EXPECT_EQ(unknown.errorCode(), ImageError::Unsupported);
+    EXPECT_EQ(lib.lastErrorCode(), ImageError::Unsupported);
     EXPECT_FALSE(TImageLib::canRead("picture.wmf"));
     EXPECT_TRUE(TImageLib::canRead("PICTURE.Pcx"));
 }
@@ -110,15 +113,13 @@ TEST_F(ImageFiles, DamagedAndTruncatedFilesAreRefusedForEveryReader)
     };
     for (const QString &file : files) {
         SCOPED_TRACE(file.toStdString());
-        TReadResult result;
-        EXPECT_FALSE(TImageLib::readByExtension(file, TReadOptions(), result));
-        EXPECT_LT(TImageLib::lastErrorCode(), 1);
-        EXPECT_FALSE(TImageLib::lastErrorText().isEmpty());
-        EXPECT_TRUE(result.image.isNull());
+        const TImageLib::TRead read = lib.readByExtension(file, TReadOptions());
+        EXPECT_FALSE(read);
+        EXPECT_LT(read.errorCode(), 1);
+        EXPECT_FALSE(read.errorText().isEmpty());
+        EXPECT_EQ(lib.lastErrorCode(), read.errorCode());
     }
-    TReadResult result;
-    EXPECT_FALSE(TImageLib::readBmp(path("cut.bmp"), TReadOptions(), result));
-    EXPECT_EQ(TImageLib::lastErrorCode(), ImageError::Truncated);
+    EXPECT_EQ(lib.readBmp(path("cut.bmp"), TReadOptions()).errorCode(), ImageError::Truncated);
 }
 
 TEST_F(ImageFiles, HugeClaimedDimensionsAreRefusedBeforeAllocating)
@@ -131,14 +132,11 @@ TEST_F(ImageFiles, HugeClaimedDimensionsAreRefusedBeforeAllocating)
     };
     for (const QString &file : files) {
         SCOPED_TRACE(file.toStdString());
-        TReadResult result;
-        EXPECT_FALSE(TImageLib::readByExtension(file, TReadOptions(), result));
-        EXPECT_LT(TImageLib::lastErrorCode(), 1);
-        EXPECT_TRUE(result.image.isNull());
+        const TImageLib::TRead read = lib.readByExtension(file, TReadOptions());
+        EXPECT_FALSE(read);
+        EXPECT_LT(read.errorCode(), 1);
     }
-    TReadResult result;
-    EXPECT_FALSE(TImageLib::readPcx(path("huge.pcx"), TReadOptions(), result));
-    EXPECT_EQ(TImageLib::lastErrorCode(), ImageError::TooLarge);
+    EXPECT_EQ(lib.readPcx(path("huge.pcx"), TReadOptions()).errorCode(), ImageError::TooLarge);
 }
 
 TEST_F(ImageFiles, TiffDirectoriesThatLoopOrPointOutsideTheFileEndTheScan)
@@ -158,17 +156,15 @@ TEST_F(ImageFiles, TiffDirectoriesThatLoopOrPointOutsideTheFileEndTheScan)
     entry(1, 257, 9);
     qToLittleEndian(uint32_t(8), dir.data() + 2 + 24);
     loop.append(dir);
-    TTiffInfo info;
-    ASSERT_TRUE(TImageLib::tiffInfo(writeBytes("loop.tif", loop), info));
-    EXPECT_EQ(info.pages, 1);
-    EXPECT_EQ(info.size, QSize(7, 9));
-    EXPECT_EQ(info.compressionName, "NONE");
+    const TImageResult<TTiffInfo> info = lib.tiffInfo(writeBytes("loop.tif", loop));
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->pages, 1);
+    EXPECT_EQ(info->size, QSize(7, 9));
+    EXPECT_EQ(info->compressionName, "NONE");
 
     QByteArray outside("II*\0\xff\xff\0\0", 8);
-    EXPECT_FALSE(TImageLib::tiffInfo(writeBytes("outside.tif", outside), info));
-    EXPECT_EQ(TImageLib::lastErrorCode(), ImageError::Truncated);
-    EXPECT_FALSE(TImageLib::tiffInfo(writeBytes("png.tif", pngHeaderClaiming(5, 5)), info));
-    EXPECT_EQ(TImageLib::lastErrorCode(), ImageError::BadFile);
+    EXPECT_EQ(lib.tiffInfo(writeBytes("outside.tif", outside)).errorCode(), ImageError::Truncated);
+    EXPECT_EQ(lib.tiffInfo(writeBytes("png.tif", pngHeaderClaiming(5, 5))).errorCode(), ImageError::BadFile);
 }
 
 TEST_F(ImageFiles, MutatedTiffAndDxfFilesNeverCrashTheProgramsOwnParsers)
@@ -192,14 +188,12 @@ TEST_F(ImageFiles, MutatedTiffAndDxfFilesNeverCrashTheProgramsOwnParsers)
         }
         if (round % 10 == 0)
             t.truncate(random.bounded(int(t.size())));
-        TTiffInfo info;
-        const bool tiffRead = TImageLib::tiffInfo(writeBytes("m.tif", t), info);
-        EXPECT_TRUE(tiffRead || TImageLib::lastErrorCode() < 1);
-        TReadResult result;
-        const bool dxfRead = TImageLib::readDxf(writeBytes("m.dxf", d), TReadOptions(), result);
-        EXPECT_TRUE(dxfRead ? !result.image.isNull() : TImageLib::lastErrorCode() < 1);
-        if (dxfRead) {
-            EXPECT_LE(result.image.width(), 700);
+        const TImageResult<TTiffInfo> tiff = lib.tiffInfo(writeBytes("m.tif", t));
+        EXPECT_TRUE(tiff || tiff.errorCode() < 1);
+        const TImageLib::TRead dxf = lib.readDxf(writeBytes("m.dxf", d), TReadOptions());
+        EXPECT_TRUE(dxf ? !dxf->image.isNull() : dxf.errorCode() < 1);
+        if (dxf) {
+            EXPECT_LE(dxf->image.width(), 700);
         }
     }
 }

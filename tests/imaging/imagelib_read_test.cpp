@@ -19,12 +19,10 @@ TEST_F(ImageFiles, EveryFormatIsReadWithItsSizeAndColours)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.file.toStdString());
-        TReadResult result;
-        TReadOptions options;
-        ASSERT_TRUE(TImageLib::readByExtension(c.file, options, result))
-            << TImageLib::lastErrorText().toStdString();
-        EXPECT_EQ(result.image.size(), QSize(40, 30));
-        expectCornerColours(result.image, c.tolerance);
+        const TImageLib::TRead read = lib.readByExtension(c.file, TReadOptions());
+        ASSERT_TRUE(read) << read.errorText().toStdString();
+        EXPECT_EQ(read->image.size(), QSize(40, 30));
+        expectCornerColours(read->image, c.tolerance);
     }
 }
 
@@ -32,17 +30,19 @@ TEST_F(ImageFiles, PhotoCdIsReadAtTheChosenResolution)
 {
     const QString file = writeMagick("photo.pcd", "PCD", samplePicture(768, 512));
     TReadOptions options;
-    TReadResult result;
     options.pcdSize = pcdBase16;
-    ASSERT_TRUE(TImageLib::readPcd(file, options, result)) << TImageLib::lastErrorText().toStdString();
-    EXPECT_EQ(result.image.size(), QSize(192, 128));
+    TImageLib::TRead read = lib.readPcd(file, options);
+    ASSERT_TRUE(read) << read.errorText().toStdString();
+    EXPECT_EQ(read->image.size(), QSize(192, 128));
     options.pcdSize = pcdBase4;
-    ASSERT_TRUE(TImageLib::readPcd(file, options, result));
-    EXPECT_EQ(result.image.size(), QSize(384, 256));
+    read = lib.readPcd(file, options);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->image.size(), QSize(384, 256));
     options.pcdSize = pcdBase;
-    ASSERT_TRUE(TImageLib::readPcd(file, options, result));
-    EXPECT_EQ(result.image.size(), QSize(768, 512));
-    expectCornerColours(result.image, 48);
+    read = lib.readPcd(file, options);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->image.size(), QSize(768, 512));
+    expectCornerColours(read->image, 48);
 }
 
 TEST_F(ImageFiles, EpsIsRenderedAtItsBoundingBox)
@@ -51,8 +51,9 @@ TEST_F(ImageFiles, EpsIsRenderedAtItsBoundingBox)
                                                  "%%BoundingBox: 0 0 60 40\n"
                                                  "1 0 0 setrgbcolor 0 20 30 20 rectfill\n"
                                                  "showpage\n");
-    TReadResult result;
-    ASSERT_TRUE(TImageLib::readEps(file, TReadOptions(), result)) << TImageLib::lastErrorText().toStdString();
+    const TImageLib::TRead read = lib.readEps(file, TReadOptions());
+    ASSERT_TRUE(read) << read.errorText().toStdString();
+    const TReadResult &result = *read;
     EXPECT_EQ(result.image.size(), QSize(60, 40));
     // PostScript's origin is the bottom left: the red box fills the top-left quarter.
     const QColor topLeft = result.image.pixelColor(5, 5);
@@ -65,32 +66,38 @@ TEST_F(ImageFiles, ReadersDeliverTheAskedColourDepth)
 {
     const QString file = writeQt("depth.png", "png");
     TReadOptions options;
-    TReadResult result;
 
     options.depth = 24;
-    ASSERT_TRUE(TImageLib::readPng(file, options, result));
-    EXPECT_EQ(result.image.format(), QImage::Format_RGB32);
-    EXPECT_TRUE(result.palette.isEmpty());
+    TImageLib::TRead read = lib.readPng(file, options);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->image.format(), QImage::Format_RGB32);
+    EXPECT_TRUE(read->palette.isEmpty());
 
     options.depth = 1;
-    ASSERT_TRUE(TImageLib::readPng(file, options, result));
-    EXPECT_EQ(result.image.depth(), 1);
+    read = lib.readPng(file, options);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->image.depth(), 1);
 
     options.depth = 4;
-    ASSERT_TRUE(TImageLib::readPng(file, options, result));
-    EXPECT_EQ(result.image.format(), QImage::Format_Indexed8);
-    EXPECT_LE(result.palette.size(), 16);
+    read = lib.readPng(file, options);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->image.format(), QImage::Format_Indexed8);
+    EXPECT_LE(read->palette.size(), 16);
 
-    // An offered palette is the one 8-bit pictures are mapped to.
+    // An offered palette is the one 8-bit pictures are mapped to, by the object it was offered to
+    // only.
     const QList<QRgb> offered = {qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 0, 255), qRgb(0, 255, 0)};
-    TImageLib::setPalette(offered);
+    TImageLib withPalette;
+    withPalette.setPalette(offered);
     options.depth = 8;
     options.dither = TDither::Off;
-    const bool read = TImageLib::readPng(file, options, result);
-    TImageLib::setPalette({});
+    read = withPalette.readPng(file, options);
     ASSERT_TRUE(read);
-    EXPECT_EQ(result.palette, offered);
-    EXPECT_EQ(result.image.pixel(3, 3), qRgb(255, 0, 0));
+    EXPECT_EQ(read->palette, offered);
+    EXPECT_EQ(read->image.pixel(3, 3), qRgb(255, 0, 0));
+    read = lib.readPng(file, options);
+    ASSERT_TRUE(read);
+    EXPECT_NE(read->palette, offered);
 }
 
 TEST_F(ImageFiles, GifReportsWhetherItDeclaresATransparentColour)
@@ -99,12 +106,13 @@ TEST_F(ImageFiles, GifReportsWhetherItDeclaresATransparentColour)
     holed.setPixel(10, 10, qRgba(0, 0, 0, 0));
     const QString transparent = writeMagick("holed.gif", "GIF", holed);
     const QString opaque = writeMagick("solid.gif", "GIF");
-    TReadResult result;
-    ASSERT_TRUE(TImageLib::readGif(transparent, TReadOptions(), result));
-    EXPECT_TRUE(result.transparent);
-    EXPECT_EQ(qAlpha(result.image.pixel(10, 10)), 0);
-    ASSERT_TRUE(TImageLib::readGif(opaque, TReadOptions(), result));
-    EXPECT_FALSE(result.transparent);
+    TImageLib::TRead read = lib.readGif(transparent, TReadOptions());
+    ASSERT_TRUE(read);
+    EXPECT_TRUE(read->transparent);
+    EXPECT_EQ(qAlpha(read->image.pixel(10, 10)), 0);
+    read = lib.readGif(opaque, TReadOptions());
+    ASSERT_TRUE(read);
+    EXPECT_FALSE(read->transparent);
 }
 
 TEST_F(ImageFiles, TiffPagesAndCompressionAreReported)
@@ -118,27 +126,29 @@ TEST_F(ImageFiles, TiffPagesAndCompressionAreReported)
     Magick::writeImages(pages.begin(), pages.end(), QFile::encodeName(file).toStdString(), true);
 
     TReadOptions options;
-    TReadResult result;
     options.tiffPage = 2;
-    ASSERT_TRUE(TImageLib::readTiff(file, options, result)) << TImageLib::lastErrorText().toStdString();
-    EXPECT_EQ(result.image.size(), QSize(50, 10));
-    EXPECT_EQ(QColor(result.image.pixel(1, 1)), QColor(Qt::blue));
+    TImageLib::TRead read = lib.readTiff(file, options);
+    ASSERT_TRUE(read) << read.errorText().toStdString();
+    EXPECT_EQ(read->image.size(), QSize(50, 10));
+    EXPECT_EQ(QColor(read->image.pixel(1, 1)), QColor(Qt::blue));
     options.tiffPage = 3;
-    EXPECT_FALSE(TImageLib::readTiff(file, options, result));
-    EXPECT_LT(TImageLib::lastErrorCode(), 1);
+    read = lib.readTiff(file, options);
+    EXPECT_FALSE(read);
+    EXPECT_LT(read.errorCode(), 1);
 
-    TTiffInfo info;
-    ASSERT_TRUE(TImageLib::tiffInfo(file, info)) << TImageLib::lastErrorText().toStdString();
-    EXPECT_EQ(info.size, QSize(30, 20));
-    EXPECT_EQ(info.pages, 2);
-    EXPECT_EQ(info.compression, 5);
-    EXPECT_EQ(info.compressionName, "LZW");
+    TImageResult<TTiffInfo> info = lib.tiffInfo(file);
+    ASSERT_TRUE(info) << info.errorText().toStdString();
+    EXPECT_EQ(info->size, QSize(30, 20));
+    EXPECT_EQ(info->pages, 2);
+    EXPECT_EQ(info->compression, 5);
+    EXPECT_EQ(info->compressionName, "LZW");
 
     QImageWriter plain(path("plain.tif"), "tiff");
     ASSERT_TRUE(plain.write(samplePicture()));
-    ASSERT_TRUE(TImageLib::tiffInfo(path("plain.tif"), info));
-    EXPECT_EQ(info.compressionName, "NONE");
-    EXPECT_EQ(info.pages, 1);
+    info = lib.tiffInfo(path("plain.tif"));
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->compressionName, "NONE");
+    EXPECT_EQ(info->pages, 1);
 }
 
 TEST(TiffCompressionNames, FollowTheTiffCodes)
@@ -161,10 +171,9 @@ TEST_F(ImageFiles, ProgressCallbackCanStopARead)
         calls.append(percent);
         return 0;
     };
-    TReadResult result;
-    EXPECT_FALSE(TImageLib::readPng(file, options, result));
-    EXPECT_EQ(TImageLib::lastErrorCode(), ImageError::Stopped);
-    EXPECT_TRUE(result.image.isNull());
+    const TImageLib::TRead stopped = lib.readPng(file, options);
+    EXPECT_FALSE(stopped);
+    EXPECT_EQ(stopped.errorCode(), ImageError::Stopped);
     EXPECT_EQ(calls, QList<int>{0});
 
     options.progress = [&](int percent) {
@@ -172,23 +181,26 @@ TEST_F(ImageFiles, ProgressCallbackCanStopARead)
         return 1;
     };
     calls.clear();
-    EXPECT_TRUE(TImageLib::readPng(file, options, result));
+    EXPECT_TRUE(lib.readPng(file, options));
     EXPECT_EQ(calls, (QList<int>{0, 100}));
 }
 
 TEST_F(ImageFiles, FileInformationGivesSizeAndDepth)
 {
-    TImageInfo info;
-    ASSERT_TRUE(TImageLib::fileInfo(writeQt("i.png", "png"), info));
-    EXPECT_EQ(info.size, QSize(40, 30));
-    EXPECT_EQ(info.format, "PNG");
-    EXPECT_TRUE(info.texts.contains("Width: 40"));
-    ASSERT_TRUE(TImageLib::fileInfo(writeQt("i.bmp", "bmp"), info));
-    EXPECT_EQ(info.depth, 24);
-    ASSERT_TRUE(TImageLib::fileInfo(writeMagick("i.pcx", "PCX"), info));
-    EXPECT_EQ(info.size, QSize(40, 30));
-    EXPECT_FALSE(TImageLib::fileInfo(path("none.png"), info));
-    EXPECT_EQ(TImageLib::lastErrorCode(), ImageError::FileNotFound);
+    TImageResult<TImageInfo> info = lib.fileInfo(writeQt("i.png", "png"));
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->size, QSize(40, 30));
+    EXPECT_EQ(info->format, "PNG");
+    EXPECT_TRUE(info->texts.contains("Width: 40"));
+    info = lib.fileInfo(writeQt("i.bmp", "bmp"));
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->depth, 24);
+    info = lib.fileInfo(writeMagick("i.pcx", "PCX"));
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->size, QSize(40, 30));
+    info = lib.fileInfo(path("none.png"));
+    EXPECT_FALSE(info);
+    EXPECT_EQ(info.errorCode(), ImageError::FileNotFound);
 }
 
 TEST_F(ImageFiles, DxfLinesAndCirclesAreDrawn)
@@ -197,13 +209,14 @@ TEST_F(ImageFiles, DxfLinesAndCirclesAreDrawn)
                                                 "0\nLINE\n8\n0\n10\n0\n20\n0\n11\n100\n21\n50\n"
                                                 "0\nCIRCLE\n8\n0\n10\n50\n20\n25\n40\n10\n"
                                                 "0\nENDSEC\n0\nEOF\n");
-    TDrawingInfo info;
-    ASSERT_TRUE(TImageLib::drawingInfo(file, info)) << TImageLib::lastErrorText().toStdString();
-    EXPECT_EQ(info.entities, 2);
-    EXPECT_DOUBLE_EQ(info.maxX, 100);
-    EXPECT_DOUBLE_EQ(info.maxY, 50);
-    TReadResult result;
-    ASSERT_TRUE(TImageLib::readDxf(file, TReadOptions(), result));
+    const TImageResult<TDrawingInfo> info = lib.drawingInfo(file);
+    ASSERT_TRUE(info) << info.errorText().toStdString();
+    EXPECT_EQ(info->entities, 2);
+    EXPECT_DOUBLE_EQ(info->maxX, 100);
+    EXPECT_DOUBLE_EQ(info->maxY, 50);
+    const TImageLib::TRead read = lib.readDxf(file, TReadOptions());
+    ASSERT_TRUE(read);
+    const TReadResult &result = *read;
     EXPECT_GE(result.image.width(), 640);
     // The drawing is black lines on white: some pixels are dark, the corners stay white.
     EXPECT_EQ(QColor(result.image.pixel(result.image.width() - 2, 1)), QColor(Qt::white));
@@ -215,17 +228,15 @@ TEST_F(ImageFiles, DxfLinesAndCirclesAreDrawn)
 
 TEST_F(ImageFiles, WebImagesAreTheFiveKindsAPageMayHold)
 {
-    TReadResult result;
     for (const QString &file :
          {writeQt("w.PNG", "png"), writeQt("w.jpeg", "jpeg"), writeQt("w.bmp", "bmp")}) {
-        EXPECT_TRUE(TImageLib::readWebImage(file, {}, result)) << file.toStdString();
-        EXPECT_EQ(result.image.size(), QSize(40, 30));
+        const TImageLib::TRead read = lib.readWebImage(file, {});
+        ASSERT_TRUE(read) << file.toStdString();
+        EXPECT_EQ(read->image.size(), QSize(40, 30));
     }
     // A TIFF is a picture the binding reads, but not one a web page shows.
-    EXPECT_FALSE(TImageLib::readWebImage(writeQt("w.tif", "tiff"), {}, result));
-    EXPECT_EQ(TImageLib::lastErrorCode(), ImageError::Unsupported);
-    EXPECT_FALSE(TImageLib::readWebImage(writeBytes("w.gif", "GIF89a"), {}, result));
-    EXPECT_TRUE(result.image.isNull());
+    EXPECT_EQ(lib.readWebImage(writeQt("w.tif", "tiff"), {}).errorCode(), ImageError::Unsupported);
+    EXPECT_LT(lib.readWebImage(writeBytes("w.gif", "GIF89a"), {}).errorCode(), 1);
 }
 
 TEST_F(ImageFiles, TargaFilesOfBothVersionsAreRead)
@@ -238,9 +249,9 @@ TEST_F(ImageFiles, TargaFilesOfBothVersionsAreRead)
     bytes.append(QByteArray(8, '\0')).append("TRUEVISION-XFILE.", 17).append('\0');
     const QString version2 = writeBytes("new.tga", bytes);
     for (const QString &file : {old, version2}) {
-        TReadResult result;
-        ASSERT_TRUE(TImageLib::readTga(file, TReadOptions(), result)) << file.toStdString();
-        EXPECT_EQ(result.image.size(), QSize(40, 30));
-        expectCornerColours(result.image, 0);
+        const TImageLib::TRead read = lib.readTga(file, TReadOptions());
+        ASSERT_TRUE(read) << file.toStdString();
+        EXPECT_EQ(read->image.size(), QSize(40, 30));
+        expectCornerColours(read->image, 0);
     }
 }

@@ -37,8 +37,8 @@ TEST_F(ImageFiles, EveryReadableFormatConvertsToAJpegOfTheSameSize)
     for (const QString &source : sources) {
         SCOPED_TRACE(source.toStdString());
         const QString target = source + ".jpg";
-        ASSERT_TRUE(TImageLib::convertToJpeg(source, target, 100))
-            << TImageLib::lastErrorText().toStdString();
+        const TImageStatus converted = lib.convertToJpeg(source, target, 100);
+        ASSERT_TRUE(converted) << converted.errorText().toStdString();
         ASSERT_TRUE(isJpegFile(target));
         const QImage written(target);
         EXPECT_EQ(written.size(), QSize(40, 30));
@@ -49,19 +49,19 @@ TEST_F(ImageFiles, EveryReadableFormatConvertsToAJpegOfTheSameSize)
 TEST_F(ImageFiles, QualitySmoothingAndGreyDepthShapeTheJpeg)
 {
     const QImage noise = noisyPicture();
-    ASSERT_TRUE(TImageLib::writeJpeg(path("q100.jpg"), noise, 100, 0, 24));
-    ASSERT_TRUE(TImageLib::writeJpeg(path("q10.jpg"), noise, 10, 0, 24));
-    ASSERT_TRUE(TImageLib::writeJpeg(path("smooth.jpg"), noise, 100, 100, 24));
+    ASSERT_TRUE(lib.writeJpeg(path("q100.jpg"), noise, 100, 0, 24));
+    ASSERT_TRUE(lib.writeJpeg(path("q10.jpg"), noise, 10, 0, 24));
+    ASSERT_TRUE(lib.writeJpeg(path("smooth.jpg"), noise, 100, 100, 24));
     EXPECT_GT(QFileInfo(path("q100.jpg")).size(), 2 * QFileInfo(path("q10.jpg")).size());
     // Smoothing takes out detail, which the encoder turns into a smaller file.
     EXPECT_LT(QFileInfo(path("smooth.jpg")).size(), QFileInfo(path("q100.jpg")).size());
     // A quality beyond the scale is taken as the nearest end, not passed on to the encoder.
-    ASSERT_TRUE(TImageLib::writeJpeg(path("q500.jpg"), noise, 500, 0, 24));
+    ASSERT_TRUE(lib.writeJpeg(path("q500.jpg"), noise, 500, 0, 24));
     EXPECT_EQ(QFileInfo(path("q500.jpg")).size(), QFileInfo(path("q100.jpg")).size());
 
-    ASSERT_TRUE(TImageLib::writeJpeg(path("grey.jpg"), samplePicture(), 90, 0, 1));
+    ASSERT_TRUE(lib.writeJpeg(path("grey.jpg"), samplePicture(), 90, 0, 1));
     EXPECT_TRUE(QImage(path("grey.jpg")).isGrayscale());
-    ASSERT_TRUE(TImageLib::writeJpeg(path("colour.jpg"), samplePicture(), 90, 0, 24));
+    ASSERT_TRUE(lib.writeJpeg(path("colour.jpg"), samplePicture(), 90, 0, 24));
     EXPECT_FALSE(QImage(path("colour.jpg")).isGrayscale());
 }
 
@@ -69,20 +69,20 @@ TEST_F(ImageFiles, TransparentPartsBecomeWhiteInTheJpeg)
 {
     QImage image(20, 20, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
-    ASSERT_TRUE(TImageLib::writeJpeg(path("clear.jpg"), image, 100, 0, 24));
+    ASSERT_TRUE(lib.writeJpeg(path("clear.jpg"), image, 100, 0, 24));
     EXPECT_GT(qGray(QImage(path("clear.jpg")).pixel(10, 10)), 250);
 }
 
 TEST_F(ImageFiles, WriteFailuresAreReportedAndLeaveNoFile)
 {
-    EXPECT_FALSE(TImageLib::writeJpeg(path("none.jpg"), QImage(), 100, 0, 24));
-    EXPECT_EQ(TImageLib::lastErrorCode(), ImageError::NoPicture);
+    EXPECT_EQ(lib.writeJpeg(path("none.jpg"), QImage(), 100, 0, 24).errorCode(), ImageError::NoPicture);
     EXPECT_FALSE(QFile::exists(path("none.jpg")));
 
     const QString unwritable = path("no/such/folder/out.jpg");
-    EXPECT_FALSE(TImageLib::writeJpeg(unwritable, samplePicture(), 100, 0, 24));
-    EXPECT_EQ(TImageLib::lastErrorCode(), ImageError::CannotWrite);
-    EXPECT_TRUE(TImageLib::lastErrorText().startsWith(TImageLib::errorText(ImageError::CannotWrite)));
+    const TImageStatus written = lib.writeJpeg(unwritable, samplePicture(), 100, 0, 24);
+    EXPECT_EQ(written.errorCode(), ImageError::CannotWrite);
+    EXPECT_TRUE(written.errorText().startsWith(TImageLib::errorText(ImageError::CannotWrite)));
+    EXPECT_EQ(lib.lastErrorText(), written.errorText());
 
     // A conversion whose source cannot be read does not touch an existing target.
     const QString target = writeQt("kept.jpg", "jpeg");
@@ -90,7 +90,7 @@ TEST_F(ImageFiles, WriteFailuresAreReportedAndLeaveNoFile)
     ASSERT_TRUE(original.open(QIODevice::ReadOnly));
     const QByteArray bytes = original.readAll();
     original.close();
-    EXPECT_FALSE(TImageLib::convertToJpeg(writeBytes("broken.bmp", "BM broken"), target, 100));
+    EXPECT_LT(lib.convertToJpeg(writeBytes("broken.bmp", "BM broken"), target, 100).errorCode(), 1);
     QFile after(target);
     ASSERT_TRUE(after.open(QIODevice::ReadOnly));
     EXPECT_EQ(after.readAll(), bytes);

@@ -73,7 +73,9 @@ TEST_F(PictureBoxTest, ReadErrorsGoToOnDecodeErrorWhenConnectedElseToAMessageBox
     ASSERT_EQ(spy.count(), 1);
     EXPECT_EQ(spy[0][0].value<QObject *>(), &box);
     EXPECT_LT(spy[0][1].toInt(), 1);
-    EXPECT_EQ(spy[0][2].toString(), TImageLib::lastErrorText());
+    EXPECT_EQ(spy[0][1].toInt(), box.lastErrorCode());
+    EXPECT_EQ(spy[0][2].toString(), box.lastErrorText());
+    EXPECT_FALSE(box.lastErrorText().isEmpty());
     EXPECT_TRUE(box.picture().isNull());
     EXPECT_EQ(box.pictureName(), broken.toUpper());
 
@@ -83,7 +85,7 @@ TEST_F(PictureBoxTest, ReadErrorsGoToOnDecodeErrorWhenConnectedElseToAMessageBox
     unconnected.setImageName(broken);
     ASSERT_EQ(prompts.asked().size(), 1);
     EXPECT_EQ(prompts.asked()[0].msgKind, TMsgKind::Error);
-    EXPECT_EQ(prompts.asked()[0].text, TImageLib::lastErrorText());
+    EXPECT_EQ(prompts.asked()[0].text, unconnected.lastErrorText());
 }
 
 TEST_F(PictureBoxTest, SaveAsJpegUsesQualityAndRemembersTheName)
@@ -110,28 +112,30 @@ TEST_F(PictureBoxTest, ConvertToJpegWritesAtTheGivenQualityAndTellsTheError)
 {
     box.setJpegQuality(25);
     const QString source = writeQt("My Photo.BMP", "bmp");
-    QString error;
-    ASSERT_TRUE(box.convertToJpeg(source, path("myphoto.jpg"), 100, TErrorReport::Quiet, &error));
-    EXPECT_TRUE(error.isEmpty());
+    const TImageStatus converted = box.convertToJpeg(source, path("myphoto.jpg"), 100, TErrorReport::Quiet);
+    ASSERT_TRUE(converted);
+    EXPECT_TRUE(converted.errorText().isEmpty());
     EXPECT_EQ(box.jpegQuality(), 25);
     EXPECT_EQ(QImage(path("myphoto.jpg")).size(), QSize(40, 30));
     // At quality 100 the colours come through almost untouched.
     expectCornerColours(QImage(path("myphoto.jpg")), 6);
 
     QSignalSpy spy(&box, &TPictureBox::OnDecodeError);
-    EXPECT_FALSE(box.convertToJpeg(path("absent.bmp"), path("a.jpg"), 100, TErrorReport::Quiet, &error));
-    EXPECT_EQ(error, TImageLib::errorText(ImageError::FileNotFound));
-    EXPECT_FALSE(
-        box.convertToJpeg(writeBytes("bad.tga", "xx"), path("b.jpg"), 100, TErrorReport::Quiet, &error));
-    EXPECT_FALSE(error.isEmpty());
-    EXPECT_FALSE(
-        box.convertToJpeg(writeBytes("c.doc", "xx"), path("c.jpg"), 100, TErrorReport::Quiet, &error));
-    EXPECT_EQ(error, TImageLib::errorText(ImageError::Unsupported));
+    TImageStatus failed = box.convertToJpeg(path("absent.bmp"), path("a.jpg"), 100, TErrorReport::Quiet);
+    EXPECT_FALSE(failed);
+    EXPECT_EQ(failed.errorText(), TImageLib::errorText(ImageError::FileNotFound));
+    failed = box.convertToJpeg(writeBytes("bad.tga", "xx"), path("b.jpg"), 100, TErrorReport::Quiet);
+    EXPECT_FALSE(failed);
+    EXPECT_FALSE(failed.errorText().isEmpty());
+    failed = box.convertToJpeg(writeBytes("c.doc", "xx"), path("c.jpg"), 100, TErrorReport::Quiet);
+    EXPECT_FALSE(failed);
+    EXPECT_EQ(failed.errorText(), TImageLib::errorText(ImageError::Unsupported));
+    EXPECT_EQ(box.lastErrorCode(), ImageError::Unsupported);
     EXPECT_EQ(spy.count(), 0);
     EXPECT_FALSE(QFile::exists(path("a.jpg")) || QFile::exists(path("b.jpg")) ||
                  QFile::exists(path("c.jpg")));
 
-    EXPECT_FALSE(box.convertToJpeg(path("absent.bmp"), path("a.jpg"), 100, TErrorReport::Report, &error));
+    EXPECT_FALSE(box.convertToJpeg(path("absent.bmp"), path("a.jpg"), 100, TErrorReport::Report));
     EXPECT_EQ(spy.count(), 1);
 }
 

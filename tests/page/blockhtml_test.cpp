@@ -35,20 +35,50 @@ TEST(WebChunk, ToolboxNamesGiveKindsExactlyAndCaseSensitively)
 TEST(WebChunk, NewChunkHoldsOnlyTheRecordOfItsKindWithDefaults)
 {
     const TWebChunk link = NewWebChunk(QStringLiteral("imgBrLink"));
-    EXPECT_EQ(link.Kind, bkLink);
-    ASSERT_TRUE(link.Link);
-    EXPECT_EQ(link.Link->URL, "http://");
+    EXPECT_EQ(link.Kind(), bkLink);
+    ASSERT_TRUE(link.Link());
+    EXPECT_EQ(link.Link()->URL, "http://");
     EXPECT_TRUE(link.HTML.isEmpty());
-    EXPECT_FALSE(link.Para || link.Image || link.Heading || link.Email || link.Line);
+    EXPECT_FALSE(link.Para() || link.Image() || link.Heading() || link.Email() || link.Line());
 
-    EXPECT_EQ(NewWebChunk(bkImage).Image->LinkURL, "http://");
-    EXPECT_EQ(NewWebChunk(bkHeading).Heading->Size, "1 (Largest)");
-    EXPECT_EQ(NewWebChunk(bkLine).Line->Thickness, "6 (Thickest)");
+    EXPECT_EQ(NewWebChunk(bkImage).Image()->LinkURL, "http://");
+    EXPECT_EQ(NewWebChunk(bkHeading).Heading()->Size, "1 (Largest)");
+    EXPECT_EQ(NewWebChunk(bkLine).Line()->Thickness, "6 (Thickest)");
 
     const TWebChunk none = NewWebChunk(QStringLiteral("imgShredder"));
-    EXPECT_EQ(none.Kind, bkNone);
-    EXPECT_FALSE(none.Para || none.Link || none.Image || none.Heading || none.Email || none.Line);
-    EXPECT_EQ(NewWebChunk(TBlockKind(17)).Kind, bkNone);
+    EXPECT_EQ(none.Kind(), bkNone);
+    EXPECT_FALSE(none.Para() || none.Link() || none.Image() || none.Heading() || none.Email() || none.Line());
+    EXPECT_EQ(NewWebChunk(TBlockKind(17)).Kind(), bkNone);
+}
+
+TEST(WebChunk, KindAlwaysFollowsTheRecordTheChunkHolds)
+{
+    static_assert(BlockKindOf<TBlockPara>() == bkPara && BlockKindOf<TBlockLink>() == bkLink &&
+                  BlockKindOf<TBlockImage>() == bkImage && BlockKindOf<TBlockHeading>() == bkHeading &&
+                  BlockKindOf<TBlockEmail>() == bkEmail && BlockKindOf<TBlockLine>() == bkLine);
+    for (int kind = 0; kind < kBlockKindCount; ++kind)
+        EXPECT_EQ(NewWebChunk(TBlockKind(kind)).Kind(), TBlockKind(kind));
+
+    // Whatever record a chunk is given, its kind changes with it and the old record is gone: a
+    // chunk can never be of one kind and hold the record of another, or hold two.
+    TWebChunk chunk;
+    EXPECT_EQ(chunk.Kind(), bkNone);
+    chunk.Record = TBlockHeading{"3 (Large)", "Hello", baLeft, 0};
+    EXPECT_EQ(chunk.Kind(), bkHeading);
+    EXPECT_EQ(chunk.Heading()->Text, "Hello");
+    chunk.Record.emplace<TBlockLink>();
+    EXPECT_EQ(chunk.Kind(), bkLink);
+    EXPECT_EQ(chunk.Heading(), nullptr);
+    EXPECT_EQ(chunk.Link()->URL, "http://");
+    chunk.Record = std::monostate();
+    EXPECT_EQ(chunk.Kind(), bkNone);
+    EXPECT_EQ(chunk.Link(), nullptr);
+
+    const TWebChunk email = MakeWebChunk(TBlockEmail{"Mail", "me@example.com", "me", "", baNone, 1});
+    EXPECT_EQ(email.Kind(), bkEmail);
+    EXPECT_EQ(email.As<TBlockEmail>(), email.Email());
+    EXPECT_EQ(email.Email()->Address, "me@example.com");
+    EXPECT_NE(email, NewWebChunk(bkEmail));
 }
 
 TEST(WebChunk, AlignWords)
@@ -76,14 +106,14 @@ TEST(ParaHTML, SwitchingAlignmentOffRemovesBothParagraphTags)
     TWebChunk chunk = MakeWebChunk(TBlockPara{"x", baLeft, 0});
     ParaToHTML(chunk);
     EXPECT_EQ(chunk.HTML, "<P ALIGN=Left>\r\nx</P>\r\n");
-    chunk.Para->Align = baNone;
+    chunk.Para()->Align = baNone;
     ParaToHTML(chunk);
     EXPECT_EQ(chunk.HTML, "x");
 }
 
 TEST(LinkHTML, DefaultUrlIsWrittenAndSpacesSurroundTheAnchor)
 {
-    EXPECT_EQ(html(NewWebChunk(bkLink).Link.value()), " <A HREF=\"http://\"></A> \r\n");
+    EXPECT_EQ(html(*NewWebChunk(bkLink).Link()), " <A HREF=\"http://\"></A> \r\n");
     EXPECT_EQ(html(TBlockLink{"See", "", "here", "now", baNone, 0}), "See <A HREF=\"\">here</A> now\r\n");
     EXPECT_EQ(html(TBlockLink{"a", "x.html?q=\"1\"", "b", "c", baRight, 1}),
               "<DIV ALIGN=Right>\r\na <A HREF=\"x.html?q=\"1\"\">b</A> c\r\n</DIV>\r\n<BR>\r\n");

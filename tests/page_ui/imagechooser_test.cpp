@@ -23,7 +23,7 @@ protected:
         return QDir(folder.filePath(QStringLiteral("graphics"))).filePath(name);
     }
     void clickChooser() { QTest::mouseClick(find<QToolButton>("spdImgFile"), Qt::LeftButton); }
-    const TBlockImage &record() const { return *page.WebChunks[0].Image; }
+    const TBlockImage &record() const { return *page.WebChunks[0].Image(); }
 
     QTemporaryDir elsewhere;
 };
@@ -80,7 +80,7 @@ TEST_F(ImageChooserTest, AnUnreadablePictureIsReportedAndChangesNothing)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("\x89PNG\r\n\x1a\n but nothing more");
     file.close();
-    page.WebChunks[0].Image->Height = "12";
+    page.WebChunks[0].Image()->Height = "12";
 
     prompts.chooseFile(source);
     prompts.answer(TMsgResult::Ok);
@@ -92,6 +92,25 @@ TEST_F(ImageChooserTest, AnUnreadablePictureIsReportedAndChangesNothing)
     EXPECT_EQ(record().Height, "12");
     EXPECT_FALSE(page.PageModified());
     EXPECT_FALSE(QFile::exists(graphics(QStringLiteral("broken.png"))));
+}
+
+TEST_F(ImageChooserTest, APictureThatCannotBeCopiedIsReportedWithItsOwnError)
+{
+    // Regression: the message used to be whatever picture error the program met last, often none.
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    const QString source = elsewhere.filePath(QStringLiteral("photo.jpg"));
+    ASSERT_TRUE(picture.save(source, "JPG"));
+    // A folder where the copy should go makes the copy fail.
+    ASSERT_TRUE(QDir().mkpath(graphics(QStringLiteral("photo.jpg"))));
+
+    prompts.chooseFile(source);
+    prompts.answer(TMsgResult::Ok);
+    clickChooser();
+    ASSERT_EQ(prompts.messages().size(), 1);
+    EXPECT_EQ(prompts.messages()[0], QStringLiteral("The picture file was not found"));
+    EXPECT_EQ(record().FileName, "");
+    EXPECT_FALSE(page.PageModified());
 }
 
 TEST_F(ImageChooserTest, CancellingTheDialogDoesNothing)

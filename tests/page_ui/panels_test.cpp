@@ -42,21 +42,21 @@ struct TextField {
 };
 
 const TextField kTextFields[] = {
-    {bkLink, "txtLinkPre", [](const TWebChunk &c) { return c.Link->PreText; }},
-    {bkLink, "txtLinkURL", [](const TWebChunk &c) { return c.Link->URL; }},
-    {bkLink, "txtLinkLink", [](const TWebChunk &c) { return c.Link->LinkText; }},
-    {bkLink, "txtLinkPost", [](const TWebChunk &c) { return c.Link->PostText; }},
-    {bkImage, "txtImgFileName", [](const TWebChunk &c) { return c.Image->FileName; }},
-    {bkImage, "txtImgHeight", [](const TWebChunk &c) { return c.Image->Height; }},
-    {bkImage, "txtImgWidth", [](const TWebChunk &c) { return c.Image->Width; }},
-    {bkImage, "txtImgDesc", [](const TWebChunk &c) { return c.Image->AltText; }},
-    {bkImage, "txtImgLink", [](const TWebChunk &c) { return c.Image->LinkURL; }},
-    {bkHeading, "txtHeading", [](const TWebChunk &c) { return c.Heading->Text; }},
-    {bkEmail, "txtEmailPre", [](const TWebChunk &c) { return c.Email->PreText; }},
-    {bkEmail, "txtEmail", [](const TWebChunk &c) { return c.Email->Address; }},
-    {bkEmail, "txtEmailLink", [](const TWebChunk &c) { return c.Email->LinkText; }},
-    {bkEmail, "txtEmailPost", [](const TWebChunk &c) { return c.Email->PostText; }},
-    {bkLine, "txtLineWidth", [](const TWebChunk &c) { return c.Line->Width; }},
+    {bkLink, "txtLinkPre", [](const TWebChunk &c) { return c.Link()->PreText; }},
+    {bkLink, "txtLinkURL", [](const TWebChunk &c) { return c.Link()->URL; }},
+    {bkLink, "txtLinkLink", [](const TWebChunk &c) { return c.Link()->LinkText; }},
+    {bkLink, "txtLinkPost", [](const TWebChunk &c) { return c.Link()->PostText; }},
+    {bkImage, "txtImgFileName", [](const TWebChunk &c) { return c.Image()->FileName; }},
+    {bkImage, "txtImgHeight", [](const TWebChunk &c) { return c.Image()->Height; }},
+    {bkImage, "txtImgWidth", [](const TWebChunk &c) { return c.Image()->Width; }},
+    {bkImage, "txtImgDesc", [](const TWebChunk &c) { return c.Image()->AltText; }},
+    {bkImage, "txtImgLink", [](const TWebChunk &c) { return c.Image()->LinkURL; }},
+    {bkHeading, "txtHeading", [](const TWebChunk &c) { return c.Heading()->Text; }},
+    {bkEmail, "txtEmailPre", [](const TWebChunk &c) { return c.Email()->PreText; }},
+    {bkEmail, "txtEmail", [](const TWebChunk &c) { return c.Email()->Address; }},
+    {bkEmail, "txtEmailLink", [](const TWebChunk &c) { return c.Email()->LinkText; }},
+    {bkEmail, "txtEmailPost", [](const TWebChunk &c) { return c.Email()->PostText; }},
+    {bkLine, "txtLineWidth", [](const TWebChunk &c) { return c.Line()->Width; }},
 };
 
 TEST_F(PanelTest, EveryTextBoxStoresWhatIsTypedAndShowsItAgain)
@@ -89,16 +89,16 @@ TEST_F(PanelTest, ParagraphLinesAreStoredWithCrLf)
     QTest::keyClicks(text, QStringLiteral("first <line>"));
     QTest::keyClick(text, Qt::Key_Return);
     typeText(text, QStringLiteral("\u00fcber"));
-    EXPECT_EQ(page.WebChunks[0].Para->Text, QByteArray("first <line>\r\n\xFC"
-                                                       "ber"));
+    EXPECT_EQ(page.WebChunks[0].Para()->Text, QByteArray("first <line>\r\n\xFC"
+                                                         "ber"));
 
     // A long text survives unchanged too.
     const QString longText = QString(QStringLiteral("word ")).repeated(4000);
     text->setPlainText(longText);
-    EXPECT_EQ(page.WebChunks[0].Para->Text.size(), longText.size());
+    EXPECT_EQ(page.WebChunks[0].Para()->Text.size(), longText.size());
     stage->ClearPage();
     loadParagraphs(1);
-    page.WebChunks[0].Para->Text = "a\r\nb";
+    page.WebChunks[0].Para()->Text = "a\r\nb";
     stage->SelectFirstBlock();
     EXPECT_EQ(text->toPlainText(), QStringLiteral("a\nb"));
 }
@@ -115,7 +115,7 @@ TEST_F(PanelTest, NothingIsStoredWhileThePanelsAreLoading)
     EXPECT_FALSE(page.PageModified());
     stage->setPanelLoading(false);
     QTest::keyClicks(find<QLineEdit>("txtLinkLink"), QStringLiteral("!"));
-    EXPECT_EQ(page.WebChunks[0].Link->LinkText, "ignored!");
+    EXPECT_EQ(page.WebChunks[0].Link()->LinkText, "ignored!");
 }
 
 TEST_F(PanelTest, AlignmentButtonsFormOneGroupThatCanBeEmptied)
@@ -125,27 +125,27 @@ TEST_F(PanelTest, AlignmentButtonsFormOneGroupThatCanBeEmptied)
     auto *center = find<QToolButton>("spdParaCenter");
     auto *right = find<QToolButton>("spdParaRight");
     QTest::mouseClick(center, Qt::LeftButton);
-    EXPECT_EQ(page.WebChunks[0].Para->Align, baCenter);
+    EXPECT_EQ(page.WebChunks[0].Para()->Align, baCenter);
     QTest::mouseClick(right, Qt::LeftButton);
-    EXPECT_EQ(page.WebChunks[0].Para->Align, baRight);
+    EXPECT_EQ(page.WebChunks[0].Para()->Align, baRight);
     EXPECT_FALSE(center->isChecked());
     EXPECT_TRUE(right->isChecked());
     QTest::mouseClick(right, Qt::LeftButton);
-    EXPECT_EQ(page.WebChunks[0].Para->Align, baNone);
+    EXPECT_EQ(page.WebChunks[0].Para()->Align, baNone);
     EXPECT_FALSE(left->isChecked() || center->isChecked() || right->isChecked());
 
     // The new-line button is a toggle of its own.
     auto *newLine = find<QToolButton>("spdParaReturn");
     QTest::mouseClick(newLine, Qt::LeftButton);
-    EXPECT_EQ(page.WebChunks[0].Para->NewLine, 1);
+    EXPECT_EQ(page.WebChunks[0].Para()->NewLine, 1);
     QTest::mouseClick(newLine, Qt::LeftButton);
-    EXPECT_EQ(page.WebChunks[0].Para->NewLine, 0);
+    EXPECT_EQ(page.WebChunks[0].Para()->NewLine, 0);
 
     // Selecting a block shows its own alignment, whatever the previous one left down.
     QTest::mouseClick(left, Qt::LeftButton);
     dropNew(bkPara, 1);
     EXPECT_FALSE(left->isChecked());
-    page.WebChunks[0].Para->Align = baCenter;
+    page.WebChunks[0].Para()->Align = baCenter;
     stage->SelectBlock(0);
     EXPECT_TRUE(center->isChecked());
     EXPECT_FALSE(left->isChecked() || right->isChecked());
@@ -158,14 +158,14 @@ TEST_F(PanelTest, EveryKindHasItsAlignmentAndNewLineButtons)
         const char *prefix;
         std::function<int(const TWebChunk &)> align, newLine;
     } kinds[] = {
-        {bkLink, "spdLink", [](const TWebChunk &c) { return int(c.Link->Align); },
-         [](const TWebChunk &c) { return int(c.Link->NewLine); }},
-        {bkImage, "spdImage", [](const TWebChunk &c) { return int(c.Image->Align); },
-         [](const TWebChunk &c) { return int(c.Image->NewLine); }},
-        {bkHeading, "spdHead", [](const TWebChunk &c) { return int(c.Heading->Align); },
-         [](const TWebChunk &c) { return int(c.Heading->NewLine); }},
-        {bkEmail, "spdEmail", [](const TWebChunk &c) { return int(c.Email->Align); },
-         [](const TWebChunk &c) { return int(c.Email->NewLine); }},
+        {bkLink, "spdLink", [](const TWebChunk &c) { return int(c.Link()->Align); },
+         [](const TWebChunk &c) { return int(c.Link()->NewLine); }},
+        {bkImage, "spdImage", [](const TWebChunk &c) { return int(c.Image()->Align); },
+         [](const TWebChunk &c) { return int(c.Image()->NewLine); }},
+        {bkHeading, "spdHead", [](const TWebChunk &c) { return int(c.Heading()->Align); },
+         [](const TWebChunk &c) { return int(c.Heading()->NewLine); }},
+        {bkEmail, "spdEmail", [](const TWebChunk &c) { return int(c.Email()->Align); },
+         [](const TWebChunk &c) { return int(c.Email()->NewLine); }},
     };
     for (const auto &k : kinds) {
         stage->ClearPage();
@@ -188,30 +188,30 @@ TEST_F(PanelTest, SizeAndThicknessListsStoreTheChosenItem)
     ASSERT_EQ(size->count(), 6);
     EXPECT_EQ(size->itemText(2), LoadStr(25));
     size->setCurrentIndex(2);
-    EXPECT_EQ(page.WebChunks[0].Heading->Size, "3 (Large)");
+    EXPECT_EQ(page.WebChunks[0].Heading()->Size, "3 (Large)");
 
     // An item in other letter case is found; one that is no item is replaced by the first.
     dropNew(bkHeading, 1);
-    page.WebChunks[1].Heading->Size = "5 (SMALLER)";
+    page.WebChunks[1].Heading()->Size = "5 (SMALLER)";
     stage->SelectBlock(0);
     stage->SelectBlock(1);
     EXPECT_EQ(size->currentIndex(), 4);
-    EXPECT_EQ(page.WebChunks[1].Heading->Size, "5 (SMALLER)");
-    page.WebChunks[1].Heading->Size = "";
+    EXPECT_EQ(page.WebChunks[1].Heading()->Size, "5 (SMALLER)");
+    page.WebChunks[1].Heading()->Size = "";
     stage->SelectBlock(0);
     stage->SelectBlock(1);
     EXPECT_EQ(size->currentIndex(), 0);
-    EXPECT_EQ(page.WebChunks[1].Heading->Size, "1 (Largest)");
+    EXPECT_EQ(page.WebChunks[1].Heading()->Size, "1 (Largest)");
 
     dropNew(bkLine, 2);
     auto *thickness = find<QComboBox>("cmbLineThick");
     EXPECT_EQ(thickness->currentText(), QStringLiteral("6 (Thickest)"));
     thickness->setCurrentIndex(5);
-    EXPECT_EQ(page.WebChunks[2].Line->Thickness, "1 (Thinnest)");
-    page.WebChunks[2].Line->Thickness = "7 (Bold)";
+    EXPECT_EQ(page.WebChunks[2].Line()->Thickness, "1 (Thinnest)");
+    page.WebChunks[2].Line()->Thickness = "7 (Bold)";
     stage->SelectBlock(0);
     stage->SelectBlock(2);
-    EXPECT_EQ(page.WebChunks[2].Line->Thickness, "6 (Thickest)");
+    EXPECT_EQ(page.WebChunks[2].Line()->Thickness, "6 (Thickest)");
 }
 
 TEST_F(PanelTest, SelectingBlocksShowsTheirPanelAndTakesTheFocus)

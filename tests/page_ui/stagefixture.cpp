@@ -76,7 +76,7 @@ void StageTest::loadParagraphs(int count)
 {
     for (int i = 0; i < count; ++i) {
         TWebChunk chunk = NewWebChunk(bkPara);
-        chunk.Para->Text = QByteArray::number(i);
+        chunk.Para()->Text = QByteArray::number(i);
         page.WebChunks.push_back(chunk);
         EXPECT_TRUE(stage->PlaceLoadedChunk());
     }
@@ -86,10 +86,10 @@ QByteArray StageTest::order() const
 {
     QByteArray out;
     for (const TWebChunk &chunk : page.WebChunks) {
-        if (chunk.Para)
-            out += chunk.Para->Text.isEmpty() ? QByteArray("P") : chunk.Para->Text;
+        if (chunk.Para())
+            out += chunk.Para()->Text.isEmpty() ? QByteArray("P") : chunk.Para()->Text;
         else
-            out += TWebBlock::BrickName(chunk.Kind).toLatin1();
+            out += TWebBlock::BrickName(chunk.Kind()).toLatin1();
         out += ' ';
     }
     return out.trimmed();

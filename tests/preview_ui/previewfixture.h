@@ -36,11 +36,11 @@ public:
     void addBlocks() const
     {
         TWebChunk para = NewWebChunk(bkPara);
-        para.Para->Text = "Hello there";
+        para.Para()->Text = "Hello there";
         TWebChunk link = NewWebChunk(bkLink);
-        link.Link->URL = "http://example.com/";
-        link.Link->LinkText = "Centre me";
-        link.Link->Align = baCenter;
+        link.Link()->URL = "http://example.com/";
+        link.Link()->LinkText = "Centre me";
+        link.Link()->Align = baCenter;
         window->page().WebChunks = {para, link};
     }
 

@@ -58,19 +58,19 @@ private:
 void printChunk(Printer &p, int number, const TWebChunk &chunk)
 {
     static const char *const names[kBlockKindCount] = {"Para", "Link", "Image", "Heading", "Email", "Line"};
-    p.raw("Block " + QByteArray::number(number) + ": " + names[chunk.Kind] + "\n");
-    if (const auto &r = chunk.Para) {
+    p.raw("Block " + QByteArray::number(number) + ": " + names[chunk.Kind()] + "\n");
+    if (const auto *r = chunk.Para()) {
         p.field("Text", r->Text);
         p.field("Align", r->Align);
         p.field("NewLine", r->NewLine);
-    } else if (const auto &r = chunk.Link) {
+    } else if (const auto *r = chunk.Link()) {
         p.field("PreText", r->PreText);
         p.field("URL", r->URL);
         p.field("LinkText", r->LinkText);
         p.field("PostText", r->PostText);
         p.field("Align", r->Align);
         p.field("NewLine", r->NewLine);
-    } else if (const auto &r = chunk.Image) {
+    } else if (const auto *r = chunk.Image()) {
         p.field("FileName", r->FileName);
         p.field("Height", r->Height);
         p.field("Width", r->Width);
@@ -78,18 +78,18 @@ void printChunk(Printer &p, int number, const TWebChunk &chunk)
         p.field("LinkURL", r->LinkURL);
         p.field("Align", r->Align);
         p.field("NewLine", r->NewLine);
-    } else if (const auto &r = chunk.Heading) {
+    } else if (const auto *r = chunk.Heading()) {
         p.field("Size", r->Size);
         p.field("Text", r->Text);
         p.field("Align", r->Align);
-    } else if (const auto &r = chunk.Email) {
+    } else if (const auto *r = chunk.Email()) {
         p.field("PreText", r->PreText);
         p.field("Address", r->Address);
         p.field("LinkText", r->LinkText);
         p.field("PostText", r->PostText);
         p.field("Align", r->Align);
         p.field("NewLine", r->NewLine);
-    } else if (const auto &r = chunk.Line) {
+    } else if (const auto *r = chunk.Line()) {
         p.field("Width", r->Width);
         p.field("Thickness", r->Thickness);
     }

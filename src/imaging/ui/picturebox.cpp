@@ -63,27 +63,36 @@ void TPictureBox::setPicture(const QImage &picture)
 // later save can never write the previous picture under the new name.
 void TPictureBox::setImageName(const QString &fileName)
 {
+    load(fileName, TMissingPicture::Quiet);
+}
+
+TImageStatus TPictureBox::load(const QString &fileName, TMissingPicture missing)
+{
     m_imageName = fileName;
     const QString suffix = QFileInfo(fileName).suffix().toUpper();
     if (suffix != QLatin1String("RES") && !QFileInfo(fileName).isFile()) {
         setPicture(QImage());
         m_pictureName = fileNotFoundName();
-        return;
+        const TImageError error = TImageError::of(ImageError::FileNotFound);
+        return missing == TMissingPicture::Report ? reportError(error) : keepError(error);
     }
     if (suffix == QLatin1String("WMF") || suffix == QLatin1String("ICO")) {
         QImage image;
+        TImageStatus status;
         if (!image.load(fileName))
-            reportError(ImageError::BadFile, TImageLib::errorText(ImageError::BadFile));
+            status = reportError(TImageError::of(ImageError::BadFile));
         setPicture(image);
         m_pictureName = foreignPictureName();
-        return;
+        return status;
     }
-    if (!readWith(suffix, fileName))
+    const TImageStatus status = readWith(suffix, fileName, missing);
+    if (!status)
         setPicture(QImage());
     m_pictureName = fileName.toUpper();
+    return status;
 }
 
-bool TPictureBox::readWith(const QString &suffix, const QString &fileName)
+TImageStatus TPictureBox::readWith(const QString &suffix, const QString &fileName, TMissingPicture missing)
 {
     if (suffix == QLatin1String("RES")) {
         // Stored names may use either separator, whatever the platform.
@@ -92,78 +101,72 @@ bool TPictureBox::readWith(const QString &suffix, const QString &fileName)
         QImage image(QStringLiteral(":/art/%1.svg").arg(name));
         if (image.isNull())
             image.load(QStringLiteral(":/art/%1.png").arg(name));
-        if (image.isNull()) {
-            reportError(ImageError::FileNotFound, TImageLib::errorText(ImageError::FileNotFound));
-            return false;
-        }
+        if (image.isNull())
+            return reportError(TImageError::of(ImageError::FileNotFound));
         setPicture(image);
-        return true;
+        return TImageStatus();
     }
-    if (!TImageLib::canRead(fileName))
-        return false; // nothing is read for other extensions
+    if (!TImageLib::canRead(fileName)) {
+        // Nothing is read for other extensions.
+        const TImageError error = TImageError::of(ImageError::Unsupported);
+        return missing == TMissingPicture::Report ? reportError(error) : keepError(error);
+    }
     TReadOptions options;
     options.depth = TImageLib::readDepthBits(m_readDepth);
     options.dither = TDither::On;
     options.progress = &pumpEvents;
     options.tiffPage = m_tiffPage;
     options.pcdSize = m_pcdSize;
-    TReadResult result;
-    if (!TImageLib::readByExtension(fileName, options, result)) {
-        reportError(TImageLib::lastErrorCode(), TImageLib::lastErrorText());
-        return false;
-    }
-    setPicture(result.image);
-    return true;
+    const TImageLib::TRead read = m_imageLib.readByExtension(fileName, options);
+    if (!read)
+        return reportError(read.error());
+    setPicture(read->image);
+    return TImageStatus();
 }
 
-bool TPictureBox::saveAsJpeg(const QString &fileName)
+TImageStatus TPictureBox::saveAsJpeg(const QString &fileName)
 {
     if (!fileName.isEmpty())
         m_defSaveFilename = fileName;
     const int depth = TImageLib::depthForFormat(QStringLiteral("jpg"), m_writeDepth);
-    if (!TImageLib::writeJpeg(m_defSaveFilename, m_picture, m_jpegQuality, m_jpegSmoothing, depth)) {
-        reportError(TImageLib::lastErrorCode(), TImageLib::lastErrorText());
-        return false;
-    }
-    return true;
+    const TImageStatus written =
+        m_imageLib.writeJpeg(m_defSaveFilename, m_picture, m_jpegQuality, m_jpegSmoothing, depth);
+    return written ? written : reportError(written.error());
 }
 
-bool TPictureBox::convertToJpeg(const QString &sourceFile, const QString &jpegFile, int quality,
-                                TErrorReport report, QString *errorText)
+TImageStatus TPictureBox::convertToJpeg(const QString &sourceFile, const QString &jpegFile, int quality,
+                                        TErrorReport report)
 {
     const TErrorReport oldReport = m_report;
     const int oldQuality = m_jpegQuality;
     m_report = report;
-    m_lastCode = ImageError::Ok;
-    m_lastText.clear();
     setJpegQuality(quality);
 
-    setImageName(sourceFile);
-    bool ok = false;
-    if (m_pictureName == fileNotFoundName())
-        reportError(ImageError::FileNotFound, TImageLib::errorText(ImageError::FileNotFound));
-    else if (m_picture.isNull() && m_lastCode >= ImageError::Ok)
-        reportError(ImageError::Unsupported, TImageLib::errorText(ImageError::Unsupported));
-    else if (!m_picture.isNull())
-        ok = saveAsJpeg(jpegFile);
+    TImageStatus status = load(sourceFile, TMissingPicture::Report);
+    if (status)
+        status = saveAsJpeg(jpegFile);
 
     m_jpegQuality = oldQuality;
     m_report = oldReport;
-    if (!ok && errorText)
-        *errorText = m_lastText;
-    return ok;
+    return status;
 }
 
-void TPictureBox::reportError(int16_t code, const QString &text)
+TImageStatus TPictureBox::keepError(const TImageError &error)
 {
-    m_lastCode = code;
-    m_lastText = text;
+    m_lastError = error;
+    return error;
+}
+
+TImageStatus TPictureBox::reportError(const TImageError &error)
+{
+    keepError(error);
     if (m_report == TErrorReport::Quiet)
-        return;
+        return error;
     if (isSignalConnected(QMetaMethod::fromSignal(&TPictureBox::OnDecodeError)))
-        emit OnDecodeError(this, code, text);
+        emit OnDecodeError(this, error.code, error.text);
     else
-        Prompts::current().message(TMsgKind::Error, text, TMsgButtons::Ok);
+        Prompts::current().message(TMsgKind::Error, error.text, TMsgButtons::Ok);
+    return error;
 }
 
 void TPictureBox::startTransition()

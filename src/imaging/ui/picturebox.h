@@ -1,5 +1,7 @@
 #pragma once
 
+#include "imagelib.h"
+#include "imageresult.h"
 #include "imagetypes.h"
 
 #include <QImage>
@@ -62,14 +64,19 @@ public:
     void setTransition(TTransition transition) { m_transition = transition; }
 
     // Writes the picture with the JPEG writer using JpegQuality, JpegSmoothing and the depth for
-    // "jpg"; a non-empty name becomes DefSaveFilename first. False when it failed (reported).
-    bool saveAsJpeg(const QString &fileName = QString());
+    // "jpg"; a non-empty name becomes DefSaveFilename first. A failure is reported and returned.
+    TImageStatus saveAsJpeg(const QString &fileName = QString());
 
     // Loads sourceFile as ImageName does and writes it as a JPEG file at jpegFile with the given
-    // quality, leaving JpegQuality as it was. On failure returns false with the error's text in
-    // errorText (when given); with TErrorReport::Report the error is also reported as usual.
-    bool convertToJpeg(const QString &sourceFile, const QString &jpegFile, int quality, TErrorReport report,
-                       QString *errorText = nullptr);
+    // quality, leaving JpegQuality as it was. A missing file and a file of a kind without a reader
+    // fail too; with TErrorReport::Report every failure is also reported as usual.
+    TImageStatus convertToJpeg(const QString &sourceFile, const QString &jpegFile, int quality,
+                               TErrorReport report);
+
+    // The last failure of this control (a read, a write, a missing file): ImageError::Ok and an
+    // empty text before the first. Every control keeps its own.
+    int16_t lastErrorCode() const { return m_lastError.code; }
+    QString lastErrorText() const { return m_lastError.text; }
 
     QSize sizeHint() const override;
 
@@ -81,8 +88,15 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    bool readWith(const QString &suffix, const QString &fileName);
-    void reportError(int16_t code, const QString &text);
+    // Whether a file that does not exist, or has no reader, is reported like a failed read.
+    enum class TMissingPicture { Quiet, Report };
+
+    TImageStatus load(const QString &fileName, TMissingPicture missing);
+    TImageStatus readWith(const QString &suffix, const QString &fileName, TMissingPicture missing);
+    // Keeps the error as the last one and, unless reports are off, reports it.
+    TImageStatus reportError(const TImageError &error);
+    // Keeps the error as the last one without reporting it.
+    TImageStatus keepError(const TImageError &error);
     void startTransition();
     QRect pictureRect() const;
 
@@ -101,8 +115,8 @@ private:
     int m_zoomBy = 10;
     TTransition m_transition = fxNone;
     TErrorReport m_report = TErrorReport::Report;
-    int16_t m_lastCode = 1;
-    QString m_lastText;
+    TImageLib m_imageLib;
+    TImageError m_lastError;
     QVariantAnimation *m_reveal = nullptr;
     double m_revealed = 1.0;
 };

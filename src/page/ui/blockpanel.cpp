@@ -268,7 +268,7 @@ void TBlockPanel::setText(QLineEdit *edit, const QByteArray &text)
 
 void TBlockPanel::fill(const TWebChunk &chunk, TFocusRule focus)
 {
-    if (chunk.Kind != m_kind)
+    if (chunk.Kind() != m_kind)
         return;
     m_filling = true;
     fillFields(chunk);

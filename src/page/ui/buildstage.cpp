@@ -18,25 +18,6 @@
 namespace {
 constexpr QPoint kPanelPosition(338, 20);
 constexpr int kFontPixels = 11;
-
-// Makes sure a chunk holds the record of its kind (with the defaults when a reader left it out)
-// and no other, so that its panel always has a record to show and edit.
-void CompleteRecord(TWebChunk &chunk)
-{
-    const TWebChunk fresh = NewWebChunk(chunk.Kind);
-    const auto settle = [](auto &mine, const auto &wanted) {
-        if (!wanted)
-            mine.reset();
-        else if (!mine)
-            mine = wanted;
-    };
-    settle(chunk.Para, fresh.Para);
-    settle(chunk.Link, fresh.Link);
-    settle(chunk.Image, fresh.Image);
-    settle(chunk.Heading, fresh.Heading);
-    settle(chunk.Email, fresh.Email);
-    settle(chunk.Line, fresh.Line);
-}
 } // namespace
 
 TBuildStage::TBuildStage(TPage &page, QWidget *parent)
@@ -112,12 +93,11 @@ void TBuildStage::ShowChunkPanel(int chunkIndex)
         ShowPanel(-1);
         return;
     }
-    TWebChunk &chunk = m_page.WebChunks[size_t(chunkIndex)];
-    CompleteRecord(chunk);
-    ShowPanel(chunk.Kind);
-    if (chunk.Kind >= 0 && chunk.Kind < kBlockKindCount)
-        m_panels[size_t(chunk.Kind)]->fill(chunk, m_documentLoading ? TFocusRule::LeaveFocus
-                                                                    : TFocusRule::TakeFocus);
+    const TWebChunk &chunk = m_page.WebChunks[size_t(chunkIndex)];
+    ShowPanel(chunk.Kind());
+    if (chunk.Kind() >= 0 && chunk.Kind() < kBlockKindCount)
+        m_panels[size_t(chunk.Kind())]->fill(chunk, m_documentLoading ? TFocusRule::LeaveFocus
+                                                                      : TFocusRule::TakeFocus);
 }
 
 bool TBuildStage::editSelected(TBlockKind kind, const TBlockPanel::TRecordEdit &edit)
@@ -126,7 +106,7 @@ bool TBuildStage::editSelected(TBlockKind kind, const TBlockPanel::TRecordEdit &
     if (m_panelLoading || index < 0 || index >= int(m_page.WebChunks.size()))
         return false;
     TWebChunk &chunk = m_page.WebChunks[size_t(index)];
-    if (chunk.Kind != kind)
+    if (chunk.Kind() != kind)
         return false;
     edit(chunk);
     m_page.setPageModified(true);
@@ -153,13 +133,12 @@ bool TBuildStage::LoadChunk(int chunkIndex)
 {
     if (chunkIndex < 0 || chunkIndex >= int(m_page.WebChunks.size()))
         return false;
-    TWebChunk &chunk = m_page.WebChunks[size_t(chunkIndex)];
-    if (chunk.Kind < 0 || chunk.Kind >= kBlockKindCount) {
+    // A chunk of no known kind has no record and no block to show; it is dropped.
+    if (m_page.WebChunks[size_t(chunkIndex)].Kind() == bkNone) {
         m_page.WebChunks.erase(m_page.WebChunks.begin() + chunkIndex);
         m_column.chunksAppended();
         return false;
     }
-    CompleteRecord(chunk);
     m_column.chunksAppended();
     // Only a chunk that lands in a visible slot needs widgets; the rest only move the scroll bar.
     m_canvas->syncColumn();
@@ -197,7 +176,7 @@ QStringList TBuildStage::selfCheck() const
         }
         return -1;
     }();
-    const int expectedKind = selected < 0 ? -1 : int(m_page.WebChunks[size_t(selected)].Kind);
+    const int expectedKind = selected < 0 ? -1 : int(m_page.WebChunks[size_t(selected)].Kind());
     if (shownKind != expectedKind)
         problems << QStringLiteral("panel of kind %1 shown for the selection of kind %2")
                         .arg(shownKind)

@@ -11,17 +11,18 @@ THeadingPanel::THeadingPanel(QWidget *parent)
     addLabel("lblHeadDesc", 5040);
     addLabel("lblHead2", 5043);
     addLabel("lblHeadHeading", 5041);
-    m_text = addEdit("txtHeading", [](TWebChunk &c, const QByteArray &t) { c.Heading->Text = t; });
+    m_text = addEdit("txtHeading", [](TWebChunk &c, const QByteArray &t) { c.Heading()->Text = t; });
     addLabel("lblHeadSize", 5042);
-    m_size = addChoice("cmbHeadSize", 23, 28, [](TWebChunk &c, const QByteArray &t) { c.Heading->Size = t; });
+    m_size =
+        addChoice("cmbHeadSize", 23, 28, [](TWebChunk &c, const QByteArray &t) { c.Heading()->Size = t; });
     addButtonRow(
-        "spdHead", [](TWebChunk &c, TBlockAlign align) { c.Heading->Align = align; },
-        [](TWebChunk &c, uint8_t newLine) { c.Heading->NewLine = newLine; });
+        "spdHead", [](TWebChunk &c, TBlockAlign align) { c.Heading()->Align = align; },
+        [](TWebChunk &c, uint8_t newLine) { c.Heading()->NewLine = newLine; });
 }
 
 void THeadingPanel::fillFields(const TWebChunk &chunk)
 {
-    const TBlockHeading &heading = *chunk.Heading;
+    const TBlockHeading &heading = *chunk.Heading();
     showChoice(m_size, heading.Size);
     setText(m_text, heading.Text);
     showAlign(heading.Align);

@@ -54,9 +54,9 @@ std::optional<TChosenImage> TImageChooser::adopt(const QString &chosenPath) cons
     m_pictureBox.setJpegQuality(kJpegQuality);
     // The picture is read before anything is copied, so a file that is no picture leaves the
     // "graphics" folder and the block as they were.
-    TReadResult probe;
-    if (!TImageLib::readByExtension(chosenPath, TReadOptions(), probe)) {
-        ReportPictureError(TImageLib::lastErrorText());
+    const TImageLib::TRead probe = TImageLib().readByExtension(chosenPath, TReadOptions());
+    if (!probe) {
+        ReportPictureError(probe.errorText());
         return std::nullopt;
     }
 
@@ -74,9 +74,10 @@ std::optional<TChosenImage> TImageChooser::adopt(const QString &chosenPath) cons
     const QString extension = QFileInfo(target).suffix().toUpper();
     if (extension != QLatin1String("JPG") && extension != QLatin1String("GIF")) {
         const QString jpeg = StripExtension(target) + QStringLiteral(".jpg");
-        QString error;
-        if (!m_pictureBox.convertToJpeg(target, jpeg, kJpegQuality, TErrorReport::Quiet, &error)) {
-            ReportPictureError(error);
+        const TImageStatus converted =
+            m_pictureBox.convertToJpeg(target, jpeg, kJpegQuality, TErrorReport::Quiet);
+        if (!converted) {
+            ReportPictureError(converted.errorText());
             return std::nullopt;
         }
         target = jpeg;
@@ -84,7 +85,7 @@ std::optional<TChosenImage> TImageChooser::adopt(const QString &chosenPath) cons
     m_pictureBox.setImageName(target);
     const QImage picture = m_pictureBox.picture();
     if (picture.isNull()) {
-        ReportPictureError(TImageLib::lastErrorText());
+        ReportPictureError(m_pictureBox.lastErrorText());
         return std::nullopt;
     }
 

@@ -17,7 +17,7 @@ TImagePanel::TImagePanel(QWidget *parent)
     auto *fileRow = new QHBoxLayout;
     fileRow->setSpacing(3);
     m_fileName = addEdit(
-        "txtImgFileName", [](TWebChunk &c, const QByteArray &t) { c.Image->FileName = t; }, fileRow);
+        "txtImgFileName", [](TWebChunk &c, const QByteArray &t) { c.Image()->FileName = t; }, fileRow);
     m_chooser = new QToolButton(this);
     m_chooser->setObjectName(QStringLiteral("spdImgFile"));
     m_chooser->setFixedSize(21, 21);
@@ -30,23 +30,23 @@ TImagePanel::TImagePanel(QWidget *parent)
     sizeRow->setSpacing(4);
     addLabel("lblImgHeight", 5034, sizeRow);
     m_height = addEdit(
-        "txtImgHeight", [](TWebChunk &c, const QByteArray &t) { c.Image->Height = t; }, sizeRow);
+        "txtImgHeight", [](TWebChunk &c, const QByteArray &t) { c.Image()->Height = t; }, sizeRow);
     addLabel("lblImgWidth", 5035, sizeRow);
     m_width = addEdit(
-        "txtImgWidth", [](TWebChunk &c, const QByteArray &t) { c.Image->Width = t; }, sizeRow);
+        "txtImgWidth", [](TWebChunk &c, const QByteArray &t) { c.Image()->Width = t; }, sizeRow);
     m_height->setFixedWidth(56);
     m_width->setFixedWidth(56);
     sizeRow->addStretch();
     body()->addLayout(sizeRow);
 
     addLabel("lblImgAlt", 5036);
-    m_description = addEdit("txtImgDesc", [](TWebChunk &c, const QByteArray &t) { c.Image->AltText = t; });
+    m_description = addEdit("txtImgDesc", [](TWebChunk &c, const QByteArray &t) { c.Image()->AltText = t; });
     addLabel("lblImgLink", 5038);
     addLabel("lblImgURL", 5037);
-    m_link = addEdit("txtImgLink", [](TWebChunk &c, const QByteArray &t) { c.Image->LinkURL = t; });
+    m_link = addEdit("txtImgLink", [](TWebChunk &c, const QByteArray &t) { c.Image()->LinkURL = t; });
     addButtonRow(
-        "spdImage", [](TWebChunk &c, TBlockAlign align) { c.Image->Align = align; },
-        [](TWebChunk &c, uint8_t newLine) { c.Image->NewLine = newLine; });
+        "spdImage", [](TWebChunk &c, TBlockAlign align) { c.Image()->Align = align; },
+        [](TWebChunk &c, uint8_t newLine) { c.Image()->NewLine = newLine; });
 }
 
 void TImagePanel::showChosenImage(const TChosenImage &image)
@@ -58,7 +58,7 @@ void TImagePanel::showChosenImage(const TChosenImage &image)
 
 void TImagePanel::fillFields(const TWebChunk &chunk)
 {
-    const TBlockImage &image = *chunk.Image;
+    const TBlockImage &image = *chunk.Image();
     setText(m_fileName, image.FileName);
     setText(m_height, image.Height);
     setText(m_width, image.Width);

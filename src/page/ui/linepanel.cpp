@@ -12,17 +12,17 @@ TLinePanel::TLinePanel(QWidget *parent)
     addLabel("lblLineDesc1", 5015);
     body()->addSpacing(6);
     addLabel("lblLineWidth", 5016);
-    m_width = addEdit("txtLineWidth", [](TWebChunk &c, const QByteArray &t) { c.Line->Width = t; });
+    m_width = addEdit("txtLineWidth", [](TWebChunk &c, const QByteArray &t) { c.Line()->Width = t; });
     addLabel("lblLineThick", 5017);
     m_thickness =
-        addChoice("cmbLineThick", 17, 22, [](TWebChunk &c, const QByteArray &t) { c.Line->Thickness = t; });
+        addChoice("cmbLineThick", 17, 22, [](TWebChunk &c, const QByteArray &t) { c.Line()->Thickness = t; });
     body()->addStretch();
 }
 
 void TLinePanel::fillFields(const TWebChunk &chunk)
 {
-    setText(m_width, chunk.Line->Width);
-    showChoice(m_thickness, chunk.Line->Thickness);
+    setText(m_width, chunk.Line()->Width);
+    showChoice(m_thickness, chunk.Line()->Thickness);
 }
 
 QWidget *TLinePanel::focusField() const

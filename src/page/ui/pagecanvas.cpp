@@ -193,7 +193,7 @@ void TPageCanvas::syncColumn()
         TWebBlock *block = m_blocks[size_t(slot)];
         block->ChunkIndex = m_column.first() + slot;
         block->SlotIndex = slot;
-        block->setKind(m_page.WebChunks[size_t(block->ChunkIndex)].Kind);
+        block->setKind(m_page.WebChunks[size_t(block->ChunkIndex)].Kind());
         block->setLook(slot == m_column.selectedSlot() ? TWebBlock::TLook::Highlighted
                                                        : TWebBlock::TLook::Plain);
         block->move(kColumnLeft, SlotTop(slot));
@@ -554,7 +554,7 @@ QStringList TPageCanvas::selfCheck() const
                             .arg(block->ChunkIndex)
                             .arg(block->x())
                             .arg(block->y());
-        else if (chunk >= 0 && block->kind() != m_page.WebChunks[size_t(chunk)].Kind)
+        else if (chunk >= 0 && block->kind() != m_page.WebChunks[size_t(chunk)].Kind())
             problems << QStringLiteral("block in slot %1 shows the wrong kind").arg(slot);
         if (block->highlighted() != (int(slot) == m_column.selectedSlot()))
             problems << QStringLiteral("highlight of slot %1 is wrong").arg(slot);

@@ -149,33 +149,6 @@ void TPageColumn::clampFirst()
         clearSelection();
 }
 
-namespace {
-bool RecordMatchesKind(const TWebChunk &chunk)
-{
-    const int records = int(chunk.Para.has_value()) + int(chunk.Link.has_value()) +
-                        int(chunk.Image.has_value()) + int(chunk.Heading.has_value()) +
-                        int(chunk.Email.has_value()) + int(chunk.Line.has_value());
-    if (records != 1)
-        return false;
-    switch (chunk.Kind) {
-    case bkPara:
-        return chunk.Para.has_value();
-    case bkLink:
-        return chunk.Link.has_value();
-    case bkImage:
-        return chunk.Image.has_value();
-    case bkHeading:
-        return chunk.Heading.has_value();
-    case bkEmail:
-        return chunk.Email.has_value();
-    case bkLine:
-        return chunk.Line.has_value();
-    default:
-        return false;
-    }
-}
-} // namespace
-
 QStringList TPageColumn::selfCheck() const
 {
     QStringList problems;
@@ -189,11 +162,10 @@ QStringList TPageColumn::selfCheck() const
         problems << QStringLiteral("selected chunk %1 is not the one in slot %2")
                         .arg(m_selectedIndex)
                         .arg(m_selectedSlot);
+    // A chunk's kind follows its record, so the only broken chunk is one without a record.
     for (int i = 0; i < count(); ++i) {
-        if (!RecordMatchesKind(m_chunks[size_t(i)])) {
-            problems << QStringLiteral("chunk %1 of kind %2 lacks its record or has another")
-                            .arg(i)
-                            .arg(int(m_chunks[size_t(i)].Kind));
+        if (m_chunks[size_t(i)].Kind() == bkNone) {
+            problems << QStringLiteral("chunk %1 has no record").arg(i);
             break;
         }
     }

@@ -37,18 +37,18 @@ TParaPanel::TParaPanel(QWidget *parent)
     body()->addWidget(m_text);
     connect(m_text, &QPlainTextEdit::textChanged, this, [this] {
         const QByteArray text = ToRecord(m_text->toPlainText());
-        edit([&](TWebChunk &chunk) { chunk.Para->Text = text; });
+        edit([&](TWebChunk &chunk) { chunk.Para()->Text = text; });
     });
     addButtonRow(
-        "spdPara", [](TWebChunk &chunk, TBlockAlign align) { chunk.Para->Align = align; },
-        [](TWebChunk &chunk, uint8_t newLine) { chunk.Para->NewLine = newLine; });
+        "spdPara", [](TWebChunk &chunk, TBlockAlign align) { chunk.Para()->Align = align; },
+        [](TWebChunk &chunk, uint8_t newLine) { chunk.Para()->NewLine = newLine; });
 }
 
 void TParaPanel::fillFields(const TWebChunk &chunk)
 {
-    m_text->setPlainText(ToDisplay(chunk.Para->Text));
-    showAlign(chunk.Para->Align);
-    showNewLine(chunk.Para->NewLine);
+    m_text->setPlainText(ToDisplay(chunk.Para()->Text));
+    showAlign(chunk.Para()->Align);
+    showNewLine(chunk.Para()->NewLine);
 }
 
 QWidget *TParaPanel::focusField() const

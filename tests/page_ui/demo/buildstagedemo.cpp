@@ -21,19 +21,20 @@ int main(int argc, char **argv)
                                 bkEmail,   bkPara, bkLink,  bkPara, bkImage, bkLine};
     for (TBlockKind k : kinds) {
         TWebChunk chunk = NewWebChunk(k);
-        if (chunk.Heading)
-            chunk.Heading->Text = "Welcome to my page";
-        if (chunk.Para)
-            chunk.Para->Text = "This is where I tell the world about my garden.\r\nRoses, tulips and a pond.";
-        if (chunk.Link) {
-            chunk.Link->URL = "http://www.example.com/garden";
-            chunk.Link->LinkText = "my garden club";
+        if (chunk.Heading())
+            chunk.Heading()->Text = "Welcome to my page";
+        if (chunk.Para())
+            chunk.Para()->Text =
+                "This is where I tell the world about my garden.\r\nRoses, tulips and a pond.";
+        if (chunk.Link()) {
+            chunk.Link()->URL = "http://www.example.com/garden";
+            chunk.Link()->LinkText = "my garden club";
         }
         page.WebChunks.push_back(chunk);
         stage.PlaceLoadedChunk();
     }
     for (int i = 0; i < int(page.WebChunks.size()); ++i) {
-        if (page.WebChunks[size_t(i)].Kind == kind) {
+        if (page.WebChunks[size_t(i)].Kind() == kind) {
             stage.SelectBlock(i);
             break;
         }

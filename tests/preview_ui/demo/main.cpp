@@ -16,25 +16,25 @@ int main(int argc, char **argv)
     TPage &page = window.page();
 
     TWebChunk heading = NewWebChunk(bkHeading);
-    heading.Heading->Text = "Welcome to my garden";
-    heading.Heading->Align = baCenter;
+    heading.Heading()->Text = "Welcome to my garden";
+    heading.Heading()->Align = baCenter;
     TWebChunk para = NewWebChunk(bkPara);
-    para.Para->Text = "Every spring the tulips come up along the fence, and this year the "
-                      "roses joined them. Here is what is growing now.";
+    para.Para()->Text = "Every spring the tulips come up along the fence, and this year the "
+                        "roses joined them. Here is what is growing now.";
     TWebChunk line = NewWebChunk(bkLine);
-    line.Line->Width = "80";
+    line.Line()->Width = "80";
     TWebChunk link = NewWebChunk(bkLink);
-    link.Link->PreText = "Read about";
-    link.Link->URL = "http://example.com/roses.html";
-    link.Link->LinkText = "old roses";
-    link.Link->PostText = "in the club's pages.";
-    link.Link->Align = baCenter;
+    link.Link()->PreText = "Read about";
+    link.Link()->URL = "http://example.com/roses.html";
+    link.Link()->LinkText = "old roses";
+    link.Link()->PostText = "in the club's pages.";
+    link.Link()->Align = baCenter;
     TWebChunk email = NewWebChunk(bkEmail);
-    email.Email->PreText = "Questions?";
-    email.Email->Address = "gardener@example.com";
-    email.Email->LinkText = "Write to me";
-    email.Email->Align = baRight;
-    email.Email->NewLine = 1;
+    email.Email()->PreText = "Questions?";
+    email.Email()->Address = "gardener@example.com";
+    email.Email()->LinkText = "Write to me";
+    email.Email()->Align = baRight;
+    email.Email()->NewLine = 1;
     page.WebChunks = {heading, para, line, link, email};
     page.PageTitle = "My Garden";
 
