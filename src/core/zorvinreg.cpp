@@ -1,13 +1,42 @@
 #include "zorvinreg.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 
 namespace SettingsStore {
 
 std::unique_ptr<QSettings> open()
 {
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       QStringLiteral("Pellory"), QStringLiteral("Zorvin Express"));
+    auto store = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                             QStringLiteral("Pellory"), QStringLiteral("Zorvin Express"));
+    protectFile(store->fileName(), TFileCreation::KeepMissing);
+    return store;
+}
+
+void protectFile(const QString &fileName, TFileCreation creation)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(fileName);
+    Q_UNUSED(creation);
+#else
+    // The store holds the passwords of the user's web servers, so it is made, before anything is
+    // written to it, readable by its owner only; a file made looser by hand is tightened again.
+    // The store's writer replaces the file by a new one with the old file's permissions.
+    constexpr QFileDevice::Permissions ownerOnly =
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser | QFileDevice::WriteUser;
+    const QFileInfo info(fileName);
+    if (!info.exists()) {
+        if (creation == TFileCreation::KeepMissing || !QDir().mkpath(info.absolutePath()))
+            return;
+        QFile file(fileName);
+        file.open(QIODevice::WriteOnly | QIODevice::NewOnly, ownerOnly);
+        return;
+    }
+    if (info.isFile() && (info.permissions() & ~ownerOnly).toInt() != 0)
+        QFile::setPermissions(fileName, info.permissions() & ownerOnly);
+#endif
 }
 
 QString normalisedPath(const QString &path)
@@ -67,9 +96,23 @@ void TZorvinReg::createProductKey()
     markKey(*store, QString());
 }
 
+bool TZorvinReg::flush()
+{
+    m_store->sync();
+    protectFile(m_store->fileName(), TFileCreation::KeepMissing);
+    return m_store->status() == QSettings::NoError;
+}
+
+bool TZorvinReg::readable() const
+{
+    return m_store->status() == QSettings::NoError;
+}
+
 bool TZorvinReg::OpenSubKey(const QString &subKey, TKeyAccess access)
 {
     closeKey();
+    // Opening a key writes the product key's marker, so this is where the file comes to be.
+    protectFile(m_store->fileName(), TFileCreation::CreateMissing);
     markKey(*m_store, QString());
     m_open = true;
     const QString path = normalisedPath(subKey);

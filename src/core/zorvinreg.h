@@ -48,6 +48,12 @@ public:
     // Deletes the subkey with everything below it; false when it did not exist.
     bool deleteKey(const QString &subKey);
 
+    // Writes pending changes to the store; false when the store could not be written.
+    bool flush();
+    // False when the store exists but could not be read (unreadable, or not in the store's format):
+    // writing it then would replace what could not be read.
+    bool readable() const;
+
     // Whether the product key exists, and creating it, without a TZorvinReg object.
     static bool productKeyExists();
     static void createProductKey();
@@ -62,8 +68,13 @@ private:
 
 // Helpers shared by the accessor and the section-and-value functions.
 namespace SettingsStore {
-// A fresh QSettings object on the product key.
+// A fresh QSettings object on the product key; a file of the store that others may read is
+// tightened first.
 std::unique_ptr<QSettings> open();
+enum class TFileCreation { KeepMissing, CreateMissing };
+// Makes the store's file readable and writable by its owner only; with CreateMissing a missing
+// file is created empty that way, so that nothing is ever written into a file others can read.
+void protectFile(const QString &fileName, TFileCreation creation);
 // "\" becomes "/", doubled and outer separators go.
 QString normalisedPath(const QString &path);
 bool groupExists(QSettings &store, const QString &path);

@@ -1,0 +1,51 @@
+#include "serverwizisppage.h"
+
+#include "serverwizlabel.h"
+
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QVBoxLayout>
+
+TServerWizISPPage::TServerWizISPPage(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("tabISP"));
+
+    lblISP = ServerWizLabel(QStringLiteral("lblISP"), 610, this);
+    QFont heading = lblISP->font();
+    heading.setBold(true);
+    heading.setPointSizeF(heading.pointSizeF() * 1.2);
+    lblISP->setFont(heading);
+    Label1 = ServerWizLabel(QStringLiteral("Label1"), 627, this);
+    Label2 = ServerWizLabel(QStringLiteral("Label2"), 628, this);
+    for (QLabel *label : {lblISP, Label1, Label2})
+        label->installEventFilter(this);
+
+    cmbServerType = new QComboBox(this);
+    cmbServerType->setObjectName(QStringLiteral("cmbServerType"));
+    cmbServerType->setMinimumWidth(280);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(12);
+    layout->addWidget(lblISP);
+    layout->addWidget(Label1);
+    layout->addWidget(Label2);
+    layout->addSpacing(8);
+    layout->addWidget(cmbServerType, 0, Qt::AlignLeft);
+    layout->addStretch(1);
+}
+
+bool TServerWizISPPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ContextMenu) {
+        emit whatsThisRequested(static_cast<QContextMenuEvent *>(event)->globalPos());
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TServerWizISPPage::contextMenuEvent(QContextMenuEvent *event)
+{
+    emit whatsThisRequested(event->globalPos());
+}

@@ -1,0 +1,14 @@
+#include "serverwizlabel.h"
+
+#include "stringtable.h"
+
+#include <QLabel>
+
+QLabel *ServerWizLabel(const QString &objectName, int id, QWidget *parent)
+{
+    auto *label = new QLabel(id >= 0 ? LoadStr(id) : QString(), parent);
+    label->setObjectName(objectName);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    return label;
+}

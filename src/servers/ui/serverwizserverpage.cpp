@@ -1,0 +1,51 @@
+#include "serverwizserverpage.h"
+
+#include "serverwizlabel.h"
+#include "stringtable.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QLineEdit *field(const QString &objectName, QWidget *parent)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(objectName);
+    return edit;
+}
+
+} // namespace
+
+TServerWizServerPage::TServerWizServerPage(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("tab2"));
+
+    lblName = ServerWizLabel(QStringLiteral("lblName"), 607, this);
+    txtName = field(QStringLiteral("txtName"), this);
+    lblServer = ServerWizLabel(QStringLiteral("lblServer"), 606, this);
+    txtAddress = field(QStringLiteral("txtAddress"), this);
+    lblLogin = ServerWizLabel(QStringLiteral("lblLogin"), 609, this);
+    txtLogin = field(QStringLiteral("txtLogin"), this);
+    lblPassword = ServerWizLabel(QStringLiteral("lblPassword"), 608, this);
+    txtPassword = field(QStringLiteral("txtPassword"), this);
+    txtPassword->setEchoMode(QLineEdit::Password);
+    butAdvanced = new QPushButton(LoadStr(2), this);
+    butAdvanced->setObjectName(QStringLiteral("butAdvanced"));
+    butAdvanced->setAutoDefault(false);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    const std::pair<QLabel *, QLineEdit *> rows[] = {
+        {lblName, txtName}, {lblServer, txtAddress}, {lblLogin, txtLogin}, {lblPassword, txtPassword}};
+    for (const auto &[label, edit] : rows) {
+        layout->addWidget(label);
+        layout->addWidget(edit);
+        layout->addSpacing(8);
+    }
+    layout->addStretch(1);
+    layout->addWidget(butAdvanced, 0, Qt::AlignRight);
+}
