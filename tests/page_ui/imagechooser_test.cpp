@@ -23,7 +23,7 @@ protected:
         return QDir(folder.filePath(QStringLiteral("graphics"))).filePath(name);
     }
     void clickChooser() { QTest::mouseClick(find<QToolButton>("spdImgFile"), Qt::LeftButton); }
-    const TBlockImage &record() const { return *page.WebChunks()[0].Image; }
+    const TBlockImage &record() const { return *page.WebChunks()[0].Image(); }
 
     QTemporaryDir elsewhere;
 };

@@ -85,7 +85,7 @@ QByteArray StageTest::order() const
 {
     QByteArray out;
     for (const TWebChunk &chunk : page.WebChunks()) {
-        if (chunk.Para)
+        if (chunk.Para())
             out += chunk.Para()->Text.isEmpty() ? QByteArray("P") : chunk.Para()->Text;
         else
             out += TWebBlock::BrickName(chunk.Kind()).toLatin1();
