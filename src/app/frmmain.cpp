@@ -9,7 +9,10 @@
 #include "helpers.h"
 #include "helpservice.h"
 #include "helptopics.h"
+#include "mascotwalker.h"
+#include "pagefoldercommand.h"
 #include "previewpanel.h"
+#include "proeditorhandover.h"
 #include "prompts.h"
 #include "sendpanel.h"
 #include "settings.h"
@@ -22,6 +25,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QStackedWidget>
 
@@ -44,7 +48,9 @@ const QString kExternalPreviewFile = QStringLiteral("~tmpprvw.html");
 TfrmMain::TfrmMain(QWidget *parent) : TfrmMain(QCoreApplication::arguments().value(1), parent) {}
 
 TfrmMain::TfrmMain(const QString &startDocument, QWidget *parent)
-    : QMainWindow(parent), m_startDocument(startDocument)
+    : QMainWindow(parent), m_startDocument(startDocument),
+      m_proEditor(std::make_unique<TProEditorHandOver>(m_document)),
+      m_pageFolder(std::make_unique<TPageFolderCommand>(m_document))
 {
     setObjectName(QStringLiteral("frmMain"));
     FormCreate();
@@ -55,6 +61,7 @@ TfrmMain::~TfrmMain() = default;
 void TfrmMain::FormCreate()
 {
     TAppMessageFilter::install(this, [this](quint32 message) { AppMessage(message); });
+    m_proEditor->ZorvinRunning();
     buildLayout();
     buildMenus();
     connectModel();
@@ -90,6 +97,7 @@ void TfrmMain::buildLayout()
     m_toolbar = new TStageToolbar(pnlMain);
     m_toolbar->setGeometry(7, 2, 620, 95);
     connect(m_toolbar, &TStageToolbar::toolbarReleased, this, &TfrmMain::picToolBarMouseUp);
+    m_mascot = new TMascotWalker(m_toolbar, this);
 
     buildStages(pnlMain);
 
@@ -164,6 +172,10 @@ void TfrmMain::buildMenus()
                      m_actSounds->isChecked() ? QStringLiteral("Yes") : QStringLiteral("No"));
     });
     m_actSounds->setCheckable(true);
+    // The page with its pictures, for any editor or web host; the caption is not in the table.
+    QAction *exportFolder = m_mnuFile->addAction(QStringLiteral("Export Page &Folder..."));
+    exportFolder->setObjectName(QStringLiteral("menFileExportFolder"));
+    connect(exportFolder, &QAction::triggered, this, [this] { m_pageFolder->menFileExportFolderClick(); });
     m_mnuFile->addSeparator();
     add(m_mnuFile, 5069, "menFileExit", [this] { close(); });
 
@@ -218,17 +230,43 @@ void TfrmMain::ShowRedPill(TStage target)
     if (TStageView *next = stageView(target); next && !next->mayEnter(m_currentStage))
         return;
 
+    if (target == stSend && m_proEditor->ProEditorRunning() && handOverToProEditor())
+        return;
+
     m_stageBusy = true;
     m_toolbar->hideHighlight();
     WalkTheMascot(target);
     LockWindow(TLock::On);
-    const auto artwork =
-        m_proEditorRunning ? TStageToolbar::TArtwork::ProEditor : TStageToolbar::TArtwork::Standard;
+    const auto artwork = m_proEditor->ProEditorRunning() ? TStageToolbar::TArtwork::ProEditor
+                                                         : TStageToolbar::TArtwork::Standard;
     m_toolbar->drawToolbar(artwork);
     m_toolbar->showHighlight(target, artwork);
     ChangeState(target);
     LockWindow(TLock::Off);
     m_stageBusy = false;
+}
+
+bool TfrmMain::handOverToProEditor()
+{
+    m_stageBusy = true;
+    m_toolbar->hideHighlight();
+    WalkTheMascot(stSend);
+    m_toolbar->drawToolbar(TStageToolbar::TArtwork::ProEditor);
+    m_toolbar->showHighlight(stSend, TStageToolbar::TArtwork::ProEditor);
+    const bool exported = m_proEditor->exportPage();
+    m_stageBusy = false;
+    if (!exported) {
+        TProEditorHandOver::reportFailure();
+        // The usual save question comes first; a user who cancels it keeps working, in the send
+        // stage.
+        if (close())
+            return true;
+        return false;
+    }
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    ShowRedPill(stChoose);
+    QGuiApplication::restoreOverrideCursor();
+    return true;
 }
 
 bool TfrmMain::ChangeState(TStage target)
@@ -256,7 +294,10 @@ void TfrmMain::LockWindow(TLock lock)
     setUpdatesEnabled(lock == TLock::Off);
 }
 
-void TfrmMain::WalkTheMascot(TStage) {}
+void TfrmMain::WalkTheMascot(TStage target)
+{
+    m_mascot->WalkTheMascot(target);
+}
 
 // ---- window lifecycle ----
 
