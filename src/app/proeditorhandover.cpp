@@ -32,7 +32,9 @@ bool TProEditorHandOver::exportPage()
     }
     if (!WriteProEditorPage(m_document.page(), ProgramFolder(), *appPath, target))
         return false;
-    Prompts::current().message(TMsgKind::Information, ProEditorReport(m_document.page(), *appPath, target),
+    const QStringList missing = ProEditorMissingCopies(m_document.page(), ProgramFolder(), *appPath);
+    Prompts::current().message(TMsgKind::Information,
+                               ProEditorReport(m_document.page(), *appPath, target, missing),
                                TMsgButtons::Ok);
     return true;
 }

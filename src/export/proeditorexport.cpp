@@ -6,6 +6,7 @@
 #include "pagehtml.h"
 #include "textcodec.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace {
@@ -48,7 +49,42 @@ bool WriteProEditorPage(TPage &page, const QString &programFolder, const QString
     return file.commit();
 }
 
-QString ProEditorReport(const TPage &page, const QString &appPath, const QString &target)
+QStringList ProEditorMissingCopies(const TPage &page, const QString &programFolder, const QString &appPath)
+{
+    const QString programHTML = PathJoin(programFolder, QStringLiteral("HTMLFiles"));
+    // Each copy as the page generator makes it: from the program's HTML folder, where pictures
+    // carry lower-case names, into the editor's folders.
+    std::vector<std::pair<QString, QString>> copies;
+    for (const TWebChunk &chunk : page.WebChunks()) {
+        if (const TBlockImage *image = chunk.Image(); image && !image->FileName.isEmpty()) {
+            const QString name = FileNamePart(DecodePageText(image->FileName));
+            if (!name.isEmpty())
+                copies.emplace_back(
+                    PathJoin(PathJoin(programHTML, QStringLiteral("graphics")), name.toLower()),
+                    editorFolder(appPath, PathJoin(QStringLiteral("Graphics"), name)));
+        }
+    }
+    if (page.logo() == TLogoOption::On)
+        copies.emplace_back(PathJoin(programHTML, QStringLiteral("graphics/button.gif")),
+                            editorFolder(appPath, QStringLiteral("Graphics/Button.gif")));
+    if (page.style() && !page.style()->BackImage.isEmpty()) {
+        const QString image = DecodePageText(page.style()->BackImage);
+        copies.emplace_back(NativePath(PathJoin(programHTML, image)),
+                            NativePath(editorFolder(appPath, image)));
+    }
+
+    QStringList missing;
+    for (const auto &[source, destination] : copies) {
+        const QFileInfo from(NativePath(source));
+        const QFileInfo to(NativePath(destination));
+        if ((!from.isFile() || !to.isFile() || from.size() != to.size()) && !missing.contains(to.fileName()))
+            missing << to.fileName();
+    }
+    return missing;
+}
+
+QString ProEditorReport(const TPage &page, const QString &appPath, const QString &target,
+                        const QStringList &missing)
 {
     QString report = QStringLiteral("The HTML file ") + target +
                      QStringLiteral(" has been created and can now be opened within Zorvin Professional.") +
@@ -60,5 +96,8 @@ QString ProEditorReport(const TPage &page, const QString &appPath, const QString
                   QStringLiteral(" has been copied to the ") +
                   editorFolder(appPath, QStringLiteral("backgrnd")) + QStringLiteral(" directory.");
     }
+    if (!missing.isEmpty())
+        report += kCRLF + QStringLiteral("These pictures could not be copied: ") +
+                  missing.join(QStringLiteral(", ")) + QStringLiteral(".");
     return report;
 }

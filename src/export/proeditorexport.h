@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -22,6 +23,12 @@ QString ProEditorTargetPath(const QString &appPath, const QString &docFileName);
 bool WriteProEditorPage(TPage &page, const QString &programFolder, const QString &appPath,
                         const QString &target);
 
+// The pictures an export of page copies into the editor's folders (image blocks, the logo's
+// button and the style's background) that are not there, or not whole, after it; by file name.
+QStringList ProEditorMissingCopies(const TPage &page, const QString &programFolder, const QString &appPath);
+
 // The report shown after the export: where the page went and where its pictures were copied,
-// and, when the chosen style has a background picture, where that went.
-QString ProEditorReport(const TPage &page, const QString &appPath, const QString &target);
+// and, when the chosen style has a background picture, where that went. Pictures that could not
+// be copied (missing, from ProEditorMissingCopies) are named at the end rather than claimed.
+QString ProEditorReport(const TPage &page, const QString &appPath, const QString &target,
+                        const QStringList &missing = {});

@@ -85,6 +85,24 @@ TEST_F(ProEditorExport, ReportNamesTheBackgroundOnlyWhenThereIsOne)
     EXPECT_EQ(ProEditorReport(page, appPath, target), twoLines);
 }
 
+TEST_F(ProEditorExport, PicturesThatWereNotCopiedAreNamedNotClaimed)
+{
+    page.appendChunk(TWebChunk{TBlockImage{"graphics\\cat.gif", "", "", "", "http://", baNone, 0}, {}});
+    page.setStyle(TStyleChunk{"Night", "backgrnd\\stars.gif"});
+    ASSERT_TRUE(WriteProEditorPage(page, program.path(), appPath, target));
+    const QStringList missing = ProEditorMissingCopies(page, program.path(), appPath);
+    EXPECT_EQ(missing, QStringList{QStringLiteral("cat.gif")});
+    const QString report = ProEditorReport(page, appPath, target, missing);
+    EXPECT_TRUE(
+        report.endsWith(QStringLiteral(" directory.\r\nThese pictures could not be copied: cat.gif.")))
+        << report.toStdString();
+
+    // With the logo on, its button has to reach the editor too; this program folder has none.
+    page.setLogo(TLogoOption::On);
+    EXPECT_EQ(ProEditorMissingCopies(page, program.path(), appPath),
+              (QStringList{QStringLiteral("cat.gif"), QStringLiteral("Button.gif")}));
+}
+
 TEST_F(ProEditorExport, AnUnwritableFolderFailsAndAnEarlierExportIsReplaced)
 {
     // A file where the editor's page folder should be: nothing can be written below it.

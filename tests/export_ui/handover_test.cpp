@@ -44,6 +44,10 @@ public:
         MainWindowFixture::SetUp();
         ASSERT_TRUE(editorHome.isValid());
         appPath = editorHome.path() + QStringLiteral("/");
+        // The logo's button, which every export copies while the logo is on.
+        QFile button(home + QStringLiteral("HTMLFiles/graphics/button.gif"));
+        ASSERT_TRUE(button.open(QIODevice::WriteOnly));
+        button.write("GIF89a button");
     }
 
     void startEditor(TFakeEditor::TMode mode = TFakeEditor::TMode::Answer)
@@ -113,6 +117,7 @@ TEST_F(HandOver, TheSendButtonExportsToTheEditorAndGoesBackToChoosing)
     const QByteArray exported = readAll(target);
     EXPECT_TRUE(exported.startsWith("<HTML>\r\n")) << exported.constData();
     EXPECT_TRUE(exported.contains("Hello there"));
+    EXPECT_EQ(readAll(appPath + QStringLiteral("HTMLFiles/Graphics/Button.gif")), "GIF89a button");
     EXPECT_EQ(w.CurrentStage(), stChoose);
     EXPECT_EQ(find("picRedPill")->geometry(), QRect(0, 0, 146, 96));
     EXPECT_TRUE(w.isVisible());
