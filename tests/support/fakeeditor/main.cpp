@@ -6,6 +6,7 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QObject>
+#include <QThread>
 
 #include <cstdio>
 
@@ -42,8 +43,18 @@ int main(int argc, char **argv)
         QDBusConnection::connectToBus(QString::fromLocal8Bit(argv[1]), QStringLiteral("editor"));
     TFakeEditorPlugin plugin(QString::fromLocal8Bit(argv[3]), qstrcmp(argv[2], "silent") == 0);
     if (!bus.isConnected() ||
-        !bus.registerObject(QStringLiteral("/Zorvin4/Plugin"), &plugin, QDBusConnection::ExportAllSlots) ||
-        !bus.registerService(QStringLiteral("Zorvin4.Plugin"))) {
+        !bus.registerObject(QStringLiteral("/Zorvin4/Plugin"), &plugin, QDBusConnection::ExportAllSlots)) {
+        std::fprintf(stderr, "zv_fakeeditor: %s\n", qPrintable(bus.lastError().message()));
+        return 1;
+    }
+    // A stand-in stopped just before may still hold the name for a moment, until the bus has
+    // noticed that it is gone.
+    bool owned = bus.registerService(QStringLiteral("Zorvin4.Plugin"));
+    for (int attempt = 0; !owned && attempt < 40; ++attempt) {
+        QThread::msleep(50);
+        owned = bus.registerService(QStringLiteral("Zorvin4.Plugin"));
+    }
+    if (!owned) {
         std::fprintf(stderr, "zv_fakeeditor: %s\n", qPrintable(bus.lastError().message()));
         return 1;
     }
