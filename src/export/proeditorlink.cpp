@@ -3,7 +3,6 @@
 #include "forcefolders.h"
 #include "helpers.h"
 
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 
 const QString TProEditorLink::kService = QStringLiteral("Zorvin4.Plugin");
@@ -40,10 +39,17 @@ TProEditorLink::TProEditorLink(const QDBusConnection &bus) : m_bus(bus) {}
 bool TProEditorLink::ZorvinRunning()
 {
     m_running = false;
-    if (!m_bus.isConnected() || !m_bus.interface())
+    if (!m_bus.isConnected())
         return false;
-    const QDBusReply<bool> owned = m_bus.interface()->isServiceRegistered(kService);
-    m_running = owned.isValid() && owned.value();
+    // Asked of the bus itself, with the same patience as the editor is given: a bus that does
+    // not answer must not hold up the window's creation.
+    QDBusMessage ask = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("NameHasOwner"));
+    ask << kService;
+    const QDBusMessage owned = m_bus.call(ask, QDBus::Block, g_callTimeout);
+    m_running = owned.type() == QDBusMessage::ReplyMessage && owned.arguments().size() == 1 &&
+                owned.arguments().front().toBool();
     if (!m_running)
         return false;
     if (const std::optional<QString> appPath = GetAppPath()) {
