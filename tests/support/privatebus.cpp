@@ -2,9 +2,20 @@
 
 #include <QFile>
 
+#include <sys/prctl.h>
+
+#include <csignal>
+
 namespace {
 
 constexpr int kStartMs = 10000;
+
+// The bus and the stand-in end with the test program that started them, even when it crashed or
+// was killed, rather than linger as orphans.
+void endWithParent(QProcess &process)
+{
+    process.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
+}
 
 } // namespace
 
@@ -31,6 +42,7 @@ TPrivateBus::TPrivateBus()
                "  </policy>\n"
                "</busconfig>\n");
     file.close();
+    endWithParent(m_daemon);
     m_daemon.start(QStringLiteral("dbus-daemon"),
                    {QStringLiteral("--config-file=") + config, QStringLiteral("--nofork"),
                     QStringLiteral("--nopidfile"), QStringLiteral("--print-address=1")});
