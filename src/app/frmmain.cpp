@@ -11,6 +11,7 @@
 #include "helptopics.h"
 #include "previewpanel.h"
 #include "prompts.h"
+#include "recoverykeeper.h"
 #include "sendpanel.h"
 #include "settings.h"
 #include "stagetoolbar.h"
@@ -22,6 +23,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QStackedWidget>
 
@@ -65,6 +67,8 @@ void TfrmMain::FormCreate()
     deleteExternalPreviewFile();
     // A damaged styles file still gives the styles stored before the damage.
     m_styles.load(StylesFilePath(ProgramFolder()));
+    m_recovery =
+        std::make_unique<TRecoveryKeeper>(m_document, PathJoin(ProgramFolder(), QStringLiteral("recovery")));
     showDocumentName(m_document.DocFileName());
     ShowRedPill(stChoose);
 #ifdef ZV_DEBUG_MODE
@@ -271,7 +275,10 @@ void TfrmMain::showEvent(QShowEvent *event)
 
 void TfrmMain::FormShow()
 {
-    if (m_startDocument.isEmpty())
+    const bool recovered = offerRecovery();
+    // From here on, unsaved changes are kept in a recovery copy a few seconds behind.
+    m_recovery->start();
+    if (recovered || m_startDocument.isEmpty())
         return;
     TPage &page = m_document.page();
     page.setDocumentLoading(true);
@@ -283,8 +290,39 @@ void TfrmMain::FormShow()
     page.setPanelLoading(false);
 }
 
+bool TfrmMain::offerRecovery()
+{
+    const std::optional<TRecoveryCopy> copy = m_recovery->leftBehind();
+    if (!copy)
+        return false;
+    const QString page =
+        copy->OriginalPath.isEmpty()
+            ? QStringLiteral("your untitled page")
+            : QStringLiteral("your page \"%1\"").arg(QFileInfo(copy->OriginalPath).completeBaseName());
+    const TMsgResult answer = Prompts::current().message(
+        TMsgKind::Confirmation,
+        QStringLiteral("Zorvin Express ended before %1 was saved. Do you want to get back the page as it was "
+                       "a few seconds before?")
+            .arg(page),
+        TMsgButtons::YesNo);
+    if (answer != TMsgResult::Yes) {
+        m_recovery->discard();
+        return false;
+    }
+    TPage &current = m_document.page();
+    current.setDocumentLoading(true);
+    current.setPanelLoading(true);
+    m_commands.RestoreRecovered(copy->CopyPath, copy->OriginalPath);
+    current.setDocumentLoading(false);
+    if (!m_applyingGalleryItem)
+        ShowRedPill(stBuild);
+    current.setPanelLoading(false);
+    return true;
+}
+
 void TfrmMain::closeEvent(QCloseEvent *event)
 {
+    bool changesDropped = false;
     if (!m_terminating) {
         const TMsgResult answer = m_commands.AskForSave();
         if (answer == TMsgResult::Cancel) {
@@ -294,7 +332,11 @@ void TfrmMain::closeEvent(QCloseEvent *event)
         // Cancelling the Save As dialog after Yes still closes the window.
         if (answer == TMsgResult::Yes)
             m_commands.FileSaveAs();
+        changesDropped = answer == TMsgResult::No;
     }
+    // Changes the user chose to drop need no recovery; changes still unsaved keep their copy.
+    if (changesDropped || !m_document.page().PageModified())
+        m_recovery->discard();
     deleteExternalPreviewFile();
     event->accept();
 }

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 
 class QAction;
 class QMenu;
@@ -16,6 +17,7 @@ class TBottomBar;
 class TBuildStage;
 class TChoosePanel;
 class TPreviewPanel;
+class TRecoveryKeeper;
 class TSendPanel;
 class TStageToolbar;
 class TStageView;
@@ -76,12 +78,16 @@ private:
     void applyGalleryItemBySwitch(const QString &path, bool isSavedPage);
     void showDocumentName(const QString &path);
     void deleteExternalPreviewFile();
+    // Offers the page a previous run left unsaved when it crashed or was killed; true when the
+    // user took it back.
+    bool offerRecovery();
     void imgViewClick();
     bool isEnlarged() const;
 
     TPageDocument m_document;
     TStyleCatalog m_styles;
     TDocumentCommands m_commands{m_document, m_styles};
+    std::unique_ptr<TRecoveryKeeper> m_recovery;
 
     TStage m_currentStage = stChoose;
     QString m_startDocument;

@@ -13,6 +13,8 @@ TZorvinApplication::TZorvinApplication(int &argc, char **argv) : QApplication(ar
     setApplicationName(QStringLiteral("Zorvin Express"));
     setApplicationDisplayName(QStringLiteral("Zorvin Express"));
     setApplicationVersion(QStringLiteral("1.11"));
+    // Ties the windows to the installed menu entry, so the desktop shows its name and icon.
+    setDesktopFileName(QStringLiteral("com.pellory.ZorvinExpress"));
 }
 
 bool TZorvinApplication::notify(QObject *receiver, QEvent *event)
