@@ -1,7 +1,10 @@
 #include "frmserverwizard.h"
 
+#include "connectiontest.h"
+#include "ftpcontrol.h"
 #include "isplist.h"
 #include "serverstore.h"
+#include "serverupload.h"
 #include "serverurl.h"
 #include "serverwizadvancedpage.h"
 #include "serverwizisppage.h"
@@ -152,6 +155,7 @@ void TfrmServerWizard::connectHandlers()
     connect(m_server->txtLogin, &QLineEdit::textChanged, this, &TfrmServerWizard::txtLoginChange);
     connect(m_server->txtPassword, &QLineEdit::textChanged, this, &TfrmServerWizard::txtPasswordChange);
     connect(m_server->butAdvanced, &QPushButton::clicked, this, &TfrmServerWizard::butAdvancedClick);
+    connect(m_server->butTest, &QPushButton::clicked, this, &TfrmServerWizard::butTestClick);
     connect(m_advanced->txtDirectory, &QLineEdit::textChanged, this, &TfrmServerWizard::txtDirectoryChange);
     connect(m_advanced->txtURL, &QLineEdit::textChanged, this, &TfrmServerWizard::txtURLChange);
     connect(m_advanced->chkDir, &QCheckBox::toggled, this, &TfrmServerWizard::chkDirClick);
@@ -177,9 +181,11 @@ void TfrmServerWizard::showPage(TPage page)
 {
     m_pages->setCurrentIndex(int(page));
     BackButt->setEnabled(page != TPage::Welcome);
-    if (page == TPage::Server)
+    if (page == TPage::Server) {
+        // A result shown earlier may be about other details.
+        m_server->lblTestResult->clear();
         m_server->txtName->setFocus();
-    else if (page == TPage::List)
+    } else if (page == TPage::List)
         m_list->lstServers->setFocus();
 }
 
@@ -371,6 +377,35 @@ void TfrmServerWizard::FinishButtClick()
 void TfrmServerWizard::butHelpClick()
 {
     emit helpRequested(HelpTopic);
+}
+
+void TfrmServerWizard::butTestClick()
+{
+    if (m_testFtp)
+        return;
+    QPushButton *butTest = m_server->butTest;
+    QLabel *lblTestResult = m_server->lblTestResult;
+    butTest->setEnabled(false);
+    lblTestResult->setText(QStringLiteral("Trying to log in..."));
+
+    // The control does its waiting on a worker thread and keeps this window's events running, so
+    // the wizard stays alive and Cancel can stop the test.
+    TFtpControl ftp;
+    m_testFtp = &ftp;
+    const TUploadInput details =
+        UploadInputForServer(m_servers.current(), QString(), QString(), UploadStateFolder());
+    const TConnectionReport report = TestServerConnection(details, ftp);
+    m_testFtp = nullptr;
+
+    lblTestResult->setText(report.Text);
+    butTest->setEnabled(true);
+}
+
+void TfrmServerWizard::done(int result)
+{
+    if (m_testFtp)
+        m_testFtp->Abort();
+    QDialog::done(result);
 }
 
 TMsgResult TfrmServerWizard::AskForSave()

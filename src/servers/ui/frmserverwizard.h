@@ -12,6 +12,7 @@
 class QLineEdit;
 class QPushButton;
 class QStackedWidget;
+class TFtpControl;
 class TServerWizAdvancedPage;
 class TServerWizISPPage;
 class TServerWizListPage;
@@ -42,6 +43,9 @@ public:
     const TServerWorkingList &WorkingServers() const { return m_servers; }
     const tWWWServerType &CurrentServer() const { return m_servers.current(); }
 
+    // Closing the wizard stops a connection test that is still running.
+    void done(int result) override;
+
 signals:
     void helpRequested(int topic);
     void whatsThisRequested(int topic, QPoint globalPosition);
@@ -67,6 +71,7 @@ private:
     void chkDirClick(bool checked);
     void cmbServerTypeChange();
     void butAdvancedClick();
+    void butTestClick();
     void lstServersClick();
     void spbUpClick();
     void spbDownClick();
@@ -109,6 +114,8 @@ private:
     bool m_serverLoading = false;
     bool m_advancedShown = false;
     ISPDetails m_selectedISP;
+    // The control of the connection test in progress; nullptr when none runs.
+    TFtpControl *m_testFtp = nullptr;
 
     QStackedWidget *m_pages = nullptr;
     TServerWizWelcomePage *m_welcome = nullptr;

@@ -3,6 +3,7 @@
 #include "serverwizlabel.h"
 #include "stringtable.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -35,6 +36,10 @@ TServerWizServerPage::TServerWizServerPage(QWidget *parent) : QWidget(parent)
     butAdvanced = new QPushButton(LoadStr(2), this);
     butAdvanced->setObjectName(QStringLiteral("butAdvanced"));
     butAdvanced->setAutoDefault(false);
+    butTest = new QPushButton(QStringLiteral("&Test connection"), this);
+    butTest->setObjectName(QStringLiteral("butTest"));
+    butTest->setAutoDefault(false);
+    lblTestResult = ServerWizLabel(QStringLiteral("lblTestResult"), -1, this);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -47,5 +52,10 @@ TServerWizServerPage::TServerWizServerPage(QWidget *parent) : QWidget(parent)
         layout->addSpacing(8);
     }
     layout->addStretch(1);
-    layout->addWidget(butAdvanced, 0, Qt::AlignRight);
+    auto *test = new QHBoxLayout;
+    test->setSpacing(8);
+    test->addWidget(butTest, 0, Qt::AlignTop);
+    test->addWidget(lblTestResult, 1);
+    test->addWidget(butAdvanced, 0, Qt::AlignTop);
+    layout->addLayout(test);
 }
