@@ -111,7 +111,8 @@ TEST_F(ZvtoolPublish, SendsThePageAndItsPicturesWithTheStoredServer)
     EXPECT_TRUE(run.out.contains("Uploading files to Web Server...")) << run.out.constData();
     EXPECT_TRUE(run.out.contains("Upload Completed.")) << run.out.constData();
 
-    EXPECT_EQ(m_ftp.Files(), QStringList({"site/graphics/button.gif", "site/graphics/dog.gif", "site/mypage.html"}));
+    EXPECT_EQ(m_ftp.Files(),
+              QStringList({"site/graphics/button.gif", "site/graphics/dog.gif", "site/mypage.html"}));
     EXPECT_EQ(m_ftp.FileBytes("site/graphics/dog.gif"), m_picture);
     EXPECT_EQ(m_ftp.FileBytes("site/graphics/button.gif"), m_logo);
     // The page was generated from the document into the HTML folder, and that is what went up.

@@ -80,9 +80,10 @@ bool findServer(const QString &name, tWWWServerType &found)
     QStringList names;
     for (const tWWWServerType &server : servers)
         names << QLatin1Char('"') + server.Name + QLatin1Char('"');
-    zvWarn(names.isEmpty() ? QStringLiteral("there is no server named \"%1\": the server list is empty").arg(name)
-                           : QStringLiteral("there is no server named \"%1\"; the stored servers are %2")
-                                 .arg(name, names.join(QStringLiteral(", "))));
+    zvWarn(names.isEmpty()
+               ? QStringLiteral("there is no server named \"%1\": the server list is empty").arg(name)
+               : QStringLiteral("there is no server named \"%1\"; the stored servers are %2")
+                     .arg(name, names.join(QStringLiteral(", "))));
     return false;
 }
 
@@ -92,7 +93,8 @@ bool writePageFile(const QString &path, bool noLogo, TPageDocument &document)
     const TStylesRead styles = LoadStyles(StylesFileName());
     if (styles.Status != TStylesReadStatus::Complete)
         zvWarn(styles.Error);
-    const TPageLoad load = document.open(QFileInfo(path).absoluteFilePath(), TOpenAs::Document, styles.Styles);
+    const TPageLoad load =
+        document.open(QFileInfo(path).absoluteFilePath(), TOpenAs::Document, styles.Styles);
     if (!load.Found) {
         zvWarn(QStringLiteral("%1: no such document").arg(path));
         return false;
@@ -136,8 +138,7 @@ int runPublish(const QStringList &args)
     if (!writePageFile(options.document, options.noLogo, document))
         return 1;
 
-    TUploadJob job(
-        UploadInputForServer(server, document.DocFileName(), HTMLFolder(), UploadStateFolder()));
+    TUploadJob job(UploadInputForServer(server, document.DocFileName(), HTMLFolder(), UploadStateFolder()));
     QObject::connect(&job, &TUploadJob::status, &job, [](const QString &text) { printLine(text); });
     QObject::connect(&job, &TUploadJob::problem, &job, [&job](TUploadProblem, const QString &message) {
         // The message box text may hold a line break between its two sentences.
