@@ -38,19 +38,22 @@ TConnectionReport loginFailure(const TFtpControl &ftp, const QString &address, b
     switch (ftp.LastError) {
     case CURLE_URL_MALFORMAT:
     case CURLE_UNSUPPORTED_PROTOCOL:
-        return report(TConnectionVerdict::BadAddress,
-                      QStringLiteral("\"%1\" is not a server address the program can use.").arg(address.trimmed()));
+        return report(
+            TConnectionVerdict::BadAddress,
+            QStringLiteral("\"%1\" is not a server address the program can use.").arg(address.trimmed()));
     case CURLE_COULDNT_RESOLVE_HOST:
-        return report(TConnectionVerdict::HostNotFound,
-                      QStringLiteral("The server \"%1\" could not be found. Please check the address.").arg(host));
+        return report(
+            TConnectionVerdict::HostNotFound,
+            QStringLiteral("The server \"%1\" could not be found. Please check the address.").arg(host));
     case CURLE_COULDNT_CONNECT:
         return report(TConnectionVerdict::NoAnswer,
                       QStringLiteral("Nothing answered at \"%1\". Please check the address, and the port if "
                                      "you gave one.")
                           .arg(host));
     case CURLE_OPERATION_TIMEDOUT:
-        return report(TConnectionVerdict::TimedOut,
-                      QStringLiteral("The server \"%1\" did not answer in time. Please try again later.").arg(host));
+        return report(
+            TConnectionVerdict::TimedOut,
+            QStringLiteral("The server \"%1\" did not answer in time. Please try again later.").arg(host));
     case CURLE_LOGIN_DENIED:
         return report(TConnectionVerdict::LoginRefused,
                       QStringLiteral("The server refused the login name or password. Please check both."));
@@ -64,7 +67,8 @@ TConnectionReport loginFailure(const TFtpControl &ftp, const QString &address, b
                       QStringLiteral("The server's security certificate could not be checked, so the secure "
                                      "connection was refused."));
     default:
-        return report(TConnectionVerdict::Failed, QStringLiteral("The connection failed: %1.").arg(ftp.LastErrorText));
+        return report(TConnectionVerdict::Failed,
+                      QStringLiteral("The connection failed: %1.").arg(ftp.LastErrorText));
     }
 }
 
@@ -73,7 +77,8 @@ TConnectionReport loginFailure(const TFtpControl &ftp, const QString &address, b
 TConnectionReport TestServerConnection(const TUploadInput &input, TFtpControl &ftp)
 {
     if (input.Address.trimmed().isEmpty())
-        return report(TConnectionVerdict::NoAddress, QStringLiteral("Please enter the server address first."));
+        return report(TConnectionVerdict::NoAddress,
+                      QStringLiteral("Please enter the server address first."));
 
     ftp.HostAddress = input.Address;
     ftp.UserName = input.UserName;
@@ -96,7 +101,8 @@ TConnectionReport TestServerConnection(const TUploadInput &input, TFtpControl &f
         folderError = ftp.LastError;
     }
     // FTP servers refuse to enter a folder that is not there; SSH ones say it is not found.
-    const bool missing = folderError == CURLE_REMOTE_ACCESS_DENIED || folderError == CURLE_REMOTE_FILE_NOT_FOUND;
+    const bool missing =
+        folderError == CURLE_REMOTE_ACCESS_DENIED || folderError == CURLE_REMOTE_FILE_NOT_FOUND;
     if (ftp.Aborted()) {
         result = report(TConnectionVerdict::Cancelled, QStringLiteral("The test was stopped."));
     } else if (folderError != 0 && !missing) {
@@ -120,14 +126,15 @@ TConnectionReport TestServerConnection(const TUploadInput &input, TFtpControl &f
         if (ftp.Aborted()) {
             result = report(TConnectionVerdict::Cancelled, QStringLiteral("The test was stopped."));
         } else if (ftp.LastError != 0) {
-            result = report(TConnectionVerdict::Failed,
-                            QStringLiteral("Logged in, but the folder could not be listed: %1.").arg(ftp.LastErrorText));
+            result = report(
+                TConnectionVerdict::Failed,
+                QStringLiteral("Logged in, but the folder could not be listed: %1.").arg(ftp.LastErrorText));
         } else {
             const QString where = folder.isEmpty() ? QStringLiteral("your login folder")
                                                    : QStringLiteral("the folder \"%1\"").arg(folder);
-            const QString count = names.isEmpty()       ? QStringLiteral("it is empty")
+            const QString count = names.isEmpty()     ? QStringLiteral("it is empty")
                                   : names.size() == 1 ? QStringLiteral("it holds 1 item")
-                                                        : QStringLiteral("it holds %1 items").arg(names.size());
+                                                      : QStringLiteral("it holds %1 items").arg(names.size());
             result = report(TConnectionVerdict::Works,
                             QStringLiteral("It works! Logged in and found %1; %2.").arg(where, count),
                             int(names.size()));

@@ -31,7 +31,8 @@ TEST_F(ServerWizardConnectionTest, SaysWhatWorkedAndWhatFailed)
     EXPECT_TRUE(result().isEmpty());
     click("butTest");
     // A new server uploads into "public_html", which the first upload makes.
-    EXPECT_EQ(result(), "Logged in. The folder \"public_html\" is not there yet; it will be made when you upload.");
+    EXPECT_EQ(result(),
+              "Logged in. The folder \"public_html\" is not there yet; it will be made when you upload.");
     EXPECT_FALSE(QFileInfo::exists(server.Root() + "/public_html"));
 
     ASSERT_TRUE(QDir(server.Root()).mkpath("public_html"));
