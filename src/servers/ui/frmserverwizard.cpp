@@ -2,6 +2,7 @@
 
 #include "connectiontest.h"
 #include "ftpcontrol.h"
+#include "helpservice.h"
 #include "isplist.h"
 #include "serverstore.h"
 #include "serverupload.h"
@@ -376,7 +377,7 @@ void TfrmServerWizard::FinishButtClick()
 
 void TfrmServerWizard::butHelpClick()
 {
-    emit helpRequested(HelpTopic);
+    THelpService::current().ShowTopic(HelpTopic);
 }
 
 void TfrmServerWizard::butTestClick()

@@ -35,7 +35,7 @@ public:
     TfrmServerWizard(TServerList &serverList, const TISPList &isps, QWidget *parent = nullptr);
     ~TfrmServerWizard() override;
 
-    // The help topic of the wizard, asked for with helpRequested.
+    // The help topic the Help button shows.
     static constexpr int HelpTopic = 79;
 
     TServerWizMode ServerWizMode() const { return m_mode; }
@@ -47,7 +47,6 @@ public:
     void done(int result) override;
 
 signals:
-    void helpRequested(int topic);
     void whatsThisRequested(int topic, QPoint globalPosition);
 
 private:
