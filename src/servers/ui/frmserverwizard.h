@@ -3,21 +3,19 @@
 #include "ispdetails.h"
 #include "prompts.h"
 #include "serverworkinglist.h"
+#include "wizardframe.h"
 #include "wwwserver.h"
 
-#include <QDialog>
 #include <QPoint>
 #include <QString>
 
 class QLineEdit;
-class QPushButton;
-class QStackedWidget;
 class TFtpControl;
 class TServerWizAdvancedPage;
 class TServerWizISPPage;
-class TServerWizListPage;
 class TServerWizServerPage;
-class TServerWizWelcomePage;
+class TWizardListPage;
+class TWizardWelcomePage;
 
 // What the wizard does with the server list; follows the three radio buttons of the first page.
 enum class TServerWizMode { Add = 0, Modify = 1, Delete = 2 };
@@ -29,7 +27,7 @@ enum class TServerWizMode { Add = 0, Modify = 1, Delete = 2 };
 //
 //     TfrmServerWizard wizard(ServerList, ISPList, this);
 //     wizard.exec(); // Accepted when the list was saved
-class TfrmServerWizard : public QDialog {
+class TfrmServerWizard : public TWizardFrame {
     Q_OBJECT
 public:
     TfrmServerWizard(TServerList &serverList, const TISPList &isps, QWidget *parent = nullptr);
@@ -78,8 +76,6 @@ private:
 
     void LoadWWWList();
     void FillISPBox();
-    void ShowNext();
-    void ShowFinish();
     void ClearFields();
     void ClearServer();
     void ShowMyDetails();
@@ -116,15 +112,9 @@ private:
     // The control of the connection test in progress; nullptr when none runs.
     TFtpControl *m_testFtp = nullptr;
 
-    QStackedWidget *m_pages = nullptr;
-    TServerWizWelcomePage *m_welcome = nullptr;
+    TWizardWelcomePage *m_welcome = nullptr;
     TServerWizISPPage *m_isp = nullptr;
     TServerWizServerPage *m_server = nullptr;
     TServerWizAdvancedPage *m_advanced = nullptr;
-    TServerWizListPage *m_list = nullptr;
-    QPushButton *butHelp = nullptr;
-    QPushButton *BackButt = nullptr;
-    QPushButton *NextButt = nullptr;
-    QPushButton *FinishButt = nullptr;
-    QPushButton *CancelButt = nullptr;
+    TWizardListPage *m_list = nullptr;
 };

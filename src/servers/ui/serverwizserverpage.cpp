@@ -1,7 +1,7 @@
 #include "serverwizserverpage.h"
 
-#include "serverwizlabel.h"
 #include "stringtable.h"
+#include "wizardlabel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -24,13 +24,13 @@ TServerWizServerPage::TServerWizServerPage(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("tab2"));
 
-    lblName = ServerWizLabel(QStringLiteral("lblName"), 607, this);
+    lblName = WizardLabel(QStringLiteral("lblName"), 607, this);
     txtName = field(QStringLiteral("txtName"), this);
-    lblServer = ServerWizLabel(QStringLiteral("lblServer"), 606, this);
+    lblServer = WizardLabel(QStringLiteral("lblServer"), 606, this);
     txtAddress = field(QStringLiteral("txtAddress"), this);
-    lblLogin = ServerWizLabel(QStringLiteral("lblLogin"), 609, this);
+    lblLogin = WizardLabel(QStringLiteral("lblLogin"), 609, this);
     txtLogin = field(QStringLiteral("txtLogin"), this);
-    lblPassword = ServerWizLabel(QStringLiteral("lblPassword"), 608, this);
+    lblPassword = WizardLabel(QStringLiteral("lblPassword"), 608, this);
     txtPassword = field(QStringLiteral("txtPassword"), this);
     txtPassword->setEchoMode(QLineEdit::Password);
     butAdvanced = new QPushButton(LoadStr(2), this);
@@ -39,7 +39,7 @@ TServerWizServerPage::TServerWizServerPage(QWidget *parent) : QWidget(parent)
     butTest = new QPushButton(QStringLiteral("&Test connection"), this);
     butTest->setObjectName(QStringLiteral("butTest"));
     butTest->setAutoDefault(false);
-    lblTestResult = ServerWizLabel(QStringLiteral("lblTestResult"), -1, this);
+    lblTestResult = WizardLabel(QStringLiteral("lblTestResult"), -1, this);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
