@@ -1,10 +1,10 @@
-#include "serverwizlabel.h"
+#include "wizardlabel.h"
 
 #include "stringtable.h"
 
 #include <QLabel>
 
-QLabel *ServerWizLabel(const QString &objectName, int id, QWidget *parent)
+QLabel *WizardLabel(const QString &objectName, int id, QWidget *parent)
 {
     auto *label = new QLabel(id >= 0 ? LoadStr(id) : QString(), parent);
     label->setObjectName(objectName);

@@ -1,8 +1,7 @@
-#include "stylewizwelcomepage.h"
+#include "wizardwelcomepage.h"
 
-#include "resourcebitmap.h"
 #include "stringtable.h"
-#include "stylewizlabel.h"
+#include "wizardlabel.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
@@ -10,31 +9,41 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-TStyleWizWelcomePage::TStyleWizWelcomePage(QWidget *parent) : QWidget(parent)
+namespace {
+
+QRadioButton *choice(const QString &objectName, int id, QWidget *parent)
+{
+    auto *button = new QRadioButton(LoadStr(id), parent);
+    button->setObjectName(objectName);
+    return button;
+}
+
+} // namespace
+
+TWizardWelcomePage::TWizardWelcomePage(const TWizardWelcomeTexts &texts, QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("tab1"));
 
     imgWizard = new QLabel(this);
     imgWizard->setObjectName(QStringLiteral("imgWizard"));
-    imgWizard->setPixmap(ResourcePixmap(QStringLiteral("StyleWiz")));
+    imgWizard->setPixmap(texts.Picture);
     imgWizard->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
-    lbl1 = StyleWizLabel(QStringLiteral("lbl1"), 501, this);
+    lbl1 = WizardLabel(QStringLiteral("lbl1"), texts.Heading, this);
     QFont heading = lbl1->font();
     heading.setBold(true);
-    heading.setPointSizeF(heading.pointSizeF() * 1.25);
+    if (texts.HeadingScale != 1.0)
+        heading.setPointSizeF(heading.pointSizeF() * texts.HeadingScale);
     lbl1->setFont(heading);
-    lbl2 = StyleWizLabel(QStringLiteral("lbl2"), 502, this);
-    lbl3 = StyleWizLabel(QStringLiteral("lbl3"), 504, this);
-    lbl4 = StyleWizLabel(QStringLiteral("lbl4"), 503, this);
+    lbl2 = WizardLabel(QStringLiteral("lbl2"), texts.Explanation, this);
+    lbl3 = WizardLabel(QStringLiteral("lbl3"), texts.Hint, this);
+    if (texts.Footnote >= 0)
+        lbl4 = WizardLabel(QStringLiteral("lbl4"), texts.Footnote, this);
 
-    radAdd = new QRadioButton(LoadStr(506), this);
-    radAdd->setObjectName(QStringLiteral("radAdd"));
+    radAdd = choice(texts.AddName, texts.Add, this);
     radAdd->setChecked(true);
-    radModify = new QRadioButton(LoadStr(505), this);
-    radModify->setObjectName(QStringLiteral("radModify"));
-    radDelete = new QRadioButton(LoadStr(507), this);
-    radDelete->setObjectName(QStringLiteral("radDelete"));
+    radModify = choice(texts.ModifyName, texts.Modify, this);
+    radDelete = choice(texts.DeleteName, texts.Delete, this);
     auto *modes = new QButtonGroup(this);
     modes->addButton(radAdd);
     modes->addButton(radModify);
@@ -54,7 +63,8 @@ TStyleWizWelcomePage::TStyleWizWelcomePage(QWidget *parent) : QWidget(parent)
     choices->addWidget(radDelete);
     text->addLayout(choices);
     text->addStretch(1);
-    text->addWidget(lbl4);
+    if (lbl4)
+        text->addWidget(lbl4);
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
