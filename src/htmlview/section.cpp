@@ -283,14 +283,12 @@ int TSection::BreakLine(TIndentTracker &indent, int first, int cy, TLineBox &lin
 void TSection::PlaceLine(TLineBox &line, int first, int last)
 {
     ViewHost &host = *m_owner->Host();
+    // Every run of the line counts, a floating image's too: a line that holds nothing but a
+    // floating picture is still a line of text high, so what follows it starts a line lower.
     int ascent = 0, descent = 0;
-    bool hasContent = false;
     int lastRun = -1;
     for (int i = first; i < last; ++i) {
         const Piece &p = m_pieces[i];
-        if (p.Kind == PieceKind::Float)
-            continue;
-        hasContent = true;
         if (p.Run == lastRun)
             continue;
         lastRun = p.Run;
@@ -298,8 +296,6 @@ void TSection::PlaceLine(TLineBox &line, int first, int last)
         ascent = std::max(ascent, m.Ascent);
         descent = std::max(descent, m.Descent);
     }
-    if (!hasContent)
-        ascent = descent = 0; // a line of floating images only takes no room of its own
     line.Ascent = ascent;
     line.LineHeight = ascent + descent;
     line.SpaceBefore = line.SpaceAfter = 0;

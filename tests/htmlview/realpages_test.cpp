@@ -113,3 +113,23 @@ TEST_F(ViewFixture, RowColoursNumbersUnderLinksAndBulletsBesideFloats)
     const TSection &item = *textSections().back();
     EXPECT_EQ(item.Lines()[0].X, 45 + 35);
 }
+
+TEST_F(ViewFixture, ALineHoldingOnlyAFloatingPictureIsOneLineOfItsFontHigh)
+{
+    host.addImage(QStringLiteral("dog.gif"), QSize(40, 30));
+    // A picture block with a new line, as the builder writes it: the text after it starts a
+    // line below the picture's top and still runs beside the picture.
+    readAndLayout("<IMG SRC=dog.gif ALIGN=LEFT>\n<BR>\nafter", 400);
+    auto s = textSections();
+    ASSERT_EQ(s.size(), 2u);
+    EXPECT_EQ(s[0]->SectionHeight(), 15);
+    EXPECT_EQ(s[0]->DrawHeight(), 30);
+    EXPECT_EQ(s[1]->Lines()[0].Y, 15);
+    EXPECT_EQ(s[1]->Lines()[0].X, 45);
+    // The line takes the height of the font its picture was written in.
+    doc->Clear();
+    readAndLayout("<FONT SIZE=7><IMG SRC=dog.gif ALIGN=RIGHT></FONT><BR>after", 400);
+    s = textSections();
+    EXPECT_EQ(s[0]->SectionHeight(), 36 + 9);
+    EXPECT_EQ(s[1]->Lines()[0].Y, 45);
+}
