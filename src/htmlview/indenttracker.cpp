@@ -9,6 +9,7 @@ void TIndentTracker::Reset(int leftEdge, int width)
     m_leftEdge = leftEdge;
     m_width = width;
     m_level = 0;
+    m_lowest = 0;
     m_left.clear();
     m_right.clear();
 }
@@ -46,12 +47,14 @@ void TIndentTracker::AddLeft(int x, int topY, int bottomY, int level)
     // floating images does not make every later query slower.
     std::erase_if(m_left, [topY](const TIndentEdge &e) { return e.BottomY <= topY; });
     m_left.push_back({x, topY, bottomY, level});
+    m_lowest = std::max(m_lowest, bottomY);
 }
 
 void TIndentTracker::AddRight(int x, int topY, int bottomY, int level)
 {
     std::erase_if(m_right, [topY](const TIndentEdge &e) { return e.BottomY <= topY; });
     m_right.push_back({x, topY, bottomY, level});
+    m_lowest = std::max(m_lowest, bottomY);
 }
 
 int TIndentTracker::FloatBottom(bool left, bool right) const
@@ -66,6 +69,16 @@ int TIndentTracker::FloatBottom(bool left, bool right) const
             bottom = std::max(bottom, e.BottomY);
     }
     return bottom;
+}
+
+void TIndentTracker::EndFloats(bool left, bool right, int y)
+{
+    for (auto *side : {left ? &m_left : nullptr, right ? &m_right : nullptr}) {
+        if (!side)
+            continue;
+        for (TIndentEdge &e : *side)
+            e.BottomY = std::min(e.BottomY, y);
+    }
 }
 
 int TIndentTracker::NextY(int y) const

@@ -23,6 +23,11 @@ public:
     void AddRight(int x, int topY, int bottomY, int level);
     // The lowest bottom of the floating images on one or both sides (0 when none).
     int FloatBottom(bool left, bool right) const;
+    // After a clearing break that starts at y: the floating images on the cleared sides no
+    // longer narrow anything from y on.
+    void EndFloats(bool left, bool right, int y);
+    // The lowest bottom of every floating image since the last reset, ended ones included.
+    int LowestFloat() const { return m_lowest; }
     // The first Y at or below y where the free span is at least width wide, given the floats.
     int NextY(int y) const;
 
@@ -30,6 +35,7 @@ private:
     int m_leftEdge = 0;
     int m_width = 0;
     int m_level = 0;
+    int m_lowest = 0;
     std::vector<TIndentEdge> m_left;
     std::vector<TIndentEdge> m_right;
 };

@@ -283,9 +283,11 @@ int TSection::BreakLine(TIndentTracker &indent, int first, int cy, TLineBox &lin
 void TSection::PlaceLine(TLineBox &line, int first, int last)
 {
     ViewHost &host = *m_owner->Host();
-    // Every run of the line counts, a floating image's too: a line that holds nothing but a
-    // floating picture is still a line of text high, so what follows it starts a line lower.
-    int ascent = 0, descent = 0;
+    // The line is as high as its tallest font; the baseline sits below the tallest ascent, so
+    // no text reaches into the line above. Every run of the line counts, a floating image's too:
+    // a line that holds nothing but a floating picture is still a line of text high, so what
+    // follows it starts a line lower.
+    int ascent = 0, height = 0;
     int lastRun = -1;
     for (int i = first; i < last; ++i) {
         const Piece &p = m_pieces[i];
@@ -294,10 +296,10 @@ void TSection::PlaceLine(TLineBox &line, int first, int last)
         lastRun = p.Run;
         const TFontMetrics m = host.fontMetrics(RunFont(p.Run));
         ascent = std::max(ascent, m.Ascent);
-        descent = std::max(descent, m.Descent);
+        height = std::max(height, m.Height());
     }
     line.Ascent = ascent;
-    line.LineHeight = ascent + descent;
+    line.LineHeight = height;
     line.SpaceBefore = line.SpaceAfter = 0;
     for (int i = first; i < last; ++i) {
         const Piece &p = m_pieces[i];
@@ -323,7 +325,7 @@ void TSection::PlaceLine(TLineBox &line, int first, int last)
         const Piece &p = m_pieces[i];
         if (p.Kind == PieceKind::Image) {
             TInlineImage &img = *m_images[p.Object];
-            img.X = x + img.HSpace;
+            img.X = x + (img.HSpace + 1) / 2; // the horizontal space is shared by both sides
             if (img.Align == iaTop)
                 img.Y = top;
             else if (img.Align == iaMiddle)
@@ -351,9 +353,11 @@ int TSection::LayoutSection(TIndentTracker &indent, int y, int &pos, int &maxWid
     indent.SetLevel(ListLevel);
     int cy = y;
     if (Clear != cmNone) {
-        // After BR CLEAR the section starts below the floating images on the cleared side.
-        const int bottom = indent.FloatBottom(Clear & cmLeft, Clear & cmRight);
-        cy = std::max(cy, bottom);
+        // After BR CLEAR the section starts one pixel above the bottom of the floating images on
+        // the cleared side, and those images no longer narrow its lines nor anything after it.
+        const bool left = Clear & cmLeft, right = Clear & cmRight;
+        cy = std::max(cy, indent.FloatBottom(left, right) - 1);
+        indent.EndFloats(left, right, cy);
     }
     if (!m_text.isEmpty()) {
         EnsurePieces();

@@ -133,3 +133,39 @@ TEST_F(ViewFixture, ALineHoldingOnlyAFloatingPictureIsOneLineOfItsFontHigh)
     EXPECT_EQ(s[0]->SectionHeight(), 36 + 9);
     EXPECT_EQ(s[1]->Lines()[0].Y, 45);
 }
+
+TEST_F(ViewFixture, LinesTablesClearingAndPicturesMeasureAsTheLayoutRulesSay)
+{
+    host.addImage(QStringLiteral("dog.gif"), QSize(40, 30));
+    host.setFaceMetrics(QStringLiteral("Deep"), 50, 50); // 12 points: ascent 6, descent 6
+    readAndLayout("a <FONT FACE=Deep>b</FONT><P>x<IMG SRC=dog.gif>y<TABLE><TR><TD>t</TABLE>"
+                  "<IMG SRC=dog.gif ALIGN=LEFT>z<BR CLEAR=LEFT>below",
+                  400);
+    const auto s = textSections();
+    // A line mixing fonts is as high as its tallest font (15), not 12 + 6.
+    EXPECT_EQ(s[0]->Lines()[0].LineHeight, 15);
+    EXPECT_EQ(s[0]->Lines()[0].Ascent, 12);
+    // A picture's horizontal space counts once, half of it on each side.
+    const TInlineImage &dog = *s[1]->Images()[0];
+    EXPECT_EQ(dog.X, 6 + 3);
+    EXPECT_EQ(s[1]->Lines()[0].Width, 6 + 45 + 6);
+    const auto firstTable = [this]() -> const TTableSection & {
+        for (const auto &section : doc->Sections()) {
+            if (auto *t = dynamic_cast<const TTableSection *>(section.get()))
+                return *t;
+        }
+        throw std::logic_error("no table");
+    };
+    // A row: 15 of text, padding 1 above and below, spacing 3, less one; then the spacing.
+    EXPECT_EQ(firstTable().SectionHeight(), 15 + 2 + 3 - 1 + 3);
+    // After BR CLEAR the text starts one pixel above the picture's bottom, at the left edge.
+    ASSERT_EQ(s.size(), 4u);
+    EXPECT_EQ(s[3]->Lines()[0].Y, s[2]->YValue() + 30 - 1);
+    EXPECT_EQ(s[3]->Lines()[0].X, 0);
+    // So does a table right after the break, with the whole width.
+    doc->Clear();
+    readAndLayout("<IMG SRC=dog.gif ALIGN=LEFT>z<BR CLEAR=LEFT><TABLE WIDTH=100%><TR><TD>t</TABLE>", 400);
+    EXPECT_EQ(firstTable().YValue(), 30 - 1);
+    EXPECT_EQ(firstTable().TableX(), 0);
+    EXPECT_EQ(firstTable().TableWidth(), 400);
+}
