@@ -41,18 +41,23 @@ int TIndentTracker::RightSide(int y) const
     return x;
 }
 
-void TIndentTracker::AddLeft(int x, int topY, int bottomY, int level)
+void TIndentTracker::DropEndedAbove(int y)
 {
     // Edges that ended above every line still to come are dropped, so a long document with many
     // floating images does not make every later query slower.
-    std::erase_if(m_left, [topY](const TIndentEdge &e) { return e.BottomY <= topY; });
+    const auto ended = [y](const TIndentEdge &e) { return e.BottomY <= y; };
+    std::erase_if(m_left, ended);
+    std::erase_if(m_right, ended);
+}
+
+void TIndentTracker::AddLeft(int x, int topY, int bottomY, int level)
+{
     m_left.push_back({x, topY, bottomY, level});
     m_lowest = std::max(m_lowest, bottomY);
 }
 
 void TIndentTracker::AddRight(int x, int topY, int bottomY, int level)
 {
-    std::erase_if(m_right, [topY](const TIndentEdge &e) { return e.BottomY <= topY; });
     m_right.push_back({x, topY, bottomY, level});
     m_lowest = std::max(m_lowest, bottomY);
 }
@@ -81,13 +86,12 @@ void TIndentTracker::EndFloats(bool left, bool right, int y)
     }
 }
 
-int TIndentTracker::NextY(int y) const
+int TIndentTracker::NextFloatBottom(int y) const
 {
-    // The next Y at which some float ends, so a line that does not fit beside floats can move down.
     int next = -1;
     for (const auto *side : {&m_left, &m_right}) {
         for (const TIndentEdge &e : *side) {
-            if (e.BottomY > y && (next < 0 || e.BottomY < next))
+            if (e.TopY <= y && e.BottomY > y && (next < 0 || e.BottomY < next))
                 next = e.BottomY;
         }
     }

@@ -64,7 +64,8 @@ INSTANTIATE_TEST_SUITE_P(Pages, GoldenLayout,
 // Pages written by hand, each showing one thing real pages hold.
 INSTANTIATE_TEST_SUITE_P(HandWritten, GoldenLayout,
                          ::testing::Values("anchors", "head", "entities", "pretabs", "charset", "sidebar",
-                                           "overflow", "listend", "rowcolours", "floatline", "fidelity"));
+                                           "overflow", "listend", "rowcolours", "floatline", "fidelity",
+                                           "widefloat"));
 
 // Pages the program generates (the shipped templates, the page generator's golden sample and a
 // document holding every kind of block), as the preview hands them to the viewer. Changes to

@@ -169,3 +169,29 @@ TEST_F(ViewFixture, LinesTablesClearingAndPicturesMeasureAsTheLayoutRulesSay)
     EXPECT_EQ(firstTable().TableX(), 0);
     EXPECT_EQ(firstTable().TableWidth(), 400);
 }
+
+TEST_F(ViewFixture, TextThatDoesNotFitBesideAFloatingPictureGoesBelowIt)
+{
+    host.addImage(QStringLiteral("dog.gif"), QSize(40, 30));
+    // 200 pixels, and a picture 185 wide with its space: no word fits beside it.
+    readAndLayout("<IMG SRC=dog.gif WIDTH=180 HEIGHT=40 ALIGN=LEFT>one two three four", 200);
+    auto s = textSections();
+    ASSERT_EQ(s[0]->Lines().size(), 1u);
+    const TLineBox &line = s[0]->Lines()[0];
+    EXPECT_EQ(line.X, 0);
+    EXPECT_EQ(line.Y + line.SpaceBefore, 40);
+    EXPECT_EQ(s[0]->SectionHeight(), 40 + 15);
+    // A picture wider than what the pictures before it leave goes below them; the text stays
+    // beside the first one.
+    doc->Clear();
+    readAndLayout("<IMG SRC=dog.gif ALIGN=LEFT><IMG SRC=dog.gif WIDTH=170 HEIGHT=20 ALIGN=LEFT>ab", 200);
+    s = textSections();
+    EXPECT_EQ(s[0]->Images()[1]->Y, 30);
+    EXPECT_EQ(s[0]->Images()[1]->X, 0);
+    EXPECT_EQ(s[0]->Lines()[0].Y, 0);
+    EXPECT_EQ(s[0]->Lines()[0].X, 45);
+    // A word wider than the page goes below the picture too, where it has the most room.
+    doc->Clear();
+    readAndLayout("<IMG SRC=dog.gif ALIGN=LEFT>abcdefghijklmnopqrstuvwxyzabcdefghijklmnopqrstuvwxyz", 200);
+    EXPECT_EQ(textSections()[0]->Lines()[0].Y + textSections()[0]->Lines()[0].SpaceBefore, 30);
+}
