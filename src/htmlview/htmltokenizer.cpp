@@ -18,11 +18,12 @@ constexpr int kMaxPreRun = 200;
 // adds them up (widths of columns and pictures, list numbers), which must never overflow.
 constexpr int kMaxAttributeNumber = 1000000;
 
+// The text as a number; 0 when it is no number of 32 bits.
 int AttributeNumber(const QString &text)
 {
     bool ok = false;
-    const qlonglong v = text.toLongLong(&ok);
-    return ok ? int(std::clamp<qlonglong>(v, -kMaxAttributeNumber, kMaxAttributeNumber)) : 0;
+    const int v = text.toInt(&ok);
+    return ok ? std::clamp(v, -kMaxAttributeNumber, kMaxAttributeNumber) : 0;
 }
 
 const char *const kTags[HtmlSym::kTagCount] = {

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 namespace {
-constexpr qint64 kMaxCoordinate = 100000;
+constexpr int kMaxCoordinate = 100000;
 } // namespace
 
 bool TMapArea::Contains(int x, int y) const
@@ -35,7 +35,7 @@ bool TImageMap::AddArea(const QString &shape, const QString &coords, const TLink
         if (numbers.size() >= 200)
             break;
         // Pictures are far smaller than this; the bound keeps the shapes' arithmetic in range.
-        numbers.append(int(std::clamp(part.trimmed().toLongLong(), -kMaxCoordinate, kMaxCoordinate)));
+        numbers.append(std::clamp(part.trimmed().toInt(), -kMaxCoordinate, kMaxCoordinate));
     }
     TMapArea area;
     const QString kind = shape.left(4).toLower();
