@@ -291,9 +291,12 @@ void TfrmMain::closeEvent(QCloseEvent *event)
             event->ignore();
             return;
         }
-        // Cancelling the Save As dialog after Yes still closes the window.
-        if (answer == TMsgResult::Yes)
-            m_commands.FileSaveAs();
+        // Yes means the user wants the work kept: when the save does not happen (the dialog was
+        // cancelled or the file could not be written), the window stays open rather than lose it.
+        if (answer == TMsgResult::Yes && !m_commands.FileSaveAs()) {
+            event->ignore();
+            return;
+        }
     }
     deleteExternalPreviewFile();
     event->accept();

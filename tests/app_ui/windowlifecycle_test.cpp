@@ -77,12 +77,26 @@ TEST_F(WindowLifecycle, ClosingWithChangesAsksAndCancelKeepsRunning)
     EXPECT_FALSE(w.isVisible());
 }
 
-TEST_F(WindowLifecycle, ClosingWithYesSavesFirstAndStillClosesWhenThatIsCancelled)
+TEST_F(WindowLifecycle, ClosingWithYesSavesFirstAndStaysOpenWhenThatIsCancelled)
 {
     TfrmMain &w = open();
     w.page().setPageModified(true);
+    // Regression: cancelling the save after Yes closed the window and lost the work.
     prompts.answer(TMsgResult::Yes);
     prompts.cancelFile();
+    EXPECT_FALSE(w.close());
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(w.page().PageModified());
+    // The exit button and File > Exit take the same road.
+    prompts.answer(TMsgResult::Yes);
+    prompts.cancelFile();
+    trigger("menFileExit");
+    EXPECT_TRUE(w.isVisible());
+    prompts.answer(TMsgResult::Yes);
+    prompts.cancelFile();
+    QTest::mouseClick(find("imgExit"), Qt::LeftButton);
+    EXPECT_TRUE(w.isVisible());
+    w.page().setPageModified(false);
     EXPECT_TRUE(w.close());
 
     open();
