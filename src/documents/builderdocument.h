@@ -42,11 +42,15 @@ struct TDocumentRead {
     std::optional<QByteArray> StyleName; // versions 1.01 on
     std::optional<QByteArray> Title;     // versions 1.03 on
     TWebChunkList Chunks;
+    // The number of blocks the document announces; 0 when the file ends before it says.
+    int32_t BlockCount = 0;
     TChunkReadError ChunkReadError = TChunkReadError::None;
     QString Error; // a sentence for the user; empty when Complete
 
     // True when the file was a builder document the program can read, whole or in part.
     bool readable() const;
+    // True when the file was readable but damaged: some of what it announced is missing.
+    bool damaged() const;
 };
 
 // Reads a document from its bytes; never reads past them and never trusts a length field.

@@ -108,6 +108,11 @@ bool TDocumentRead::readable() const
            Status == TDocumentStatus::BlockError;
 }
 
+bool TDocumentRead::damaged() const
+{
+    return Status == TDocumentStatus::Truncated || Status == TDocumentStatus::BlockError;
+}
+
 TDocumentRead ReadDocumentBytes(QByteArrayView bytes)
 {
     TDocumentRead read;
@@ -149,6 +154,7 @@ TDocumentRead ReadDocumentBytes(QByteArrayView bytes)
     int32_t count = 0;
     if (!in.readInt32(count))
         return stop(std::move(read), TDocumentStatus::Truncated, truncated);
+    read.BlockCount = count;
     // The count is not trusted: room is reserved only for as many blocks as the bytes left can
     // hold (a block takes at least 12 bytes), and never for more than a generous page, so a
     // hostile count cannot make the reader allocate much more than the file's own size.

@@ -171,6 +171,21 @@ TEST_F(DocumentCommands, ADamagedDocumentKeepsTheBlocksBeforeTheDamage)
     ASSERT_EQ(window->page().WebChunks().size(), 2u);
     EXPECT_EQ(window->page().WebChunks()[1].Para()->Text, QByteArray("two"));
     EXPECT_EQ(window->CurrentStage(), stBuild);
+    // Regression: the damage went unmentioned and the file stayed the current document, so the
+    // next Save overwrote it with the shorter page.
+    ASSERT_EQ(prompts.messages().size(), 1);
+    EXPECT_EQ(prompts.asked().last().msgKind, TMsgKind::Warning);
+    EXPECT_TRUE(prompts.messages().last().contains(QStringLiteral("Only 2 of its 3 Web Blocks")))
+        << prompts.messages().last().toStdString();
+    EXPECT_TRUE(window->document().DocFileName().isEmpty());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Zorvin Express - Untitled"));
+    const QByteArray damaged = bytes.left(bytes.indexOf("three") + 2);
+    prompts.cancelFile();
+    trigger("menFileSave");
+    EXPECT_EQ(prompts.count(ScriptedPrompts::Asked::SaveFile), 1);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), damaged);
+    file.close();
 
     // The loading guards were released: the window still switches stages and takes edits.
     clickToolbar(300);
