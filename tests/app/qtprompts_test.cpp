@@ -168,6 +168,23 @@ TEST(ZorvinApplication, ErrorsEscapingAHandlerAreCaught)
     EXPECT_EQ(errors, (QStringList{QStringLiteral("disk on fire"), QStringLiteral("Unknown error.")}));
 }
 
+TEST(ZorvinApplication, CaptionsGetNoProgramNameAppended)
+{
+    const QString name = QCoreApplication::applicationName();
+    const QString organisation = QCoreApplication::organizationName();
+    const QString version = QCoreApplication::applicationVersion();
+    TZorvinApplication::setIdentity();
+    EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Zorvin Express"));
+    EXPECT_EQ(QCoreApplication::organizationName(), QStringLiteral("Pellory"));
+    // Regression: a display name of its own made the platform append " - Zorvin Express" to every
+    // caption. Without one, the display name simply follows the program's name.
+    QCoreApplication::setApplicationName(QStringLiteral("Probe"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Probe"));
+    QCoreApplication::setApplicationName(name);
+    QCoreApplication::setOrganizationName(organisation);
+    QCoreApplication::setApplicationVersion(version);
+}
+
 TEST(ZorvinApplication, DiscardedErrorsAreWrittenToStandardError)
 {
     QProcess process;
