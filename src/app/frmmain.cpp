@@ -11,6 +11,7 @@
 #include "helptopics.h"
 #include "previewpanel.h"
 #include "prompts.h"
+#include "screencentre.h"
 #include "sendpanel.h"
 #include "settings.h"
 #include "stagetoolbar.h"
@@ -178,6 +179,8 @@ void TfrmMain::buildMenus()
 
     // The window's size is that of its client area plus whatever the menu bar needs.
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    // Like the splash before it, the window opens in the middle of the screen.
+    CentreOnScreen(*this);
 }
 
 void TfrmMain::showDocumentName(const QString &path)

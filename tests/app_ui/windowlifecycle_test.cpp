@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QLineEdit>
+#include <QScreen>
 
 namespace {
 
@@ -105,6 +106,16 @@ TEST_F(WindowLifecycle, ClosingWithYesSavesFirstAndStaysOpenWhenThatIsCancelled)
     prompts.chooseFile(home + QStringLiteral("save/Kept.zve"));
     EXPECT_TRUE(window->close());
     EXPECT_TRUE(QFile::exists(home + QStringLiteral("save/Kept.zve")));
+}
+
+TEST_F(WindowLifecycle, TheWindowOpensInTheMiddleOfTheScreen)
+{
+    TfrmMain &w = open();
+    // Regression: the splash was centred but the main window opened in the top-left corner.
+    const QPoint screenCentre = w.screen()->availableGeometry().center();
+    // The window is placed before its frame is known, which may put it off by a few pixels.
+    EXPECT_LE((w.frameGeometry().center() - screenCentre).manhattanLength(), 12)
+        << w.frameGeometry().center().x() << "," << w.frameGeometry().center().y();
 }
 
 TEST_F(WindowLifecycle, ClosingRemovesTheExternalPreviewFile)
