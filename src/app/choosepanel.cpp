@@ -237,12 +237,16 @@ bool TChoosePanel::hasForbiddenCharacter(const QString &name)
 void TChoosePanel::lvTemplatesClick()
 {
     const std::optional<TGalleryItem> item = selectedItem();
-    if (!item || !QFileInfo(item->path).isFile())
+    if (!item)
         return;
-    // An entry without a thumbnail leaves the box showing what it showed before.
-    const std::optional<QImage> thumbnail = LoadThumbnail(item->path);
-    if (!thumbnail)
+    // An entry without a thumbnail shows the welcome picture: another entry's thumbnail left in
+    // the box would pass for a picture of this page.
+    const std::optional<QImage> thumbnail =
+        QFileInfo(item->path).isFile() ? LoadThumbnail(item->path) : std::nullopt;
+    if (!thumbnail) {
+        showFrontPicture();
         return;
+    }
     const QPixmap pixmap = QPixmap::fromImage(*thumbnail);
     m_imgPreView->setPixmap(pixmap);
     m_imgPreView->resize(pixmap.size());

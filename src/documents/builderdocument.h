@@ -56,6 +56,9 @@ struct TDocumentRead {
 // Reads a document from its bytes; never reads past them and never trusts a length field.
 TDocumentRead ReadDocumentBytes(QByteArrayView bytes);
 TDocumentRead ReadDocument(const QString &path);
+// True when the file at path starts like a builder document this program can read (signature
+// and a version 1 number); it reads no further than that.
+bool IsReadableDocument(const QString &path);
 
 // The exact bytes of a document. Chunks of no known kind are left out (and not counted).
 QByteArray DocumentBytes(const QByteArray &styleName, const QByteArray &title, const TWebChunkList &chunks);

@@ -4,6 +4,8 @@
 #include "filebytes.h"
 #include "filestring.h"
 
+#include <QFile>
+
 #include <algorithm>
 
 namespace {
@@ -181,6 +183,17 @@ TDocumentRead ReadDocumentBytes(QByteArrayView bytes)
     // What follows the last block (the end marker and the trailer) is not needed, and files
     // with a longer trailer read the same.
     return read;
+}
+
+bool IsReadableDocument(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    // The signature and the version decide; the header read alone ends early, which still
+    // counts as readable.
+    const QByteArray header = file.read(kDocumentSignature.size() + 4);
+    return ReadDocumentBytes(header).readable();
 }
 
 TDocumentRead ReadDocument(const QString &path)

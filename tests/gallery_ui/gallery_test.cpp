@@ -31,6 +31,27 @@ TEST_F(Gallery, ListsTemplatesFirstThenSavedPagesToldApartByTheirIcons)
     EXPECT_EQ(panel->selectedItem()->path, home + QStringLiteral("save/Aardvark.zve"));
 }
 
+TEST_F(Gallery, FilesThatAreNoDocumentsAreNotListed)
+{
+    addDocument("save", QStringLiteral("Real.zve"));
+    // Regression: a text file carrying the extension was listed (and opened) like a page.
+    for (const char *name : {"save/Notes.zve", "template/Empty.zvt", "save/Future.zve"}) {
+        QFile file(home + QLatin1String(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        if (QByteArray(name).contains("Notes"))
+            file.write("my shopping list, nothing more");
+        else if (QByteArray(name).contains("Future"))
+            file.write("Zorvin Express File2.00");
+    }
+    // A damaged document is still one: it opens with what can be read.
+    const QString torn = addDocument("template", QStringLiteral("Torn.zvt"));
+    QFile file(torn);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.resize(30));
+    file.close();
+    EXPECT_EQ(captions(), (QStringList{"Torn", "Real"}));
+}
+
 TEST_F(Gallery, StageTextsComeFromTheStringTable)
 {
     open();
@@ -41,7 +62,7 @@ TEST_F(Gallery, StageTextsComeFromTheStringTable)
     EXPECT_EQ(gallery()->toolTip(), LoadStr(5011));
 }
 
-TEST_F(Gallery, ClickShowsTheThumbnailAndAnEntryWithoutOneKeepsThePreviousPicture)
+TEST_F(Gallery, ClickShowsTheThumbnailAndAnEntryWithoutOneShowsTheWelcomePicture)
 {
     const QString with = addDocument("template", QStringLiteral("With.zvt"));
     addThumbnail(with, Qt::red);
@@ -58,9 +79,12 @@ TEST_F(Gallery, ClickShowsTheThumbnailAndAnEntryWithoutOneKeepsThePreviousPictur
     ASSERT_TRUE(thumbnail->isVisible());
     EXPECT_EQ(thumbnail->pixmap().toImage().pixelColor(10, 10), QColor(Qt::red));
 
+    // Regression: the previous entry's thumbnail stayed, as if it were a picture of this page.
     select(QStringLiteral("Without"));
+    EXPECT_FALSE(thumbnail->isVisible());
+    EXPECT_TRUE(front->isVisible());
+    select(QStringLiteral("With"));
     EXPECT_TRUE(thumbnail->isVisible());
-    EXPECT_EQ(thumbnail->pixmap().toImage().pixelColor(10, 10), QColor(Qt::red));
 
     // Coming back to the stage starts again with the welcome picture.
     clickToolbar(150);
