@@ -261,6 +261,24 @@ TEST_F(DocumentCommands, SaveWritesWithoutAskingOnceTheDocumentHasAFile)
     EXPECT_EQ(prompts.asked()[3].kind, ScriptedPrompts::Asked::SaveFile);
 }
 
+TEST_F(DocumentCommands, SavingChangesBeforeSendingOffersTheDocumentWhereItLives)
+{
+    const QString templ = writeDocument(QStringLiteral("template/Shop.zvt"), {para("shop")});
+    prompts.chooseFile(templ, 0);
+    trigger("menFileOpen");
+    edit({para("shop"), para("more")});
+    prompts.clear();
+    // Regression: the dialog offered only "Shop.zvt" in "save", so the template was saved as a
+    // stray copy there that the gallery never lists.
+    prompts.answer(TMsgResult::Ok);
+    prompts.chooseFile(templ);
+    EXPECT_TRUE(window->commands().SaveDocument());
+    ASSERT_EQ(prompts.asked().size(), 2);
+    EXPECT_EQ(prompts.asked()[1].request.fileName, templ);
+    EXPECT_EQ(ReadDocument(templ).Chunks.size(), 2u);
+    EXPECT_FALSE(QFileInfo::exists(home + QStringLiteral("save/Shop.zvt")));
+}
+
 TEST_F(DocumentCommands, SaveAsOffersTheCurrentNameInItsFolderAndWritesThePageFile)
 {
     ASSERT_TRUE(QDir().mkpath(home + QStringLiteral("elsewhere")));

@@ -127,8 +127,10 @@ bool TDocumentCommands::FileSaveAs()
 
 bool TDocumentCommands::SaveChanges()
 {
-    const std::optional<TFileChoice> choice = runSaveDialog(
-        SaveFolder(), FileNamePart(m_document.DocFileName()), QStringLiteral("zve"), kDocumentFilter);
+    // The dialog offers the document where it lives (its full path): a document opened from
+    // elsewhere must not become a stray copy in "save" that the gallery never shows.
+    const std::optional<TFileChoice> choice =
+        runSaveDialog(SaveFolder(), m_document.DocFileName(), QStringLiteral("zve"), kDocumentFilter);
     return choice && SaveBuilder(choice->path);
 }
 
