@@ -1,6 +1,7 @@
 #include "frmmain.h"
 
 #include "appmessagefilter.h"
+#include "backgroundpicture.h"
 #include "bottombar.h"
 #include "buildstage.h"
 #include "choosepanel.h"
@@ -66,6 +67,7 @@ void TfrmMain::FormCreate()
     deleteExternalPreviewFile();
     // A damaged styles file still gives the styles stored before the damage.
     m_styles.load(StylesFilePath(ProgramFolder()));
+    ProvideLowerCaseBackgrounds(m_styles.styles(), HTMLFolder());
     showDocumentName(m_document.DocFileName());
     ShowRedPill(stChoose);
 #ifdef ZV_DEBUG_MODE

@@ -1,5 +1,6 @@
 #include "previewpanel.h"
 
+#include "backgroundpicture.h"
 #include "folders.h"
 #include "helpers.h"
 #include "htmlsourcebox.h"
@@ -290,6 +291,7 @@ void TPreviewPanel::btnEditStyleClick()
     const QByteArray remembered = m_page.StyleName();
     Prompts::current().styleWizard(ProgramFolder(), HTMLFolder());
     m_styles.load(StylesFilePath(ProgramFolder()));
+    ProvideLowerCaseBackgrounds(m_styles.styles(), HTMLFolder());
     // The style may have been changed, renamed or deleted meanwhile; a deleted one leaves the
     // page without a style.
     m_page.setStyle(m_styles.styleOfItem(m_styles.itemIndex(remembered)));
