@@ -113,6 +113,7 @@ private:
     QLabel *m_deleteLabel = nullptr;   // lblDelete
     QLabel *m_shredderBack = nullptr;  // imgShredderBack
     QLabel *m_shredder = nullptr;      // imgShredder
+    QLabel *m_imgMoreBelow = nullptr;  // the arrow under the column while blocks lie below it
     QLabel *m_hint = nullptr;          // lblBuildRight
     QScrollBar *m_scrollBar = nullptr; // ScrollBar1
     std::array<TWebBlock *, kBlockKindCount> m_toolbox{};
