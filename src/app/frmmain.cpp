@@ -10,6 +10,7 @@
 #include "helpers.h"
 #include "helpservice.h"
 #include "helptopics.h"
+#include "menushortcuts.h"
 #include "previewpanel.h"
 #include "prompts.h"
 #include "screencentre.h"
@@ -59,6 +60,7 @@ void TfrmMain::FormCreate()
     TAppMessageFilter::install(this, [this](quint32 message) { AppMessage(message); });
     buildLayout();
     buildMenus();
+    AssignMenuShortcuts(*this);
     connectModel();
     AssignHelpContext(this);
     AssignHelpTags(this);

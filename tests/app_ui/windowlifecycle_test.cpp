@@ -5,6 +5,7 @@
 #include "mainwindowfixture.h"
 #include "stringtable.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QScreen>
@@ -116,6 +117,31 @@ TEST_F(WindowLifecycle, TheWindowOpensInTheMiddleOfTheScreen)
     // The window is placed before its frame is known, which may put it off by a few pixels.
     EXPECT_LE((w.frameGeometry().center() - screenCentre).manhattanLength(), 12)
         << w.frameGeometry().center().x() << "," << w.frameGeometry().center().y();
+}
+
+TEST_F(WindowLifecycle, FileCommandsHaveTheirStandardKeys)
+{
+    TfrmMain &w = open();
+    for (const char *name : {"mnuFileNew", "menFileOpen", "menFileSave", "menFileSaveAs", "menFileExit"})
+        EXPECT_FALSE(find<QAction>(name)->shortcut().isEmpty()) << name;
+    EXPECT_EQ(find<QAction>("menFileOpen")->shortcuts(), QKeySequence::keyBindings(QKeySequence::Open));
+    QApplication::setActiveWindow(&w);
+    QWidget *focus = find("lvTemplates");
+    focus->setFocus();
+
+    prompts.cancelFile();
+    QTest::keySequence(focus, find<QAction>("menFileOpen")->shortcut());
+    EXPECT_EQ(prompts.count(ScriptedPrompts::Asked::OpenFile), 1);
+
+    w.page().setPageModified(true);
+    prompts.answer(TMsgResult::Cancel);
+    QTest::keySequence(focus, find<QAction>("menFileExit")->shortcut());
+    EXPECT_EQ(prompts.messages(), QStringList{LoadStr(103)});
+    EXPECT_TRUE(w.isVisible());
+
+    prompts.cancelFile();
+    QTest::keySequence(focus, find<QAction>("menFileSaveAs")->shortcut());
+    EXPECT_EQ(prompts.count(ScriptedPrompts::Asked::SaveFile), 1);
 }
 
 TEST_F(WindowLifecycle, ClosingRemovesTheExternalPreviewFile)
