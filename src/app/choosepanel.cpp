@@ -13,6 +13,7 @@
 #include <QContextMenuEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -83,6 +84,8 @@ void TChoosePanel::buildGallery()
     connect(m_lvTemplates, &QListWidget::currentItemChanged, this, [this] { lvTemplatesClick(); });
     connect(m_lvTemplates, &QListWidget::itemClicked, this, [this] { lvTemplatesClick(); });
     connect(m_lvTemplates, &QListWidget::itemDoubleClicked, this, &TChoosePanel::lvTemplatesDblClick);
+    // Enter opens the selected entry, as a double-click does.
+    m_lvTemplates->installEventFilter(this);
     connect(m_lvTemplates, &QWidget::customContextMenuRequested, this, &TChoosePanel::lvTemplatesMouseUp);
     connect(m_lvTemplates->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
             [this](QWidget *editor, QAbstractItemDelegate::EndEditHint hint) {
@@ -116,7 +119,10 @@ void TChoosePanel::buildGallery()
     auto *row = new QHBoxLayout;
     row->setSpacing(8);
     row->addStretch(1);
-    row->addWidget(boldLabel(LoadStr(5009), "lblChoosePages", this), 0, Qt::AlignTop);
+    QLabel *lblChoosePages = boldLabel(LoadStr(5009), "lblChoosePages", this);
+    lblChoosePages->setBuddy(m_lvTemplates);
+    m_lvTemplates->setAccessibleName(lblChoosePages->text().trimmed());
+    row->addWidget(lblChoosePages, 0, Qt::AlignTop);
     row->addWidget(m_lvTemplates, 0, Qt::AlignTop);
     row->addSpacing(36);
     row->addWidget(boldLabel(LoadStr(5010), "lblChoosePreview", this), 0, Qt::AlignTop);
@@ -263,6 +269,19 @@ void TChoosePanel::lvTemplatesDblClick(QListWidgetItem *)
         return;
     if (const std::optional<TGalleryItem> item = takeSelectedItem())
         emit itemApplied(item->path, item->isSavedPage);
+}
+
+bool TChoosePanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_lvTemplates && event->type() == QEvent::KeyPress && !m_renaming) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            key->modifiers() == Qt::NoModifier && selectedEntry()) {
+            lvTemplatesDblClick(selectedEntry());
+            return true;
+        }
+    }
+    return TStagePanel::eventFilter(watched, event);
 }
 
 void TChoosePanel::lvTemplatesMouseUp(QPoint position)

@@ -16,6 +16,7 @@
 #include "screencentre.h"
 #include "sendpanel.h"
 #include "settings.h"
+#include "stagebuttons.h"
 #include "stagetoolbar.h"
 #include "startup.h"
 #include "stringtable.h"
@@ -95,6 +96,11 @@ void TfrmMain::buildLayout()
     m_toolbar = new TStageToolbar(pnlMain);
     m_toolbar->setGeometry(7, 2, 620, 95);
     connect(m_toolbar, &TStageToolbar::toolbarReleased, this, &TfrmMain::picToolBarMouseUp);
+    // The keyboard chooses stages through buttons over the toolbar's zones, first in the tab order.
+    connect(new TStageButtons(m_toolbar), &TStageButtons::stageChosen, this, [this](TStage stage) {
+        if (!m_stageBusy)
+            ShowRedPill(stage);
+    });
 
     buildStages(pnlMain);
 

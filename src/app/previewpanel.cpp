@@ -73,6 +73,8 @@ TPreviewPanel::TPreviewPanel(TPageDocument &document, TStyleCatalog &styles, QWi
     QLabel *pnlTitle = boldLabel(LoadStr(5058), QStringLiteral("pnlTitle"), titleBox);
     m_txtTitle = new QLineEdit(titleBox);
     m_txtTitle->setObjectName(QStringLiteral("txtTitle"));
+    pnlTitle->setBuddy(m_txtTitle);
+    m_txtTitle->setAccessibleName(pnlTitle->text().trimmed());
     m_txtTitle->setMinimumWidth(260);
     titleRow->addWidget(pnlTitle);
     titleRow->addWidget(m_txtTitle);

@@ -37,6 +37,8 @@ TPreviewStyleRow::TPreviewStyleRow(const TPage &page, const TStyleCatalog &style
 
     m_lstStyles = new QListWidget(this);
     m_lstStyles->setObjectName(QStringLiteral("lstStyles"));
+    lblPreStyle->setBuddy(m_lstStyles);
+    m_lstStyles->setAccessibleName(lblPreStyle->text().trimmed());
     m_lstStyles->setFlow(QListView::TopToBottom);
     m_lstStyles->setWrapping(true);
     m_lstStyles->setResizeMode(QListView::Adjust);

@@ -1,6 +1,7 @@
 #include "galleryfixture.h"
 #include "stringtable.h"
 
+#include <QApplication>
 #include <QLabel>
 
 namespace {
@@ -109,6 +110,21 @@ TEST_F(Gallery, DoubleClickOpensATemplateAsANewPageAndASavedPageAsTheDocument)
     EXPECT_EQ(window->CurrentStage(), stBuild);
     EXPECT_EQ(window->page().PageTitle(), QByteArray("My title"));
     EXPECT_EQ(window->document().DocFileName(), saved);
+}
+
+TEST_F(Gallery, TheKeyboardChoosesAndOpensAnEntry)
+{
+    addDocument("template", QStringLiteral("Club.zvt"), "Club title");
+    const QString with = addDocument("template", QStringLiteral("Shop.zvt"), "Shop title");
+    addThumbnail(with, Qt::blue);
+    gallery()->setFocus();
+    QApplication::setActiveWindow(window.get());
+    QTest::keyClick(gallery(), Qt::Key_Down);
+    QTest::keyClick(gallery(), Qt::Key_Down);
+    EXPECT_TRUE(find("imgPreView")->isVisible());
+    QTest::keyClick(gallery(), Qt::Key_Return);
+    EXPECT_EQ(window->CurrentStage(), stBuild);
+    EXPECT_EQ(window->page().PageTitle(), QByteArray("Shop title"));
 }
 
 TEST_F(Gallery, LeavingTheStageByTheToolbarAppliesTheSelectedEntry)

@@ -102,9 +102,11 @@ TBlockPanel::TBlockPanel(TBlockKind kind, const QString &objectName, const QStri
 void TBlockPanel::StringEmUp()
 {
     for (const auto &[control, id] : m_captions) {
-        if (auto *label = qobject_cast<QLabel *>(control))
+        if (auto *label = qobject_cast<QLabel *>(control)) {
             label->setText(LoadStr(id));
-        else if (auto *box = qobject_cast<QComboBox *>(control)) {
+            if (label->buddy())
+                label->buddy()->setAccessibleName(label->text().trimmed());
+        } else if (auto *box = qobject_cast<QComboBox *>(control)) {
             // A list's items are the ids from id upwards; the count is fixed when it is built.
             const int count = box->count();
             const QSignalBlocker quiet(box);
@@ -124,7 +126,17 @@ QLabel *TBlockPanel::addLabel(const char *name, int stringId, QBoxLayout *row)
     label->setWordWrap(row == nullptr);
     (row ? row : m_body)->addWidget(label);
     m_captions.emplace_back(label, stringId);
+    m_lastLabel = label;
     return label;
+}
+
+void TBlockPanel::labelField(QWidget *field)
+{
+    if (!m_lastLabel)
+        return;
+    m_lastLabel->setBuddy(field);
+    field->setAccessibleName(m_lastLabel->text().trimmed());
+    m_lastLabel = nullptr;
 }
 
 QLineEdit *TBlockPanel::addEdit(const char *name, void (*store)(TWebChunk &, const QByteArray &),
@@ -134,6 +146,7 @@ QLineEdit *TBlockPanel::addEdit(const char *name, void (*store)(TWebChunk &, con
     box->setObjectName(QLatin1String(name));
     box->setFixedHeight(kEditHeight);
     (row ? row : m_body)->addWidget(box);
+    labelField(box);
     // textChanged, not textEdited: the image chooser fills these boxes and that must be stored.
     connect(box, &QLineEdit::textChanged, this, [this, store](const QString &text) {
         const QByteArray bytes = EncodePageText(text);
@@ -151,6 +164,7 @@ QComboBox *TBlockPanel::addChoice(const char *name, int firstItemId, int lastIte
         box->addItem(LoadStr(id));
     m_captions.emplace_back(box, firstItemId);
     m_body->addWidget(box);
+    labelField(box);
     connect(box, &QComboBox::currentIndexChanged, this, [this, box, store](int) {
         const QByteArray bytes = EncodePageText(box->currentText());
         edit([&](TWebChunk &chunk) { store(chunk, bytes); });

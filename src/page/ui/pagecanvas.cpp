@@ -144,6 +144,8 @@ void TPageCanvas::buildToolbox()
         connect(image, &TWebBlock::mouseDown, this, &TPageCanvas::BrickMouseDown);
         connect(image, &TWebBlock::mouseMove, this, &TPageCanvas::DragToolboxImage);
         connect(image, &TWebBlock::mouseUp, this, &TPageCanvas::EndToolboxDrag);
+        connect(image, &TWebBlock::keyPressed, this, &TPageCanvas::toolboxKeyPress);
+        image->setAccessibleName(TWebBlock::KindName(TBlockKind(kind)));
         m_toolbox[size_t(kind)] = image;
     }
 }
@@ -197,6 +199,7 @@ TWebBlock *TPageCanvas::newColumnBlock()
     connect(block, &TWebBlock::mouseMove, this, &TPageCanvas::DragColumnBlock);
     connect(block, &TWebBlock::mouseUp, this, &TPageCanvas::blockMouseUp);
     connect(block, &TWebBlock::clicked, this, &TPageCanvas::blockClick);
+    connect(block, &TWebBlock::keyPressed, this, &TPageCanvas::columnKeyPress);
     block->show();
     return block;
 }
@@ -221,8 +224,13 @@ void TPageCanvas::syncColumn()
         block->setLook(slot == m_column.selectedSlot() ? TWebBlock::TLook::Highlighted
                                                        : TWebBlock::TLook::Plain);
         block->move(kColumnLeft, SlotTop(slot));
+        block->setAccessibleName(QStringLiteral("Web Block %1 of %2: %3")
+                                     .arg(block->ChunkIndex + 1)
+                                     .arg(m_column.count())
+                                     .arg(TWebBlock::KindName(block->kind())));
     }
     if (added) {
+        arrangeTabOrder();
         // A held picture and the shredder stay in front of the column.
         if (m_dragBlock)
             m_dragBlock->raise();
@@ -239,6 +247,16 @@ void TPageCanvas::syncColumn()
     m_imgMoreBelow->setVisible(m_column.first() + shown < m_column.count());
     if (shown > 0)
         stopHint();
+}
+
+void TPageCanvas::arrangeTabOrder()
+{
+    // New column blocks would otherwise come last in the window's tab order.
+    QWidget *previous = m_toolbox.back();
+    for (TWebBlock *block : m_blocks) {
+        setTabOrder(previous, block);
+        previous = block;
+    }
 }
 
 void TPageCanvas::HighLightBlock(int slot)
