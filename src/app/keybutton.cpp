@@ -27,7 +27,8 @@ void TKeyButton::paintEvent(QPaintEvent *)
 void TKeyButton::keyPressEvent(QKeyEvent *event)
 {
     // Space is the button's own key; Enter does the same, as a beginner expects.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier) {
         click();
         return;
     }

@@ -13,6 +13,7 @@ void CentreOnScreen(QWidget &window)
     // The frame is known only once a window has been shown; before that the client area stands
     // for the whole window, which is off by no more than the title bar.
     const QSize outer = window.isVisible() ? window.frameGeometry().size() : window.size();
-    const QRect placed = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, outer, screen->availableGeometry());
+    const QRect placed =
+        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, outer, screen->availableGeometry());
     window.move(placed.topLeft());
 }

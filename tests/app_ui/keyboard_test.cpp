@@ -128,8 +128,8 @@ TEST_F(Keyboard, APageIsBuiltAndWalkedWithoutTheMouse)
     EXPECT_EQ(accessibleName(blocks[1]), QStringLiteral("Web Block 2 of 2: Paragraph"));
     const int paragraph = int(order.indexOf(QStringLiteral("txtParagraph")));
     EXPECT_GT(paragraph, walk.indexOf(blocks[1]));
-    expectInOrder(order, {"txtParagraph", "spdParaLeft", "spdParaCenter", "spdParaRight", "spdParaReturn",
-                          "btnExit"});
+    expectInOrder(
+        order, {"txtParagraph", "spdParaLeft", "spdParaCenter", "spdParaRight", "spdParaReturn", "btnExit"});
     for (QWidget *widget : walk)
         EXPECT_FALSE(accessibleName(widget).isEmpty()) << widget->objectName().toStdString();
     EXPECT_EQ(accessibleName(find("txtParagraph")), LoadStr(5018).trimmed());

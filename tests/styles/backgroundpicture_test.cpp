@@ -50,9 +50,9 @@ TEST(BackgroundPicture, OlderStylesGetALowerCaseCopyOfTheirPicture)
     writeFile(html.filePath(QStringLiteral("backgrnd/Sea.gif")), "old sea");
     writeFile(html.filePath(QStringLiteral("backgrnd/sea.gif")), "sea");
     writeFile(html.filePath(QStringLiteral("Secret.txt")), "secret");
-    const TStyleList styles{styleWithPicture("backgrnd\\Sky.JPG"), styleWithPicture("backgrnd\\Sea.gif"),
+    const TStyleList styles{styleWithPicture("backgrnd\\Sky.JPG"),   styleWithPicture("backgrnd\\Sea.gif"),
                             styleWithPicture("backgrnd\\stars.gif"), styleWithPicture("backgrnd\\Gone.JPG"),
-                            styleWithPicture("..\\Secret.txt"), styleWithPicture("")};
+                            styleWithPicture("..\\Secret.txt"),      styleWithPicture("")};
 
     EXPECT_EQ(ProvideLowerCaseBackgrounds(styles, html.path()), 1);
     // The picture under the stored name stays; the page's lower-case reference now finds a copy.

@@ -3,9 +3,8 @@
 // the page; a column block is selected with Space or Enter, the arrows move the focus along the
 // column, Ctrl with the arrows moves the block itself, and Delete shreds it.
 
-#include "pagecanvas.h"
-
 #include "page.h"
+#include "pagecanvas.h"
 #include "playwave.h"
 #include "webblock.h"
 
