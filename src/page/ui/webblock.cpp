@@ -94,8 +94,9 @@ void TWebBlock::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.drawPixmap(0, 0, BrickPicture(m_kind, m_look));
     if (hasFocus()) {
+        // Dark, so that it shows on every brick colour, the orange line brick included.
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(QColor(0xE0, 0x80, 0x00), 2));
+        painter.setPen(QPen(QColor(0x10, 0x18, 0x30), 2));
         painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 4, 4);
     }
 }
