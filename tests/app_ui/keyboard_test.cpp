@@ -140,4 +140,18 @@ TEST_F(Keyboard, APageIsBuiltAndWalkedWithoutTheMouse)
     EXPECT_EQ(QApplication::focusWidget(), find("txtHeading"));
 }
 
+TEST_F(Keyboard, EveryStopOfTheChooseAndPreviewStagesHasAName)
+{
+    for (const char *stage : {"btnStageChoose", "btnStagePreview"}) {
+        find(stage)->setFocus();
+        QTest::keyClick(find(stage), Qt::Key_Return);
+        const QList<QWidget *> walk = walkTabOrder();
+        EXPECT_GE(walk.size(), 6);
+        for (QWidget *widget : walk)
+            EXPECT_FALSE(accessibleName(widget).isEmpty())
+                << stage << ": " << widget->objectName().toStdString() << " "
+                << widget->metaObject()->className();
+    }
+}
+
 } // namespace
