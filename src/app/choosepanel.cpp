@@ -84,7 +84,7 @@ void TChoosePanel::buildGallery()
     connect(m_lvTemplates, &QListWidget::currentItemChanged, this, [this] { lvTemplatesClick(); });
     connect(m_lvTemplates, &QListWidget::itemClicked, this, [this] { lvTemplatesClick(); });
     connect(m_lvTemplates, &QListWidget::itemDoubleClicked, this, &TChoosePanel::lvTemplatesDblClick);
-    // Enter opens the selected entry, as a double-click does.
+    // Enter opens the selected entry, as a double-click does; Delete and F2 delete and rename it.
     m_lvTemplates->installEventFilter(this);
     connect(m_lvTemplates, &QWidget::customContextMenuRequested, this, &TChoosePanel::lvTemplatesMouseUp);
     connect(m_lvTemplates->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
@@ -274,11 +274,23 @@ void TChoosePanel::lvTemplatesDblClick(QListWidgetItem *)
 bool TChoosePanel::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_lvTemplates && event->type() == QEvent::KeyPress && !m_renaming) {
+        // The entry menu's commands have their usual keys: Delete and F2 (rename).
         const auto *key = static_cast<QKeyEvent *>(event);
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-            key->modifiers() == Qt::NoModifier && selectedEntry()) {
+        if (key->modifiers() != Qt::NoModifier || !selectedEntry())
+            return TStagePanel::eventFilter(watched, event);
+        switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
             lvTemplatesDblClick(selectedEntry());
             return true;
+        case Qt::Key_Delete:
+            Delete1Click();
+            return true;
+        case Qt::Key_F2:
+            Rename1Click();
+            return true;
+        default:
+            break;
         }
     }
     return TStagePanel::eventFilter(watched, event);

@@ -127,6 +127,26 @@ TEST_F(Gallery, TheKeyboardChoosesAndOpensAnEntry)
     EXPECT_EQ(window->page().PageTitle(), QByteArray("Shop title"));
 }
 
+TEST_F(Gallery, DeleteAndF2WorkOnTheSelectedEntry)
+{
+    addDocument("template", QStringLiteral("Club.zvt"));
+    const QString shop = addDocument("template", QStringLiteral("Shop.zvt"));
+    select(QStringLiteral("Club"));
+    QTest::keyClick(gallery(), Qt::Key_F2);
+    QLineEdit *editor = gallery()->viewport()->findChild<QLineEdit *>();
+    ASSERT_NE(editor, nullptr);
+    editor->setText(QStringLiteral("Society"));
+    endEdit(editor, Qt::Key_Return);
+    EXPECT_EQ(captions(), (QStringList{"Shop", "Society"}));
+
+    select(QStringLiteral("Shop"));
+    prompts.answer(TMsgResult::Yes);
+    QTest::keyClick(gallery(), Qt::Key_Delete);
+    EXPECT_EQ(prompts.asked().last().buttons, TMsgButtons::YesNo);
+    EXPECT_EQ(captions(), QStringList{"Society"});
+    EXPECT_FALSE(exists(shop));
+}
+
 TEST_F(Gallery, LeavingTheStageByTheToolbarAppliesTheSelectedEntry)
 {
     addDocument("template", QStringLiteral("Shop.zvt"), "Shop title");
