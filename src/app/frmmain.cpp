@@ -1,6 +1,7 @@
 #include "frmmain.h"
 
 #include "appmessagefilter.h"
+#include "backgroundpicture.h"
 #include "bottombar.h"
 #include "buildstage.h"
 #include "choosepanel.h"
@@ -9,11 +10,14 @@
 #include "helpers.h"
 #include "helpservice.h"
 #include "helptopics.h"
+#include "menushortcuts.h"
 #include "previewpanel.h"
 #include "prompts.h"
 #include "recoverykeeper.h"
+#include "screencentre.h"
 #include "sendpanel.h"
 #include "settings.h"
+#include "stagebuttons.h"
 #include "stagetoolbar.h"
 #include "startup.h"
 #include "stringtable.h"
@@ -59,6 +63,7 @@ void TfrmMain::FormCreate()
     TAppMessageFilter::install(this, [this](quint32 message) { AppMessage(message); });
     buildLayout();
     buildMenus();
+    AssignMenuShortcuts(*this);
     connectModel();
     AssignHelpContext(this);
     AssignHelpTags(this);
@@ -67,6 +72,7 @@ void TfrmMain::FormCreate()
     deleteExternalPreviewFile();
     // A damaged styles file still gives the styles stored before the damage.
     m_styles.load(StylesFilePath(ProgramFolder()));
+    ProvideLowerCaseBackgrounds(m_styles.styles(), HTMLFolder());
     m_recovery =
         std::make_unique<TRecoveryKeeper>(m_document, PathJoin(ProgramFolder(), QStringLiteral("recovery")));
     showDocumentName(m_document.DocFileName());
@@ -94,6 +100,11 @@ void TfrmMain::buildLayout()
     m_toolbar = new TStageToolbar(pnlMain);
     m_toolbar->setGeometry(7, 2, 620, 95);
     connect(m_toolbar, &TStageToolbar::toolbarReleased, this, &TfrmMain::picToolBarMouseUp);
+    // The keyboard chooses stages through buttons over the toolbar's zones, first in the tab order.
+    connect(new TStageButtons(m_toolbar), &TStageButtons::stageChosen, this, [this](TStage stage) {
+        if (!m_stageBusy)
+            ShowRedPill(stage);
+    });
 
     buildStages(pnlMain);
 
@@ -182,6 +193,8 @@ void TfrmMain::buildMenus()
 
     // The window's size is that of its client area plus whatever the menu bar needs.
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    // Like the splash before it, the window opens in the middle of the screen.
+    CentreOnScreen(*this);
 }
 
 void TfrmMain::showDocumentName(const QString &path)
@@ -329,9 +342,12 @@ void TfrmMain::closeEvent(QCloseEvent *event)
             event->ignore();
             return;
         }
-        // Cancelling the Save As dialog after Yes still closes the window.
-        if (answer == TMsgResult::Yes)
-            m_commands.FileSaveAs();
+        // Yes means the user wants the work kept: when the save does not happen (the dialog was
+        // cancelled or the file could not be written), the window stays open rather than lose it.
+        if (answer == TMsgResult::Yes && !m_commands.FileSaveAs()) {
+            event->ignore();
+            return;
+        }
         changesDropped = answer == TMsgResult::No;
     }
     // Changes the user chose to drop need no recovery; changes still unsaved keep their copy.

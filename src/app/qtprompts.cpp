@@ -5,15 +5,28 @@
 #include "frmsaveinfo.h"
 #include "frmstylewiz.h"
 #include "helpers.h"
+#include "screencentre.h"
 
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QMainWindow>
 
 namespace {
 
+// The window a dialog belongs to, and is centred over. A question asked from inside a dialog
+// belongs over that dialog; every other one over the main window, whichever command asked it.
+// The active window is no guide: just after a menu command it may still be the closing menu, or
+// nothing at all until the window manager reports the main window active again.
 QWidget *dialogParent()
 {
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (qobject_cast<QMainWindow *>(window) && window->isVisible())
+            return window;
+    }
     return QApplication::activeWindow();
 }
 
@@ -175,6 +188,7 @@ std::optional<uint32_t> TQtPrompts::chooseColour(uint32_t initial)
 TNoticeAnswer TQtPrompts::saveInformation()
 {
     TfrmSaveInfo dialog(dialogParent());
+    CentreOnScreen(dialog);
     dialog.exec();
     return dialog.answer();
 }
@@ -182,6 +196,7 @@ TNoticeAnswer TQtPrompts::saveInformation()
 TNoticeAnswer TQtPrompts::htmlChangeAlert()
 {
     TfrmHTMLWarn alert(dialogParent());
+    CentreOnScreen(alert);
     alert.exec();
     return alert.answer();
 }

@@ -8,7 +8,7 @@ class QWidget;
 
 // Shows the program's questions in real dialogs: message boxes, the standard open and save file
 // dialogs, the colour dialog and the program's own dialogs (File Save Information, HTML Change
-// Alert, style wizard). Dialogs are modal to the active window.
+// Alert, style wizard). Dialogs are modal to the main window, or to the dialog that asks.
 class TQtPrompts final : public Prompts {
 public:
     TMsgResult message(TMsgKind kind, const QString &text, TMsgButtons buttons,

@@ -8,6 +8,7 @@
 #include <optional>
 
 class TPageDocument;
+struct TDocumentRead;
 class TStyleCatalog;
 
 // The File menu's document commands and the checks that guard unsaved work: New, Open, Save,
@@ -67,6 +68,7 @@ private:
     bool askThenAct();
     void showSaveInfo();
     static QString saveFailedText(const QString &path, const QString &reason);
+    static QString damagedText(const QString &path, const TDocumentRead &read);
     std::optional<TFileChoice> runSaveDialog(const QString &folder, const QString &preset,
                                              const QString &suffix, const QString &filter);
     QString documentFolder() const;

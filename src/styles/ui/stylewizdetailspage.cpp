@@ -81,6 +81,14 @@ TStyleWizDetailsPage::TStyleWizDetailsPage(QWidget *parent) : QWidget(parent)
     links->setVerticalSpacing(10);
     const std::pair<TColourPanel *, QLabel *> swatches[] = {
         {pnlDoc, lblDocText}, {pnlStandard, lblStandard}, {pnlActive, lblActive}, {pnlVisited, lblVisited}};
+    // A screen reader names each swatch by its caption, and so does the background's.
+    lblColour->setBuddy(pnlBack);
+    pnlBack->setAccessibleName(lblColour->text());
+    spdImgFile->setAccessibleName(lblImg->text());
+    for (const auto &[panel, label] : swatches) {
+        label->setBuddy(panel);
+        panel->setAccessibleName(label->text());
+    }
     for (int i = 0; i < 4; ++i) {
         const int row = i / 2;
         const int column = (i % 2) * 2;
