@@ -10,8 +10,11 @@
 #include "helpers.h"
 #include "helpservice.h"
 #include "helptopics.h"
+#include "mascotwalker.h"
 #include "menushortcuts.h"
+#include "pagefoldercommand.h"
 #include "previewpanel.h"
+#include "proeditorhandover.h"
 #include "prompts.h"
 #include "recoverykeeper.h"
 #include "screencentre.h"
@@ -28,6 +31,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QStackedWidget>
 
@@ -50,7 +54,9 @@ const QString kExternalPreviewFile = QStringLiteral("~tmpprvw.html");
 TfrmMain::TfrmMain(QWidget *parent) : TfrmMain(QCoreApplication::arguments().value(1), parent) {}
 
 TfrmMain::TfrmMain(const QString &startDocument, QWidget *parent)
-    : QMainWindow(parent), m_startDocument(startDocument)
+    : QMainWindow(parent), m_startDocument(startDocument),
+      m_proEditor(std::make_unique<TProEditorHandOver>(m_document)),
+      m_pageFolder(std::make_unique<TPageFolderCommand>(m_document))
 {
     setObjectName(QStringLiteral("frmMain"));
     FormCreate();
@@ -61,6 +67,7 @@ TfrmMain::~TfrmMain() = default;
 void TfrmMain::FormCreate()
 {
     TAppMessageFilter::install(this, [this](quint32 message) { AppMessage(message); });
+    m_proEditor->ZorvinRunning();
     buildLayout();
     buildMenus();
     AssignMenuShortcuts(*this);
@@ -105,6 +112,7 @@ void TfrmMain::buildLayout()
         if (!m_stageBusy)
             ShowRedPill(stage);
     });
+    m_mascot = new TMascotWalker(m_toolbar, this);
 
     buildStages(pnlMain);
 
@@ -179,6 +187,10 @@ void TfrmMain::buildMenus()
                      m_actSounds->isChecked() ? QStringLiteral("Yes") : QStringLiteral("No"));
     });
     m_actSounds->setCheckable(true);
+    // The page with its pictures, for any editor or web host; the caption is not in the table.
+    QAction *exportFolder = m_mnuFile->addAction(QStringLiteral("Export Page &Folder..."));
+    exportFolder->setObjectName(QStringLiteral("menFileExportFolder"));
+    connect(exportFolder, &QAction::triggered, this, [this] { m_pageFolder->menFileExportFolderClick(); });
     m_mnuFile->addSeparator();
     add(m_mnuFile, 5069, "menFileExit", [this] { close(); });
 
@@ -235,17 +247,43 @@ void TfrmMain::ShowRedPill(TStage target)
     if (TStageView *next = stageView(target); next && !next->mayEnter(m_currentStage))
         return;
 
+    if (target == stSend && m_proEditor->ProEditorRunning() && handOverToProEditor())
+        return;
+
     m_stageBusy = true;
     m_toolbar->hideHighlight();
     WalkTheMascot(target);
     LockWindow(TLock::On);
-    const auto artwork =
-        m_proEditorRunning ? TStageToolbar::TArtwork::ProEditor : TStageToolbar::TArtwork::Standard;
+    const auto artwork = m_proEditor->ProEditorRunning() ? TStageToolbar::TArtwork::ProEditor
+                                                         : TStageToolbar::TArtwork::Standard;
     m_toolbar->drawToolbar(artwork);
     m_toolbar->showHighlight(target, artwork);
     ChangeState(target);
     LockWindow(TLock::Off);
     m_stageBusy = false;
+}
+
+bool TfrmMain::handOverToProEditor()
+{
+    m_stageBusy = true;
+    m_toolbar->hideHighlight();
+    WalkTheMascot(stSend);
+    m_toolbar->drawToolbar(TStageToolbar::TArtwork::ProEditor);
+    m_toolbar->showHighlight(stSend, TStageToolbar::TArtwork::ProEditor);
+    const bool exported = m_proEditor->exportPage();
+    m_stageBusy = false;
+    if (!exported) {
+        TProEditorHandOver::reportFailure();
+        // The usual save question comes first; a user who cancels it keeps working, in the send
+        // stage.
+        if (close())
+            return true;
+        return false;
+    }
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    ShowRedPill(stChoose);
+    QGuiApplication::restoreOverrideCursor();
+    return true;
 }
 
 bool TfrmMain::ChangeState(TStage target)
@@ -273,7 +311,10 @@ void TfrmMain::LockWindow(TLock lock)
     setUpdatesEnabled(lock == TLock::Off);
 }
 
-void TfrmMain::WalkTheMascot(TStage) {}
+void TfrmMain::WalkTheMascot(TStage target)
+{
+    m_mascot->WalkTheMascot(target);
+}
 
 // ---- window lifecycle ----
 

@@ -16,7 +16,10 @@ class QStackedWidget;
 class TBottomBar;
 class TBuildStage;
 class TChoosePanel;
+class TMascotWalker;
+class TPageFolderCommand;
 class TPreviewPanel;
+class TProEditorHandOver;
 class TRecoveryKeeper;
 class TSendPanel;
 class TStageToolbar;
@@ -71,9 +74,12 @@ private:
     // With on, suspends drawing of the window; with off, resumes it.
     enum class TLock { On, Off };
     void LockWindow(TLock lock);
-    // The mascot walks along the toolbar to the target's button; its animation is not part of
-    // this window yet, so the hook does nothing.
+    // The mascot walks along the toolbar to the target's button.
     void WalkTheMascot(TStage target);
+    // The send button while the professional editor ran at start-up: the page goes to the
+    // editor and the window returns to the choose stage. False when the user kept the window
+    // open after the editor failed; the switch then enters the send stage as usual.
+    bool handOverToProEditor();
     TStageView *stageView(TStage stage) const;
     void applyGalleryItemBySwitch(const QString &path, bool isSavedPage);
     void showDocumentName(const QString &path);
@@ -93,12 +99,14 @@ private:
     QString m_startDocument;
     bool m_stageBusy = false;
     bool m_applyingGalleryItem = false;
-    // The professional editor's toolbar artwork is used while it runs; nothing sets this yet.
-    bool m_proEditorRunning = false;
+    // Aware of the professional editor when it ran as the window was created.
+    std::unique_ptr<TProEditorHandOver> m_proEditor;
+    std::unique_ptr<TPageFolderCommand> m_pageFolder;
     bool m_shownOnce = false;
     bool m_terminating = false;
 
     TStageToolbar *m_toolbar = nullptr;
+    TMascotWalker *m_mascot = nullptr;
     QStackedWidget *m_stages = nullptr;
     TChoosePanel *m_pnlChoose = nullptr;
     TBuildStage *m_pnlBuild = nullptr;

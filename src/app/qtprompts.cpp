@@ -177,6 +177,14 @@ std::optional<TFileChoice> TQtPrompts::saveFile(const TFileRequest &request)
     return fileDialog(request, TFileDialogKind::Save);
 }
 
+std::optional<QString> TQtPrompts::chooseFolder(const TFileRequest &request)
+{
+    const QString folder = QFileDialog::getExistingDirectory(dialogParent(), request.title, request.folder);
+    if (folder.isEmpty())
+        return std::nullopt;
+    return folder;
+}
+
 std::optional<uint32_t> TQtPrompts::chooseColour(uint32_t initial)
 {
     const QColor colour = QColorDialog::getColor(fromStored(initial), dialogParent());

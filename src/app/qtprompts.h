@@ -15,6 +15,7 @@ public:
                        const QString &caption = QString()) override;
     std::optional<TFileChoice> openFile(const TFileRequest &request) override;
     std::optional<TFileChoice> saveFile(const TFileRequest &request) override;
+    std::optional<QString> chooseFolder(const TFileRequest &request) override;
     std::optional<uint32_t> chooseColour(uint32_t initial) override;
     TNoticeAnswer saveInformation() override;
     TNoticeAnswer htmlChangeAlert() override;

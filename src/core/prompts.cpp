@@ -39,3 +39,9 @@ void Prompts::install(Prompts *prompts)
 {
     g_current = prompts;
 }
+
+std::optional<QString> Prompts::chooseFolder(const TFileRequest &)
+{
+    // A prompter that cannot show a folder dialog behaves as if the user cancelled it.
+    return std::nullopt;
+}

@@ -44,6 +44,9 @@ public:
     // Both return nothing when the user cancels.
     virtual std::optional<TFileChoice> openFile(const TFileRequest &request) = 0;
     virtual std::optional<TFileChoice> saveFile(const TFileRequest &request) = 0;
+    // A folder, for the commands that write several files at once; nothing when cancelled. The
+    // request's folder is where the dialog opens; only its title and folder are used.
+    virtual std::optional<QString> chooseFolder(const TFileRequest &request);
     // Colours are 0x00BBGGRR values; nothing when cancelled.
     virtual std::optional<uint32_t> chooseColour(uint32_t initial) = 0;
 

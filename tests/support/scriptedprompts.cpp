@@ -153,6 +153,14 @@ std::optional<TFileChoice> ScriptedPrompts::saveFile(const TFileRequest &request
     return fileAnswer(Asked::SaveFile, request);
 }
 
+std::optional<QString> ScriptedPrompts::chooseFolder(const TFileRequest &request)
+{
+    const std::optional<TFileChoice> choice = fileAnswer(Asked::ChooseFolder, request);
+    if (!choice)
+        return std::nullopt;
+    return choice->path;
+}
+
 std::optional<uint32_t> ScriptedPrompts::chooseColour(uint32_t)
 {
     Asked asked;

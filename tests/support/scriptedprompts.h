@@ -23,7 +23,8 @@ public:
             Colour,
             SaveInformation,
             HTMLChangeAlert,
-            StyleWizard
+            StyleWizard,
+            ChooseFolder
         } kind = Message;
         TMsgKind msgKind = TMsgKind::Information;
         TMsgButtons buttons = TMsgButtons::Ok;
@@ -36,6 +37,7 @@ public:
 
     // Queue answers, consumed in order.
     void answer(TMsgResult result);
+    // File dialogs, and the folder dialog as well, take these answers.
     void chooseFile(const QString &path, int filterIndex = 0);
     void cancelFile();
     void pickColour(uint32_t colour);
@@ -58,6 +60,7 @@ public:
                        const QString &caption) override;
     std::optional<TFileChoice> openFile(const TFileRequest &request) override;
     std::optional<TFileChoice> saveFile(const TFileRequest &request) override;
+    std::optional<QString> chooseFolder(const TFileRequest &request) override;
     std::optional<uint32_t> chooseColour(uint32_t initial) override;
     TNoticeAnswer saveInformation() override;
     TNoticeAnswer htmlChangeAlert() override;
