@@ -194,22 +194,22 @@ def arrow_picture(name, left, down):
     svg.rect(1.5, 2.5, 49, 30, rx=15, fill=shade(base, -0.35))
     top, bottom = (shade(base, -0.05), shade(base, 0.12)) if down else (shade(base, 0.3), shade(base, -0.08))
     svg.rect(1.5, 1.5 + dy, 49, 29, rx=14.5, fill=svg.gradient(top, bottom), stroke=shade(base, -0.3), sw=1)
-    # A curved arrow turning the way the web will turn.
-    cx, cy = 26, 16 + dy
+    # A curved arrow over the top of the pill, turning the way the web will turn.
+    cy = 17 + dy
+
+    def draw():
+        svg.path("M35 %g Q26 %g 17 %g" % (cy + 5, cy - 9, cy + 1), stroke=WHITE, sw=2.8)
+        svg.path("M11.5 %g L19.5 %g L15.5 %g Z" % (cy + 4.5, cy - 3, cy + 7), fill=WHITE, stroke=WHITE, sw=1.2)
     if left:
-        svg.path("M%g %g A9 9 0 1 0 %g %g" % (cx + 9, cy + 2, cx + 2, cy - 9), stroke=WHITE, sw=2.6)
-        svg.path("M%g %g L%g %g L%g %g Z" % (cx + 3, cy - 13.5, cx + 3, cy - 4.5, cx - 3, cy - 9), fill=WHITE,
-                 stroke=WHITE, sw=1)
+        draw()
     else:
-        svg.path("M%g %g A9 9 0 1 1 %g %g" % (cx - 9, cy + 2, cx - 2, cy - 9), stroke=WHITE, sw=2.6)
-        svg.path("M%g %g L%g %g L%g %g Z" % (cx - 3, cy - 13.5, cx - 3, cy - 4.5, cx + 3, cy - 9), fill=WHITE,
-                 stroke=WHITE, sw=1)
+        svg.group("translate(52 0) scale(-1 1)", draw)
     svg.write(ART, name)
 
 
 # ---- name badges under the magnifier ----
 
-BADGE_W, BADGE_H = 80, 48
+BADGE_W, BADGE_H = 72, 44
 BADGES = [  # resource name, first line, second line, colour, mark
     ("Web_Pellory", "Pellory", "Software", BLUE, "mark"),
     ("Web_Evend", "Evend", "", TEAL, "dot"),
@@ -231,22 +231,22 @@ def badge_picture(name, first, second, colour, mark):
     if mark == "mark":
         draw_mark(svg, 6, 8, 16)
     elif mark == "sun":
-        svg.circle(14, 16, 5, fill=WHITE)
+        svg.circle(13, 16, 4.5, fill=WHITE)
         for angle in range(0, 360, 45):
             a = math.radians(angle)
-            svg.path("M%.1f %.1f L%.1f %.1f" % (14 + 7.5 * math.cos(a), 16 + 7.5 * math.sin(a),
-                                                14 + 10 * math.cos(a), 16 + 10 * math.sin(a)), stroke=WHITE, sw=1.4)
+            svg.path("M%.1f %.1f L%.1f %.1f" % (13 + 6.5 * math.cos(a), 16 + 6.5 * math.sin(a),
+                                                13 + 9 * math.cos(a), 16 + 9 * math.sin(a)), stroke=WHITE, sw=1.3)
     else:
         svg.circle(13, 16, 6, fill=WHITE, extra='opacity="0.9"')
         svg.circle(13, 16, 2.6, fill=colour)
-    size = 12.5 if len(first) <= 7 else 11
+    size = 11.5 if len(first) <= 7 else 9.5
     if second:
-        svg.text(26, 20, first, size, fill=WHITE)
-        svg.text(BADGE_W / 2, 37, second, 9.5, fill=WHITE, weight="normal", anchor="middle")
+        svg.text(25, 20, first, size, fill=WHITE)
+        svg.text(BADGE_W / 2, 34.5, second, 9, fill=WHITE, weight="normal", anchor="middle")
     else:
-        svg.text(26, 20, first, size, fill=WHITE)
-        svg.path("M10 33 H%g" % (BADGE_W - 10), stroke=WHITE, sw=1.2, extra='opacity="0.5"')
-        svg.text(BADGE_W / 2, 42, "visit the site", 8, fill=WHITE, weight="normal", anchor="middle",
+        svg.text(25, 20, first, size, fill=WHITE)
+        svg.path("M9 28 H%g" % (BADGE_W - 9), stroke=WHITE, sw=1, extra='opacity="0.5"')
+        svg.text(BADGE_W / 2, 37.5, "visit the site", 7.5, fill=WHITE, weight="normal", anchor="middle",
                  extra='opacity="0.9"')
     svg.write(ART, name)
 
@@ -256,9 +256,9 @@ def your_page_picture():
     svg.rect(1, 2, BADGE_W - 2, BADGE_H - 3, rx=9, fill="#1D3B6E", extra='opacity="0.18"')
     svg.rect(0.75, 0.75, BADGE_W - 1.5, BADGE_H - 3.5, rx=9, fill=svg.gradient("#FFFFFF", "#FFF2C6"),
              stroke=GLOW, sw=2)
-    svg.group("translate(6 5) scale(0.52)", lambda: draw_page(svg, False))
-    svg.text(40, 21, "Your", 12, fill=INK)
-    svg.text(40, 36, "Page", 12, fill=shade(GREEN, -0.2))
+    svg.group("translate(4 4) scale(0.5)", lambda: draw_page(svg, False))
+    svg.text(36, 20, "Your", 11.5, fill=INK)
+    svg.text(36, 34, "Page", 11.5, fill=shade(GREEN, -0.2))
     svg.write(ART, "Web_Your")
 
 

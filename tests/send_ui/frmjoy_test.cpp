@@ -35,7 +35,8 @@ TEST(FrmJoy, FireworksGoRoundAndTheTickIsReportedOnlyThroughOK)
     QStringList expected;
     for (int i = 1; i <= 11; ++i)
         expected << QString("Fire%1").arg(i);
-    expected << "Fire1" << "Fire2";
+    expected << "Fire1"
+             << "Fire2";
     EXPECT_EQ(frames.mid(0, 13), expected);
 
     joy.chkJoy->setChecked(true);

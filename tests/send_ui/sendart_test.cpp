@@ -21,7 +21,7 @@ TEST(SendArtwork, EveryPictureOfTheWebAndTheFireworksIsThereAtItsSize)
     for (const char *arrow : {"Web_LeftUp", "Web_LeftDn", "Web_RightUp", "Web_RightDn"})
         EXPECT_EQ(ResourceBitmapSize(arrow), ResourceBitmapSize("Web_LeftUp")) << arrow;
     for (const TWebSight &sight : WebSights())
-        EXPECT_EQ(ResourceBitmapSize(sight.bitmap), QSize(80, 48)) << sight.bitmap;
+        EXPECT_EQ(ResourceBitmapSize(sight.bitmap), QSize(72, 44)) << sight.bitmap;
 }
 
 TEST(SendArtwork, TheTurningFramesLineUpWithTheStillWebAtTheirEdges)
@@ -43,7 +43,8 @@ TEST(SendArtwork, TheTurningFramesLineUpWithTheStillWebAtTheirEdges)
         for (int x : {73, 74, 346}) {
             const QColor a = still.pixelColor(x, y);
             const QColor b = turned.pixelColor(x, y);
-            EXPECT_LE(std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()),
+            EXPECT_LE(std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                          std::abs(a.blue() - b.blue()),
                       6)
                 << x << "," << y;
         }

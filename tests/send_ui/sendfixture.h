@@ -32,7 +32,8 @@ public slots:
 // the user's servers stored before the window starts.
 class SendStageTest : public MainWindowFixture {
 protected:
-    static tWWWServerType server(const QString &name, const QString &address = QStringLiteral("ftp.example.test"))
+    static tWWWServerType server(const QString &name,
+                                 const QString &address = QStringLiteral("ftp.example.test"))
     {
         tWWWServerType s;
         s.Name = name;
@@ -56,7 +57,8 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    // Opens the window with servers stored, if any are given, and goes to the send stage, saving the page first.
+    // Opens the window with servers stored, if any are given, and goes to the send stage, saving the page
+    // first.
     TfrmMain &openOnSendStage(const TServerList &servers)
     {
         // An empty list leaves the store as the test made it.

@@ -1,6 +1,5 @@
-#include "sendfixture.h"
-
 #include "frmserverwizard.h"
+#include "sendfixture.h"
 #include "settings.h"
 
 #include <QApplication>
@@ -52,7 +51,8 @@ TEST_F(SendStageTest, FilesThatAreNeverSentAreListedWithTheReason)
 {
     TfrmMain &w = openOnSendStage({server("Alpha")});
     // A page edited by hand that points at a private file outside the HTML folder.
-    w.page().editHTML("<HTML><BODY><IMG SRC=\"../../secret.txt\"><IMG SRC=\"graphics/button.gif\"></BODY></HTML>");
+    w.page().editHTML(
+        "<HTML><BODY><IMG SRC=\"../../secret.txt\"><IMG SRC=\"graphics/button.gif\"></BODY></HTML>");
     w.document().savePageFile();
     ASSERT_EQ(files().size(), 3);
     EXPECT_TRUE(files()[0].startsWith("../../secret.txt ("));

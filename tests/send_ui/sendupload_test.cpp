@@ -1,6 +1,5 @@
-#include "sendfixture.h"
-
 #include "helpers.h"
+#include "sendfixture.h"
 #include "settings.h"
 
 // Uploading from the send stage to a real FTP server on the loopback address.

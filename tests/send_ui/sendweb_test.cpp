@@ -1,6 +1,5 @@
-#include "sendfixture.h"
-
 #include "helpers.h"
+#include "sendfixture.h"
 #include "webcanvas.h"
 
 // Turning the web and what the magnifier shows; the browser the logos open.
@@ -66,11 +65,13 @@ TEST_F(SendStageTest, TheFlashingPageAlternatesUntilTheStageIsLeft)
     TfrmMain &w = openOnSendStage({server("Alpha")});
     auto *page = web()->imgUpload;
     QStringList seen;
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        if (!seen.contains(page->picture()))
-            seen << page->picture();
-        return seen.size() == 2;
-    }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            if (!seen.contains(page->picture()))
+                seen << page->picture();
+            return seen.size() == 2;
+        },
+        5000));
     EXPECT_TRUE(seen.contains("Web_PageFlash"));
     clickToolbar(150);
     ASSERT_EQ(w.CurrentStage(), stBuild);

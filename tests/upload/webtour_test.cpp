@@ -58,7 +58,8 @@ TEST(UploadFileList, ListsReferencesThenThePageAndGivesTheReasonForSkippedOnes)
     secret.Reference = "../secret.txt";
     secret.SkipReason = "outside the HTML folder, not sent";
     EXPECT_EQ(UploadFileListLines({dog, secret}, "/home/a/save/My Page.zve"),
-              (QStringList{"graphics/dog.gif", "../secret.txt (outside the HTML folder, not sent)", "My Page.html"}));
+              (QStringList{"graphics/dog.gif", "../secret.txt (outside the HTML folder, not sent)",
+                           "My Page.html"}));
     // An untitled document has no page file to list.
     EXPECT_EQ(UploadFileListLines({dog}, QString()), QStringList{"graphics/dog.gif"});
 }

@@ -9,6 +9,7 @@
 #include "page.h"
 #include "pagedocument.h"
 #include "prompts.h"
+#include "sendweb.h"
 #include "serverchoice.h"
 #include "serverstore.h"
 #include "serverupload.h"
@@ -16,9 +17,8 @@
 #include "stringtable.h"
 #include "uploadfilelist.h"
 #include "uploadlist.h"
-#include "sendweb.h"
-#include "webtour.h"
 #include "websprite.h"
+#include "webtour.h"
 #include "zorvinreg.h"
 
 #include <QCheckBox>
