@@ -24,13 +24,15 @@ BLUE, TEAL, GREEN, VIOLET, CORAL, AMBER, SLATE = (art.BLUE, art.TEAL, art.GREEN,
 
 W, H = 420, 210
 CX, CY = 210, 105          # the middle of the web
-SPOKES = 12                # the web looks the same after a twelfth of a turn
+SPOKES = 12
+SYMMETRY = 60              # the web, sites and all, looks the same after a sixth of a turn
 RINGS = (22, 42, 62, 82, 100)
 LENS_X, LENS_Y, LENS_R = 210, 92, 44
 ROTATE_LEFT, ROTATE_WIDTH = 72, 276
-# Small pages hanging in the web: (spoke, ring) where each one sits.
-SITES = [(1, 3), (4, 4), (6, 2), (8, 3), (10, 4), (11, 1), (3, 2)]
-SITE_COLOURS = [CORAL, GREEN, AMBER, TEAL, VIOLET, BLUE, CORAL]
+# Small pages hanging in the web: (spoke, ring) where each one sits. They repeat every other
+# spoke, so that a turn by a sixth ends where it started and the next turn goes on smoothly.
+SITES = [(i, 2 if i % 2 == 0 else 3) for i in range(SPOKES)]
+SITE_COLOURS = [CORAL, TEAL] * (SPOKES // 2)
 
 
 def polar(angle, r):
@@ -103,7 +105,7 @@ def web_pictures():
     for frame in range(1, 5):
         svg = Svg(ROTATE_WIDTH, H, view=(ROTATE_LEFT, 0, ROTATE_WIDTH, H))
         draw_background(svg)
-        draw_web(svg, frame * 360 / SPOKES / 5)
+        draw_web(svg, frame * SYMMETRY / 5)
         draw_magnifier(svg)
         svg.write(ART, "Web_Rotate%d" % frame)
 
