@@ -83,6 +83,16 @@ TEST_F(SendStageTest, TickingDontShowAgainSuppressesTheCongratulationsLater)
     EXPECT_EQ(prompts.count(ScriptedPrompts::Asked::UploadSuccess), 1);
     EXPECT_EQ(w.CurrentStage(), stUploaded);
     EXPECT_TRUE(web()->Uploaded());
+
+    // Now the user's page takes its turn in the web: right of it comes the maker's logo, and
+    // left of the maker's logo the user's page again.
+    web()->rotate(false);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !web()->isRotating(); }, 5000));
+    EXPECT_EQ(web()->WebIndex(), 0);
+    web()->rotate(true);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !web()->isRotating(); }, 5000));
+    EXPECT_EQ(web()->WebIndex(), 7);
+    EXPECT_TRUE(find("imgYourPage")->isVisible());
 }
 
 TEST_F(SendStageTest, WithoutServersThePageAsksForOne)
