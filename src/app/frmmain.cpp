@@ -162,6 +162,7 @@ void TfrmMain::connectModel()
     });
     connect(&m_commands, &TDocumentCommands::newPageStarted, m_pnlBuild, &TBuildStage::showBlankPanel);
     connect(&m_commands, &TDocumentCommands::galleryChanged, m_pnlChoose, &TChoosePanel::GetTemplates);
+    connect(m_pnlSend, &TSendPanel::uploaded, this, [this] { ShowRedPill(stUploaded); });
 }
 
 void TfrmMain::buildMenus()

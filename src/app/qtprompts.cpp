@@ -2,6 +2,7 @@
 
 #include "filefilter.h"
 #include "frmhtmlwarn.h"
+#include "frmjoy.h"
 #include "frmsaveinfo.h"
 #include "frmstylewiz.h"
 #include "helpers.h"
@@ -213,4 +214,11 @@ void TQtPrompts::styleWizard(const QString &programFolder, const QString &htmlFo
 {
     TfrmStyleWiz wizard(programFolder, htmlFolder, dialogParent());
     wizard.exec();
+}
+
+TNoticeAnswer TQtPrompts::uploadSuccess()
+{
+    TfrmJoy joy(dialogParent());
+    joy.exec();
+    return joy.answer();
 }
