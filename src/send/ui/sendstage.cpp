@@ -171,8 +171,6 @@ void TSendStage::cmbServersChange(int index)
 void TSendStage::spdEditWWWClick()
 {
     TfrmServerWizard wizard(m_servers, m_isps, window());
-    connect(&wizard, &TfrmServerWizard::helpRequested, &wizard,
-            [](int topic) { THelpService::current().ShowTopic(topic); });
     connect(&wizard, &TfrmServerWizard::whatsThisRequested, &wizard,
             [](int topic, QPoint at) { THelpService::current().ShowWhatsThis(topic, at); });
     wizard.exec();
