@@ -1,6 +1,7 @@
 #include "frmmain.h"
 
 #include "appmessagefilter.h"
+#include "backgroundpicture.h"
 #include "bottombar.h"
 #include "buildstage.h"
 #include "choosepanel.h"
@@ -10,12 +11,16 @@
 #include "helpservice.h"
 #include "helptopics.h"
 #include "mascotwalker.h"
+#include "menushortcuts.h"
 #include "pagefoldercommand.h"
 #include "previewpanel.h"
 #include "proeditorhandover.h"
 #include "prompts.h"
+#include "recoverykeeper.h"
+#include "screencentre.h"
 #include "sendpanel.h"
 #include "settings.h"
+#include "stagebuttons.h"
 #include "stagetoolbar.h"
 #include "startup.h"
 #include "stringtable.h"
@@ -25,6 +30,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QStackedWidget>
@@ -64,6 +70,7 @@ void TfrmMain::FormCreate()
     m_proEditor->ZorvinRunning();
     buildLayout();
     buildMenus();
+    AssignMenuShortcuts(*this);
     connectModel();
     AssignHelpContext(this);
     AssignHelpTags(this);
@@ -72,6 +79,9 @@ void TfrmMain::FormCreate()
     deleteExternalPreviewFile();
     // A damaged styles file still gives the styles stored before the damage.
     m_styles.load(StylesFilePath(ProgramFolder()));
+    ProvideLowerCaseBackgrounds(m_styles.styles(), HTMLFolder());
+    m_recovery =
+        std::make_unique<TRecoveryKeeper>(m_document, PathJoin(ProgramFolder(), QStringLiteral("recovery")));
     showDocumentName(m_document.DocFileName());
     ShowRedPill(stChoose);
 #ifdef ZV_DEBUG_MODE
@@ -97,6 +107,11 @@ void TfrmMain::buildLayout()
     m_toolbar = new TStageToolbar(pnlMain);
     m_toolbar->setGeometry(7, 2, 620, 95);
     connect(m_toolbar, &TStageToolbar::toolbarReleased, this, &TfrmMain::picToolBarMouseUp);
+    // The keyboard chooses stages through buttons over the toolbar's zones, first in the tab order.
+    connect(new TStageButtons(m_toolbar), &TStageButtons::stageChosen, this, [this](TStage stage) {
+        if (!m_stageBusy)
+            ShowRedPill(stage);
+    });
     m_mascot = new TMascotWalker(m_toolbar, this);
 
     buildStages(pnlMain);
@@ -147,6 +162,7 @@ void TfrmMain::connectModel()
     });
     connect(&m_commands, &TDocumentCommands::newPageStarted, m_pnlBuild, &TBuildStage::showBlankPanel);
     connect(&m_commands, &TDocumentCommands::galleryChanged, m_pnlChoose, &TChoosePanel::GetTemplates);
+    connect(m_pnlSend, &TSendPanel::uploaded, this, [this] { ShowRedPill(stUploaded); });
 }
 
 void TfrmMain::buildMenus()
@@ -190,6 +206,8 @@ void TfrmMain::buildMenus()
 
     // The window's size is that of its client area plus whatever the menu bar needs.
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    // Like the splash before it, the window opens in the middle of the screen.
+    CentreOnScreen(*this);
 }
 
 void TfrmMain::showDocumentName(const QString &path)
@@ -312,7 +330,10 @@ void TfrmMain::showEvent(QShowEvent *event)
 
 void TfrmMain::FormShow()
 {
-    if (m_startDocument.isEmpty())
+    const bool recovered = offerRecovery();
+    // From here on, unsaved changes are kept in a recovery copy a few seconds behind.
+    m_recovery->start();
+    if (recovered || m_startDocument.isEmpty())
         return;
     TPage &page = m_document.page();
     page.setDocumentLoading(true);
@@ -324,18 +345,56 @@ void TfrmMain::FormShow()
     page.setPanelLoading(false);
 }
 
+bool TfrmMain::offerRecovery()
+{
+    const std::optional<TRecoveryCopy> copy = m_recovery->leftBehind();
+    if (!copy)
+        return false;
+    const QString page =
+        copy->OriginalPath.isEmpty()
+            ? QStringLiteral("your untitled page")
+            : QStringLiteral("your page \"%1\"").arg(QFileInfo(copy->OriginalPath).completeBaseName());
+    const TMsgResult answer = Prompts::current().message(
+        TMsgKind::Confirmation,
+        QStringLiteral("Zorvin Express ended before %1 was saved. Do you want to get back the page as it was "
+                       "a few seconds before?")
+            .arg(page),
+        TMsgButtons::YesNo);
+    if (answer != TMsgResult::Yes) {
+        m_recovery->discard();
+        return false;
+    }
+    TPage &current = m_document.page();
+    current.setDocumentLoading(true);
+    current.setPanelLoading(true);
+    m_commands.RestoreRecovered(copy->CopyPath, copy->OriginalPath);
+    current.setDocumentLoading(false);
+    if (!m_applyingGalleryItem)
+        ShowRedPill(stBuild);
+    current.setPanelLoading(false);
+    return true;
+}
+
 void TfrmMain::closeEvent(QCloseEvent *event)
 {
+    bool changesDropped = false;
     if (!m_terminating) {
         const TMsgResult answer = m_commands.AskForSave();
         if (answer == TMsgResult::Cancel) {
             event->ignore();
             return;
         }
-        // Cancelling the Save As dialog after Yes still closes the window.
-        if (answer == TMsgResult::Yes)
-            m_commands.FileSaveAs();
+        // Yes means the user wants the work kept: when the save does not happen (the dialog was
+        // cancelled or the file could not be written), the window stays open rather than lose it.
+        if (answer == TMsgResult::Yes && !m_commands.FileSaveAs()) {
+            event->ignore();
+            return;
+        }
+        changesDropped = answer == TMsgResult::No;
     }
+    // Changes the user chose to drop need no recovery; changes still unsaved keep their copy.
+    if (changesDropped || !m_document.page().PageModified())
+        m_recovery->discard();
     deleteExternalPreviewFile();
     event->accept();
 }

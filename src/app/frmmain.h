@@ -20,6 +20,7 @@ class TMascotWalker;
 class TPageFolderCommand;
 class TPreviewPanel;
 class TProEditorHandOver;
+class TRecoveryKeeper;
 class TSendPanel;
 class TStageToolbar;
 class TStageView;
@@ -83,12 +84,16 @@ private:
     void applyGalleryItemBySwitch(const QString &path, bool isSavedPage);
     void showDocumentName(const QString &path);
     void deleteExternalPreviewFile();
+    // Offers the page a previous run left unsaved when it crashed or was killed; true when the
+    // user took it back.
+    bool offerRecovery();
     void imgViewClick();
     bool isEnlarged() const;
 
     TPageDocument m_document;
     TStyleCatalog m_styles;
     TDocumentCommands m_commands{m_document, m_styles};
+    std::unique_ptr<TRecoveryKeeper> m_recovery;
 
     TStage m_currentStage = stChoose;
     QString m_startDocument;

@@ -23,6 +23,7 @@ public:
     TNoticeAnswer saveInformation() override { return {TMsgResult::Cancel, false}; }
     TNoticeAnswer htmlChangeAlert() override { return {TMsgResult::No, false}; }
     void styleWizard(const QString &, const QString &) override {}
+    TNoticeAnswer uploadSuccess() override { return {TMsgResult::Ok, false}; }
 };
 
 SilentPrompts g_silent;

@@ -24,7 +24,8 @@ public:
             SaveInformation,
             HTMLChangeAlert,
             StyleWizard,
-            ChooseFolder
+            ChooseFolder,
+            UploadSuccess
         } kind = Message;
         TMsgKind msgKind = TMsgKind::Information;
         TMsgButtons buttons = TMsgButtons::Ok;
@@ -49,6 +50,9 @@ public:
     void answerHTMLChangeAlert(TMsgResult result, bool dontShowAgain = false);
     // The style wizard: runs whatTheUserDoes (writing the styles file, say) while it is "open".
     void runStyleWizard(std::function<void()> whatTheUserDoes = {});
+    // The Upload Successful dialog: closed with or without "Don't show this screen again." ticked.
+    // Without a scripted answer it is closed with the box left alone.
+    void answerUploadSuccess(bool dontShowAgain);
 
     const QList<Asked> &asked() const { return m_asked; }
     QStringList messages() const;      // the texts of the message boxes shown, in order
@@ -65,10 +69,19 @@ public:
     TNoticeAnswer saveInformation() override;
     TNoticeAnswer htmlChangeAlert() override;
     void styleWizard(const QString &programFolder, const QString &htmlFolder) override;
+    TNoticeAnswer uploadSuccess() override;
 
 private:
     struct Answer {
-        enum Kind { Message, File, Colour, SaveInformation, HTMLChangeAlert, StyleWizard } kind = Message;
+        enum Kind {
+            Message,
+            File,
+            Colour,
+            SaveInformation,
+            HTMLChangeAlert,
+            StyleWizard,
+            UploadSuccess
+        } kind = Message;
         TMsgResult result = TMsgResult::Cancel;
         bool dontShowAgain = false;
         std::optional<TFileChoice> file;
