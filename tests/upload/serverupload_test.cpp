@@ -14,7 +14,8 @@ TEST(ServerUpload, CarriesTheServerAndWhereThingsAreRemembered)
     server.FlatDir = true;
     server.ISP = "GeoCities";
 
-    const TUploadInput input = UploadInputForServer(server, "/home/a/save/Anna.zve", "/home/a/html", "/home/a/.cfg");
+    const TUploadInput input =
+        UploadInputForServer(server, "/home/a/save/Anna.zve", "/home/a/html", "/home/a/.cfg");
     EXPECT_EQ(input.Address, "ftp.example.org:2121");
     EXPECT_EQ(input.Directory, "www");
     EXPECT_EQ(input.UserName, "anna");
