@@ -2,6 +2,7 @@
 
 #include "artpicture.h"
 #include "helpservice.h"
+#include "keybutton.h"
 #include "stringtable.h"
 
 namespace {
@@ -35,6 +36,14 @@ TBottomBar::TBottomBar(QWidget *parent) : QFrame(parent)
     m_imgExit->setPicture(QStringLiteral("Exit_Up"));
     m_imgExit->setToolTip(LoadStr(5060));
     m_imgExit->setCursor(Qt::PointingHandCursor);
+
+    // The keyboard reaches the two buttons too; the enlarge button only while it acts.
+    m_btnView = new TKeyButton(QStringLiteral("btnView"), QStringLiteral("Enlarge preview"), m_pnlLower);
+    m_btnView->setGeometry(m_imgView->geometry());
+    m_btnExit = new TKeyButton(QStringLiteral("btnExit"), QStringLiteral("Exit"), m_pnlLower);
+    m_btnExit->setGeometry(m_imgExit->geometry());
+    connect(m_btnView, &QAbstractButton::clicked, this, &TBottomBar::viewClicked);
+    connect(m_btnExit, &QAbstractButton::clicked, this, &TBottomBar::exitClicked);
     setViewMode(TViewMode::Inactive);
 
     connect(m_imgView, &TArtPicture::mousePressed, this, &TBottomBar::imgViewMouseDown);
@@ -49,6 +58,11 @@ void TBottomBar::setViewMode(TViewMode mode)
     m_imgView->setPicture(mode == TViewMode::Inactive ? QStringLiteral("Max_Dis") : viewPicture(false));
     // The inactive button explains nothing, so it shows no hint.
     m_imgView->setToolTip(mode == TViewMode::Inactive ? QString() : LoadStr(5059));
+    m_btnView->setEnabled(mode != TViewMode::Inactive);
+    const QString name = mode == TViewMode::Enlarged ? QStringLiteral("Restore preview size")
+                                                     : QStringLiteral("Enlarge preview");
+    m_btnView->setText(name);
+    m_btnView->setAccessibleName(name);
 }
 
 void TBottomBar::centreLower()

@@ -4,6 +4,7 @@
 
 class QWidget;
 class TArtPicture;
+class TKeyButton;
 
 // The bar along the bottom of the main window: the enlarge-preview button on the left, the
 // logo in the middle and the exit button on the right. The two buttons show a pressed picture
@@ -40,5 +41,7 @@ private:
     TArtPicture *m_imgView = nullptr;
     TArtPicture *m_imgLogo = nullptr;
     TArtPicture *m_imgExit = nullptr;
+    TKeyButton *m_btnView = nullptr;
+    TKeyButton *m_btnExit = nullptr;
     TViewMode m_viewMode = TViewMode::Inactive;
 };

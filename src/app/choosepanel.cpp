@@ -13,8 +13,10 @@
 #include <QContextMenuEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QLoggingCategory>
 #include <QMenu>
 #include <QVBoxLayout>
 
@@ -24,6 +26,10 @@ static void initGalleryResources()
 }
 
 namespace {
+
+// Off unless asked for (QT_LOGGING_RULES="zorvin.gallery.info=true"): says what the gallery
+// found, for the person checking an installation.
+Q_LOGGING_CATEGORY(lcGallery, "zorvin.gallery", QtWarningMsg)
 
 constexpr int kGalleryHelpTopic = 20;
 constexpr QSize kListSize(197, 221);
@@ -83,6 +89,8 @@ void TChoosePanel::buildGallery()
     connect(m_lvTemplates, &QListWidget::currentItemChanged, this, [this] { lvTemplatesClick(); });
     connect(m_lvTemplates, &QListWidget::itemClicked, this, [this] { lvTemplatesClick(); });
     connect(m_lvTemplates, &QListWidget::itemDoubleClicked, this, &TChoosePanel::lvTemplatesDblClick);
+    // Enter opens the selected entry, as a double-click does; Delete and F2 delete and rename it.
+    m_lvTemplates->installEventFilter(this);
     connect(m_lvTemplates, &QWidget::customContextMenuRequested, this, &TChoosePanel::lvTemplatesMouseUp);
     connect(m_lvTemplates->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
             [this](QWidget *editor, QAbstractItemDelegate::EndEditHint hint) {
@@ -116,7 +124,10 @@ void TChoosePanel::buildGallery()
     auto *row = new QHBoxLayout;
     row->setSpacing(8);
     row->addStretch(1);
-    row->addWidget(boldLabel(LoadStr(5009), "lblChoosePages", this), 0, Qt::AlignTop);
+    QLabel *lblChoosePages = boldLabel(LoadStr(5009), "lblChoosePages", this);
+    lblChoosePages->setBuddy(m_lvTemplates);
+    m_lvTemplates->setAccessibleName(lblChoosePages->text().trimmed());
+    row->addWidget(lblChoosePages, 0, Qt::AlignTop);
     row->addWidget(m_lvTemplates, 0, Qt::AlignTop);
     row->addSpacing(36);
     row->addWidget(boldLabel(LoadStr(5010), "lblChoosePreview", this), 0, Qt::AlignTop);
@@ -180,8 +191,13 @@ void TChoosePanel::GetTemplates()
     if (m_renaming)
         return;
     m_lvTemplates->clear();
-    for (const TGalleryEntry &entry : ListGalleryEntries(TemplateFolder(), SaveFolder()))
+    int templates = 0;
+    for (const TGalleryEntry &entry : ListGalleryEntries(TemplateFolder(), SaveFolder())) {
         addEntry(entry.Path, entry.Caption, entry.IsSavedPage ? giSavedPage : giTemplate);
+        templates += entry.IsSavedPage ? 0 : 1;
+    }
+    qCInfo(lcGallery) << "the gallery lists" << templates << "templates and"
+                      << m_lvTemplates->count() - templates << "saved pages from" << TemplateFolder();
     if (m_lvTemplates->count() > 0)
         m_lvTemplates->scrollToItem(m_lvTemplates->item(0));
     m_lvTemplates->setCurrentItem(nullptr);
@@ -237,12 +253,16 @@ bool TChoosePanel::hasForbiddenCharacter(const QString &name)
 void TChoosePanel::lvTemplatesClick()
 {
     const std::optional<TGalleryItem> item = selectedItem();
-    if (!item || !QFileInfo(item->path).isFile())
+    if (!item)
         return;
-    // An entry without a thumbnail leaves the box showing what it showed before.
-    const std::optional<QImage> thumbnail = LoadThumbnail(item->path);
-    if (!thumbnail)
+    // An entry without a thumbnail shows the welcome picture: another entry's thumbnail left in
+    // the box would pass for a picture of this page.
+    const std::optional<QImage> thumbnail =
+        QFileInfo(item->path).isFile() ? LoadThumbnail(item->path) : std::nullopt;
+    if (!thumbnail) {
+        showFrontPicture();
         return;
+    }
     const QPixmap pixmap = QPixmap::fromImage(*thumbnail);
     m_imgPreView->setPixmap(pixmap);
     m_imgPreView->resize(pixmap.size());
@@ -259,6 +279,31 @@ void TChoosePanel::lvTemplatesDblClick(QListWidgetItem *)
         return;
     if (const std::optional<TGalleryItem> item = takeSelectedItem())
         emit itemApplied(item->path, item->isSavedPage);
+}
+
+bool TChoosePanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_lvTemplates && event->type() == QEvent::KeyPress && !m_renaming) {
+        // The entry menu's commands have their usual keys: Delete and F2 (rename).
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->modifiers() != Qt::NoModifier || !selectedEntry())
+            return TStagePanel::eventFilter(watched, event);
+        switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            lvTemplatesDblClick(selectedEntry());
+            return true;
+        case Qt::Key_Delete:
+            Delete1Click();
+            return true;
+        case Qt::Key_F2:
+            Rename1Click();
+            return true;
+        default:
+            break;
+        }
+    }
+    return TStagePanel::eventFilter(watched, event);
 }
 
 void TChoosePanel::lvTemplatesMouseUp(QPoint position)

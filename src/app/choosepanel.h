@@ -59,6 +59,9 @@ public:
     // The characters a page name must not hold, as the file systems forbid them.
     static bool hasForbiddenCharacter(const QString &name);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 signals:
     // The user double-clicked an entry: the main window opens it through the document commands.
     void itemApplied(const QString &path, bool isSavedPage);

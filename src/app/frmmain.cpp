@@ -1,6 +1,7 @@
 #include "frmmain.h"
 
 #include "appmessagefilter.h"
+#include "backgroundpicture.h"
 #include "bottombar.h"
 #include "buildstage.h"
 #include "choosepanel.h"
@@ -9,10 +10,17 @@
 #include "helpers.h"
 #include "helpservice.h"
 #include "helptopics.h"
+#include "mascotwalker.h"
+#include "menushortcuts.h"
+#include "pagefoldercommand.h"
 #include "previewpanel.h"
+#include "proeditorhandover.h"
 #include "prompts.h"
+#include "recoverykeeper.h"
+#include "screencentre.h"
 #include "sendpanel.h"
 #include "settings.h"
+#include "stagebuttons.h"
 #include "stagetoolbar.h"
 #include "startup.h"
 #include "stringtable.h"
@@ -22,6 +30,8 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QStackedWidget>
 
@@ -44,7 +54,9 @@ const QString kExternalPreviewFile = QStringLiteral("~tmpprvw.html");
 TfrmMain::TfrmMain(QWidget *parent) : TfrmMain(QCoreApplication::arguments().value(1), parent) {}
 
 TfrmMain::TfrmMain(const QString &startDocument, QWidget *parent)
-    : QMainWindow(parent), m_startDocument(startDocument)
+    : QMainWindow(parent), m_startDocument(startDocument),
+      m_proEditor(std::make_unique<TProEditorHandOver>(m_document)),
+      m_pageFolder(std::make_unique<TPageFolderCommand>(m_document))
 {
     setObjectName(QStringLiteral("frmMain"));
     FormCreate();
@@ -55,8 +67,10 @@ TfrmMain::~TfrmMain() = default;
 void TfrmMain::FormCreate()
 {
     TAppMessageFilter::install(this, [this](quint32 message) { AppMessage(message); });
+    m_proEditor->ZorvinRunning();
     buildLayout();
     buildMenus();
+    AssignMenuShortcuts(*this);
     connectModel();
     AssignHelpContext(this);
     AssignHelpTags(this);
@@ -65,6 +79,9 @@ void TfrmMain::FormCreate()
     deleteExternalPreviewFile();
     // A damaged styles file still gives the styles stored before the damage.
     m_styles.load(StylesFilePath(ProgramFolder()));
+    ProvideLowerCaseBackgrounds(m_styles.styles(), HTMLFolder());
+    m_recovery =
+        std::make_unique<TRecoveryKeeper>(m_document, PathJoin(ProgramFolder(), QStringLiteral("recovery")));
     showDocumentName(m_document.DocFileName());
     ShowRedPill(stChoose);
 #ifdef ZV_DEBUG_MODE
@@ -90,6 +107,12 @@ void TfrmMain::buildLayout()
     m_toolbar = new TStageToolbar(pnlMain);
     m_toolbar->setGeometry(7, 2, 620, 95);
     connect(m_toolbar, &TStageToolbar::toolbarReleased, this, &TfrmMain::picToolBarMouseUp);
+    // The keyboard chooses stages through buttons over the toolbar's zones, first in the tab order.
+    connect(new TStageButtons(m_toolbar), &TStageButtons::stageChosen, this, [this](TStage stage) {
+        if (!m_stageBusy)
+            ShowRedPill(stage);
+    });
+    m_mascot = new TMascotWalker(m_toolbar, this);
 
     buildStages(pnlMain);
 
@@ -139,6 +162,7 @@ void TfrmMain::connectModel()
     });
     connect(&m_commands, &TDocumentCommands::newPageStarted, m_pnlBuild, &TBuildStage::showBlankPanel);
     connect(&m_commands, &TDocumentCommands::galleryChanged, m_pnlChoose, &TChoosePanel::GetTemplates);
+    connect(m_pnlSend, &TSendPanel::uploaded, this, [this] { ShowRedPill(stUploaded); });
 }
 
 void TfrmMain::buildMenus()
@@ -164,6 +188,10 @@ void TfrmMain::buildMenus()
                      m_actSounds->isChecked() ? QStringLiteral("Yes") : QStringLiteral("No"));
     });
     m_actSounds->setCheckable(true);
+    // The page with its pictures, for any editor or web host; the caption is not in the table.
+    QAction *exportFolder = m_mnuFile->addAction(QStringLiteral("Export Page &Folder..."));
+    exportFolder->setObjectName(QStringLiteral("menFileExportFolder"));
+    connect(exportFolder, &QAction::triggered, this, [this] { m_pageFolder->menFileExportFolderClick(); });
     m_mnuFile->addSeparator();
     add(m_mnuFile, 5069, "menFileExit", [this] { close(); });
 
@@ -178,6 +206,8 @@ void TfrmMain::buildMenus()
 
     // The window's size is that of its client area plus whatever the menu bar needs.
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    // Like the splash before it, the window opens in the middle of the screen.
+    CentreOnScreen(*this);
 }
 
 void TfrmMain::showDocumentName(const QString &path)
@@ -218,17 +248,43 @@ void TfrmMain::ShowRedPill(TStage target)
     if (TStageView *next = stageView(target); next && !next->mayEnter(m_currentStage))
         return;
 
+    if (target == stSend && m_proEditor->ProEditorRunning() && handOverToProEditor())
+        return;
+
     m_stageBusy = true;
     m_toolbar->hideHighlight();
     WalkTheMascot(target);
     LockWindow(TLock::On);
-    const auto artwork =
-        m_proEditorRunning ? TStageToolbar::TArtwork::ProEditor : TStageToolbar::TArtwork::Standard;
+    const auto artwork = m_proEditor->ProEditorRunning() ? TStageToolbar::TArtwork::ProEditor
+                                                         : TStageToolbar::TArtwork::Standard;
     m_toolbar->drawToolbar(artwork);
     m_toolbar->showHighlight(target, artwork);
     ChangeState(target);
     LockWindow(TLock::Off);
     m_stageBusy = false;
+}
+
+bool TfrmMain::handOverToProEditor()
+{
+    m_stageBusy = true;
+    m_toolbar->hideHighlight();
+    WalkTheMascot(stSend);
+    m_toolbar->drawToolbar(TStageToolbar::TArtwork::ProEditor);
+    m_toolbar->showHighlight(stSend, TStageToolbar::TArtwork::ProEditor);
+    const bool exported = m_proEditor->exportPage();
+    m_stageBusy = false;
+    if (!exported) {
+        TProEditorHandOver::reportFailure();
+        // The usual save question comes first; a user who cancels it keeps working, in the send
+        // stage.
+        if (close())
+            return true;
+        return false;
+    }
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    ShowRedPill(stChoose);
+    QGuiApplication::restoreOverrideCursor();
+    return true;
 }
 
 bool TfrmMain::ChangeState(TStage target)
@@ -256,7 +312,10 @@ void TfrmMain::LockWindow(TLock lock)
     setUpdatesEnabled(lock == TLock::Off);
 }
 
-void TfrmMain::WalkTheMascot(TStage) {}
+void TfrmMain::WalkTheMascot(TStage target)
+{
+    m_mascot->WalkTheMascot(target);
+}
 
 // ---- window lifecycle ----
 
@@ -271,7 +330,10 @@ void TfrmMain::showEvent(QShowEvent *event)
 
 void TfrmMain::FormShow()
 {
-    if (m_startDocument.isEmpty())
+    const bool recovered = offerRecovery();
+    // From here on, unsaved changes are kept in a recovery copy a few seconds behind.
+    m_recovery->start();
+    if (recovered || m_startDocument.isEmpty())
         return;
     TPage &page = m_document.page();
     page.setDocumentLoading(true);
@@ -283,18 +345,56 @@ void TfrmMain::FormShow()
     page.setPanelLoading(false);
 }
 
+bool TfrmMain::offerRecovery()
+{
+    const std::optional<TRecoveryCopy> copy = m_recovery->leftBehind();
+    if (!copy)
+        return false;
+    const QString page =
+        copy->OriginalPath.isEmpty()
+            ? QStringLiteral("your untitled page")
+            : QStringLiteral("your page \"%1\"").arg(QFileInfo(copy->OriginalPath).completeBaseName());
+    const TMsgResult answer = Prompts::current().message(
+        TMsgKind::Confirmation,
+        QStringLiteral("Zorvin Express ended before %1 was saved. Do you want to get back the page as it was "
+                       "a few seconds before?")
+            .arg(page),
+        TMsgButtons::YesNo);
+    if (answer != TMsgResult::Yes) {
+        m_recovery->discard();
+        return false;
+    }
+    TPage &current = m_document.page();
+    current.setDocumentLoading(true);
+    current.setPanelLoading(true);
+    m_commands.RestoreRecovered(copy->CopyPath, copy->OriginalPath);
+    current.setDocumentLoading(false);
+    if (!m_applyingGalleryItem)
+        ShowRedPill(stBuild);
+    current.setPanelLoading(false);
+    return true;
+}
+
 void TfrmMain::closeEvent(QCloseEvent *event)
 {
+    bool changesDropped = false;
     if (!m_terminating) {
         const TMsgResult answer = m_commands.AskForSave();
         if (answer == TMsgResult::Cancel) {
             event->ignore();
             return;
         }
-        // Cancelling the Save As dialog after Yes still closes the window.
-        if (answer == TMsgResult::Yes)
-            m_commands.FileSaveAs();
+        // Yes means the user wants the work kept: when the save does not happen (the dialog was
+        // cancelled or the file could not be written), the window stays open rather than lose it.
+        if (answer == TMsgResult::Yes && !m_commands.FileSaveAs()) {
+            event->ignore();
+            return;
+        }
+        changesDropped = answer == TMsgResult::No;
     }
+    // Changes the user chose to drop need no recovery; changes still unsaved keep their copy.
+    if (changesDropped || !m_document.page().PageModified())
+        m_recovery->discard();
     deleteExternalPreviewFile();
     event->accept();
 }

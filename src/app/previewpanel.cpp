@@ -1,5 +1,6 @@
 #include "previewpanel.h"
 
+#include "backgroundpicture.h"
 #include "folders.h"
 #include "helpers.h"
 #include "htmlsourcebox.h"
@@ -72,6 +73,8 @@ TPreviewPanel::TPreviewPanel(TPageDocument &document, TStyleCatalog &styles, QWi
     QLabel *pnlTitle = boldLabel(LoadStr(5058), QStringLiteral("pnlTitle"), titleBox);
     m_txtTitle = new QLineEdit(titleBox);
     m_txtTitle->setObjectName(QStringLiteral("txtTitle"));
+    pnlTitle->setBuddy(m_txtTitle);
+    m_txtTitle->setAccessibleName(pnlTitle->text().trimmed());
     m_txtTitle->setMinimumWidth(260);
     titleRow->addWidget(pnlTitle);
     titleRow->addWidget(m_txtTitle);
@@ -290,6 +293,7 @@ void TPreviewPanel::btnEditStyleClick()
     const QByteArray remembered = m_page.StyleName();
     Prompts::current().styleWizard(ProgramFolder(), HTMLFolder());
     m_styles.load(StylesFilePath(ProgramFolder()));
+    ProvideLowerCaseBackgrounds(m_styles.styles(), HTMLFolder());
     // The style may have been changed, renamed or deleted meanwhile; a deleted one leaves the
     // page without a style.
     m_page.setStyle(m_styles.styleOfItem(m_styles.itemIndex(remembered)));

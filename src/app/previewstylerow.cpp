@@ -15,9 +15,11 @@
 
 namespace {
 
-// The style list shows its names in columns of two rows, six columns across.
+// The style list shows its names in columns of two rows, at most six columns across; fewer
+// styles share the width between fewer, wider columns.
 constexpr int kStyleRows = 2;
 constexpr int kStyleColumns = 6;
+constexpr int kNarrowestColumn = 60;
 
 } // namespace
 
@@ -35,6 +37,8 @@ TPreviewStyleRow::TPreviewStyleRow(const TPage &page, const TStyleCatalog &style
 
     m_lstStyles = new QListWidget(this);
     m_lstStyles->setObjectName(QStringLiteral("lstStyles"));
+    lblPreStyle->setBuddy(m_lstStyles);
+    m_lstStyles->setAccessibleName(lblPreStyle->text().trimmed());
     m_lstStyles->setFlow(QListView::TopToBottom);
     m_lstStyles->setWrapping(true);
     m_lstStyles->setResizeMode(QListView::Adjust);
@@ -73,7 +77,11 @@ void TPreviewStyleRow::ShowStyles()
     m_lstStyles->addItem(LoadStr(31));
     for (const TStyleChunk &style : m_styles.styles())
         m_lstStyles->addItem(DecodePageText(style.StyleName));
+    // A name too long for its column is cut short; its tooltip shows it whole.
+    for (int i = 0; i < m_lstStyles->count(); ++i)
+        m_lstStyles->item(i)->setToolTip(m_lstStyles->item(i)->text());
     m_styleLoading = false;
+    arrangeColumns();
     showChosenStyle();
 }
 
@@ -95,10 +103,18 @@ void TPreviewStyleRow::userChose()
 
 bool TPreviewStyleRow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_lstStyles && event->type() == QEvent::Resize) {
-        // Six columns across the list, each as wide as a sixth of it.
-        const int columnWidth = qMax(60, m_lstStyles->width() / kStyleColumns);
-        m_lstStyles->setGridSize(QSize(columnWidth, m_lstStyles->fontMetrics().height() + 2));
-    }
+    if (watched == m_lstStyles && event->type() == QEvent::Resize)
+        arrangeColumns();
     return QWidget::eventFilter(watched, event);
+}
+
+void TPreviewStyleRow::arrangeColumns()
+{
+    // As many columns as the entries fill, up to six, sharing the list's whole width.
+    const int filled = (m_lstStyles->count() + kStyleRows - 1) / kStyleRows;
+    const int columns = qBound(1, filled, kStyleColumns);
+    // The list's own contents rect: its viewport is only resized after the list has seen the
+    // resize this runs for.
+    const int columnWidth = qMax(kNarrowestColumn, m_lstStyles->contentsRect().width() / columns);
+    m_lstStyles->setGridSize(QSize(columnWidth, m_lstStyles->fontMetrics().height() + 2));
 }

@@ -32,6 +32,8 @@ protected:
 private:
     void ShowStyles();
     void userChose();
+    // Shares the list's width between the columns the entries need.
+    void arrangeColumns();
 
     const TPage &m_page;
     const TStyleCatalog &m_styles;

@@ -2,18 +2,32 @@
 
 #include "filefilter.h"
 #include "frmhtmlwarn.h"
+#include "frmjoy.h"
 #include "frmsaveinfo.h"
 #include "frmstylewiz.h"
 #include "helpers.h"
+#include "screencentre.h"
 
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QMainWindow>
 
 namespace {
 
+// The window a dialog belongs to, and is centred over. A question asked from inside a dialog
+// belongs over that dialog; every other one over the main window, whichever command asked it.
+// The active window is no guide: just after a menu command it may still be the closing menu, or
+// nothing at all until the window manager reports the main window active again.
 QWidget *dialogParent()
 {
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (qobject_cast<QMainWindow *>(window) && window->isVisible())
+            return window;
+    }
     return QApplication::activeWindow();
 }
 
@@ -164,6 +178,14 @@ std::optional<TFileChoice> TQtPrompts::saveFile(const TFileRequest &request)
     return fileDialog(request, TFileDialogKind::Save);
 }
 
+std::optional<QString> TQtPrompts::chooseFolder(const TFileRequest &request)
+{
+    const QString folder = QFileDialog::getExistingDirectory(dialogParent(), request.title, request.folder);
+    if (folder.isEmpty())
+        return std::nullopt;
+    return folder;
+}
+
 std::optional<uint32_t> TQtPrompts::chooseColour(uint32_t initial)
 {
     const QColor colour = QColorDialog::getColor(fromStored(initial), dialogParent());
@@ -175,6 +197,7 @@ std::optional<uint32_t> TQtPrompts::chooseColour(uint32_t initial)
 TNoticeAnswer TQtPrompts::saveInformation()
 {
     TfrmSaveInfo dialog(dialogParent());
+    CentreOnScreen(dialog);
     dialog.exec();
     return dialog.answer();
 }
@@ -182,6 +205,7 @@ TNoticeAnswer TQtPrompts::saveInformation()
 TNoticeAnswer TQtPrompts::htmlChangeAlert()
 {
     TfrmHTMLWarn alert(dialogParent());
+    CentreOnScreen(alert);
     alert.exec();
     return alert.answer();
 }
@@ -190,4 +214,11 @@ void TQtPrompts::styleWizard(const QString &programFolder, const QString &htmlFo
 {
     TfrmStyleWiz wizard(programFolder, htmlFolder, dialogParent());
     wizard.exec();
+}
+
+TNoticeAnswer TQtPrompts::uploadSuccess()
+{
+    TfrmJoy joy(dialogParent());
+    joy.exec();
+    return joy.answer();
 }

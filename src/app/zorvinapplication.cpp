@@ -9,10 +9,18 @@
 TZorvinApplication::TZorvinApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     PrepareMediaBackend();
+    setIdentity();
+}
+
+void TZorvinApplication::setIdentity()
+{
     setOrganizationName(QStringLiteral("Pellory"));
     setApplicationName(QStringLiteral("Zorvin Express"));
-    setApplicationDisplayName(QStringLiteral("Zorvin Express"));
     setApplicationVersion(QStringLiteral("1.11"));
+    // No display name is set: the platform would append it to every window's and dialog's
+    // caption, and the program's captions are exactly the texts it gives them.
+    // Ties the windows to the installed menu entry, so the desktop shows its name and icon.
+    setDesktopFileName(QStringLiteral("com.pellory.ZorvinExpress"));
 }
 
 bool TZorvinApplication::notify(QObject *receiver, QEvent *event)

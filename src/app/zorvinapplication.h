@@ -14,6 +14,9 @@ public:
 
     bool notify(QObject *receiver, QEvent *event) override;
 
+    // The organisation and program names (which also name the settings store) and the version.
+    static void setIdentity();
+
     // How many errors were caught at the event loop since start-up.
     int discardedErrors() const { return m_discardedErrors; }
 

@@ -42,16 +42,23 @@ struct TDocumentRead {
     std::optional<QByteArray> StyleName; // versions 1.01 on
     std::optional<QByteArray> Title;     // versions 1.03 on
     TWebChunkList Chunks;
+    // The number of blocks the document announces; 0 when the file ends before it says.
+    int32_t BlockCount = 0;
     TChunkReadError ChunkReadError = TChunkReadError::None;
     QString Error; // a sentence for the user; empty when Complete
 
     // True when the file was a builder document the program can read, whole or in part.
     bool readable() const;
+    // True when the file was readable but damaged: some of what it announced is missing.
+    bool damaged() const;
 };
 
 // Reads a document from its bytes; never reads past them and never trusts a length field.
 TDocumentRead ReadDocumentBytes(QByteArrayView bytes);
 TDocumentRead ReadDocument(const QString &path);
+// True when the file at path starts like a builder document this program can read (signature
+// and a version 1 number); it reads no further than that.
+bool IsReadableDocument(const QString &path);
 
 // The exact bytes of a document. Chunks of no known kind are left out (and not counted).
 QByteArray DocumentBytes(const QByteArray &styleName, const QByteArray &title, const TWebChunkList &chunks);

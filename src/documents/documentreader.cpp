@@ -4,6 +4,8 @@
 #include "filebytes.h"
 #include "filestring.h"
 
+#include <QFile>
+
 #include <algorithm>
 
 namespace {
@@ -108,6 +110,11 @@ bool TDocumentRead::readable() const
            Status == TDocumentStatus::BlockError;
 }
 
+bool TDocumentRead::damaged() const
+{
+    return Status == TDocumentStatus::Truncated || Status == TDocumentStatus::BlockError;
+}
+
 TDocumentRead ReadDocumentBytes(QByteArrayView bytes)
 {
     TDocumentRead read;
@@ -149,6 +156,7 @@ TDocumentRead ReadDocumentBytes(QByteArrayView bytes)
     int32_t count = 0;
     if (!in.readInt32(count))
         return stop(std::move(read), TDocumentStatus::Truncated, truncated);
+    read.BlockCount = count;
     // The count is not trusted: room is reserved only for as many blocks as the bytes left can
     // hold (a block takes at least 12 bytes), and never for more than a generous page, so a
     // hostile count cannot make the reader allocate much more than the file's own size.
@@ -175,6 +183,17 @@ TDocumentRead ReadDocumentBytes(QByteArrayView bytes)
     // What follows the last block (the end marker and the trailer) is not needed, and files
     // with a longer trailer read the same.
     return read;
+}
+
+bool IsReadableDocument(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    // The signature and the version decide; the header read alone ends early, which still
+    // counts as readable.
+    const QByteArray header = file.read(kDocumentSignature.size() + 4);
+    return ReadDocumentBytes(header).readable();
 }
 
 TDocumentRead ReadDocument(const QString &path)

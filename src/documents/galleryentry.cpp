@@ -1,5 +1,6 @@
 #include "galleryentry.h"
 
+#include "builderdocument.h"
 #include "helpers.h"
 
 #include <QDir>
@@ -23,8 +24,13 @@ void appendEntries(std::vector<TGalleryEntry> &entries, const QString &folder, c
     // every machine and a beginner finds a page where the alphabet puts it.
     const QStringList names =
         dir.entryList({pattern}, QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
-    for (const QString &name : names)
-        entries.push_back({StripExtension(name), dir.filePath(name), isSavedPage});
+    for (const QString &name : names) {
+        // Only builder documents are pages: a stray file that merely carries the extension
+        // would otherwise be offered, and opened, as one.
+        const QString path = dir.filePath(name);
+        if (IsReadableDocument(path))
+            entries.push_back({StripExtension(name), path, isSavedPage});
+    }
 }
 
 } // namespace

@@ -22,7 +22,7 @@ enum class TGalleryRename {
 };
 
 // The templates of templateFolder, then the saved pages of saveFolder, each group in name
-// order. Missing folders give no entries.
+// order. Missing folders give no entries, and files that are no builder documents none either.
 std::vector<TGalleryEntry> ListGalleryEntries(const QString &templateFolder, const QString &saveFolder);
 
 // True when name holds one of \ / : * ? " < > |.

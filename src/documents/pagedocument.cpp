@@ -35,7 +35,9 @@ TPageLoad TPageDocument::open(const QString &path, TOpenAs as, const TStyleList 
     m_page.setPageModified(false);
     TPageLoad load;
     load.Found = QFileInfo::exists(path);
-    if (load.Found && read(path, styles, load.Read) && as == TOpenAs::Document)
+    // A damaged document opens with what could be read, but as a new untitled page: the next
+    // Save must not replace the damaged file with the shorter page unless the user picks it.
+    if (load.Found && read(path, styles, load.Read) && as == TOpenAs::Document && !load.Read.damaged())
         setDocFileName(path);
     emit opened();
     return load;

@@ -50,7 +50,7 @@ public:
     // Empties the page and reads path into it, resolving the stored style name against styles.
     // A missing file leaves the empty untitled page; a file that is no builder document does
     // too, so that a later Save never writes over it. A damaged document keeps the blocks read
-    // before the damage.
+    // before the damage, and for the same reason opens untitled.
     TPageLoad open(const QString &path, TOpenAs as, const TStyleList &styles);
 
     // Writes the page as a builder document at path, then its companion files; the document then

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "stylechunk.h"
+
 #include <QString>
 
 // The result of bringing a picture into the HTML folder's "backgrnd" folder.
@@ -14,3 +16,11 @@ struct TBackgroundPicture {
 // copied. The folder is created when missing. The copy replaces the old picture only once it is
 // complete, so a failure never leaves half a picture behind.
 TBackgroundPicture CopyBackgroundPicture(const QString &chosen, const QString &htmlFolder);
+
+// The page refers to a style's background picture in lower case ("backgrnd/sky.jpg"). Styles
+// made before the copies were given lower-case names keep a name such as "backgrnd\Sky.JPG";
+// for each of them whose picture exists only under that name, a copy with the lower-case name
+// is made beside it, so that the page, the preview and the upload find it on a file system that
+// tells letter cases apart. Names reaching outside the HTML folder are left alone. Returns the
+// number of copies made.
+int ProvideLowerCaseBackgrounds(const TStyleList &styles, const QString &htmlFolder);

@@ -10,8 +10,11 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QMainWindow>
+#include <QMenu>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -139,6 +142,55 @@ TEST(QtPrompts, TheProgramsOwnDialogsReportTheirAnswersAndStoreNothing)
     EXPECT_TRUE(TempSettings::general(QStringLiteral("ShowHTMLWarning")).isEmpty());
 }
 
+TEST(QtPrompts, AQuestionIsCentredOverTheMainWindowWhicheverWindowIsActive)
+{
+    QMainWindow main;
+    main.setFixedSize(600, 400);
+    main.move(40, 50);
+    main.show();
+    QMenu menu(&main);
+    menu.addAction(QStringLiteral("Exit"));
+    TQtPrompts prompts;
+    // Regression: the save question on exit was centred over the window from the exit button
+    // but on the screen from File > Exit, where the active window is the menu or nothing.
+    for (QWidget *active :
+         {static_cast<QWidget *>(&main), static_cast<QWidget *>(nullptr), static_cast<QWidget *>(&menu)}) {
+        QApplication::setActiveWindow(active);
+        QWidget *parent = nullptr;
+        QPoint centre;
+        whenShown<QMessageBox>([&](QMessageBox *box) {
+            parent = box->parentWidget();
+            centre = box->geometry().center();
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        prompts.message(TMsgKind::Confirmation, QStringLiteral("Save?"), TMsgButtons::YesNoCancel);
+        EXPECT_EQ(parent, &main) << (active ? active->metaObject()->className() : "none");
+        EXPECT_LE((centre - main.geometry().center()).manhattanLength(), 2);
+    }
+}
+
+TEST(QtPrompts, TheProgramsOwnNoticesOpenInTheMiddleOfTheScreen)
+{
+    TempSettings settings;
+    TQtPrompts prompts;
+    const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    // A window is placed before its frame is known, so the frame may put it off by a few pixels.
+    constexpr int kFrameSlack = 12;
+    QPoint centre;
+    whenShown<TfrmSaveInfo>([&](TfrmSaveInfo *dialog) {
+        centre = dialog->frameGeometry().center();
+        dialog->reject();
+    });
+    prompts.saveInformation();
+    EXPECT_LE((centre - screenCentre).manhattanLength(), kFrameSlack);
+    whenShown<TfrmHTMLWarn>([&](TfrmHTMLWarn *dialog) {
+        centre = dialog->frameGeometry().center();
+        dialog->reject();
+    });
+    prompts.htmlChangeAlert();
+    EXPECT_LE((centre - screenCentre).manhattanLength(), kFrameSlack);
+}
+
 TEST(QtPrompts, TheStyleWizardWorksOnTheGivenFolders)
 {
     TempSettings settings;
@@ -166,6 +218,23 @@ TEST(ZorvinApplication, ErrorsEscapingAHandlerAreCaught)
         []() -> bool { throw std::runtime_error("disk on fire"); }, collect));
     EXPECT_FALSE(TZorvinApplication::deliverGuarded([]() -> bool { throw 42; }, collect));
     EXPECT_EQ(errors, (QStringList{QStringLiteral("disk on fire"), QStringLiteral("Unknown error.")}));
+}
+
+TEST(ZorvinApplication, CaptionsGetNoProgramNameAppended)
+{
+    const QString name = QCoreApplication::applicationName();
+    const QString organisation = QCoreApplication::organizationName();
+    const QString version = QCoreApplication::applicationVersion();
+    TZorvinApplication::setIdentity();
+    EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Zorvin Express"));
+    EXPECT_EQ(QCoreApplication::organizationName(), QStringLiteral("Pellory"));
+    // Regression: a display name of its own made the platform append " - Zorvin Express" to every
+    // caption. Without one, the display name simply follows the program's name.
+    QCoreApplication::setApplicationName(QStringLiteral("Probe"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Probe"));
+    QCoreApplication::setApplicationName(name);
+    QCoreApplication::setOrganizationName(organisation);
+    QCoreApplication::setApplicationVersion(version);
 }
 
 TEST(ZorvinApplication, DiscardedErrorsAreWrittenToStandardError)

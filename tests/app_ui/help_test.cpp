@@ -4,6 +4,7 @@
 #include "recordinghelp.h"
 
 #include <QAbstractScrollArea>
+#include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -155,6 +156,18 @@ TEST_F(MainWindowHelp, ButtonsAndGalleryWithTheirOwnMouseHandlersAskToo)
     trigger("WhatsThis1");
     EXPECT_EQ(help.last().kind, Kind::Popup);
     EXPECT_EQ(help.last().topic, 20);
+}
+
+TEST_F(MainWindowHelp, F1IsHelpTopicsInTheMenuAndStillAsksAboutTheFocusedControl)
+{
+    EXPECT_TRUE(find<QAction>("menHelpTopics")->shortcuts().contains(QKeySequence(Qt::Key_F1)));
+    QApplication::setActiveWindow(window.get());
+    clickToolbar(300);
+    QWidget *styles = find("lstStyles");
+    styles->setFocus();
+    // The key goes the way a real key press goes, shortcuts first.
+    QTest::keyClick(styles, Qt::Key_F1);
+    EXPECT_EQ(help.last(), (Request{Kind::Topic, 31, {}}));
 }
 
 TEST_F(MainWindowHelp, HelpMenuOpensTheContentsAndTheAboutBox)

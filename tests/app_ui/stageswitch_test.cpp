@@ -136,7 +136,7 @@ TEST_F(StageSwitch, SendingChangesAsksMessage101)
     clickToolbar(450);
     EXPECT_EQ(w.CurrentStage(), stSend);
     EXPECT_FALSE(w.page().PageModified());
-    EXPECT_EQ(prompts.asked().at(1).request.fileName, QStringLiteral("Page.zve"));
+    EXPECT_EQ(prompts.asked().at(1).request.fileName, path);
     EXPECT_TRUE(QFileInfo::exists(home + QStringLiteral("HTMLFiles/Page.html")));
     EXPECT_TRUE(find("pnlSend")->isVisible());
 }

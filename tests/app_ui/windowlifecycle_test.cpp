@@ -5,8 +5,10 @@
 #include "mainwindowfixture.h"
 #include "stringtable.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLineEdit>
+#include <QScreen>
 
 namespace {
 
@@ -77,12 +79,26 @@ TEST_F(WindowLifecycle, ClosingWithChangesAsksAndCancelKeepsRunning)
     EXPECT_FALSE(w.isVisible());
 }
 
-TEST_F(WindowLifecycle, ClosingWithYesSavesFirstAndStillClosesWhenThatIsCancelled)
+TEST_F(WindowLifecycle, ClosingWithYesSavesFirstAndStaysOpenWhenThatIsCancelled)
 {
     TfrmMain &w = open();
     w.page().setPageModified(true);
+    // Regression: cancelling the save after Yes closed the window and lost the work.
     prompts.answer(TMsgResult::Yes);
     prompts.cancelFile();
+    EXPECT_FALSE(w.close());
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(w.page().PageModified());
+    // The exit button and File > Exit take the same road.
+    prompts.answer(TMsgResult::Yes);
+    prompts.cancelFile();
+    trigger("menFileExit");
+    EXPECT_TRUE(w.isVisible());
+    prompts.answer(TMsgResult::Yes);
+    prompts.cancelFile();
+    QTest::mouseClick(find("imgExit"), Qt::LeftButton);
+    EXPECT_TRUE(w.isVisible());
+    w.page().setPageModified(false);
     EXPECT_TRUE(w.close());
 
     open();
@@ -91,6 +107,41 @@ TEST_F(WindowLifecycle, ClosingWithYesSavesFirstAndStillClosesWhenThatIsCancelle
     prompts.chooseFile(home + QStringLiteral("save/Kept.zve"));
     EXPECT_TRUE(window->close());
     EXPECT_TRUE(QFile::exists(home + QStringLiteral("save/Kept.zve")));
+}
+
+TEST_F(WindowLifecycle, TheWindowOpensInTheMiddleOfTheScreen)
+{
+    TfrmMain &w = open();
+    // Regression: the splash was centred but the main window opened in the top-left corner.
+    const QPoint screenCentre = w.screen()->availableGeometry().center();
+    // The window is placed before its frame is known, which may put it off by a few pixels.
+    EXPECT_LE((w.frameGeometry().center() - screenCentre).manhattanLength(), 12)
+        << w.frameGeometry().center().x() << "," << w.frameGeometry().center().y();
+}
+
+TEST_F(WindowLifecycle, FileCommandsHaveTheirStandardKeys)
+{
+    TfrmMain &w = open();
+    for (const char *name : {"mnuFileNew", "menFileOpen", "menFileSave", "menFileSaveAs", "menFileExit"})
+        EXPECT_FALSE(find<QAction>(name)->shortcut().isEmpty()) << name;
+    EXPECT_EQ(find<QAction>("menFileOpen")->shortcuts(), QKeySequence::keyBindings(QKeySequence::Open));
+    QApplication::setActiveWindow(&w);
+    QWidget *focus = find("lvTemplates");
+    focus->setFocus();
+
+    prompts.cancelFile();
+    QTest::keySequence(focus, find<QAction>("menFileOpen")->shortcut());
+    EXPECT_EQ(prompts.count(ScriptedPrompts::Asked::OpenFile), 1);
+
+    w.page().setPageModified(true);
+    prompts.answer(TMsgResult::Cancel);
+    QTest::keySequence(focus, find<QAction>("menFileExit")->shortcut());
+    EXPECT_EQ(prompts.messages(), QStringList{LoadStr(103)});
+    EXPECT_TRUE(w.isVisible());
+
+    prompts.cancelFile();
+    QTest::keySequence(focus, find<QAction>("menFileSaveAs")->shortcut());
+    EXPECT_EQ(prompts.count(ScriptedPrompts::Asked::SaveFile), 1);
 }
 
 TEST_F(WindowLifecycle, ClosingRemovesTheExternalPreviewFile)

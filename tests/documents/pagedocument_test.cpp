@@ -148,7 +148,8 @@ TEST_F(PageDocumentTest, MissingDamagedAndForeignFilesLeaveAnUntitledPage)
     // It must not become the current document, or a later Save would write over it.
     EXPECT_TRUE(document.DocFileName().isEmpty());
 
-    // A document cut short keeps the blocks before the cut and is the current document.
+    // A document cut short keeps the blocks before the cut but opens untitled, so that a Save
+    // cannot replace it with the shorter page unnoticed.
     const QByteArray whole = DocumentBytes("[None]", "Torn", SamplePage());
     QFile torn(path("save/Torn.zve"));
     ASSERT_TRUE(torn.open(QIODevice::WriteOnly));
@@ -157,8 +158,11 @@ TEST_F(PageDocumentTest, MissingDamagedAndForeignFilesLeaveAnUntitledPage)
     load = document.open(path("save/Torn.zve"), TOpenAs::Document, styles);
     EXPECT_TRUE(load.ok());
     EXPECT_EQ(load.Read.Status, TDocumentStatus::Truncated);
+    EXPECT_TRUE(load.Read.damaged());
+    EXPECT_EQ(load.Read.BlockCount, int(SamplePage().size()));
     EXPECT_EQ(document.page().WebChunks().size(), 2u);
-    EXPECT_EQ(document.DocFileName(), path("save/Torn.zve"));
+    EXPECT_TRUE(document.DocFileName().isEmpty());
+    EXPECT_FALSE(document.page().PageModified());
     EXPECT_FALSE(document.page().style().has_value());
 }
 

@@ -171,6 +171,21 @@ TEST_F(DocumentCommands, ADamagedDocumentKeepsTheBlocksBeforeTheDamage)
     ASSERT_EQ(window->page().WebChunks().size(), 2u);
     EXPECT_EQ(window->page().WebChunks()[1].Para()->Text, QByteArray("two"));
     EXPECT_EQ(window->CurrentStage(), stBuild);
+    // Regression: the damage went unmentioned and the file stayed the current document, so the
+    // next Save overwrote it with the shorter page.
+    ASSERT_EQ(prompts.messages().size(), 1);
+    EXPECT_EQ(prompts.asked().last().msgKind, TMsgKind::Warning);
+    EXPECT_TRUE(prompts.messages().last().contains(QStringLiteral("Only 2 of its 3 Web Blocks")))
+        << prompts.messages().last().toStdString();
+    EXPECT_TRUE(window->document().DocFileName().isEmpty());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Zorvin Express - Untitled"));
+    const QByteArray damaged = bytes.left(bytes.indexOf("three") + 2);
+    prompts.cancelFile();
+    trigger("menFileSave");
+    EXPECT_EQ(prompts.count(ScriptedPrompts::Asked::SaveFile), 1);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), damaged);
+    file.close();
 
     // The loading guards were released: the window still switches stages and takes edits.
     clickToolbar(300);
@@ -244,6 +259,24 @@ TEST_F(DocumentCommands, SaveWritesWithoutAskingOnceTheDocumentHasAFile)
     trigger("menFileSave");
     EXPECT_EQ(prompts.asked().size(), 4);
     EXPECT_EQ(prompts.asked()[3].kind, ScriptedPrompts::Asked::SaveFile);
+}
+
+TEST_F(DocumentCommands, SavingChangesBeforeSendingOffersTheDocumentWhereItLives)
+{
+    const QString templ = writeDocument(QStringLiteral("template/Shop.zvt"), {para("shop")});
+    prompts.chooseFile(templ, 0);
+    trigger("menFileOpen");
+    edit({para("shop"), para("more")});
+    prompts.clear();
+    // Regression: the dialog offered only "Shop.zvt" in "save", so the template was saved as a
+    // stray copy there that the gallery never lists.
+    prompts.answer(TMsgResult::Ok);
+    prompts.chooseFile(templ);
+    EXPECT_TRUE(window->commands().SaveDocument());
+    ASSERT_EQ(prompts.asked().size(), 2);
+    EXPECT_EQ(prompts.asked()[1].request.fileName, templ);
+    EXPECT_EQ(ReadDocument(templ).Chunks.size(), 2u);
+    EXPECT_FALSE(QFileInfo::exists(home + QStringLiteral("save/Shop.zvt")));
 }
 
 TEST_F(DocumentCommands, SaveAsOffersTheCurrentNameInItsFolderAndWritesThePageFile)

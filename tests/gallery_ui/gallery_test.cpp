@@ -1,6 +1,7 @@
 #include "galleryfixture.h"
 #include "stringtable.h"
 
+#include <QApplication>
 #include <QLabel>
 
 namespace {
@@ -31,6 +32,27 @@ TEST_F(Gallery, ListsTemplatesFirstThenSavedPagesToldApartByTheirIcons)
     EXPECT_EQ(panel->selectedItem()->path, home + QStringLiteral("save/Aardvark.zve"));
 }
 
+TEST_F(Gallery, FilesThatAreNoDocumentsAreNotListed)
+{
+    addDocument("save", QStringLiteral("Real.zve"));
+    // Regression: a text file carrying the extension was listed (and opened) like a page.
+    for (const char *name : {"save/Notes.zve", "template/Empty.zvt", "save/Future.zve"}) {
+        QFile file(home + QLatin1String(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        if (QByteArray(name).contains("Notes"))
+            file.write("my shopping list, nothing more");
+        else if (QByteArray(name).contains("Future"))
+            file.write("Zorvin Express File2.00");
+    }
+    // A damaged document is still one: it opens with what can be read.
+    const QString torn = addDocument("template", QStringLiteral("Torn.zvt"));
+    QFile file(torn);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.resize(30));
+    file.close();
+    EXPECT_EQ(captions(), (QStringList{"Torn", "Real"}));
+}
+
 TEST_F(Gallery, StageTextsComeFromTheStringTable)
 {
     open();
@@ -41,7 +63,7 @@ TEST_F(Gallery, StageTextsComeFromTheStringTable)
     EXPECT_EQ(gallery()->toolTip(), LoadStr(5011));
 }
 
-TEST_F(Gallery, ClickShowsTheThumbnailAndAnEntryWithoutOneKeepsThePreviousPicture)
+TEST_F(Gallery, ClickShowsTheThumbnailAndAnEntryWithoutOneShowsTheWelcomePicture)
 {
     const QString with = addDocument("template", QStringLiteral("With.zvt"));
     addThumbnail(with, Qt::red);
@@ -58,9 +80,12 @@ TEST_F(Gallery, ClickShowsTheThumbnailAndAnEntryWithoutOneKeepsThePreviousPictur
     ASSERT_TRUE(thumbnail->isVisible());
     EXPECT_EQ(thumbnail->pixmap().toImage().pixelColor(10, 10), QColor(Qt::red));
 
+    // Regression: the previous entry's thumbnail stayed, as if it were a picture of this page.
     select(QStringLiteral("Without"));
+    EXPECT_FALSE(thumbnail->isVisible());
+    EXPECT_TRUE(front->isVisible());
+    select(QStringLiteral("With"));
     EXPECT_TRUE(thumbnail->isVisible());
-    EXPECT_EQ(thumbnail->pixmap().toImage().pixelColor(10, 10), QColor(Qt::red));
 
     // Coming back to the stage starts again with the welcome picture.
     clickToolbar(150);
@@ -85,6 +110,41 @@ TEST_F(Gallery, DoubleClickOpensATemplateAsANewPageAndASavedPageAsTheDocument)
     EXPECT_EQ(window->CurrentStage(), stBuild);
     EXPECT_EQ(window->page().PageTitle(), QByteArray("My title"));
     EXPECT_EQ(window->document().DocFileName(), saved);
+}
+
+TEST_F(Gallery, TheKeyboardChoosesAndOpensAnEntry)
+{
+    addDocument("template", QStringLiteral("Club.zvt"), "Club title");
+    const QString with = addDocument("template", QStringLiteral("Shop.zvt"), "Shop title");
+    addThumbnail(with, Qt::blue);
+    gallery()->setFocus();
+    QApplication::setActiveWindow(window.get());
+    QTest::keyClick(gallery(), Qt::Key_Down);
+    QTest::keyClick(gallery(), Qt::Key_Down);
+    EXPECT_TRUE(find("imgPreView")->isVisible());
+    QTest::keyClick(gallery(), Qt::Key_Return);
+    EXPECT_EQ(window->CurrentStage(), stBuild);
+    EXPECT_EQ(window->page().PageTitle(), QByteArray("Shop title"));
+}
+
+TEST_F(Gallery, DeleteAndF2WorkOnTheSelectedEntry)
+{
+    addDocument("template", QStringLiteral("Club.zvt"));
+    const QString shop = addDocument("template", QStringLiteral("Shop.zvt"));
+    select(QStringLiteral("Club"));
+    QTest::keyClick(gallery(), Qt::Key_F2);
+    QLineEdit *editor = gallery()->viewport()->findChild<QLineEdit *>();
+    ASSERT_NE(editor, nullptr);
+    editor->setText(QStringLiteral("Society"));
+    endEdit(editor, Qt::Key_Return);
+    EXPECT_EQ(captions(), (QStringList{"Shop", "Society"}));
+
+    select(QStringLiteral("Shop"));
+    prompts.answer(TMsgResult::Yes);
+    QTest::keyClick(gallery(), Qt::Key_Delete);
+    EXPECT_EQ(prompts.asked().last().buttons, TMsgButtons::YesNo);
+    EXPECT_EQ(captions(), QStringList{"Society"});
+    EXPECT_FALSE(exists(shop));
 }
 
 TEST_F(Gallery, LeavingTheStageByTheToolbarAppliesTheSelectedEntry)

@@ -240,6 +240,24 @@ TEST_F(CanvasTest, ScrollBarFollowsTheLengthOfThePage)
     expectSound();
 }
 
+TEST_F(CanvasTest, TheArrowUnderTheColumnShowsOnlyWhileBlocksLieBelow)
+{
+    auto *arrow = find<QLabel>("imgMoreBelow");
+    // Regression: the arrow was part of the background and showed on an empty page.
+    EXPECT_FALSE(arrow->isVisible());
+    loadParagraphs(8);
+    EXPECT_FALSE(arrow->isVisible());
+    loadParagraphs(2);
+    EXPECT_TRUE(arrow->isVisible());
+    auto *bar = find<QScrollBar>("ScrollBar1");
+    bar->setValue(1);
+    EXPECT_TRUE(arrow->isVisible());
+    bar->setValue(2);
+    EXPECT_FALSE(arrow->isVisible());
+    bar->setValue(0);
+    EXPECT_TRUE(arrow->isVisible());
+}
+
 TEST_F(CanvasTest, HoldingABlockAtTheTopOrBottomRowScrollsOneByOne)
 {
     loadParagraphs(12);

@@ -2,6 +2,7 @@
 #include "stringtable.h"
 #include "textcodec.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QInputMethodEvent>
@@ -148,6 +149,42 @@ TEST_F(PanelTest, AlignmentButtonsFormOneGroupThatCanBeEmptied)
     stage->SelectBlock(0);
     EXPECT_TRUE(center->isChecked());
     EXPECT_FALSE(left->isChecked() || right->isChecked());
+}
+
+// The mean brightness of a button's face, away from its border.
+double faceBrightness(QToolButton *button)
+{
+    const QImage face = button->grab().toImage().copy(button->rect().adjusted(3, 3, -3, -3));
+    double sum = 0;
+    for (int y = 0; y < face.height(); ++y)
+        for (int x = 0; x < face.width(); ++x)
+            sum += qGray(face.pixel(x, y));
+    return sum / (face.width() * face.height());
+}
+
+TEST_F(PanelTest, APressedAlignmentIsPlainToSeeAndToAScreenReader)
+{
+    dropNew(bkLink, 0);
+    auto *left = find<QToolButton>("spdLinkLeft");
+    auto *center = find<QToolButton>("spdLinkCenter");
+    auto *newLine = find<QToolButton>("spdLinkReturn");
+    // Regression: a pressed button differed from a raised one by a barely visible shade (about
+    // 20 grey levels); now the pressed face is far darker than a raised one.
+    QTest::mouseClick(center, Qt::LeftButton);
+    EXPECT_GT(faceBrightness(left) - faceBrightness(center), 50.0);
+    const double raisedNewLine = faceBrightness(newLine);
+    QTest::mouseClick(newLine, Qt::LeftButton);
+    EXPECT_GT(raisedNewLine - faceBrightness(newLine), 50.0);
+
+    QAccessibleInterface *leftInfo = QAccessible::queryAccessibleInterface(left);
+    QAccessibleInterface *centerInfo = QAccessible::queryAccessibleInterface(center);
+    ASSERT_TRUE(leftInfo && centerInfo);
+    EXPECT_EQ(leftInfo->text(QAccessible::Name), LoadStr(5020));
+    EXPECT_EQ(centerInfo->text(QAccessible::Name), LoadStr(5021));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(newLine)->text(QAccessible::Name), LoadStr(5023));
+    EXPECT_TRUE(centerInfo->state().checkable);
+    EXPECT_TRUE(centerInfo->state().checked);
+    EXPECT_FALSE(leftInfo->state().checked);
 }
 
 TEST_F(PanelTest, EveryKindHasItsAlignmentAndNewLineButtons)

@@ -192,6 +192,24 @@ TEST_F(PreviewStage, ChoosingAStyleRewritesOnlyTheBodyTag)
     EXPECT_FALSE(window->page().style().has_value());
 }
 
+TEST_F(PreviewStage, LongStyleNamesCanBeReadWhole)
+{
+    writeStyles(
+        {style("Ocean Breeze at Dawn", 0x00FF8000), style("Sand", 0x0080C0FF), style("Forest", 0x00008000)});
+    open();
+    toStage(stPreview);
+    QListWidget *list = styles();
+    const QString name = QStringLiteral("Ocean Breeze at Dawn");
+    // Regression: four entries were squeezed into six narrow columns and cut to "Ocean Bre...";
+    // they now share the width between the two columns they fill.
+    ASSERT_EQ(list->count(), 4);
+    EXPECT_GE(list->gridSize().width(), list->contentsRect().width() / 2 - 1);
+    EXPECT_GE(list->gridSize().width(), list->fontMetrics().horizontalAdvance(name));
+    // And a name that does not fit all the same shows whole in its tooltip.
+    EXPECT_EQ(list->item(1)->toolTip(), name);
+    EXPECT_EQ(list->item(0)->toolTip(), LoadStr(31));
+}
+
 TEST_F(PreviewStage, AMissingOrDamagedStylesFileGivesNoneAndWhatCouldBeRead)
 {
     open();

@@ -87,18 +87,26 @@ TEST_F(StyleWizardTest, AChosenPictureIsCopiedIntoTheBackgroundFolder)
     EXPECT_EQ(QDir(dialog.request.folder).canonicalPath(), QDir(htmlFolder() + "/backgrnd").canonicalPath());
     EXPECT_EQ(dialog.request.filter, "JPG Files (*.jpg)|*.jpg|GIF Files (*.gif)|*.gif");
 
-    EXPECT_EQ(child<QLineEdit>("txtImgFilename")->text(), "backgrnd\\Stars.gif");
-    QFile copy(htmlFolder() + "/backgrnd/Stars.gif");
+    // Regression: the copy kept the name "Stars.gif" while the page refers to "backgrnd/stars.gif",
+    // which a file system or web server that tells letter cases apart does not find.
+    EXPECT_EQ(child<QLineEdit>("txtImgFilename")->text(), "backgrnd\\stars.gif");
+    QFile copy(htmlFolder() + "/backgrnd/stars.gif");
     ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
     EXPECT_EQ(copy.readAll(), "GIF89a-not-really");
     EXPECT_TRUE(
-        wizard().SampleHTML().contains("<BODY BACKGROUND=\"backgrnd\\Stars.gif\" BGCOLOR=\"C0C0C0\""));
+        wizard().SampleHTML().contains("<BODY BACKGROUND=\"backgrnd\\stars.gif\" BGCOLOR=\"C0C0C0\""));
 
     // A picture that lies in the folder already is taken as it is.
-    m_prompts.chooseFile(htmlFolder() + "/backgrnd/Stars.gif");
+    m_prompts.chooseFile(htmlFolder() + "/backgrnd/stars.gif");
     click("spdImgFile");
-    EXPECT_EQ(child<QLineEdit>("txtImgFilename")->text(), "backgrnd\\Stars.gif");
-    EXPECT_EQ(QDir(htmlFolder() + "/backgrnd").entryList(QDir::Files), QStringList{"Stars.gif"});
+    EXPECT_EQ(child<QLineEdit>("txtImgFilename")->text(), "backgrnd\\stars.gif");
+    EXPECT_EQ(QDir(htmlFolder() + "/backgrnd").entryList(QDir::Files), QStringList{"stars.gif"});
+    // One that lies there under a name with capitals gets its lower-case copy.
+    ASSERT_TRUE(QFile::copy(outside, htmlFolder() + "/backgrnd/Moon.GIF"));
+    m_prompts.chooseFile(htmlFolder() + "/backgrnd/Moon.GIF");
+    click("spdImgFile");
+    EXPECT_EQ(child<QLineEdit>("txtImgFilename")->text(), "backgrnd\\moon.gif");
+    EXPECT_TRUE(QFileInfo::exists(htmlFolder() + "/backgrnd/moon.gif"));
 
     click("butClear");
     EXPECT_TRUE(child<QLineEdit>("txtImgFilename")->text().isEmpty());
@@ -108,7 +116,7 @@ TEST_F(StyleWizardTest, AChosenPictureIsCopiedIntoTheBackgroundFolder)
     click("spdImgFile");
     m_prompts.answer(TMsgResult::Yes);
     click("FinishButt");
-    EXPECT_EQ(savedStyles().back().BackImage, "backgrnd\\Stars.gif");
+    EXPECT_EQ(savedStyles().back().BackImage, "backgrnd\\stars.gif");
 }
 
 TEST_F(StyleWizardTest, APictureThatCannotBeCopiedLeavesTheFieldAsItWas)

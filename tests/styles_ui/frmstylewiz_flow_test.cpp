@@ -2,6 +2,7 @@
 #include "stringtable.h"
 #include "wizardfixture.h"
 
+#include <QAccessible>
 #include <QSignalSpy>
 
 TEST_F(StyleWizardTest, AddModeWalksToTheDetailsAndAppendsTheNewStyleAtTheEnd)
@@ -246,6 +247,25 @@ TEST_F(StyleWizardTest, ACancelledColourDialogChangesNothing)
     EXPECT_EQ(wizard().WorkingStyles().at(2), threeStyles()[2]);
     click("FinishButt");
     EXPECT_TRUE(m_prompts.messages().isEmpty());
+}
+
+TEST_F(StyleWizardTest, TheColourSwatchesAreNamedByTheirCaptionsAndWorkFromTheKeyboard)
+{
+    writeStyles(threeStyles());
+    open();
+    modifyStyle(2);
+    const std::pair<const char *, int> swatches[] = {
+        {"pnlBack", 510}, {"pnlDoc", 513}, {"pnlStandard", 516}, {"pnlActive", 514}, {"pnlVisited", 515}};
+    for (const auto &[name, id] : swatches) {
+        QAccessibleInterface *info = QAccessible::queryAccessibleInterface(child<QWidget>(name));
+        ASSERT_NE(info, nullptr) << name;
+        EXPECT_EQ(info->text(QAccessible::Name), LoadStr(id)) << name;
+    }
+    m_prompts.pickColour(0x00123456);
+    QWidget *visited = child<QWidget>("pnlVisited");
+    visited->setFocus();
+    QTest::keyClick(visited, Qt::Key_Space);
+    EXPECT_EQ(wizard().WorkingStyles().at(2).VisitedColour, 0x00123456u);
 }
 
 TEST_F(StyleWizardTest, HelpAsksForTheWizardTopic)

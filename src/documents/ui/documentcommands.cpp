@@ -127,8 +127,10 @@ bool TDocumentCommands::FileSaveAs()
 
 bool TDocumentCommands::SaveChanges()
 {
-    const std::optional<TFileChoice> choice = runSaveDialog(
-        SaveFolder(), FileNamePart(m_document.DocFileName()), QStringLiteral("zve"), kDocumentFilter);
+    // The dialog offers the document where it lives (its full path): a document opened from
+    // elsewhere must not become a stray copy in "save" that the gallery never shows.
+    const std::optional<TFileChoice> choice =
+        runSaveDialog(SaveFolder(), m_document.DocFileName(), QStringLiteral("zve"), kDocumentFilter);
     return choice && SaveBuilder(choice->path);
 }
 
@@ -181,15 +183,39 @@ void TDocumentCommands::OpenDocument(const QString &path)
     open(path, true);
 }
 
+void TDocumentCommands::RestoreRecovered(const QString &copyPath, const QString &originalPath)
+{
+    open(copyPath, false);
+    m_document.setDocFileName(originalPath);
+    m_document.page().setPageModified(true);
+}
+
 void TDocumentCommands::open(const QString &path, bool asDocument)
 {
     const TPageLoad load =
         m_document.open(path, asDocument ? TOpenAs::Document : TOpenAs::Template, m_styles.styles());
-    // A missing file simply gives an empty page; a file that is no builder document is reported.
+    // A missing file simply gives an empty page; a file that is no builder document is reported,
+    // and so is a damaged one, which opens with what could be read as a new untitled page.
     if (load.Found && !load.Read.readable())
         Prompts::current().message(TMsgKind::Error,
                                    QDir::toNativeSeparators(path) + QLatin1Char('\n') + load.Read.Error,
                                    TMsgButtons::Ok);
+    else if (load.Found && load.Read.damaged())
+        Prompts::current().message(TMsgKind::Warning, damagedText(path, load.Read), TMsgButtons::Ok);
+}
+
+QString TDocumentCommands::damagedText(const QString &path, const TDocumentRead &read)
+{
+    const int readCount = int(read.Chunks.size());
+    QString text =
+        QStringLiteral("The Zorvin Express file %1 is damaged. ").arg(QDir::toNativeSeparators(path));
+    if (read.BlockCount > 0)
+        text +=
+            QStringLiteral("Only %1 of its %2 Web Blocks could be read.").arg(readCount).arg(read.BlockCount);
+    else
+        text += QStringLiteral("None of its Web Blocks could be read.");
+    return text + QStringLiteral("\nWhat could be read opens as a new, untitled page, so the damaged file is "
+                                 "kept as it is until you choose to save over it.");
 }
 
 QString TDocumentCommands::saveFailedText(const QString &path, const QString &reason)

@@ -8,6 +8,7 @@
 #include <optional>
 
 class TPageDocument;
+struct TDocumentRead;
 class TStyleCatalog;
 
 // The File menu's document commands and the checks that guard unsaved work: New, Open, Save,
@@ -49,6 +50,9 @@ public:
     void LoadTemplate(const QString &path);
     // Reads path as the current document.
     void OpenDocument(const QString &path);
+    // Reads the recovery copy at copyPath as the page of originalPath (empty: untitled), with
+    // unsaved changes, as it stood when the program ended without saving it.
+    void RestoreRecovered(const QString &copyPath, const QString &originalPath);
 
 signals:
     // The page was replaced by a new, opened or templated one: the window goes on to building,
@@ -64,6 +68,7 @@ private:
     bool askThenAct();
     void showSaveInfo();
     static QString saveFailedText(const QString &path, const QString &reason);
+    static QString damagedText(const QString &path, const TDocumentRead &read);
     std::optional<TFileChoice> runSaveDialog(const QString &folder, const QString &preset,
                                              const QString &suffix, const QString &filter);
     QString documentFolder() const;

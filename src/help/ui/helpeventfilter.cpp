@@ -62,6 +62,17 @@ bool THelpEventFilter::eventFilter(QObject *watched, QEvent *event)
     if (!watched->isWidgetType())
         return false;
     auto *widget = static_cast<QWidget *>(watched);
+    // F1 is also the shortcut of Help Topics in the menu. Claiming it before shortcuts are
+    // matched lets the key ask about the control under the focus, as it always has; with no
+    // control to ask about, it shows the contents, which is what Help Topics does.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier) {
+            key->accept();
+            return true;
+        }
+        return false;
+    }
     if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier)

@@ -22,9 +22,17 @@ constexpr int kTitleHeight = 24;
 constexpr int kEditHeight = 20;
 constexpr int kMargin = 7;
 
+// A pressed alignment or new-line button must be told from a raised one at a glance: pressed,
+// it turns dark blue with a white glyph; the keyboard focus shows as an orange ring either way.
+const QString kButtonRowStyle =
+    QStringLiteral("QToolButton { background: #EEEEEE; border: 1px solid #7A7A7A; border-radius: 3px; }"
+                   "QToolButton:hover { background: #FFFFFF; }"
+                   "QToolButton:checked { background: #1F4E9E; border: 1px solid #0A2A5E; }"
+                   "QToolButton:focus { border: 2px solid #E08000; }");
+
 // The glyphs of the alignment and new-line buttons: four text lines set left, centred or right,
-// and a return arrow. They are drawn in the palette's text colour, so they suit any theme.
-QIcon ButtonGlyph(int which, const QColor &ink)
+// and a return arrow, in ink.
+QPixmap GlyphPixmap(int which, const QColor &ink)
 {
     const QSize size(16, 16);
     const qreal ratio = qGuiApp->devicePixelRatio();
@@ -51,7 +59,16 @@ QIcon ButtonGlyph(int which, const QColor &ink)
         painter.drawLine(QPointF(3, 10), QPointF(6.5, 6.5));
         painter.drawLine(QPointF(3, 10), QPointF(6.5, 13.5));
     }
-    return QIcon(pixmap);
+    return pixmap;
+}
+
+// The glyph in the button text colour when raised and in white when pressed.
+QIcon ButtonGlyph(int which, const QColor &ink)
+{
+    QIcon icon;
+    icon.addPixmap(GlyphPixmap(which, ink), QIcon::Normal, QIcon::Off);
+    icon.addPixmap(GlyphPixmap(which, Qt::white), QIcon::Normal, QIcon::On);
+    return icon;
 }
 } // namespace
 
@@ -85,16 +102,20 @@ TBlockPanel::TBlockPanel(TBlockKind kind, const QString &objectName, const QStri
 void TBlockPanel::StringEmUp()
 {
     for (const auto &[control, id] : m_captions) {
-        if (auto *label = qobject_cast<QLabel *>(control))
+        if (auto *label = qobject_cast<QLabel *>(control)) {
             label->setText(LoadStr(id));
-        else if (auto *box = qobject_cast<QComboBox *>(control)) {
+            if (label->buddy())
+                label->buddy()->setAccessibleName(label->text().trimmed());
+        } else if (auto *box = qobject_cast<QComboBox *>(control)) {
             // A list's items are the ids from id upwards; the count is fixed when it is built.
             const int count = box->count();
             const QSignalBlocker quiet(box);
             for (int i = 0; i < count; ++i)
                 box->setItemText(i, LoadStr(id + i));
-        } else
+        } else {
             control->setToolTip(LoadStr(id));
+            control->setAccessibleName(LoadStr(id));
+        }
     }
 }
 
@@ -105,7 +126,17 @@ QLabel *TBlockPanel::addLabel(const char *name, int stringId, QBoxLayout *row)
     label->setWordWrap(row == nullptr);
     (row ? row : m_body)->addWidget(label);
     m_captions.emplace_back(label, stringId);
+    m_lastLabel = label;
     return label;
+}
+
+void TBlockPanel::labelField(QWidget *field)
+{
+    if (!m_lastLabel)
+        return;
+    m_lastLabel->setBuddy(field);
+    field->setAccessibleName(m_lastLabel->text().trimmed());
+    m_lastLabel = nullptr;
 }
 
 QLineEdit *TBlockPanel::addEdit(const char *name, void (*store)(TWebChunk &, const QByteArray &),
@@ -115,6 +146,7 @@ QLineEdit *TBlockPanel::addEdit(const char *name, void (*store)(TWebChunk &, con
     box->setObjectName(QLatin1String(name));
     box->setFixedHeight(kEditHeight);
     (row ? row : m_body)->addWidget(box);
+    labelField(box);
     // textChanged, not textEdited: the image chooser fills these boxes and that must be stored.
     connect(box, &QLineEdit::textChanged, this, [this, store](const QString &text) {
         const QByteArray bytes = EncodePageText(text);
@@ -132,6 +164,7 @@ QComboBox *TBlockPanel::addChoice(const char *name, int firstItemId, int lastIte
         box->addItem(LoadStr(id));
     m_captions.emplace_back(box, firstItemId);
     m_body->addWidget(box);
+    labelField(box);
     connect(box, &QComboBox::currentIndexChanged, this, [this, box, store](int) {
         const QByteArray bytes = EncodePageText(box->currentText());
         edit([&](TWebChunk &chunk) { store(chunk, bytes); });
@@ -178,7 +211,10 @@ void TBlockPanel::addButtonRow(const char *prefix, void (*storeAlign)(TWebChunk 
         button->setAutoRaise(false);
         button->setFixedSize(kAlignButtonSize, kAlignButtonSize);
         button->setIcon(ButtonGlyph(i, ink));
+        button->setStyleSheet(kButtonRowStyle);
         button->setToolTip(LoadStr(5020 + i));
+        // A screen reader names the button by its hint and reports whether it is pressed.
+        button->setAccessibleName(LoadStr(5020 + i));
         m_captions.emplace_back(button, 5020 + i);
         // clicked reports the user's click only, never the panel's own filling.
         connect(button, &QToolButton::clicked, this, [this, i](bool down) { alignClicked(i, down); });
@@ -191,7 +227,9 @@ void TBlockPanel::addButtonRow(const char *prefix, void (*storeAlign)(TWebChunk 
     m_newLine->setCheckable(true);
     m_newLine->setFixedSize(kNewLineButtonSize, kNewLineButtonSize);
     m_newLine->setIcon(ButtonGlyph(3, ink));
+    m_newLine->setStyleSheet(kButtonRowStyle);
     m_newLine->setToolTip(LoadStr(5023));
+    m_newLine->setAccessibleName(LoadStr(5023));
     m_captions.emplace_back(m_newLine, 5023);
     connect(m_newLine, &QToolButton::clicked, this, [this, storeNewLine](bool down) {
         edit([&](TWebChunk &chunk) { storeNewLine(chunk, down ? 1 : 0); });

@@ -64,6 +64,8 @@ protected:
     void addButtonRow(const char *prefix, void (*storeAlign)(TWebChunk &, TBlockAlign),
                       void (*storeNewLine)(TWebChunk &, uint8_t));
     QVBoxLayout *body() const { return m_body; }
+    // The caption added last names field, for a screen reader and as the field's shortcut label.
+    void labelField(QWidget *field);
 
     // Writes a change into the selected chunk unless the panel is filling or loading is on.
     void edit(const TRecordEdit &change);
@@ -87,6 +89,7 @@ private:
     QLabel *m_title = nullptr;
     QVBoxLayout *m_body = nullptr;
     std::vector<std::pair<QWidget *, int>> m_captions; // control, string id (labels and hints)
+    QLabel *m_lastLabel = nullptr;                     // the caption the next field belongs to
     std::array<QToolButton *, 3> m_align{};
     QToolButton *m_newLine = nullptr;
     void (*m_storeAlign)(TWebChunk &, TBlockAlign) = nullptr;

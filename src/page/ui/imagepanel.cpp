@@ -22,6 +22,7 @@ TImagePanel::TImagePanel(QWidget *parent)
     m_chooser->setObjectName(QStringLiteral("spdImgFile"));
     m_chooser->setFixedSize(21, 21);
     m_chooser->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+    m_chooser->setAccessibleName(QStringLiteral("Choose a picture file"));
     connect(m_chooser, &QToolButton::clicked, this, &TImagePanel::spdImgFileClick);
     fileRow->addWidget(m_chooser);
     body()->addLayout(fileRow);

@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -33,6 +34,27 @@ QLabel *NewPicture(QWidget *parent, const char *name, QRect geometry, const QStr
     label->setObjectName(QLatin1String(name));
     label->setGeometry(geometry);
     label->setPixmap(ResourcePixmap(art, geometry.size()));
+    return label;
+}
+
+// The arrow under the column that tells more blocks follow below: a chevron in the column's
+// pale blue, drawn at the screen's pixel density.
+QLabel *NewMoreBelowArrow(QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QStringLiteral("imgMoreBelow"));
+    label->setGeometry(236, 253, 22, 12);
+    const qreal ratio = parent->devicePixelRatioF();
+    QPixmap pixmap(label->size() * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(0x2F, 0x7B, 0xE0), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPolyline(QPolygonF({QPointF(2.5, 2.5), QPointF(11, 8.5), QPointF(19.5, 2.5)}));
+    painter.end();
+    label->setPixmap(pixmap);
+    label->hide();
     return label;
 }
 
@@ -71,6 +93,7 @@ TPageCanvas::TPageCanvas(TPage &page, TPageColumn &column, QWidget *parent)
     m_shredder->setObjectName(QStringLiteral("imgShredder"));
     m_shredder->setGeometry(7, 238, 78, 34);
     m_shredder->hide();
+    m_imgMoreBelow = NewMoreBelowArrow(m_toolBox);
 
     m_scrollBar = new QScrollBar(Qt::Vertical, this);
     m_scrollBar->setObjectName(QStringLiteral("ScrollBar1"));
@@ -121,6 +144,8 @@ void TPageCanvas::buildToolbox()
         connect(image, &TWebBlock::mouseDown, this, &TPageCanvas::BrickMouseDown);
         connect(image, &TWebBlock::mouseMove, this, &TPageCanvas::DragToolboxImage);
         connect(image, &TWebBlock::mouseUp, this, &TPageCanvas::EndToolboxDrag);
+        connect(image, &TWebBlock::keyPressed, this, &TPageCanvas::toolboxKeyPress);
+        image->setAccessibleName(TWebBlock::KindName(TBlockKind(kind)));
         m_toolbox[size_t(kind)] = image;
     }
 }
@@ -174,6 +199,7 @@ TWebBlock *TPageCanvas::newColumnBlock()
     connect(block, &TWebBlock::mouseMove, this, &TPageCanvas::DragColumnBlock);
     connect(block, &TWebBlock::mouseUp, this, &TPageCanvas::blockMouseUp);
     connect(block, &TWebBlock::clicked, this, &TPageCanvas::blockClick);
+    connect(block, &TWebBlock::keyPressed, this, &TPageCanvas::columnKeyPress);
     block->show();
     return block;
 }
@@ -198,8 +224,13 @@ void TPageCanvas::syncColumn()
         block->setLook(slot == m_column.selectedSlot() ? TWebBlock::TLook::Highlighted
                                                        : TWebBlock::TLook::Plain);
         block->move(kColumnLeft, SlotTop(slot));
+        block->setAccessibleName(QStringLiteral("Web Block %1 of %2: %3")
+                                     .arg(block->ChunkIndex + 1)
+                                     .arg(m_column.count())
+                                     .arg(TWebBlock::KindName(block->kind())));
     }
     if (added) {
+        arrangeTabOrder();
         // A held picture and the shredder stay in front of the column.
         if (m_dragBlock)
             m_dragBlock->raise();
@@ -212,8 +243,20 @@ void TPageCanvas::syncColumn()
     m_scrollBar->setValue(m_column.first());
     m_scrollBar->setVisible(m_column.scrollBarVisible());
     m_syncing = false;
+    // The arrow shows only while blocks lie below the column, where it could scroll to.
+    m_imgMoreBelow->setVisible(m_column.first() + shown < m_column.count());
     if (shown > 0)
         stopHint();
+}
+
+void TPageCanvas::arrangeTabOrder()
+{
+    // New column blocks would otherwise come last in the window's tab order.
+    QWidget *previous = m_toolbox.back();
+    for (TWebBlock *block : m_blocks) {
+        setTabOrder(previous, block);
+        previous = block;
+    }
 }
 
 void TPageCanvas::HighLightBlock(int slot)

@@ -9,6 +9,7 @@
 #include <vector>
 
 class QLabel;
+class QKeyEvent;
 class QMouseEvent;
 class QScrollBar;
 class QTimer;
@@ -103,6 +104,13 @@ private:
     void scrollBy(int delta);
     void timInitTimer();
     TWebBlock *newColumnBlock();
+    // Keyboard: adding, selecting, moving and shredding blocks, and moving the focus.
+    void toolboxKeyPress(TWebBlock *image, QKeyEvent *event);
+    void columnKeyPress(TWebBlock *block, QKeyEvent *event);
+    void moveBlockByKey(int chunkIndex, int delta);
+    void focusChunk(int chunkIndex);
+    // Toolbox bricks, then the column's blocks in slot order, in the tab order.
+    void arrangeTabOrder();
 
     TPage &m_page;
     TPageColumn &m_column;
@@ -113,6 +121,7 @@ private:
     QLabel *m_deleteLabel = nullptr;   // lblDelete
     QLabel *m_shredderBack = nullptr;  // imgShredderBack
     QLabel *m_shredder = nullptr;      // imgShredder
+    QLabel *m_imgMoreBelow = nullptr;  // the arrow under the column while blocks lie below it
     QLabel *m_hint = nullptr;          // lblBuildRight
     QScrollBar *m_scrollBar = nullptr; // ScrollBar1
     std::array<TWebBlock *, kBlockKindCount> m_toolbox{};

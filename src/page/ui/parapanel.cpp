@@ -35,6 +35,7 @@ TParaPanel::TParaPanel(QWidget *parent)
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_text->setTabChangesFocus(true);
     body()->addWidget(m_text);
+    labelField(m_text);
     connect(m_text, &QPlainTextEdit::textChanged, this, [this] {
         const QByteArray text = ToRecord(m_text->toPlainText());
         edit([&](TWebChunk &chunk) { chunk.Para()->Text = text; });

@@ -2,6 +2,7 @@
 
 #include "resourcebitmap.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -11,6 +12,29 @@ TWebBlock::TWebBlock(TBlockKind kind, QWidget *parent) : QWidget(parent), m_kind
 {
     setFixedSize(kWidth, kHeight);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
+    // Bricks are reached with Tab as well; the canvas says what their keys do.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+QString TWebBlock::KindName(TBlockKind kind)
+{
+    // The words the brick pictures show.
+    switch (kind) {
+    case bkPara:
+        return QStringLiteral("Paragraph");
+    case bkLink:
+        return QStringLiteral("Link");
+    case bkImage:
+        return QStringLiteral("Image");
+    case bkHeading:
+        return QStringLiteral("Heading");
+    case bkEmail:
+        return QStringLiteral("E-mail Link");
+    case bkLine:
+        return QStringLiteral("Horizontal Line");
+    default:
+        return QString();
+    }
 }
 
 void TWebBlock::setKind(TBlockKind kind)
@@ -69,6 +93,21 @@ void TWebBlock::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.drawPixmap(0, 0, BrickPicture(m_kind, m_look));
+    if (hasFocus()) {
+        // Dark, so that it shows on every brick colour, the orange line brick included.
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(0x10, 0x18, 0x30), 2));
+        painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 4, 4);
+    }
+}
+
+void TWebBlock::keyPressEvent(QKeyEvent *event)
+{
+    // The canvas accepts the keys it acts on; the rest (Tab among them) go on as usual.
+    event->ignore();
+    emit keyPressed(this, event);
+    if (!event->isAccepted())
+        QWidget::keyPressEvent(event);
 }
 
 void TWebBlock::mousePressEvent(QMouseEvent *event)

@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QWidget>
 
+class QKeyEvent;
 class QMouseEvent;
 
 // A brick picture of the build stage, 95 by 22 pixels: one of the six toolbox images or a block
@@ -38,6 +39,8 @@ public:
     // The shared brick picture of a kind ("Para" .. "Line", or "Para_H" .. "Line_H").
     static QPixmap BrickPicture(TBlockKind kind, TLook look);
     static QString BrickName(TBlockKind kind);
+    // The kind's name as the brick shows it and a screen reader says it ("Paragraph").
+    static QString KindName(TBlockKind kind);
 
 signals:
     void mouseDown(TWebBlock *block, QMouseEvent *event);
@@ -45,12 +48,15 @@ signals:
     void mouseUp(TWebBlock *block, QMouseEvent *event);
     // A left-button press and release over the block; reported before the release itself.
     void clicked(TWebBlock *block);
+    // A key was pressed while the block had the focus; the receiver accepts what it handles.
+    void keyPressed(TWebBlock *block, QKeyEvent *event);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     TBlockKind m_kind = bkPara;

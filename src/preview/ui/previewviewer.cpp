@@ -5,6 +5,8 @@
 TPreviewViewer::TPreviewViewer(QWidget *parent) : TPageViewer(parent)
 {
     setObjectName(QStringLiteral("ctlHTML"));
+    // Scrolled with the keyboard like any page; a screen reader says what it shows.
+    setAccessibleName(QStringLiteral("Preview of your page"));
     const TViewSettings settings = PreviewViewSettings();
     SetShowImages(settings.ShowImages);
     SetBorderStyle(TViewerBorderStyle::vbSingle);

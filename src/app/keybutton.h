@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QAbstractButton>
+
+// The keyboard's way to a picture that acts as a button (a stage of the toolbar, the exit
+// button). It lies over the picture without drawing anything but a ring while it has the focus;
+// the mouse goes through it to the picture below, which keeps its own pressed looks. Space or
+// Enter clicks it. Its text is the name a screen reader gives the picture.
+class TKeyButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    TKeyButton(const QString &objectName, const QString &name, QWidget *parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+};
