@@ -480,41 +480,67 @@ def splash_pictures():
 
 # ---- the mascot ----
 
-def draw_mascot(svg):
-    """A little walking web page with a friendly face, facing right; 64 x 59."""
+def draw_mascot(svg, pose=0):
+    """A little walking web page with a friendly face, facing right; 64 x 59. Pose 0 is the
+    stride, pose 1 the passing step between two strides: legs together under the body, the body
+    lifted a pixel and the arms swung the other way, so that alternating them reads as walking."""
     # Legs and shoes first, so the body overlaps their tops.
-    svg.path("M26 46 L22 55 M38 46 L43 54", stroke=INK, sw=3.2)
-    svg.rect(15, 52.5, 10, 5, rx=2.5, fill=CORAL)
-    svg.rect(39, 51.5, 10, 5, rx=2.5, fill=CORAL)
-    # The arm behind waves; the one in front swings.
-    svg.path("M17 30 Q9 26 8 18", stroke=INK, sw=3)
-    svg.circle(8, 17, 3, fill=WHITE, stroke=INK, sw=1.5)
-    # The page with its folded corner.
-    svg.path("M14 8 Q14 4 18 4 H40 L50 14 V44 Q50 48 46 48 H18 Q14 48 14 44 Z",
-             fill=svg.gradient("#FFFFFF", "#E3ECF9"), stroke=INK, sw=2)
-    svg.path("M40 4 V11 Q40 14 43 14 H50", fill="#CFDDF2", stroke=INK, sw=2)
-    # Blocks on the page, like the ones the user builds with.
-    svg.rect(19, 10, 16, 4, rx=2, fill=VIOLET)
-    svg.rect(19, 37, 24, 4, rx=2, fill=BLUE)
-    svg.rect(19, 42.5, 14, 3, rx=1.5, fill=GREEN)
-    # Face, looking the way it walks.
-    for x in (28, 39):
-        svg.circle(x, 23, 4, fill=WHITE, stroke=INK, sw=1.5)
-        svg.circle(x + 1.3, 23.5, 2, fill=INK)
-    svg.circle(24.5, 30, 2.4, fill="#FFB4A6", extra='opacity="0.8"')
-    svg.circle(43.5, 30, 2.4, fill="#FFB4A6", extra='opacity="0.8"')
-    svg.path("M30 30 Q34.5 34.5 39 30", stroke=INK, sw=1.8)
-    svg.path("M49 31 Q57 33 58 40", stroke=INK, sw=3)
-    svg.circle(58, 41, 3, fill=WHITE, stroke=INK, sw=1.5)
+    if pose == 0:
+        svg.path("M26 46 L22 55 M38 46 L43 54", stroke=INK, sw=3.2)
+        svg.rect(15, 52.5, 10, 5, rx=2.5, fill=CORAL)
+        svg.rect(39, 51.5, 10, 5, rx=2.5, fill=CORAL)
+    else:
+        svg.path("M27 45 L29 55 M37 45 L36 53", stroke=INK, sw=3.2)
+        svg.rect(23, 52.5, 10, 5, rx=2.5, fill=CORAL)
+        svg.rect(32, 50.5, 10, 5, rx=2.5, fill=CORAL)
+    lift = 0 if pose == 0 else -1
+
+    def body():
+        # The arm behind waves on the stride and swings down on the passing step.
+        if pose == 0:
+            svg.path("M17 30 Q9 26 8 18", stroke=INK, sw=3)
+            svg.circle(8, 17, 3, fill=WHITE, stroke=INK, sw=1.5)
+        else:
+            svg.path("M17 30 Q10 33 9 39", stroke=INK, sw=3)
+            svg.circle(9, 40, 3, fill=WHITE, stroke=INK, sw=1.5)
+        # The page with its folded corner.
+        svg.path("M14 8 Q14 4 18 4 H40 L50 14 V44 Q50 48 46 48 H18 Q14 48 14 44 Z",
+                 fill=svg.gradient("#FFFFFF", "#E3ECF9"), stroke=INK, sw=2)
+        svg.path("M40 4 V11 Q40 14 43 14 H50", fill="#CFDDF2", stroke=INK, sw=2)
+        # Blocks on the page, like the ones the user builds with.
+        svg.rect(19, 10, 16, 4, rx=2, fill=VIOLET)
+        svg.rect(19, 37, 24, 4, rx=2, fill=BLUE)
+        svg.rect(19, 42.5, 14, 3, rx=1.5, fill=GREEN)
+        # Face, looking the way it walks.
+        for x in (28, 39):
+            svg.circle(x, 23, 4, fill=WHITE, stroke=INK, sw=1.5)
+            svg.circle(x + 1.3, 23.5, 2, fill=INK)
+        svg.circle(24.5, 30, 2.4, fill="#FFB4A6", extra='opacity="0.8"')
+        svg.circle(43.5, 30, 2.4, fill="#FFB4A6", extra='opacity="0.8"')
+        svg.path("M30 30 Q34.5 34.5 39 30", stroke=INK, sw=1.8)
+        # The arm in front swings down on the stride and forward on the passing step.
+        if pose == 0:
+            svg.path("M49 31 Q57 33 58 40", stroke=INK, sw=3)
+            svg.circle(58, 41, 3, fill=WHITE, stroke=INK, sw=1.5)
+        else:
+            svg.path("M49 31 Q56 28 58 21", stroke=INK, sw=3)
+            svg.circle(58, 20, 3, fill=WHITE, stroke=INK, sw=1.5)
+
+    if lift:
+        svg.group("translate(0 %d)" % lift, body)
+    else:
+        body()
 
 
 def mascot_pictures():
-    svg = Svg(64, 59)
-    draw_mascot(svg)
-    svg.write(ART, "Mascot")
-    svg = Svg(64, 59)
-    svg.group("translate(64 0) scale(-1 1)", lambda: draw_mascot(svg))
-    svg.write(ART, "MascotB")
+    # Facing right and facing left, each in its two walking poses.
+    for pose, suffix in ((0, ""), (1, "Walk")):
+        svg = Svg(64, 59)
+        draw_mascot(svg, pose)
+        svg.write(ART, "Mascot" + suffix)
+        svg = Svg(64, 59)
+        svg.group("translate(64 0) scale(-1 1)", lambda: draw_mascot(svg, pose))
+        svg.write(ART, "MascotB" + suffix)
 
 
 # ---- cursors ----

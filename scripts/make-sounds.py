@@ -76,11 +76,32 @@ def shred():
     return fade(out, 10)
 
 
+def glide():
+    # The mascot setting off along the toolbar: a soft whistle sliding up, with a light airy
+    # whoosh underneath, over in about a third of a second.
+    rng = random.Random(124)
+    out = []
+    low = 0.0
+    seconds = 0.34
+    phase = 0.0
+    for i in range(int(RATE * seconds)):
+        t = i / RATE
+        k = t / seconds
+        env = min(1.0, t / 0.03) * (1.0 - k) ** 1.5
+        freq = 520 + 780 * k * k
+        phase += 2 * math.pi * freq / RATE
+        whistle = math.sin(phase) + 0.2 * math.sin(2 * phase)
+        low += 0.08 * (rng.uniform(-1, 1) - low)
+        out.append(env * (0.8 * whistle + 0.9 * low))
+    return fade(out, 6)
+
+
 def main():
     os.makedirs(SOUNDS, exist_ok=True)
     write("wavClick1", click1(), 0.55)
     write("wavClick2", click2(), 0.55)
     write("wavShred", shred(), 0.5)
+    write("wavGlide", glide(), 0.45)
 
 
 if __name__ == "__main__":

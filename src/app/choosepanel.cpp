@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QLoggingCategory>
 #include <QMenu>
 #include <QVBoxLayout>
 
@@ -25,6 +26,10 @@ static void initGalleryResources()
 }
 
 namespace {
+
+// Off unless asked for (QT_LOGGING_RULES="zorvin.gallery.info=true"): says what the gallery
+// found, for the person checking an installation.
+Q_LOGGING_CATEGORY(lcGallery, "zorvin.gallery", QtWarningMsg)
 
 constexpr int kGalleryHelpTopic = 20;
 constexpr QSize kListSize(197, 221);
@@ -186,8 +191,13 @@ void TChoosePanel::GetTemplates()
     if (m_renaming)
         return;
     m_lvTemplates->clear();
-    for (const TGalleryEntry &entry : ListGalleryEntries(TemplateFolder(), SaveFolder()))
+    int templates = 0;
+    for (const TGalleryEntry &entry : ListGalleryEntries(TemplateFolder(), SaveFolder())) {
         addEntry(entry.Path, entry.Caption, entry.IsSavedPage ? giSavedPage : giTemplate);
+        templates += entry.IsSavedPage ? 0 : 1;
+    }
+    qCInfo(lcGallery) << "the gallery lists" << templates << "templates and"
+                      << m_lvTemplates->count() - templates << "saved pages from" << TemplateFolder();
     if (m_lvTemplates->count() > 0)
         m_lvTemplates->scrollToItem(m_lvTemplates->item(0));
     m_lvTemplates->setCurrentItem(nullptr);

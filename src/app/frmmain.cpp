@@ -10,9 +10,13 @@
 #include "helpers.h"
 #include "helpservice.h"
 #include "helptopics.h"
+#include "mascotwalker.h"
 #include "menushortcuts.h"
+#include "pagefoldercommand.h"
 #include "previewpanel.h"
+#include "proeditorhandover.h"
 #include "prompts.h"
+#include "recoverykeeper.h"
 #include "screencentre.h"
 #include "sendpanel.h"
 #include "settings.h"
@@ -26,6 +30,8 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QStackedWidget>
 
@@ -48,7 +54,9 @@ const QString kExternalPreviewFile = QStringLiteral("~tmpprvw.html");
 TfrmMain::TfrmMain(QWidget *parent) : TfrmMain(QCoreApplication::arguments().value(1), parent) {}
 
 TfrmMain::TfrmMain(const QString &startDocument, QWidget *parent)
-    : QMainWindow(parent), m_startDocument(startDocument)
+    : QMainWindow(parent), m_startDocument(startDocument),
+      m_proEditor(std::make_unique<TProEditorHandOver>(m_document)),
+      m_pageFolder(std::make_unique<TPageFolderCommand>(m_document))
 {
     setObjectName(QStringLiteral("frmMain"));
     FormCreate();
@@ -59,6 +67,7 @@ TfrmMain::~TfrmMain() = default;
 void TfrmMain::FormCreate()
 {
     TAppMessageFilter::install(this, [this](quint32 message) { AppMessage(message); });
+    m_proEditor->ZorvinRunning();
     buildLayout();
     buildMenus();
     AssignMenuShortcuts(*this);
@@ -71,6 +80,8 @@ void TfrmMain::FormCreate()
     // A damaged styles file still gives the styles stored before the damage.
     m_styles.load(StylesFilePath(ProgramFolder()));
     ProvideLowerCaseBackgrounds(m_styles.styles(), HTMLFolder());
+    m_recovery =
+        std::make_unique<TRecoveryKeeper>(m_document, PathJoin(ProgramFolder(), QStringLiteral("recovery")));
     showDocumentName(m_document.DocFileName());
     ShowRedPill(stChoose);
 #ifdef ZV_DEBUG_MODE
@@ -101,6 +112,7 @@ void TfrmMain::buildLayout()
         if (!m_stageBusy)
             ShowRedPill(stage);
     });
+    m_mascot = new TMascotWalker(m_toolbar, this);
 
     buildStages(pnlMain);
 
@@ -150,6 +162,7 @@ void TfrmMain::connectModel()
     });
     connect(&m_commands, &TDocumentCommands::newPageStarted, m_pnlBuild, &TBuildStage::showBlankPanel);
     connect(&m_commands, &TDocumentCommands::galleryChanged, m_pnlChoose, &TChoosePanel::GetTemplates);
+    connect(m_pnlSend, &TSendPanel::uploaded, this, [this] { ShowRedPill(stUploaded); });
 }
 
 void TfrmMain::buildMenus()
@@ -175,6 +188,10 @@ void TfrmMain::buildMenus()
                      m_actSounds->isChecked() ? QStringLiteral("Yes") : QStringLiteral("No"));
     });
     m_actSounds->setCheckable(true);
+    // The page with its pictures, for any editor or web host; the caption is not in the table.
+    QAction *exportFolder = m_mnuFile->addAction(QStringLiteral("Export Page &Folder..."));
+    exportFolder->setObjectName(QStringLiteral("menFileExportFolder"));
+    connect(exportFolder, &QAction::triggered, this, [this] { m_pageFolder->menFileExportFolderClick(); });
     m_mnuFile->addSeparator();
     add(m_mnuFile, 5069, "menFileExit", [this] { close(); });
 
@@ -231,17 +248,43 @@ void TfrmMain::ShowRedPill(TStage target)
     if (TStageView *next = stageView(target); next && !next->mayEnter(m_currentStage))
         return;
 
+    if (target == stSend && m_proEditor->ProEditorRunning() && handOverToProEditor())
+        return;
+
     m_stageBusy = true;
     m_toolbar->hideHighlight();
     WalkTheMascot(target);
     LockWindow(TLock::On);
-    const auto artwork =
-        m_proEditorRunning ? TStageToolbar::TArtwork::ProEditor : TStageToolbar::TArtwork::Standard;
+    const auto artwork = m_proEditor->ProEditorRunning() ? TStageToolbar::TArtwork::ProEditor
+                                                         : TStageToolbar::TArtwork::Standard;
     m_toolbar->drawToolbar(artwork);
     m_toolbar->showHighlight(target, artwork);
     ChangeState(target);
     LockWindow(TLock::Off);
     m_stageBusy = false;
+}
+
+bool TfrmMain::handOverToProEditor()
+{
+    m_stageBusy = true;
+    m_toolbar->hideHighlight();
+    WalkTheMascot(stSend);
+    m_toolbar->drawToolbar(TStageToolbar::TArtwork::ProEditor);
+    m_toolbar->showHighlight(stSend, TStageToolbar::TArtwork::ProEditor);
+    const bool exported = m_proEditor->exportPage();
+    m_stageBusy = false;
+    if (!exported) {
+        TProEditorHandOver::reportFailure();
+        // The usual save question comes first; a user who cancels it keeps working, in the send
+        // stage.
+        if (close())
+            return true;
+        return false;
+    }
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    ShowRedPill(stChoose);
+    QGuiApplication::restoreOverrideCursor();
+    return true;
 }
 
 bool TfrmMain::ChangeState(TStage target)
@@ -269,7 +312,10 @@ void TfrmMain::LockWindow(TLock lock)
     setUpdatesEnabled(lock == TLock::Off);
 }
 
-void TfrmMain::WalkTheMascot(TStage) {}
+void TfrmMain::WalkTheMascot(TStage target)
+{
+    m_mascot->WalkTheMascot(target);
+}
 
 // ---- window lifecycle ----
 
@@ -284,7 +330,10 @@ void TfrmMain::showEvent(QShowEvent *event)
 
 void TfrmMain::FormShow()
 {
-    if (m_startDocument.isEmpty())
+    const bool recovered = offerRecovery();
+    // From here on, unsaved changes are kept in a recovery copy a few seconds behind.
+    m_recovery->start();
+    if (recovered || m_startDocument.isEmpty())
         return;
     TPage &page = m_document.page();
     page.setDocumentLoading(true);
@@ -296,8 +345,39 @@ void TfrmMain::FormShow()
     page.setPanelLoading(false);
 }
 
+bool TfrmMain::offerRecovery()
+{
+    const std::optional<TRecoveryCopy> copy = m_recovery->leftBehind();
+    if (!copy)
+        return false;
+    const QString page =
+        copy->OriginalPath.isEmpty()
+            ? QStringLiteral("your untitled page")
+            : QStringLiteral("your page \"%1\"").arg(QFileInfo(copy->OriginalPath).completeBaseName());
+    const TMsgResult answer = Prompts::current().message(
+        TMsgKind::Confirmation,
+        QStringLiteral("Zorvin Express ended before %1 was saved. Do you want to get back the page as it was "
+                       "a few seconds before?")
+            .arg(page),
+        TMsgButtons::YesNo);
+    if (answer != TMsgResult::Yes) {
+        m_recovery->discard();
+        return false;
+    }
+    TPage &current = m_document.page();
+    current.setDocumentLoading(true);
+    current.setPanelLoading(true);
+    m_commands.RestoreRecovered(copy->CopyPath, copy->OriginalPath);
+    current.setDocumentLoading(false);
+    if (!m_applyingGalleryItem)
+        ShowRedPill(stBuild);
+    current.setPanelLoading(false);
+    return true;
+}
+
 void TfrmMain::closeEvent(QCloseEvent *event)
 {
+    bool changesDropped = false;
     if (!m_terminating) {
         const TMsgResult answer = m_commands.AskForSave();
         if (answer == TMsgResult::Cancel) {
@@ -310,7 +390,11 @@ void TfrmMain::closeEvent(QCloseEvent *event)
             event->ignore();
             return;
         }
+        changesDropped = answer == TMsgResult::No;
     }
+    // Changes the user chose to drop need no recovery; changes still unsaved keep their copy.
+    if (changesDropped || !m_document.page().PageModified())
+        m_recovery->discard();
     deleteExternalPreviewFile();
     event->accept();
 }

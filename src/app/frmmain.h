@@ -8,6 +8,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 
 class QAction;
 class QMenu;
@@ -15,7 +16,11 @@ class QStackedWidget;
 class TBottomBar;
 class TBuildStage;
 class TChoosePanel;
+class TMascotWalker;
+class TPageFolderCommand;
 class TPreviewPanel;
+class TProEditorHandOver;
+class TRecoveryKeeper;
 class TSendPanel;
 class TStageToolbar;
 class TStageView;
@@ -69,30 +74,39 @@ private:
     // With on, suspends drawing of the window; with off, resumes it.
     enum class TLock { On, Off };
     void LockWindow(TLock lock);
-    // The mascot walks along the toolbar to the target's button; its animation is not part of
-    // this window yet, so the hook does nothing.
+    // The mascot walks along the toolbar to the target's button.
     void WalkTheMascot(TStage target);
+    // The send button while the professional editor ran at start-up: the page goes to the
+    // editor and the window returns to the choose stage. False when the user kept the window
+    // open after the editor failed; the switch then enters the send stage as usual.
+    bool handOverToProEditor();
     TStageView *stageView(TStage stage) const;
     void applyGalleryItemBySwitch(const QString &path, bool isSavedPage);
     void showDocumentName(const QString &path);
     void deleteExternalPreviewFile();
+    // Offers the page a previous run left unsaved when it crashed or was killed; true when the
+    // user took it back.
+    bool offerRecovery();
     void imgViewClick();
     bool isEnlarged() const;
 
     TPageDocument m_document;
     TStyleCatalog m_styles;
     TDocumentCommands m_commands{m_document, m_styles};
+    std::unique_ptr<TRecoveryKeeper> m_recovery;
 
     TStage m_currentStage = stChoose;
     QString m_startDocument;
     bool m_stageBusy = false;
     bool m_applyingGalleryItem = false;
-    // The professional editor's toolbar artwork is used while it runs; nothing sets this yet.
-    bool m_proEditorRunning = false;
+    // Aware of the professional editor when it ran as the window was created.
+    std::unique_ptr<TProEditorHandOver> m_proEditor;
+    std::unique_ptr<TPageFolderCommand> m_pageFolder;
     bool m_shownOnce = false;
     bool m_terminating = false;
 
     TStageToolbar *m_toolbar = nullptr;
+    TMascotWalker *m_mascot = nullptr;
     QStackedWidget *m_stages = nullptr;
     TChoosePanel *m_pnlChoose = nullptr;
     TBuildStage *m_pnlBuild = nullptr;

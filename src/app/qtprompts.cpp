@@ -2,6 +2,7 @@
 
 #include "filefilter.h"
 #include "frmhtmlwarn.h"
+#include "frmjoy.h"
 #include "frmsaveinfo.h"
 #include "frmstylewiz.h"
 #include "helpers.h"
@@ -177,6 +178,14 @@ std::optional<TFileChoice> TQtPrompts::saveFile(const TFileRequest &request)
     return fileDialog(request, TFileDialogKind::Save);
 }
 
+std::optional<QString> TQtPrompts::chooseFolder(const TFileRequest &request)
+{
+    const QString folder = QFileDialog::getExistingDirectory(dialogParent(), request.title, request.folder);
+    if (folder.isEmpty())
+        return std::nullopt;
+    return folder;
+}
+
 std::optional<uint32_t> TQtPrompts::chooseColour(uint32_t initial)
 {
     const QColor colour = QColorDialog::getColor(fromStored(initial), dialogParent());
@@ -205,4 +214,11 @@ void TQtPrompts::styleWizard(const QString &programFolder, const QString &htmlFo
 {
     TfrmStyleWiz wizard(programFolder, htmlFolder, dialogParent());
     wizard.exec();
+}
+
+TNoticeAnswer TQtPrompts::uploadSuccess()
+{
+    TfrmJoy joy(dialogParent());
+    joy.exec();
+    return joy.answer();
 }

@@ -2,33 +2,22 @@
 
 #include "documentcommands.h"
 #include "pagedocument.h"
+#include "sendstage.h"
 #include "stringtable.h"
-#include "testmode.h"
 
-#include <QCheckBox>
-#include <QTimer>
+#include <QLabel>
 #include <QVBoxLayout>
 
 TSendPanel::TSendPanel(TPageDocument &document, TDocumentCommands &commands, QWidget *parent)
     : TStagePanel(QStringLiteral("pnlSend"), QString(), LoadStr(5004), parent), m_document(document),
       m_commands(commands)
 {
-    m_chkLogo = new QCheckBox(LoadStr(5006), this);
-    m_chkLogo->setObjectName(QStringLiteral("chkLogo"));
-    m_chkLogo->setChecked(document.page().logo() == TLogoOption::On);
-    contentLayout()->addStretch(1);
-    contentLayout()->addWidget(m_chkLogo);
-    // Only the user's clicks change the page; the box merely follows the page otherwise.
-    connect(m_chkLogo, &QCheckBox::clicked, this, &TSendPanel::chkLogoClick);
-    connect(&document.page(), &TPage::logoChanged, m_chkLogo,
-            [this](TLogoOption logo) { m_chkLogo->setChecked(logo == TLogoOption::On); });
-
-    m_timFlashPage = new QTimer(this);
-    m_timFlashPage->setObjectName(QStringLiteral("timFlashPage"));
-    m_timFlashPage->setInterval(TimerInterval(500));
-
-    connect(&document, &TPageDocument::saved, this, &TSendPanel::refreshUploadList);
-    connect(&document, &TPageDocument::pageFileSaved, this, &TSendPanel::refreshUploadList);
+    textLabel()->setObjectName(QStringLiteral("lblUpDesc"));
+    // The web needs the panel's full height below the description.
+    layout()->setContentsMargins(12, 8, 12, 8);
+    m_stage = new TSendStage(document, this);
+    contentLayout()->addWidget(m_stage, 1);
+    connect(m_stage, &TSendStage::uploadSucceeded, this, &TSendPanel::uploaded);
 }
 
 bool TSendPanel::mayEnter(TStage)
@@ -45,26 +34,15 @@ void TSendPanel::enter(TStage)
         page.generateHTML();
         m_document.savePageFile();
     }
-    m_webIndex = -1;
-    refreshUploadList();
-    m_timFlashPage->start();
+    m_stage->enterStage();
 }
 
 void TSendPanel::leave(TStage)
 {
-    m_timFlashPage->stop();
+    m_stage->leaveStage();
 }
 
 bool TSendPanel::isFlashing() const
 {
-    return m_timFlashPage->isActive();
+    return m_stage->isFlashing();
 }
-
-void TSendPanel::chkLogoClick(bool checked)
-{
-    // The logo goes into (or out of) the page HTML text, and the page file that is sent follows.
-    m_document.page().changeLogo(checked ? TLogoOption::On : TLogoOption::Off);
-    m_document.savePageFile();
-}
-
-void TSendPanel::refreshUploadList() {}

@@ -3,10 +3,9 @@
 #include "stagepanel.h"
 #include "stageview.h"
 
-class QCheckBox;
-class QTimer;
 class TDocumentCommands;
 class TPageDocument;
+class TSendStage;
 
 // The send stage: the server to upload to, the files the page needs, the logo option and the
 // flashing page picture that starts the upload. It sends the saved document's page file, so it
@@ -25,15 +24,14 @@ public:
     void leave(TStage target) override;
 
     bool isFlashing() const;
-    // Rebuilds the list of local files the saved page refers to and shows it.
-    void refreshUploadList();
+    TSendStage *stage() const { return m_stage; }
+
+signals:
+    // An upload succeeded: the window moves on to its last stage.
+    void uploaded();
 
 private:
-    void chkLogoClick(bool checked);
-
     TPageDocument &m_document;
     TDocumentCommands &m_commands;
-    QCheckBox *m_chkLogo = nullptr;
-    QTimer *m_timFlashPage = nullptr;
-    int m_webIndex = -1;
+    TSendStage *m_stage = nullptr;
 };

@@ -36,6 +36,11 @@ TStageToolbar::TStageToolbar(QWidget *parent) : QWidget(parent)
     m_picRedPill = new TArtPicture(QStringLiteral("picRedPill"), this);
     m_picRedPill->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_picRedPill->hide();
+
+    // The mascot never takes a click either: the toolbar ignores clicks while it walks anyway.
+    m_picWindy = new TArtPicture(QStringLiteral("picWindy"), this);
+    m_picWindy->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_picWindy->hide();
     drawToolbar(TArtwork::Standard);
 }
 
@@ -43,6 +48,7 @@ void TStageToolbar::drawToolbar(TArtwork artwork)
 {
     m_picToolbar->setPicture(artwork == TArtwork::ProEditor ? QStringLiteral("ZV4Toolbar")
                                                             : QStringLiteral("Toolbar"));
+    m_picWindy->hide();
 }
 
 QString TStageToolbar::highlightPicture(TStage target, TArtwork artwork)
@@ -67,4 +73,20 @@ void TStageToolbar::showHighlight(TStage target, TArtwork artwork)
 void TStageToolbar::hideHighlight()
 {
     m_picRedPill->hide();
+}
+
+QString TStageToolbar::mascotPicture(const TMascotStep &step)
+{
+    const QString name =
+        step.facing == TMascotFacing::Right ? QStringLiteral("Mascot") : QStringLiteral("MascotB");
+    return step.pose == 0 ? name : name + QStringLiteral("Walk");
+}
+
+void TStageToolbar::showMascot(const TMascotStep &step)
+{
+    m_picWindy->setPicture(mascotPicture(step));
+    m_picWindy->setGeometry(step.x, kMascotTop, kMascotWidth, kMascotHeight);
+    m_picWindy->raise();
+    m_picWindy->show();
+    m_picWindy->repaint();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mascotwalk.h"
 #include "stage.h"
 
 #include <QWidget>
@@ -16,7 +17,7 @@ public:
 
     explicit TStageToolbar(QWidget *parent = nullptr);
 
-    // Draws the clean toolbar picture.
+    // Draws the clean toolbar picture, without the mascot.
     void drawToolbar(TArtwork artwork);
     // Gives the highlight the picture, width and left edge of target's button and shows it in
     // front.
@@ -25,8 +26,15 @@ public:
     // The button picture the highlight carries for target.
     static QString highlightPicture(TStage target, TArtwork artwork);
 
+    // Draws the mascot over the toolbar at one step of its walk, blended in with its own
+    // transparency; the clean toolbar drawn next takes it away again.
+    void showMascot(const TMascotStep &step);
+    // The mascot's picture for a step: facing its way, in one of its two walking poses.
+    static QString mascotPicture(const TMascotStep &step);
+
     TArtPicture *picToolbar() const { return m_picToolbar; }
     TArtPicture *picRedPill() const { return m_picRedPill; }
+    TArtPicture *picWindy() const { return m_picWindy; }
 
 signals:
     // A mouse button was released over the toolbar picture, at x, y of the picture.
@@ -35,4 +43,6 @@ signals:
 private:
     TArtPicture *m_picToolbar = nullptr;
     TArtPicture *m_picRedPill = nullptr;
+    // The walking mascot; shown only during a walk.
+    TArtPicture *m_picWindy = nullptr;
 };

@@ -19,6 +19,8 @@ void TZorvinApplication::setIdentity()
     setApplicationVersion(QStringLiteral("1.11"));
     // No display name is set: the platform would append it to every window's and dialog's
     // caption, and the program's captions are exactly the texts it gives them.
+    // Ties the windows to the installed menu entry, so the desktop shows its name and icon.
+    setDesktopFileName(QStringLiteral("com.pellory.ZorvinExpress"));
 }
 
 bool TZorvinApplication::notify(QObject *receiver, QEvent *event)

@@ -23,6 +23,7 @@ public:
     TNoticeAnswer saveInformation() override { return {TMsgResult::Cancel, false}; }
     TNoticeAnswer htmlChangeAlert() override { return {TMsgResult::No, false}; }
     void styleWizard(const QString &, const QString &) override {}
+    TNoticeAnswer uploadSuccess() override { return {TMsgResult::Ok, false}; }
 };
 
 SilentPrompts g_silent;
@@ -38,4 +39,10 @@ Prompts &Prompts::current()
 void Prompts::install(Prompts *prompts)
 {
     g_current = prompts;
+}
+
+std::optional<QString> Prompts::chooseFolder(const TFileRequest &)
+{
+    // A prompter that cannot show a folder dialog behaves as if the user cancelled it.
+    return std::nullopt;
 }

@@ -44,6 +44,9 @@ public:
     // Both return nothing when the user cancels.
     virtual std::optional<TFileChoice> openFile(const TFileRequest &request) = 0;
     virtual std::optional<TFileChoice> saveFile(const TFileRequest &request) = 0;
+    // A folder, for the commands that write several files at once; nothing when cancelled. The
+    // request's folder is where the dialog opens; only its title and folder are used.
+    virtual std::optional<QString> chooseFolder(const TFileRequest &request);
     // Colours are 0x00BBGGRR values; nothing when cancelled.
     virtual std::optional<uint32_t> chooseColour(uint32_t initial) = 0;
 
@@ -56,6 +59,9 @@ public:
     // The style wizard over the "Styles.data" of programFolder; the sample page goes into
     // htmlFolder. It writes the file itself when the user finishes; the caller reads it again.
     virtual void styleWizard(const QString &programFolder, const QString &htmlFolder) = 0;
+    // The Upload Successful dialog, shown after a page went up. Its result is Ok however it was
+    // closed; only the tick of its check box matters.
+    virtual TNoticeAnswer uploadSuccess() = 0;
 
     // The implementation in use. Until one is installed a silent one answers every
     // question with Cancel (or No, for Yes/No questions), picks no file and runs no wizard.

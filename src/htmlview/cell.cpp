@@ -108,7 +108,7 @@ TLayoutSize TCell::LayoutCell(int x, int y, int width, int &pos)
         m_reach.push_back(reach);
     }
     m_len = pos - m_startCurs;
-    m_height = std::max(cy, m_indent.FloatBottom(true, true)) - y;
+    m_height = std::max(cy, m_indent.LowestFloat()) - y;
     return {m_height, maxWidth};
 }
 

@@ -12,8 +12,16 @@ TFontHandle FixedMetricsHost::createFont(const TFontSpec &fontSpec)
 
 TFontMetrics FixedMetricsHost::fontMetrics(TFontHandle font)
 {
-    const int size = fontSpec(font).PointSize;
+    const TFontSpec &spec = fontSpec(font);
+    const int size = spec.PointSize;
+    if (const auto it = m_faceMetrics.constFind(spec.Face); it != m_faceMetrics.constEnd())
+        return {size * it->first / 100, size * it->second / 100};
     return {size, (size + 3) / 4};
+}
+
+void FixedMetricsHost::setFaceMetrics(const QString &face, int ascentPercent, int descentPercent)
+{
+    m_faceMetrics.insert(face, {ascentPercent, descentPercent});
 }
 
 int FixedMetricsHost::textWidth(TFontHandle font, QStringView text)

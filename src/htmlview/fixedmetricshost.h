@@ -18,6 +18,10 @@ public:
     TFontMetrics fontMetrics(TFontHandle font) override;
     int textWidth(TFontHandle font, QStringView text) override;
 
+    // Fonts of this face get their ascent and descent as these percentages of the size instead,
+    // so that tests can mix fonts whose ascent and descent do not grow together.
+    void setFaceMetrics(const QString &face, int ascentPercent, int descentPercent);
+
     // Files that loadImage finds, by the path's file name in lower case.
     void addImage(const QString &fileName, QSize size, bool transparent = false);
     THostImage loadImage(const QString &path) override;
@@ -40,6 +44,7 @@ public:
 
 private:
     std::vector<TFontSpec> m_fonts;
+    QHash<QString, QPair<int, int>> m_faceMetrics;
     QHash<QString, QPair<QSize, bool>> m_files;
     int m_nextImage = 10;
     int m_loads = 0;

@@ -2,6 +2,12 @@
 #include "htmldocumentreader.h"
 #include "viewdocument.h"
 
+namespace {
+// A picture is shown at most this many pixels each way, so that a line of thousands of them still
+// measures within range.
+constexpr int kMaxImageSide = 32767;
+} // namespace
+
 using namespace HtmlSym;
 
 void THtmlReader::Image()
@@ -21,9 +27,9 @@ void THtmlReader::Image()
                                                       : iaBottom;
     }
     if (const TAttribute *a = Attr(HtmlAttr::Height))
-        image->RequestedHeight = a->Value;
+        image->RequestedHeight = std::min(a->Value, kMaxImageSide);
     if (const TAttribute *a = Attr(HtmlAttr::Width))
-        image->RequestedWidth = a->Value;
+        image->RequestedWidth = std::min(a->Value, kMaxImageSide);
     if (image->RequestedHeight < 1 || image->RequestedWidth < 1)
         image->RequestedHeight = image->RequestedWidth = 0;
     if (const TAttribute *a = Attr(HtmlAttr::Border))

@@ -4,6 +4,7 @@
 
 #include <QHash>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -13,6 +14,17 @@ constexpr int kNoLook = -2;
 constexpr int kMaxName = 150;
 constexpr int kMaxRun = 100;
 constexpr int kMaxPreRun = 200;
+// Numbers in attributes are held within a million either way: no page means more, and layout
+// adds them up (widths of columns and pictures, list numbers), which must never overflow.
+constexpr int kMaxAttributeNumber = 1000000;
+
+// The text as a number; 0 when it is no number of 32 bits.
+int AttributeNumber(const QString &text)
+{
+    bool ok = false;
+    const int v = text.toInt(&ok);
+    return ok ? std::clamp(v, -kMaxAttributeNumber, kMaxAttributeNumber) : 0;
+}
 
 const char *const kTags[HtmlSym::kTagCount] = {
     "HTML", "TITLE",    "BODY",     "HEAD",       "B",        "I",      "H",     "EM",   "STRONG", "U",
@@ -572,17 +584,13 @@ QString THtmlTokenizer::ReadValue(TAttribute &a)
         QString number = text.trimmed();
         if (number.endsWith(QLatin1Char('%')))
             number.chop(1);
-        bool ok = false;
-        const int v = number.toInt(&ok);
-        a.Value = ok ? v : 0;
+        a.Value = AttributeNumber(number);
     } else if (m_ch == '+' || m_ch == '-' || IsDigit(m_ch)) {
         while (m_ch != kEnd && !IsWhite(m_ch) && m_ch != '%' && m_ch != '>') {
             AppendChar(text, m_ch);
             GetCh();
         }
-        bool ok = false;
-        const int v = text.toInt(&ok);
-        a.Value = ok ? v : 0;
+        a.Value = AttributeNumber(text);
         if (m_ch == '%') {
             text += QLatin1Char('%');
             GetCh();

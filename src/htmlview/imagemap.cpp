@@ -2,6 +2,12 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
+namespace {
+constexpr int kMaxCoordinate = 100000;
+} // namespace
+
 bool TMapArea::Contains(int x, int y) const
 {
     switch (Shape) {
@@ -11,8 +17,8 @@ bool TMapArea::Contains(int x, int y) const
         if (!Bounds.contains(x, y))
             return false;
         const QPoint c = Bounds.center();
-        const int r = Bounds.width() / 2;
-        const int dx = x - c.x(), dy = y - c.y();
+        const qint64 r = Bounds.width() / 2;
+        const qint64 dx = x - c.x(), dy = y - c.y();
         return dx * dx + dy * dy <= r * r;
     }
     case TAreaShape::Poly:
@@ -28,7 +34,8 @@ bool TImageMap::AddArea(const QString &shape, const QString &coords, const TLink
     for (const QString &part : coords.split(separators, Qt::SkipEmptyParts)) {
         if (numbers.size() >= 200)
             break;
-        numbers.append(part.trimmed().toInt());
+        // Pictures are far smaller than this; the bound keeps the shapes' arithmetic in range.
+        numbers.append(std::clamp(part.trimmed().toInt(), -kMaxCoordinate, kMaxCoordinate));
     }
     TMapArea area;
     const QString kind = shape.left(4).toLower();

@@ -9,6 +9,7 @@ void TIndentTracker::Reset(int leftEdge, int width)
     m_leftEdge = leftEdge;
     m_width = width;
     m_level = 0;
+    m_lowest = 0;
     m_left.clear();
     m_right.clear();
 }
@@ -40,18 +41,25 @@ int TIndentTracker::RightSide(int y) const
     return x;
 }
 
-void TIndentTracker::AddLeft(int x, int topY, int bottomY, int level)
+void TIndentTracker::DropEndedAbove(int y)
 {
     // Edges that ended above every line still to come are dropped, so a long document with many
     // floating images does not make every later query slower.
-    std::erase_if(m_left, [topY](const TIndentEdge &e) { return e.BottomY <= topY; });
+    const auto ended = [y](const TIndentEdge &e) { return e.BottomY <= y; };
+    std::erase_if(m_left, ended);
+    std::erase_if(m_right, ended);
+}
+
+void TIndentTracker::AddLeft(int x, int topY, int bottomY, int level)
+{
     m_left.push_back({x, topY, bottomY, level});
+    m_lowest = std::max(m_lowest, bottomY);
 }
 
 void TIndentTracker::AddRight(int x, int topY, int bottomY, int level)
 {
-    std::erase_if(m_right, [topY](const TIndentEdge &e) { return e.BottomY <= topY; });
     m_right.push_back({x, topY, bottomY, level});
+    m_lowest = std::max(m_lowest, bottomY);
 }
 
 int TIndentTracker::FloatBottom(bool left, bool right) const
@@ -68,13 +76,22 @@ int TIndentTracker::FloatBottom(bool left, bool right) const
     return bottom;
 }
 
-int TIndentTracker::NextY(int y) const
+void TIndentTracker::EndFloats(bool left, bool right, int y)
 {
-    // The next Y at which some float ends, so a line that does not fit beside floats can move down.
+    for (auto *side : {left ? &m_left : nullptr, right ? &m_right : nullptr}) {
+        if (!side)
+            continue;
+        for (TIndentEdge &e : *side)
+            e.BottomY = std::min(e.BottomY, y);
+    }
+}
+
+int TIndentTracker::NextFloatBottom(int y) const
+{
     int next = -1;
     for (const auto *side : {&m_left, &m_right}) {
         for (const TIndentEdge &e : *side) {
-            if (e.BottomY > y && (next < 0 || e.BottomY < next))
+            if (e.TopY <= y && e.BottomY > y && (next < 0 || e.BottomY < next))
                 next = e.BottomY;
         }
     }

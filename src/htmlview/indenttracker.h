@@ -20,16 +20,25 @@ public:
     int LeftEdge() const { return m_leftEdge; }
 
     void AddLeft(int x, int topY, int bottomY, int level);
+    // Forgets the floating images that end at or above y; nothing above y is asked for again.
+    void DropEndedAbove(int y);
     void AddRight(int x, int topY, int bottomY, int level);
     // The lowest bottom of the floating images on one or both sides (0 when none).
     int FloatBottom(bool left, bool right) const;
-    // The first Y at or below y where the free span is at least width wide, given the floats.
-    int NextY(int y) const;
+    // After a clearing break that starts at y: the floating images on the cleared sides no
+    // longer narrow anything from y on.
+    void EndFloats(bool left, bool right, int y);
+    // The lowest bottom of every floating image since the last reset, ended ones included.
+    int LowestFloat() const { return m_lowest; }
+    // The nearest bottom below y of the floating images that narrow the free span at y; -1 when
+    // none does.
+    int NextFloatBottom(int y) const;
 
 private:
     int m_leftEdge = 0;
     int m_width = 0;
     int m_level = 0;
+    int m_lowest = 0;
     std::vector<TIndentEdge> m_left;
     std::vector<TIndentEdge> m_right;
 };

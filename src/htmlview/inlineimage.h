@@ -43,6 +43,7 @@ public:
     // Requests the image (first time), then works out the shown size.
     void Measure(TViewDocument &doc, ViewHost &host);
     void Draw(const TViewDocument &doc, ViewHost &host, int dx, int dy) const;
-    // The width the image takes in a line, horizontal space included on both sides.
-    int LineWidth() const { return ShownWidth + 2 * HSpace; }
+    // The width the image takes in a line: its box and its horizontal space, which is shared
+    // between its two sides.
+    int LineWidth() const { return ShownWidth + HSpace; }
 };

@@ -186,6 +186,8 @@ TMinMax TSection::MinMaxWidth()
 
 void TSection::PlaceFloat(TIndentTracker &indent, TInlineImage &image, int y)
 {
+    // A picture that does not fit beside the floating pictures already there goes below them.
+    y = BelowFloats(indent, y, image.ShownWidth);
     image.Y = y;
     const int bottom = y + image.ShownHeight;
     if (image.Align == iaLeft) {
@@ -209,8 +211,11 @@ int TSection::BreakLine(TIndentTracker &indent, int first, int cy, TLineBox &lin
         ++k;
     }
     const int contentStart = k;
-    line.X = indent.LeftIndent(cy);
-    const int right = indent.RightSide(cy);
+    // When the first word or object does not fit beside the floating pictures, the line moves
+    // down past them rather than standing one word a line beside them, out of view.
+    const int y = Wraps() && k < n ? BelowFloats(indent, cy, LeadingWidth(k)) : cy;
+    line.X = indent.LeftIndent(y);
+    const int right = indent.RightSide(y);
     const int span = right - line.X;
     const bool wraps = Wraps();
     int width = 0;
@@ -219,7 +224,7 @@ int TSection::BreakLine(TIndentTracker &indent, int first, int cy, TLineBox &lin
     for (; k < n; ++k) {
         const Piece &p = m_pieces[k];
         if (p.Kind == PieceKind::Float) {
-            PlaceFloat(indent, *m_images[p.Object], cy);
+            PlaceFloat(indent, *m_images[p.Object], y);
             breakAt = k + 1;
             continue;
         }
@@ -276,32 +281,56 @@ int TSection::BreakLine(TIndentTracker &indent, int first, int cy, TLineBox &lin
     line.Start = m_pieces[first].Start;
     line.Count = (end < n ? m_pieces[end].Start : int(m_text.size())) - line.Start;
     line.Y = cy;
-    PlaceLine(line, first, end);
+    PlaceLine(line, first, end, y - cy);
     return end;
 }
 
-void TSection::PlaceLine(TLineBox &line, int first, int last)
+int TSection::LeadingWidth(int k) const
+{
+    const int n = int(m_pieces.size());
+    while (k < n && m_pieces[k].Kind == PieceKind::Space)
+        ++k;
+    if (k == n || m_pieces[k].Kind == PieceKind::Float)
+        return 0;
+    if (m_pieces[k].Kind != PieceKind::Word)
+        return m_pieces[k].Width;
+    int width = 0;
+    for (; k < n && m_pieces[k].Kind == PieceKind::Word; ++k)
+        width += m_pieces[k].Width;
+    return width;
+}
+
+int TSection::BelowFloats(const TIndentTracker &indent, int y, int width)
+{
+    while (indent.RightSide(y) - indent.LeftIndent(y) < width) {
+        const int next = indent.NextFloatBottom(y);
+        if (next < 0)
+            break;
+        y = next;
+    }
+    return y;
+}
+
+void TSection::PlaceLine(TLineBox &line, int first, int last, int skip)
 {
     ViewHost &host = *m_owner->Host();
-    int ascent = 0, descent = 0;
-    bool hasContent = false;
+    // The line is as high as its tallest font; the baseline sits below the tallest ascent, so
+    // no text reaches into the line above. Every run of the line counts, a floating image's too:
+    // a line that holds nothing but a floating picture is still a line of text high, so what
+    // follows it starts a line lower.
+    int ascent = 0, height = 0;
     int lastRun = -1;
     for (int i = first; i < last; ++i) {
         const Piece &p = m_pieces[i];
-        if (p.Kind == PieceKind::Float)
-            continue;
-        hasContent = true;
         if (p.Run == lastRun)
             continue;
         lastRun = p.Run;
         const TFontMetrics m = host.fontMetrics(RunFont(p.Run));
         ascent = std::max(ascent, m.Ascent);
-        descent = std::max(descent, m.Descent);
+        height = std::max(height, m.Height());
     }
-    if (!hasContent)
-        ascent = descent = 0; // a line of floating images only takes no room of its own
     line.Ascent = ascent;
-    line.LineHeight = ascent + descent;
+    line.LineHeight = height;
     line.SpaceBefore = line.SpaceAfter = 0;
     for (int i = first; i < last; ++i) {
         const Piece &p = m_pieces[i];
@@ -320,6 +349,7 @@ void TSection::PlaceLine(TLineBox &line, int first, int last)
             line.SpaceBefore = std::max(line.SpaceBefore, m_controls[p.Object]->Height - line.LineHeight);
         }
     }
+    line.SpaceBefore += skip;
     // Objects are placed along the line now that its height is known.
     int x = line.X;
     const int top = line.Y + line.SpaceBefore;
@@ -327,7 +357,7 @@ void TSection::PlaceLine(TLineBox &line, int first, int last)
         const Piece &p = m_pieces[i];
         if (p.Kind == PieceKind::Image) {
             TInlineImage &img = *m_images[p.Object];
-            img.X = x + img.HSpace;
+            img.X = x + (img.HSpace + 1) / 2; // the horizontal space is shared by both sides
             if (img.Align == iaTop)
                 img.Y = top;
             else if (img.Align == iaMiddle)
@@ -353,11 +383,14 @@ int TSection::LayoutSection(TIndentTracker &indent, int y, int &pos, int &maxWid
     m_linePieces.clear();
     m_drawHeight = 0;
     indent.SetLevel(ListLevel);
+    indent.DropEndedAbove(y);
     int cy = y;
     if (Clear != cmNone) {
-        // After BR CLEAR the section starts below the floating images on the cleared side.
-        const int bottom = indent.FloatBottom(Clear & cmLeft, Clear & cmRight);
-        cy = std::max(cy, bottom);
+        // After BR CLEAR the section starts one pixel above the bottom of the floating images on
+        // the cleared side, and those images no longer narrow its lines nor anything after it.
+        const bool left = Clear & cmLeft, right = Clear & cmRight;
+        cy = std::max(cy, indent.FloatBottom(left, right) - 1);
+        indent.EndFloats(left, right, cy);
     }
     if (!m_text.isEmpty()) {
         EnsurePieces();

@@ -95,7 +95,14 @@ protected:
     TFontHandle RunFont(int run) const;
     // Lays one line out from piece first at cy; returns the piece after the line.
     int BreakLine(TIndentTracker &indent, int first, int cy, TLineBox &line);
-    void PlaceLine(TLineBox &line, int first, int last);
+    // Sets the line's height and places its objects; skip is the room above the line left
+    // free by moving it below floating pictures.
+    void PlaceLine(TLineBox &line, int first, int last, int skip);
+    // The width of the first word or object from piece k on (0 when there is none).
+    int LeadingWidth(int k) const;
+    // The first Y from y on where a span of width fits beside the floating pictures, or y
+    // itself when only a wider area would hold it.
+    static int BelowFloats(const TIndentTracker &indent, int y, int width);
     void PlaceFloat(TIndentTracker &indent, TInlineImage &image, int y);
     int LineAt(int y) const;
     int CharX(const TLineBox &line, int lineIndex, int index) const; // x of a character in a line

@@ -308,7 +308,9 @@ int TTableSection::LayoutSection(TIndentTracker &indent, int y, int &pos, int &m
     std::vector<int> colX(m_columns + 1, 0);
     for (int c = 0; c < m_columns; ++c)
         colX[c + 1] = colX[c] + m_colWidths[c];
-    const int extra = 2 * CellPadding + CellSpacing;
+    // A row is as high as its tallest cell with the padding on both sides and the spacing, less
+    // one pixel: the padding below a cell's contents is one pixel short of the padding above.
+    const int extra = 2 * CellPadding + CellSpacing - 1;
     std::vector<int> rowH(rows, 0);
     int maxRowSpan = 1;
     for (int r = 0; r < rows; ++r) {

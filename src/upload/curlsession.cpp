@@ -24,6 +24,16 @@ size_t TCurlSession::discard(char *, size_t size, size_t count, void *)
     return size * count;
 }
 
+size_t TCurlSession::collect(char *buffer, size_t size, size_t count, void *data)
+{
+    auto *state = static_cast<TCurlSession *>(data);
+    constexpr qsizetype limit = 1024 * 1024;
+    const qsizetype bytes = qsizetype(size * count);
+    if (state->download && state->download->size() < limit)
+        state->download->append(buffer, qMin(bytes, limit - state->download->size()));
+    return size * count;
+}
+
 curl_socket_t TCurlSession::openSocket(void *data, curlsocktype, struct curl_sockaddr *address)
 {
     auto *state = static_cast<TCurlSession *>(data);

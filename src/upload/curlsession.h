@@ -21,6 +21,8 @@ struct TCurlSession {
     std::set<curl_socket_t> sockets;
     std::atomic<bool> *abort = nullptr;
     QIODevice *upload = nullptr;
+    // Where a listing goes as it arrives; capped, since only a glance at the folder is wanted.
+    QByteArray *download = nullptr;
     // Called on the worker thread as a file goes out.
     std::function<void(qint64 sent, qint64 total)> progressReport;
     qint64 lastReported = -1;
@@ -30,6 +32,7 @@ struct TCurlSession {
     static int checkHostKey(CURL *, const struct curl_khkey *, const struct curl_khkey *,
                             enum curl_khmatch match, void *data);
     static size_t discard(char *, size_t size, size_t count, void *);
+    static size_t collect(char *buffer, size_t size, size_t count, void *data);
     static curl_socket_t openSocket(void *data, curlsocktype, struct curl_sockaddr *address);
     static int closeSocket(void *data, curl_socket_t fd);
     static int progress(void *data, curl_off_t, curl_off_t, curl_off_t total, curl_off_t sent);

@@ -184,6 +184,10 @@ int TFtpControl::perform(TStep step, const QString &url)
         curl_easy_setopt(h, CURLOPT_READFUNCTION, &TCurlSession::read);
         curl_easy_setopt(h, CURLOPT_READDATA, m_curl.get());
         curl_easy_setopt(h, CURLOPT_TRANSFERTEXT, BinaryMode || m_address.sftp ? 0L : 1L);
+    } else if (step == TStep::List) {
+        curl_easy_setopt(h, CURLOPT_DIRLISTONLY, 1L);
+        curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, &TCurlSession::collect);
+        curl_easy_setopt(h, CURLOPT_WRITEDATA, m_curl.get());
     } else if (m_address.sftp && (step == TStep::Login || step == TStep::EnterFolder)) {
         // Listing the folder proves it is there; the listing itself is not needed.
         curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, &TCurlSession::discard);
@@ -338,6 +342,26 @@ qint64 TFtpControl::RemoteFileSize(const QString &name)
     LastError = lastError;
     LastErrorText = lastErrorText;
     return size;
+}
+
+QStringList TFtpControl::ListDirectory()
+{
+    if (!beginOperation())
+        return {};
+    QByteArray listing;
+    m_curl->download = &listing;
+    const int code = perform(TStep::List, folderUrl(m_folders, m_absolute));
+    m_curl->download = nullptr;
+    finishOperation(code);
+    QStringList names;
+    if (code != CURLE_OK)
+        return names;
+    for (const QByteArray &line : listing.split('\n')) {
+        const QString name = QString::fromUtf8(line).trimmed();
+        if (!name.isEmpty() && name != QLatin1String(".") && name != QLatin1String(".."))
+            names << name;
+    }
+    return names;
 }
 
 int TFtpControl::makeSshFolder(const QStringList &folders)

@@ -60,6 +60,8 @@ public:
     QString KnownHostsFile;
 
     bool Connected() const { return m_connected; }
+    // Abort was called since the last Connect began.
+    bool Aborted() const { return m_abort; }
     // The last Connect failed because an SSH server's key differs from the one remembered for it.
     bool HostKeyChanged() const;
 
@@ -74,6 +76,9 @@ public:
     // The size of a file in the current remote folder, or -1 when it is missing or the server
     // does not say. Leaves LastError as it was.
     qint64 RemoteFileSize(const QString &name);
+    // The names in the current remote folder, read with a listing; LastError tells whether the
+    // listing worked. Names of the folder itself and its parent are left out.
+    QStringList ListDirectory();
     // Bytes of file content handed to the network since Connect.
     qint64 BytesSent() const { return m_bytesSent; }
 
@@ -99,7 +104,7 @@ private:
     bool beginOperation();
     // Runs work on a worker thread and waits for it in a local event loop.
     int runOnWorker(const std::function<int()> &work);
-    enum class TStep { Login, MakeFolder, EnterFolder, Send, FileSize };
+    enum class TStep { Login, MakeFolder, EnterFolder, Send, FileSize, List };
     QString knownHostsFile() const;
     int makeSshFolder(const QStringList &folders);
     int perform(TStep step, const QString &url);

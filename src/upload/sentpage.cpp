@@ -31,6 +31,16 @@ qsizetype AfterOpeningTag(const QByteArray &lower, const QByteArray &name)
     }
 }
 
+// Where the part of a page that may declare its character set ends: at the end of its HEAD, else
+// where its body starts, else at its end.
+qsizetype DeclarationsEnd(const QByteArray &lower)
+{
+    qsizetype end = lower.indexOf("</head");
+    if (end < 0)
+        end = lower.indexOf("<body");
+    return end < 0 ? lower.size() : end;
+}
+
 } // namespace
 
 QByteArray RemoveFolderPrefixes(const QByteArray &page)
@@ -53,13 +63,8 @@ QByteArray AddHostingBanner(const QByteArray &page)
 bool DeclaresCharset(const QByteArray &page)
 {
     const QByteArray lower = page.toLower();
-    qsizetype end = lower.indexOf("</head");
-    if (end < 0)
-        end = lower.indexOf("<body");
-    if (end < 0)
-        end = lower.size();
     const qsizetype at = lower.indexOf("charset", 0);
-    return at >= 0 && at < end;
+    return at >= 0 && at < DeclarationsEnd(lower);
 }
 
 QByteArray DeclareCharset(const QByteArray &page)
@@ -67,9 +72,14 @@ QByteArray DeclareCharset(const QByteArray &page)
     if (DeclaresCharset(page))
         return page;
     const QByteArray lower = page.toLower();
+    // A HEAD (or HTML) tag that only opens after the body has started, as in a page muddled by
+    // hand, is no place for it: the declaration must come before the body to count.
+    const qsizetype end = DeclarationsEnd(lower);
     qsizetype at = AfterOpeningTag(lower, "<head");
-    if (at < 0)
+    if (at < 0 || at > end)
         at = AfterOpeningTag(lower, "<html");
+    if (at > end)
+        at = -1;
     QByteArray out = page;
     if (at < 0) {
         out.prepend(CharsetDeclaration);

@@ -4,6 +4,7 @@
 #include "wwwserver.h"
 
 #include <QDir>
+#include <QStandardPaths>
 
 TUploadInput UploadInputForServer(const tWWWServerType &server, const QString &docFileName,
                                   const QString &htmlFolder, const QString &stateFolder)
@@ -23,4 +24,12 @@ TUploadInput UploadInputForServer(const tWWWServerType &server, const QString &d
         input.KnownHostsFile = state.filePath(QStringLiteral("known_hosts"));
     }
     return input;
+}
+
+QString UploadStateFolder()
+{
+    // Named after the organisation and the program rather than the running executable, so the
+    // companion tool finds what the program remembered and the other way round.
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+        .filePath(QStringLiteral("Pellory/Zorvin Express"));
 }

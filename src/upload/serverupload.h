@@ -11,3 +11,8 @@ class QString;
 // sent to each server and the SSH host keys it has seen.
 TUploadInput UploadInputForServer(const tWWWServerType &server, const QString &docFileName,
                                   const QString &htmlFolder, const QString &stateFolder);
+
+// The folder the program keeps that memory in: beside the settings store, in the program's own
+// configuration folder, whichever executable (the program or its companion tool) runs the upload.
+// It is the folder the FTP control keeps SSH host keys in by default.
+QString UploadStateFolder();

@@ -1,7 +1,9 @@
 #include "uploadrecord.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
@@ -60,6 +62,8 @@ bool TUploadRecord::Save(const QString &fileName) const
         servers.insert(server.key(), files);
     }
     // Written whole or not at all, so a crash never leaves half a record that would skip files.
+    // The first upload of all may find the program's configuration folder not there yet.
+    QDir().mkpath(QFileInfo(fileName).absolutePath());
     QSaveFile f(fileName);
     if (!f.open(QIODevice::WriteOnly))
         return false;

@@ -133,6 +133,47 @@ TEST(Zvtool, RenderPaintsAPageWithoutADisplay)
     EXPECT_TRUE(black);
 }
 
+TEST(Zvtool, RenderWritesATallPageInSlices)
+{
+    QTemporaryDir folder;
+    const QString page = folder.filePath("tall.html");
+    QFile file(page);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<HTML><BODY BGCOLOR=\"#FFFFFF\">");
+    for (int i = 0; i < 1400; ++i)
+        file.write("<P>Paragraph " + QByteArray::number(i) + " of a very tall page.\n");
+    file.close();
+
+    // Slices of a chosen height hold exactly the rows of the whole picture.
+    const QString whole = folder.filePath("whole.png");
+    ToolRun run = zvtool({"render", page, "--width", "120", "--height", "500", "--out", whole});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    run = zvtool({"render", page, "--width", "120", "--height", "500", "--slice-height", "200", "--out",
+                  folder.filePath("part.png")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    EXPECT_TRUE(run.out.contains("written in 3 slices")) << run.out.constData();
+    const QImage expected(whole);
+    ASSERT_EQ(expected.height(), 500);
+    for (int i = 0; i < 3; ++i) {
+        const QImage slice(folder.filePath(QStringLiteral("part-%1.png").arg(i + 1)));
+        ASSERT_EQ(slice.height(), i < 2 ? 200 : 100) << i;
+        EXPECT_EQ(slice, expected.copy(0, 200 * i, 120, slice.height())) << i;
+    }
+    EXPECT_FALSE(QFile::exists(folder.filePath("part.png")));
+
+    // Without a height the page is taller than one picture may be: slices of 30000 rows.
+    run = zvtool({"render", page, "--width", "60", "--out", folder.filePath("all.png")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    EXPECT_EQ(QImage(folder.filePath("all-1.png")).height(), 30000);
+    EXPECT_GT(QImage(folder.filePath("all-2.png")).height(), 0);
+
+    // A picture that cannot be written says why, and leaves no empty file behind.
+    const QString nowhere = folder.filePath("no/such/folder/out.png");
+    run = zvtool({"render", page, "--width", "60", "--height", "50", "--out", nowhere});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("zvtool: cannot write " + nowhere.toUtf8() + ": ")) << run.err.constData();
+}
+
 // The shipped templates and their gallery thumbnails are made by make-template from the
 // descriptions; making them again gives the same bytes, thumbnail pixels included.
 TEST(Zvtool, ShippedTemplatesMatchTheirDescriptions)

@@ -1,3 +1,4 @@
+#include "imagemap.h"
 #include "tablesection.h"
 #include "viewfixture.h"
 
@@ -142,4 +143,32 @@ TEST_F(ViewFixture, ZeroAndNegativeWidthsDoNotBreakLayout)
     EXPECT_GT(doc->LastLayout().Height, 0);
     doc->LayoutDocument(-50);
     EXPECT_GT(doc->LastLayout().Height, 0);
+}
+
+TEST_F(ViewFixture, HugeNumbersInAttributesStayWithinRange)
+{
+    host.addImage(QStringLiteral("dog.gif"), QSize(40, 30));
+    // Values near the end of 32 bits once overflowed when the layout added them up.
+    QByteArray page = "<TABLE CELLSPACING=2147483647 CELLPADDING=-2147483648><TR>"
+                      "<TD WIDTH=99999999999>a<TD WIDTH=2147483647>b</TABLE><P>";
+    for (int i = 0; i < 100; ++i)
+        page += "<IMG SRC=dog.gif WIDTH=2147483647 HEIGHT=2147483647 HSPACE=-2147483648>";
+    page += "<OL START=2147483647><LI>a<LI>b</OL>";
+    readAndLayout(page, 300);
+    const auto &table = static_cast<const TTableSection &>(*doc->Sections()[0]);
+    EXPECT_EQ(table.CellSpacing, 50);
+    EXPECT_EQ(table.Rows[0][0]->Width, 0); // no number of 32 bits
+    EXPECT_EQ(table.Rows[0][1]->Width, 1000000);
+    const TInlineImage &image = *textSections()[0]->Images()[0];
+    EXPECT_EQ(image.RequestedWidth, 32767);
+    EXPECT_EQ(image.HSpace, 20);
+    EXPECT_GE(doc->LastLayout().MaxWidth, 32767);
+    EXPECT_LT(doc->LastLayout().MaxWidth, 2000000);
+    EXPECT_GE(doc->LastLayout().Height, 100 * 32767); // one picture a line
+    EXPECT_EQ(textSections().back()->ListNumber, 1000001);
+
+    // An image map's circle of the largest numbers still answers hit tests.
+    TImageMap map;
+    ASSERT_TRUE(map.AddArea(QStringLiteral("circle"), QStringLiteral("2147483647,0,2147483647"), {}, true));
+    EXPECT_NE(map.Find(0, 0), nullptr);
 }

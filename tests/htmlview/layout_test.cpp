@@ -28,6 +28,8 @@ TEST_P(GoldenLayout, MatchesExpectedDump)
     ASSERT_FALSE(html.isEmpty()) << name.toStdString();
     host.addImage(QStringLiteral("dog.gif"), QSize(40, 30));
     host.addImage(QStringLiteral("tall.png"), QSize(20, 60));
+    // A face whose descent is as large as its ascent, to mix with the ordinary fonts.
+    host.setFaceMetrics(QStringLiteral("Deep"), 50, 50);
     // The program's generated pages show the pictures it ships, at their real sizes.
     const QDir graphics(QStringLiteral(ZV_SOURCE_ROOT "/data/HTMLFiles/graphics"));
     for (const QString &file : graphics.entryList(QDir::Files))
@@ -62,7 +64,8 @@ INSTANTIATE_TEST_SUITE_P(Pages, GoldenLayout,
 // Pages written by hand, each showing one thing real pages hold.
 INSTANTIATE_TEST_SUITE_P(HandWritten, GoldenLayout,
                          ::testing::Values("anchors", "head", "entities", "pretabs", "charset", "sidebar",
-                                           "overflow", "listend", "rowcolours"));
+                                           "overflow", "listend", "rowcolours", "floatline", "fidelity",
+                                           "widefloat"));
 
 // Pages the program generates (the shipped templates, the page generator's golden sample and a
 // document holding every kind of block), as the preview hands them to the viewer. Changes to

@@ -113,3 +113,85 @@ TEST_F(ViewFixture, RowColoursNumbersUnderLinksAndBulletsBesideFloats)
     const TSection &item = *textSections().back();
     EXPECT_EQ(item.Lines()[0].X, 45 + 35);
 }
+
+TEST_F(ViewFixture, ALineHoldingOnlyAFloatingPictureIsOneLineOfItsFontHigh)
+{
+    host.addImage(QStringLiteral("dog.gif"), QSize(40, 30));
+    // A picture block with a new line, as the builder writes it: the text after it starts a
+    // line below the picture's top and still runs beside the picture.
+    readAndLayout("<IMG SRC=dog.gif ALIGN=LEFT>\n<BR>\nafter", 400);
+    auto s = textSections();
+    ASSERT_EQ(s.size(), 2u);
+    EXPECT_EQ(s[0]->SectionHeight(), 15);
+    EXPECT_EQ(s[0]->DrawHeight(), 30);
+    EXPECT_EQ(s[1]->Lines()[0].Y, 15);
+    EXPECT_EQ(s[1]->Lines()[0].X, 45);
+    // The line takes the height of the font its picture was written in.
+    doc->Clear();
+    readAndLayout("<FONT SIZE=7><IMG SRC=dog.gif ALIGN=RIGHT></FONT><BR>after", 400);
+    s = textSections();
+    EXPECT_EQ(s[0]->SectionHeight(), 36 + 9);
+    EXPECT_EQ(s[1]->Lines()[0].Y, 45);
+}
+
+TEST_F(ViewFixture, LinesTablesClearingAndPicturesMeasureAsTheLayoutRulesSay)
+{
+    host.addImage(QStringLiteral("dog.gif"), QSize(40, 30));
+    host.setFaceMetrics(QStringLiteral("Deep"), 50, 50); // 12 points: ascent 6, descent 6
+    readAndLayout("a <FONT FACE=Deep>b</FONT><P>x<IMG SRC=dog.gif>y<TABLE><TR><TD>t</TABLE>"
+                  "<IMG SRC=dog.gif ALIGN=LEFT>z<BR CLEAR=LEFT>below",
+                  400);
+    const auto s = textSections();
+    // A line mixing fonts is as high as its tallest font (15), not 12 + 6.
+    EXPECT_EQ(s[0]->Lines()[0].LineHeight, 15);
+    EXPECT_EQ(s[0]->Lines()[0].Ascent, 12);
+    // A picture's horizontal space counts once, half of it on each side.
+    const TInlineImage &dog = *s[1]->Images()[0];
+    EXPECT_EQ(dog.X, 6 + 3);
+    EXPECT_EQ(s[1]->Lines()[0].Width, 6 + 45 + 6);
+    const auto firstTable = [this]() -> const TTableSection & {
+        for (const auto &section : doc->Sections()) {
+            if (auto *t = dynamic_cast<const TTableSection *>(section.get()))
+                return *t;
+        }
+        throw std::logic_error("no table");
+    };
+    // A row: 15 of text, padding 1 above and below, spacing 3, less one; then the spacing.
+    EXPECT_EQ(firstTable().SectionHeight(), 15 + 2 + 3 - 1 + 3);
+    // After BR CLEAR the text starts one pixel above the picture's bottom, at the left edge.
+    ASSERT_EQ(s.size(), 4u);
+    EXPECT_EQ(s[3]->Lines()[0].Y, s[2]->YValue() + 30 - 1);
+    EXPECT_EQ(s[3]->Lines()[0].X, 0);
+    // So does a table right after the break, with the whole width.
+    doc->Clear();
+    readAndLayout("<IMG SRC=dog.gif ALIGN=LEFT>z<BR CLEAR=LEFT><TABLE WIDTH=100%><TR><TD>t</TABLE>", 400);
+    EXPECT_EQ(firstTable().YValue(), 30 - 1);
+    EXPECT_EQ(firstTable().TableX(), 0);
+    EXPECT_EQ(firstTable().TableWidth(), 400);
+}
+
+TEST_F(ViewFixture, TextThatDoesNotFitBesideAFloatingPictureGoesBelowIt)
+{
+    host.addImage(QStringLiteral("dog.gif"), QSize(40, 30));
+    // 200 pixels, and a picture 185 wide with its space: no word fits beside it.
+    readAndLayout("<IMG SRC=dog.gif WIDTH=180 HEIGHT=40 ALIGN=LEFT>one two three four", 200);
+    auto s = textSections();
+    ASSERT_EQ(s[0]->Lines().size(), 1u);
+    const TLineBox &line = s[0]->Lines()[0];
+    EXPECT_EQ(line.X, 0);
+    EXPECT_EQ(line.Y + line.SpaceBefore, 40);
+    EXPECT_EQ(s[0]->SectionHeight(), 40 + 15);
+    // A picture wider than what the pictures before it leave goes below them; the text stays
+    // beside the first one.
+    doc->Clear();
+    readAndLayout("<IMG SRC=dog.gif ALIGN=LEFT><IMG SRC=dog.gif WIDTH=170 HEIGHT=20 ALIGN=LEFT>ab", 200);
+    s = textSections();
+    EXPECT_EQ(s[0]->Images()[1]->Y, 30);
+    EXPECT_EQ(s[0]->Images()[1]->X, 0);
+    EXPECT_EQ(s[0]->Lines()[0].Y, 0);
+    EXPECT_EQ(s[0]->Lines()[0].X, 45);
+    // A word wider than the page goes below the picture too, where it has the most room.
+    doc->Clear();
+    readAndLayout("<IMG SRC=dog.gif ALIGN=LEFT>abcdefghijklmnopqrstuvwxyzabcdefghijklmnopqrstuvwxyz", 200);
+    EXPECT_EQ(textSections()[0]->Lines()[0].Y + textSections()[0]->Lines()[0].SpaceBefore, 30);
+}

@@ -69,8 +69,8 @@ TEST_F(ViewFixture, RowSpanHeightIsSharedByTheRowsItCovers)
     const TTableCell &tall = *t.Rows[0][0];
     const TTableCell &a = *t.Rows[0][1];
     const TTableCell &b = *t.Rows[1][1];
-    // Four lines of 15 need 65 with padding and spacing; the rows had 20 each, so each grows by
-    // (65 - 40) / 2 + 1 = 13.
+    // Four lines of 15 need 64 with padding and spacing less one; the rows had 19 each, so each
+    // grows by (64 - 38) / 2 + 1 = 14.
     EXPECT_EQ(a.H, 33 - 3);
     EXPECT_EQ(b.Y, a.Y + 33);
     EXPECT_EQ(tall.H, 66 - 3);
@@ -93,9 +93,11 @@ TEST_F(ViewFixture, CellContentsFollowVerticalAlignment)
     const auto lineY = [&](int c) {
         return static_cast<const TSection &>(*t.Rows[0][c]->Cell.Sections()[0]).Lines()[0].Y;
     };
+    // The row is one pixel short of three lines with their padding, so the free height beside
+    // one line is 30 - 1.
     const int top = lineY(3);
-    EXPECT_EQ(lineY(1), top + 15);
-    EXPECT_EQ(lineY(2), top + 30);
+    EXPECT_EQ(lineY(1), top + 14);
+    EXPECT_EQ(lineY(2), top + 29);
 }
 
 TEST_F(ViewFixture, ImageRequestHandlerSuppliesImagesAndTransparency)
@@ -172,7 +174,7 @@ TEST_F(ViewFixture, FloatingImageMovesTheTextAndClearingMovesBelowIt)
                   200);
     const auto s = textSections();
     EXPECT_EQ(s[0]->Lines()[0].X, 45);
-    EXPECT_EQ(s[1]->Lines()[0].Y, 30);
+    EXPECT_EQ(s[1]->Lines()[0].Y, 30 - 1); // one pixel above the bottom of the picture
     EXPECT_EQ(s[1]->Lines()[0].X, 0);
     const TInlineImage &right = *s[2]->Images()[0];
     EXPECT_EQ(right.X + right.ShownWidth, 200);

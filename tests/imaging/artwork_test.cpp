@@ -209,7 +209,7 @@ TEST(Artwork, CursorsLoadWithTheirHotSpots)
 
 TEST(Artwork, SoundsAreShortSixteenBitPcmWaves)
 {
-    for (const char *name : {"wavClick1", "wavClick2", "wavShred"}) {
+    for (const char *name : {"wavClick1", "wavClick2", "wavShred", "wavUpload", "wavWebTurn", "wavWorks"}) {
         SCOPED_TRACE(name);
         QFile file(QString(":/sounds/%1.wav").arg(name));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));

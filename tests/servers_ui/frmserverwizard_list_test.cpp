@@ -1,7 +1,6 @@
+#include "recordinghelp.h"
 #include "serverwizardfixture.h"
 #include "stringtable.h"
-
-#include <QSignalSpy>
 
 TEST_F(ServerWizardTest, ModifyingEditsTheSelectedServerInPlace)
 {
@@ -143,11 +142,12 @@ TEST_F(ServerWizardTest, FinishingWithoutChangesClosesWithoutAQuestion)
 
 TEST_F(ServerWizardTest, BackReturnsThroughThePagesAndHelpAsksForTheTopic)
 {
+    TRecordingHelp help;
     open();
-    QSignalSpy help(&wizard(), &TfrmServerWizard::helpRequested);
     click("butHelp");
-    ASSERT_EQ(help.count(), 1);
-    EXPECT_EQ(help.first().first().toInt(), 79);
+    ASSERT_EQ(help.requests().size(), 1);
+    EXPECT_EQ(help.last().kind, TRecordingHelp::Kind::Topic);
+    EXPECT_EQ(help.last().topic, 79);
 
     click("NextButt");
     click("NextButt");

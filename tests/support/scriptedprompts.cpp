@@ -69,6 +69,15 @@ void ScriptedPrompts::answerHTMLChangeAlert(TMsgResult result, bool dontShowAgai
     m_answers.push_back(a);
 }
 
+void ScriptedPrompts::answerUploadSuccess(bool dontShowAgain)
+{
+    Answer a;
+    a.kind = Answer::UploadSuccess;
+    a.result = TMsgResult::Ok;
+    a.dontShowAgain = dontShowAgain;
+    m_answers.push_back(a);
+}
+
 void ScriptedPrompts::runStyleWizard(std::function<void()> whatTheUserDoes)
 {
     Answer a;
@@ -153,6 +162,14 @@ std::optional<TFileChoice> ScriptedPrompts::saveFile(const TFileRequest &request
     return fileAnswer(Asked::SaveFile, request);
 }
 
+std::optional<QString> ScriptedPrompts::chooseFolder(const TFileRequest &request)
+{
+    const std::optional<TFileChoice> choice = fileAnswer(Asked::ChooseFolder, request);
+    if (!choice)
+        return std::nullopt;
+    return choice->path;
+}
+
 std::optional<uint32_t> ScriptedPrompts::chooseColour(uint32_t)
 {
     Asked asked;
@@ -186,4 +203,13 @@ void ScriptedPrompts::styleWizard(const QString &programFolder, const QString &)
     const Answer a = next(Answer::StyleWizard, QStringLiteral("style wizard"));
     if (a.action)
         a.action();
+}
+
+TNoticeAnswer ScriptedPrompts::uploadSuccess()
+{
+    record(Asked::UploadSuccess, QStringLiteral("Upload Successful"));
+    if (m_answers.empty() || m_answers.front().kind != Answer::UploadSuccess)
+        return {TMsgResult::Ok, false};
+    const Answer a = next(Answer::UploadSuccess, QStringLiteral("Upload Successful"));
+    return {TMsgResult::Ok, a.dontShowAgain};
 }

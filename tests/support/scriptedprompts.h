@@ -23,7 +23,9 @@ public:
             Colour,
             SaveInformation,
             HTMLChangeAlert,
-            StyleWizard
+            StyleWizard,
+            ChooseFolder,
+            UploadSuccess
         } kind = Message;
         TMsgKind msgKind = TMsgKind::Information;
         TMsgButtons buttons = TMsgButtons::Ok;
@@ -36,6 +38,7 @@ public:
 
     // Queue answers, consumed in order.
     void answer(TMsgResult result);
+    // File dialogs, and the folder dialog as well, take these answers.
     void chooseFile(const QString &path, int filterIndex = 0);
     void cancelFile();
     void pickColour(uint32_t colour);
@@ -47,6 +50,9 @@ public:
     void answerHTMLChangeAlert(TMsgResult result, bool dontShowAgain = false);
     // The style wizard: runs whatTheUserDoes (writing the styles file, say) while it is "open".
     void runStyleWizard(std::function<void()> whatTheUserDoes = {});
+    // The Upload Successful dialog: closed with or without "Don't show this screen again." ticked.
+    // Without a scripted answer it is closed with the box left alone.
+    void answerUploadSuccess(bool dontShowAgain);
 
     const QList<Asked> &asked() const { return m_asked; }
     QStringList messages() const;      // the texts of the message boxes shown, in order
@@ -58,14 +64,24 @@ public:
                        const QString &caption) override;
     std::optional<TFileChoice> openFile(const TFileRequest &request) override;
     std::optional<TFileChoice> saveFile(const TFileRequest &request) override;
+    std::optional<QString> chooseFolder(const TFileRequest &request) override;
     std::optional<uint32_t> chooseColour(uint32_t initial) override;
     TNoticeAnswer saveInformation() override;
     TNoticeAnswer htmlChangeAlert() override;
     void styleWizard(const QString &programFolder, const QString &htmlFolder) override;
+    TNoticeAnswer uploadSuccess() override;
 
 private:
     struct Answer {
-        enum Kind { Message, File, Colour, SaveInformation, HTMLChangeAlert, StyleWizard } kind = Message;
+        enum Kind {
+            Message,
+            File,
+            Colour,
+            SaveInformation,
+            HTMLChangeAlert,
+            StyleWizard,
+            UploadSuccess
+        } kind = Message;
         TMsgResult result = TMsgResult::Cancel;
         bool dontShowAgain = false;
         std::optional<TFileChoice> file;

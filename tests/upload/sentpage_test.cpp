@@ -35,4 +35,12 @@ TEST(SentPageTest, CharsetIsDeclaredOnceInTheHead)
     // The word in the body does not count as a declaration, and a page without HEAD gets one at the top.
     EXPECT_TRUE(DeclareCharset("<body>charset</body>").startsWith("<META"));
     EXPECT_TRUE(DeclareCharset("<html><header>").startsWith("<html>\r\n<META"));
+    // A HEAD that opens only after the body has begun gets the declaration before the body, so
+    // that it counts and a second preparation adds no second one.
+    for (const QByteArray &muddled : {QByteArray("<HTML>\r\n<<BODY>\r\n</H<head <BODY X=1>\r\n</BODY>"),
+                                      QByteArray("<body>x</body><html><head></head>")}) {
+        const QByteArray declared = DeclareCharset(muddled);
+        EXPECT_TRUE(DeclaresCharset(declared)) << declared.constData();
+        EXPECT_EQ(DeclareCharset(declared), declared);
+    }
 }

@@ -1,11 +1,11 @@
 #include "builderdocument.h"
 #include "command.h"
+#include "folders.h"
 #include "helpers.h"
 #include "page.h"
 #include "pagehtml.h"
 #include "stylesfile.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -15,15 +15,9 @@
 // Writes the page file that the program saves for a document just opened: the page cleared, the
 // document read, the logo on unless --no-logo, the page generated for the preview and then the
 // document's style applied to the body tag. Styles come from --styles or from "Styles.data" in
-// the program folder (ZORVIN_HOME, else the folder of zvtool itself).
+// the program folder, found as the program finds it.
 
 namespace {
-
-QString programFolder()
-{
-    const QString home = qEnvironmentVariable("ZORVIN_HOME");
-    return home.isEmpty() ? QCoreApplication::applicationDirPath() : home;
-}
 
 int runHtml(const QStringList &args)
 {
@@ -46,7 +40,7 @@ int runHtml(const QStringList &args)
 
     const bool explicitStyles = !stylesPath.isEmpty();
     if (!explicitStyles)
-        stylesPath = StylesFilePath(programFolder());
+        stylesPath = StylesFilePath(ProgramFolder());
     const TStylesRead styles = LoadStyles(stylesPath);
     if (styles.Status != TStylesReadStatus::Complete) {
         if (explicitStyles)

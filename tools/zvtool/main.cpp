@@ -19,6 +19,10 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "zvtool: unknown command '%s' (see zvtool --help)\n", argv[1]);
         return 2;
     }
+    // The tool works on the same program folder and settings as the program, wherever it is
+    // installed: the names below choose the user's data folder and settings file.
+    QCoreApplication::setOrganizationName(QStringLiteral("Pellory"));
+    QCoreApplication::setApplicationName(QStringLiteral("Zorvin Express"));
     // Commands that measure text or paint need the GUI side of Qt for fonts and pictures, but
     // never a display: the tool shows nothing, so it always takes the platform that draws into
     // memory, whatever the desktop around it uses. The other commands need no GUI at all.

@@ -1,16 +1,25 @@
 // zvtool render FILE --width N --out PICTURE.png [--height H] [--scale R] [--no-images]
+//                    [--slice-height S]
 // Paints a page as the viewer shows it: N is the viewer's width (the page is laid out 10 pixels
-// in from each side), the picture is as tall as the page or H pixels.
+// in from each side), the picture is as tall as the page or H pixels. A page taller than one
+// picture may be (S pixels, at most 30000) is written in slices PICTURE-1.png, PICTURE-2.png, ...
 #include "command.h"
 #include "htmlreader.h"
 #include "textcodec.h"
 #include "tpageview.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QImageWriter>
 #include <QPainter>
 
 namespace {
+
+// Image viewers and the PNG library refuse pictures of about a million rows, and one picture of a
+// whole long page would need gigabytes of memory, so taller pages are written in slices.
+constexpr int kMaxSliceHeight = 30000;
+constexpr qint64 kMaxSliceBytes = qint64(256) << 20;
 
 struct RenderOptions {
     QString file;
@@ -19,6 +28,7 @@ struct RenderOptions {
     int height = 0;
     qreal scale = 1.0;
     bool showImages = true;
+    int sliceHeight = kMaxSliceHeight;
 };
 
 // Reads the options; returns an error text, empty when they are all right.
@@ -36,6 +46,8 @@ QString parseOptions(const QStringList &args, RenderOptions &options)
             options.scale = args[++i].toDouble(&ok);
         else if (arg == QLatin1String("--out") && hasValue)
             options.out = args[++i];
+        else if (arg == QLatin1String("--slice-height") && hasValue)
+            options.sliceHeight = args[++i].toInt(&ok);
         else if (arg == QLatin1String("--no-images"))
             options.showImages = false;
         else if (arg.startsWith(QLatin1String("--")) || !options.file.isEmpty())
@@ -48,10 +60,41 @@ QString parseOptions(const QStringList &args, RenderOptions &options)
     if (options.file.isEmpty() || options.out.isEmpty() || options.width <= 0)
         return QStringLiteral(
             "usage: zvtool render FILE --width N --out PICTURE.png [--height H] [--scale R] "
-            "[--no-images]");
+            "[--no-images] [--slice-height S]");
     if (options.width > 20000 || options.height < 0 || options.height > 100000 || options.scale < 0.5 ||
-        options.scale > 4)
-        return QStringLiteral("width, height or scale out of range");
+        options.scale > 4 || options.sliceHeight < 1 || options.sliceHeight > kMaxSliceHeight)
+        return QStringLiteral("width, height, scale or slice height out of range");
+    return {};
+}
+
+// PICTURE.png -> PICTURE-3.png
+QString slicePath(const QString &out, int number)
+{
+    const QFileInfo info(out);
+    QString name = info.completeBaseName() + QLatin1Char('-') + QString::number(number);
+    if (!info.suffix().isEmpty())
+        name += QLatin1Char('.') + info.suffix();
+    return out.left(out.lastIndexOf(QLatin1Char('/')) + 1) + name;
+}
+
+// Paints the rows top .. top + rows of the page into one picture; returns what went wrong.
+QString paintSlice(TPageView &view, const RenderOptions &options, int top, int rows, const QString &name)
+{
+    QImage picture(QSize(options.width, rows) * options.scale, QImage::Format_RGB32);
+    if (picture.isNull())
+        return QStringLiteral("Out of Resources");
+    picture.setDevicePixelRatio(options.scale);
+    {
+        QPainter painter(&picture);
+        view.Paint(painter, QRect(0, 0, options.width, rows), QPoint(0, top));
+    }
+    QImageWriter writer(name);
+    if (!writer.write(picture)) {
+        const QString reason = writer.errorString();
+        writer.setFileName(QString()); // closes the file, so a half-written one can go
+        QFile::remove(name);
+        return QStringLiteral("cannot write %1: %2").arg(name, reason);
+    }
     return {};
 }
 
@@ -82,16 +125,26 @@ int runRender(const QStringList &args)
     const TLayoutSize size = view.Finish(qMax(0, options.width - 2 * TPageView::LeftMargin));
 
     const int height = options.height > 0 ? options.height : qMax(1, size.Height);
-    QImage picture(QSize(options.width, height) * options.scale, QImage::Format_RGB32);
-    if (picture.isNull())
-        return zvFail(QStringLiteral("Out of Resources"));
-    picture.setDevicePixelRatio(options.scale);
-    {
-        QPainter painter(&picture);
-        view.Paint(painter, QRect(0, 0, options.width, height), QPoint(0, 0));
+    // A slice also stays within a memory budget, which matters for wide pictures at a large scale.
+    const qreal pixelsPerRow = options.width * options.scale * options.scale * 4;
+    const int slice = qBound(1, int(qMin<qreal>(options.sliceHeight, kMaxSliceBytes / pixelsPerRow)), height);
+    const int slices = (height + slice - 1) / slice;
+    QStringList written;
+    for (int i = 0; i < slices; ++i) {
+        const int top = i * slice;
+        const QString name = slices == 1 ? options.out : slicePath(options.out, i + 1);
+        const QString problem = paintSlice(view, options, top, qMin(slice, height - top), name);
+        if (!problem.isEmpty())
+            return zvFail(problem);
+        written << name;
     }
-    if (!picture.save(options.out))
-        return zvFail(QStringLiteral("cannot write ") + options.out);
+    if (slices > 1)
+        zvWrite(QStringLiteral("the page is %1 pixels tall: written in %2 slices of %3 pixels, %4 to %5\n")
+                    .arg(height)
+                    .arg(slices)
+                    .arg(slice)
+                    .arg(written.first(), written.last())
+                    .toLocal8Bit());
     // The page read up to an error is still painted; the error is reported all the same.
     if (!error.ok())
         return zvFail(error.Message);

@@ -183,6 +183,13 @@ void TDocumentCommands::OpenDocument(const QString &path)
     open(path, true);
 }
 
+void TDocumentCommands::RestoreRecovered(const QString &copyPath, const QString &originalPath)
+{
+    open(copyPath, false);
+    m_document.setDocFileName(originalPath);
+    m_document.page().setPageModified(true);
+}
+
 void TDocumentCommands::open(const QString &path, bool asDocument)
 {
     const TPageLoad load =

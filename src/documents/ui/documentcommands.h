@@ -50,6 +50,9 @@ public:
     void LoadTemplate(const QString &path);
     // Reads path as the current document.
     void OpenDocument(const QString &path);
+    // Reads the recovery copy at copyPath as the page of originalPath (empty: untitled), with
+    // unsaved changes, as it stood when the program ended without saving it.
+    void RestoreRecovered(const QString &copyPath, const QString &originalPath);
 
 signals:
     // The page was replaced by a new, opened or templated one: the window goes on to building,

@@ -1,19 +1,22 @@
 #include "frmserverwizard.h"
 
+#include "connectiontest.h"
+#include "ftpcontrol.h"
+#include "helpservice.h"
 #include "isplist.h"
+#include "resourcebitmap.h"
 #include "serverstore.h"
+#include "serverupload.h"
 #include "serverurl.h"
 #include "serverwizadvancedpage.h"
 #include "serverwizisppage.h"
-#include "serverwizlistpage.h"
 #include "serverwizserverpage.h"
-#include "serverwizwelcomepage.h"
 #include "stringtable.h"
+#include "wizardlistpage.h"
+#include "wizardwelcomepage.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFrame>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,7 +24,6 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 #include <utility>
 
@@ -29,12 +31,37 @@ namespace {
 
 const QString kPublicHtml = QStringLiteral("public_html");
 
-QPushButton *bottomButton(const QString &objectName, int id, QWidget *parent)
+TWizardWelcomeTexts welcomeTexts()
 {
-    auto *button = new QPushButton(LoadStr(id), parent);
-    button->setObjectName(objectName);
-    button->setMinimumWidth(88);
-    return button;
+    TWizardWelcomeTexts texts;
+    texts.Picture = ResourcePixmap(QStringLiteral("ServerWiz"));
+    texts.Heading = 600;
+    texts.Explanation = 601;
+    texts.Hint = 602;
+    texts.AddName = QStringLiteral("RadioButton1");
+    texts.ModifyName = QStringLiteral("RadioButton2");
+    texts.DeleteName = QStringLiteral("RadioButton3");
+    texts.Add = 603;
+    texts.Modify = 604;
+    texts.Delete = 605;
+    return texts;
+}
+
+TWizardListTexts listTexts()
+{
+    TWizardListTexts texts;
+    texts.PageName = QStringLiteral("tab4");
+    texts.ListName = QStringLiteral("lstServers");
+    texts.FirstName = QStringLiteral("lblModDesc");
+    texts.SecondName = QStringLiteral("lblDelDesc");
+    texts.First = 614;
+    texts.Second = 615;
+    texts.Modify = 617;
+    texts.Delete = 616;
+    texts.Up = QIcon(ResourceBitmapPath(QStringLiteral("ServerWizUp")));
+    texts.Down = QIcon(ResourceBitmapPath(QStringLiteral("ServerWizDown")));
+    texts.Removal = TWizardRemoval::SelectNothing;
+    return texts;
 }
 
 // Servers without a name are never stored, so the wizard does not show them either; this keeps
@@ -57,13 +84,10 @@ static void initServerWizResources()
 }
 
 TfrmServerWizard::TfrmServerWizard(TServerList &serverList, const TISPList &isps, QWidget *parent)
-    : QDialog(parent), m_serverList(serverList), m_isps(isps), m_servers(namedServers(serverList))
+    : TWizardFrame(QStringLiteral("frmServerWizard"), LoadStr(699), QStringLiteral("pagServer"), parent),
+      m_serverList(serverList), m_isps(isps), m_servers(namedServers(serverList))
 {
     initServerWizResources();
-    setObjectName(QStringLiteral("frmServerWizard"));
-    setWindowTitle(LoadStr(699));
-    setFont(QFont(LoadStr(32), 9));
-    setModal(true);
     buildForm();
     connectHandlers();
 
@@ -78,51 +102,13 @@ TfrmServerWizard::~TfrmServerWizard() = default;
 
 void TfrmServerWizard::buildForm()
 {
-    m_pages = new QStackedWidget(this);
-    m_pages->setObjectName(QStringLiteral("pagServer"));
-    m_welcome = new TServerWizWelcomePage(m_pages);
-    m_isp = new TServerWizISPPage(m_pages);
-    m_server = new TServerWizServerPage(m_pages);
-    m_advanced = new TServerWizAdvancedPage(m_pages);
-    m_list = new TServerWizListPage(m_pages);
+    m_welcome = new TWizardWelcomePage(welcomeTexts(), pageStack());
+    m_isp = new TServerWizISPPage(pageStack());
+    m_server = new TServerWizServerPage(pageStack());
+    m_advanced = new TServerWizAdvancedPage(pageStack());
+    m_list = new TWizardListPage(listTexts(), pageStack());
     // In the order of TPage.
-    for (QWidget *page :
-         {static_cast<QWidget *>(m_welcome), static_cast<QWidget *>(m_isp), static_cast<QWidget *>(m_server),
-          static_cast<QWidget *>(m_advanced), static_cast<QWidget *>(m_list)})
-        m_pages->addWidget(page);
-
-    butHelp = bottomButton(QStringLiteral("butHelp"), 8, this);
-    BackButt = bottomButton(QStringLiteral("BackButt"), 1, this);
-    NextButt = bottomButton(QStringLiteral("NextButt"), 0, this);
-    FinishButt = bottomButton(QStringLiteral("FinishButt"), 3, this);
-    CancelButt = bottomButton(QStringLiteral("CancelButt"), 7, this);
-    for (QPushButton *button : {butHelp, BackButt, CancelButt})
-        button->setAutoDefault(false);
-    NextButt->setDefault(true);
-    FinishButt->hide();
-
-    auto *rule = new QFrame(this);
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Sunken);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->setSpacing(8);
-    buttons->addWidget(butHelp);
-    buttons->addStretch(1);
-    buttons->addWidget(BackButt);
-    // Next and Finish share one place; only one of the two is ever visible.
-    buttons->addWidget(NextButt);
-    buttons->addWidget(FinishButt);
-    buttons->addSpacing(10);
-    buttons->addWidget(CancelButt);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(18, 18, 18, 14);
-    layout->setSpacing(12);
-    layout->addWidget(m_pages, 1);
-    layout->addWidget(rule);
-    layout->addLayout(buttons);
-    resize(620, 400);
+    finishFrame({m_welcome, m_isp, m_server, m_advanced, m_list}, QSize(620, 400));
 }
 
 void TfrmServerWizard::connectHandlers()
@@ -130,16 +116,14 @@ void TfrmServerWizard::connectHandlers()
     connect(NextButt, &QPushButton::clicked, this, &TfrmServerWizard::NextButtClick);
     connect(BackButt, &QPushButton::clicked, this, &TfrmServerWizard::BackButtClick);
     connect(FinishButt, &QPushButton::clicked, this, &TfrmServerWizard::FinishButtClick);
-    // Cancel (and Escape) close without saving or asking.
-    connect(CancelButt, &QPushButton::clicked, this, &QDialog::reject);
     connect(butHelp, &QPushButton::clicked, this, &TfrmServerWizard::butHelpClick);
     connect(m_isp, &TServerWizISPPage::whatsThisRequested, this,
             [this](QPoint at) { emit whatsThisRequested(HelpTopic, at); });
 
     const std::pair<QRadioButton *, TServerWizMode> modes[] = {
-        {m_welcome->RadioButton1, TServerWizMode::Add},
-        {m_welcome->RadioButton2, TServerWizMode::Modify},
-        {m_welcome->RadioButton3, TServerWizMode::Delete}};
+        {m_welcome->radAdd, TServerWizMode::Add},
+        {m_welcome->radModify, TServerWizMode::Modify},
+        {m_welcome->radDelete, TServerWizMode::Delete}};
     for (const auto &[button, mode] : modes) {
         connect(button, &QRadioButton::toggled, this, [this, mode = mode](bool on) {
             if (on)
@@ -152,14 +136,15 @@ void TfrmServerWizard::connectHandlers()
     connect(m_server->txtLogin, &QLineEdit::textChanged, this, &TfrmServerWizard::txtLoginChange);
     connect(m_server->txtPassword, &QLineEdit::textChanged, this, &TfrmServerWizard::txtPasswordChange);
     connect(m_server->butAdvanced, &QPushButton::clicked, this, &TfrmServerWizard::butAdvancedClick);
+    connect(m_server->butTest, &QPushButton::clicked, this, &TfrmServerWizard::butTestClick);
     connect(m_advanced->txtDirectory, &QLineEdit::textChanged, this, &TfrmServerWizard::txtDirectoryChange);
     connect(m_advanced->txtURL, &QLineEdit::textChanged, this, &TfrmServerWizard::txtURLChange);
     connect(m_advanced->chkDir, &QCheckBox::toggled, this, &TfrmServerWizard::chkDirClick);
     connect(m_isp->cmbServerType, &QComboBox::currentIndexChanged, this,
             &TfrmServerWizard::cmbServerTypeChange);
 
-    connect(m_list->lstServers, &QListWidget::currentRowChanged, this, &TfrmServerWizard::lstServersClick);
-    connect(m_list->lstServers, &QListWidget::itemDoubleClicked, this, [this] {
+    connect(m_list->lstItems, &QListWidget::currentRowChanged, this, &TfrmServerWizard::lstServersClick);
+    connect(m_list->lstItems, &QListWidget::itemDoubleClicked, this, [this] {
         if (m_mode == TServerWizMode::Modify && page() == TPage::List)
             NextButtClick();
     });
@@ -170,31 +155,18 @@ void TfrmServerWizard::connectHandlers()
 
 TfrmServerWizard::TPage TfrmServerWizard::page() const
 {
-    return TPage(m_pages->currentIndex());
+    return TPage(currentPage());
 }
 
 void TfrmServerWizard::showPage(TPage page)
 {
-    m_pages->setCurrentIndex(int(page));
-    BackButt->setEnabled(page != TPage::Welcome);
-    if (page == TPage::Server)
+    setCurrentPage(int(page));
+    if (page == TPage::Server) {
+        // A result shown earlier may be about other details.
+        m_server->lblTestResult->clear();
         m_server->txtName->setFocus();
-    else if (page == TPage::List)
-        m_list->lstServers->setFocus();
-}
-
-void TfrmServerWizard::ShowNext()
-{
-    FinishButt->hide();
-    NextButt->show();
-    NextButt->setDefault(true);
-}
-
-void TfrmServerWizard::ShowFinish()
-{
-    NextButt->hide();
-    FinishButt->show();
-    FinishButt->setDefault(true);
+    } else if (page == TPage::List)
+        m_list->lstItems->setFocus();
 }
 
 void TfrmServerWizard::warn(const QString &text)
@@ -220,13 +192,13 @@ void TfrmServerWizard::NextButtClick()
             showPage(TPage::ISP);
         } else if (m_mode == TServerWizMode::Modify) {
             m_list->butDelete->hide();
-            m_list->lblDelDesc->hide();
+            m_list->lblSecond->hide();
             m_list->lblModify->show();
-            m_list->lblModDesc->show();
+            m_list->lblFirst->show();
             showPage(TPage::List);
         } else {
-            m_list->lblModDesc->hide();
-            m_list->lblDelDesc->show();
+            m_list->lblFirst->hide();
+            m_list->lblSecond->show();
             m_list->lblDelete->show();
             showPage(TPage::List);
             ShowFinish();
@@ -297,13 +269,13 @@ void TfrmServerWizard::BackButtClick()
     m_list->butDelete->hide();
     m_list->lblModify->hide();
     m_list->lblDelete->hide();
-    m_list->lblDelDesc->hide();
-    m_list->lblModDesc->hide();
+    m_list->lblSecond->hide();
+    m_list->lblFirst->hide();
 
     switch (page()) {
     case TPage::ISP:
         if (m_mode == TServerWizMode::Modify) {
-            m_list->lblModDesc->show();
+            m_list->lblFirst->show();
             m_list->lblModify->show();
             showPage(TPage::List);
         } else {
@@ -370,7 +342,36 @@ void TfrmServerWizard::FinishButtClick()
 
 void TfrmServerWizard::butHelpClick()
 {
-    emit helpRequested(HelpTopic);
+    THelpService::current().ShowTopic(HelpTopic);
+}
+
+void TfrmServerWizard::butTestClick()
+{
+    if (m_testFtp)
+        return;
+    QPushButton *butTest = m_server->butTest;
+    QLabel *lblTestResult = m_server->lblTestResult;
+    butTest->setEnabled(false);
+    lblTestResult->setText(QStringLiteral("Trying to log in..."));
+
+    // The control does its waiting on a worker thread and keeps this window's events running, so
+    // the wizard stays alive and Cancel can stop the test.
+    TFtpControl ftp;
+    m_testFtp = &ftp;
+    const TUploadInput details =
+        UploadInputForServer(m_servers.current(), QString(), QString(), UploadStateFolder());
+    const TConnectionReport report = TestServerConnection(details, ftp);
+    m_testFtp = nullptr;
+
+    lblTestResult->setText(report.Text);
+    butTest->setEnabled(true);
+}
+
+void TfrmServerWizard::done(int result)
+{
+    if (m_testFtp)
+        m_testFtp->Abort();
+    TWizardFrame::done(result);
 }
 
 TMsgResult TfrmServerWizard::AskForSave()

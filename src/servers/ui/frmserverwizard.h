@@ -3,20 +3,19 @@
 #include "ispdetails.h"
 #include "prompts.h"
 #include "serverworkinglist.h"
+#include "wizardframe.h"
 #include "wwwserver.h"
 
-#include <QDialog>
 #include <QPoint>
 #include <QString>
 
 class QLineEdit;
-class QPushButton;
-class QStackedWidget;
+class TFtpControl;
 class TServerWizAdvancedPage;
 class TServerWizISPPage;
-class TServerWizListPage;
 class TServerWizServerPage;
-class TServerWizWelcomePage;
+class TWizardListPage;
+class TWizardWelcomePage;
 
 // What the wizard does with the server list; follows the three radio buttons of the first page.
 enum class TServerWizMode { Add = 0, Modify = 1, Delete = 2 };
@@ -28,13 +27,13 @@ enum class TServerWizMode { Add = 0, Modify = 1, Delete = 2 };
 //
 //     TfrmServerWizard wizard(ServerList, ISPList, this);
 //     wizard.exec(); // Accepted when the list was saved
-class TfrmServerWizard : public QDialog {
+class TfrmServerWizard : public TWizardFrame {
     Q_OBJECT
 public:
     TfrmServerWizard(TServerList &serverList, const TISPList &isps, QWidget *parent = nullptr);
     ~TfrmServerWizard() override;
 
-    // The help topic of the wizard, asked for with helpRequested.
+    // The help topic the Help button shows.
     static constexpr int HelpTopic = 79;
 
     TServerWizMode ServerWizMode() const { return m_mode; }
@@ -42,8 +41,10 @@ public:
     const TServerWorkingList &WorkingServers() const { return m_servers; }
     const tWWWServerType &CurrentServer() const { return m_servers.current(); }
 
+    // Closing the wizard stops a connection test that is still running.
+    void done(int result) override;
+
 signals:
-    void helpRequested(int topic);
     void whatsThisRequested(int topic, QPoint globalPosition);
 
 private:
@@ -67,6 +68,7 @@ private:
     void chkDirClick(bool checked);
     void cmbServerTypeChange();
     void butAdvancedClick();
+    void butTestClick();
     void lstServersClick();
     void spbUpClick();
     void spbDownClick();
@@ -74,8 +76,6 @@ private:
 
     void LoadWWWList();
     void FillISPBox();
-    void ShowNext();
-    void ShowFinish();
     void ClearFields();
     void ClearServer();
     void ShowMyDetails();
@@ -109,16 +109,12 @@ private:
     bool m_serverLoading = false;
     bool m_advancedShown = false;
     ISPDetails m_selectedISP;
+    // The control of the connection test in progress; nullptr when none runs.
+    TFtpControl *m_testFtp = nullptr;
 
-    QStackedWidget *m_pages = nullptr;
-    TServerWizWelcomePage *m_welcome = nullptr;
+    TWizardWelcomePage *m_welcome = nullptr;
     TServerWizISPPage *m_isp = nullptr;
     TServerWizServerPage *m_server = nullptr;
     TServerWizAdvancedPage *m_advanced = nullptr;
-    TServerWizListPage *m_list = nullptr;
-    QPushButton *butHelp = nullptr;
-    QPushButton *BackButt = nullptr;
-    QPushButton *NextButt = nullptr;
-    QPushButton *FinishButt = nullptr;
-    QPushButton *CancelButt = nullptr;
+    TWizardListPage *m_list = nullptr;
 };

@@ -1,7 +1,7 @@
 #include "serverwizadvancedpage.h"
 
-#include "serverwizlabel.h"
 #include "stringtable.h"
+#include "wizardlabel.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -15,10 +15,10 @@ TServerWizAdvancedPage::TServerWizAdvancedPage(QWidget *parent) : QWidget(parent
 
     grpAdvanced = new QGroupBox(LoadStr(611), this);
     grpAdvanced->setObjectName(QStringLiteral("grpAdvanced"));
-    lblDir = ServerWizLabel(QStringLiteral("lblDir"), 612, grpAdvanced);
+    lblDir = WizardLabel(QStringLiteral("lblDir"), 612, grpAdvanced);
     txtDirectory = new QLineEdit(grpAdvanced);
     txtDirectory->setObjectName(QStringLiteral("txtDirectory"));
-    lblURL = ServerWizLabel(QStringLiteral("lblURL"), 613, grpAdvanced);
+    lblURL = WizardLabel(QStringLiteral("lblURL"), 613, grpAdvanced);
     txtURL = new QLineEdit(grpAdvanced);
     txtURL->setObjectName(QStringLiteral("txtURL"));
     chkDir = new QCheckBox(QStringLiteral("Don't create directories."), grpAdvanced);

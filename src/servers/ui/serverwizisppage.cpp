@@ -1,6 +1,6 @@
 #include "serverwizisppage.h"
 
-#include "serverwizlabel.h"
+#include "wizardlabel.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -11,13 +11,13 @@ TServerWizISPPage::TServerWizISPPage(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("tabISP"));
 
-    lblISP = ServerWizLabel(QStringLiteral("lblISP"), 610, this);
+    lblISP = WizardLabel(QStringLiteral("lblISP"), 610, this);
     QFont heading = lblISP->font();
     heading.setBold(true);
     heading.setPointSizeF(heading.pointSizeF() * 1.2);
     lblISP->setFont(heading);
-    Label1 = ServerWizLabel(QStringLiteral("Label1"), 627, this);
-    Label2 = ServerWizLabel(QStringLiteral("Label2"), 628, this);
+    Label1 = WizardLabel(QStringLiteral("Label1"), 627, this);
+    Label2 = WizardLabel(QStringLiteral("Label2"), 628, this);
     for (QLabel *label : {lblISP, Label1, Label2})
         label->installEventFilter(this);
 

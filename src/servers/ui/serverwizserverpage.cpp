@@ -1,8 +1,9 @@
 #include "serverwizserverpage.h"
 
-#include "serverwizlabel.h"
 #include "stringtable.h"
+#include "wizardlabel.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,18 +24,22 @@ TServerWizServerPage::TServerWizServerPage(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("tab2"));
 
-    lblName = ServerWizLabel(QStringLiteral("lblName"), 607, this);
+    lblName = WizardLabel(QStringLiteral("lblName"), 607, this);
     txtName = field(QStringLiteral("txtName"), this);
-    lblServer = ServerWizLabel(QStringLiteral("lblServer"), 606, this);
+    lblServer = WizardLabel(QStringLiteral("lblServer"), 606, this);
     txtAddress = field(QStringLiteral("txtAddress"), this);
-    lblLogin = ServerWizLabel(QStringLiteral("lblLogin"), 609, this);
+    lblLogin = WizardLabel(QStringLiteral("lblLogin"), 609, this);
     txtLogin = field(QStringLiteral("txtLogin"), this);
-    lblPassword = ServerWizLabel(QStringLiteral("lblPassword"), 608, this);
+    lblPassword = WizardLabel(QStringLiteral("lblPassword"), 608, this);
     txtPassword = field(QStringLiteral("txtPassword"), this);
     txtPassword->setEchoMode(QLineEdit::Password);
     butAdvanced = new QPushButton(LoadStr(2), this);
     butAdvanced->setObjectName(QStringLiteral("butAdvanced"));
     butAdvanced->setAutoDefault(false);
+    butTest = new QPushButton(QStringLiteral("&Test connection"), this);
+    butTest->setObjectName(QStringLiteral("butTest"));
+    butTest->setAutoDefault(false);
+    lblTestResult = WizardLabel(QStringLiteral("lblTestResult"), -1, this);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -47,5 +52,10 @@ TServerWizServerPage::TServerWizServerPage(QWidget *parent) : QWidget(parent)
         layout->addSpacing(8);
     }
     layout->addStretch(1);
-    layout->addWidget(butAdvanced, 0, Qt::AlignRight);
+    auto *test = new QHBoxLayout;
+    test->setSpacing(8);
+    test->addWidget(butTest, 0, Qt::AlignTop);
+    test->addWidget(lblTestResult, 1);
+    test->addWidget(butAdvanced, 0, Qt::AlignTop);
+    layout->addLayout(test);
 }

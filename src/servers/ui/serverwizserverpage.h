@@ -22,4 +22,6 @@ public:
     QLabel *lblPassword = nullptr;
     QLineEdit *txtPassword = nullptr;
     QPushButton *butAdvanced = nullptr;
+    QPushButton *butTest = nullptr;
+    QLabel *lblTestResult = nullptr;
 };

@@ -5,19 +5,18 @@
 #include "helpers.h"
 #include "helpservice.h"
 #include "prompts.h"
+#include "resourcebitmap.h"
 #include "savebytes.h"
 #include "stringtable.h"
 #include "stylesamplehtml.h"
 #include "stylesfile.h"
 #include "stylewizdetailspage.h"
-#include "stylewizlistpage.h"
-#include "stylewizwelcomepage.h"
 #include "textcodec.h"
 #include "tpageviewer.h"
+#include "wizardlistpage.h"
+#include "wizardwelcomepage.h"
 
 #include <QFile>
-#include <QFrame>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -25,7 +24,6 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 #include <utility>
 
@@ -34,12 +32,41 @@ namespace {
 const QString kSampleFileName = QStringLiteral("~tmpprvw.html");
 const QString kBackgroundFolder = QStringLiteral("backgrnd");
 
-QPushButton *bottomButton(const QString &objectName, int id, QWidget *parent)
+TWizardWelcomeTexts welcomeTexts()
 {
-    auto *button = new QPushButton(LoadStr(id), parent);
-    button->setObjectName(objectName);
-    button->setMinimumWidth(88);
-    return button;
+    TWizardWelcomeTexts texts;
+    texts.Picture = ResourcePixmap(QStringLiteral("StyleWiz"));
+    texts.HeadingScale = 1.25;
+    texts.Heading = 501;
+    texts.Explanation = 502;
+    texts.Hint = 504;
+    texts.Footnote = 503;
+    texts.AddName = QStringLiteral("radAdd");
+    texts.ModifyName = QStringLiteral("radModify");
+    texts.DeleteName = QStringLiteral("radDelete");
+    texts.Add = 506;
+    texts.Modify = 505;
+    texts.Delete = 507;
+    return texts;
+}
+
+TWizardListTexts listTexts()
+{
+    TWizardListTexts texts;
+    texts.PageName = QStringLiteral("tab3");
+    texts.ListName = QStringLiteral("lstStyles");
+    texts.FirstName = QStringLiteral("lblMsg1");
+    texts.SecondName = QStringLiteral("lblMsg2");
+    texts.First = 520;
+    // A leftover of an older wizard that showed a wait notice here; it is never shown.
+    texts.Second = 519;
+    texts.HideSecond = true;
+    texts.Modify = 518;
+    texts.Delete = 517;
+    texts.Up = QIcon(ResourceBitmapPath(QStringLiteral("StyleWizUp")));
+    texts.Down = QIcon(ResourceBitmapPath(QStringLiteral("StyleWizDown")));
+    texts.Removal = TWizardRemoval::SelectNext;
+    return texts;
 }
 
 } // namespace
@@ -50,14 +77,11 @@ static void initStyleWizResources()
 }
 
 TfrmStyleWiz::TfrmStyleWiz(const QString &programFolder, const QString &htmlFolder, QWidget *parent)
-    : QDialog(parent), m_programFolder(programFolder), m_htmlFolder(htmlFolder),
+    : TWizardFrame(QStringLiteral("frmStyleWiz"), LoadStr(500), QStringLiteral("pagStyle"), parent),
+      m_programFolder(programFolder), m_htmlFolder(htmlFolder),
       m_styles(LoadStyles(StylesFilePath(programFolder)).Styles)
 {
     initStyleWizResources();
-    setObjectName(QStringLiteral("frmStyleWiz"));
-    setWindowTitle(LoadStr(500));
-    setFont(QFont(LoadStr(32), 9));
-    setModal(true);
     buildForm();
     connectHandlers();
 
@@ -70,47 +94,10 @@ TfrmStyleWiz::~TfrmStyleWiz() = default;
 
 void TfrmStyleWiz::buildForm()
 {
-    m_pages = new QStackedWidget(this);
-    m_pages->setObjectName(QStringLiteral("pagStyle"));
-    m_welcome = new TStyleWizWelcomePage(m_pages);
-    m_details = new TStyleWizDetailsPage(m_pages);
-    m_list = new TStyleWizListPage(m_pages);
-    m_pages->addWidget(m_welcome);
-    m_pages->addWidget(m_details);
-    m_pages->addWidget(m_list);
-
-    butHelp = bottomButton(QStringLiteral("butHelp"), 8, this);
-    BackButt = bottomButton(QStringLiteral("BackButt"), 1, this);
-    NextButt = bottomButton(QStringLiteral("NextButt"), 0, this);
-    FinishButt = bottomButton(QStringLiteral("FinishButt"), 3, this);
-    CancelButt = bottomButton(QStringLiteral("CancelButt"), 7, this);
-    for (QPushButton *button : {butHelp, BackButt, CancelButt})
-        button->setAutoDefault(false);
-    NextButt->setDefault(true);
-    FinishButt->hide();
-
-    auto *rule = new QFrame(this);
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Sunken);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->setSpacing(8);
-    buttons->addWidget(butHelp);
-    buttons->addStretch(1);
-    buttons->addWidget(BackButt);
-    // Next and Finish share one place; only one of the two is ever visible.
-    buttons->addWidget(NextButt);
-    buttons->addWidget(FinishButt);
-    buttons->addSpacing(10);
-    buttons->addWidget(CancelButt);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(18, 18, 18, 14);
-    layout->setSpacing(12);
-    layout->addWidget(m_pages, 1);
-    layout->addWidget(rule);
-    layout->addLayout(buttons);
-    resize(640, 410);
+    m_welcome = new TWizardWelcomePage(welcomeTexts(), pageStack());
+    m_details = new TStyleWizDetailsPage(pageStack());
+    m_list = new TWizardListPage(listTexts(), pageStack());
+    finishFrame({m_welcome, m_details, m_list}, QSize(640, 410));
 }
 
 void TfrmStyleWiz::connectHandlers()
@@ -118,7 +105,6 @@ void TfrmStyleWiz::connectHandlers()
     connect(NextButt, &QPushButton::clicked, this, &TfrmStyleWiz::NextButtClick);
     connect(BackButt, &QPushButton::clicked, this, &TfrmStyleWiz::BackButtClick);
     connect(FinishButt, &QPushButton::clicked, this, &TfrmStyleWiz::FinishButtClick);
-    connect(CancelButt, &QPushButton::clicked, this, &QDialog::reject);
     connect(butHelp, &QPushButton::clicked, this, &TfrmStyleWiz::butHelpClick);
 
     connect(m_welcome->radAdd, &QRadioButton::toggled, this, [this](bool on) {
@@ -151,7 +137,7 @@ void TfrmStyleWiz::connectHandlers()
         connect(panel, &TColourPanel::clicked, this,
                 [this, panel = panel, field = field] { pickColour(panel, field); });
 
-    connect(m_list->lstStyles, &QListWidget::currentRowChanged, this, &TfrmStyleWiz::lstStylesClick);
+    connect(m_list->lstItems, &QListWidget::currentRowChanged, this, &TfrmStyleWiz::lstStylesClick);
     connect(m_list->spbUp, &QToolButton::clicked, this, &TfrmStyleWiz::spbUpClick);
     connect(m_list->spbDown, &QToolButton::clicked, this, &TfrmStyleWiz::spbDownClick);
     connect(m_list->butDelete, &QPushButton::clicked, this, &TfrmStyleWiz::butDeleteClick);
@@ -159,17 +145,16 @@ void TfrmStyleWiz::connectHandlers()
 
 TfrmStyleWiz::TStyleWizStep TfrmStyleWiz::page() const
 {
-    return TStyleWizStep(m_pages->currentIndex());
+    return TStyleWizStep(currentPage());
 }
 
 void TfrmStyleWiz::showPage(TStyleWizStep page)
 {
-    m_pages->setCurrentIndex(int(page));
-    BackButt->setEnabled(page != TStyleWizStep::Welcome);
+    setCurrentPage(int(page));
     if (page == TStyleWizStep::Details)
         m_details->txtStyleName->setFocus();
     else if (page == TStyleWizStep::List)
-        m_list->lstStyles->setFocus();
+        m_list->lstItems->setFocus();
 }
 
 // ---- moving through the pages ----
@@ -233,20 +218,6 @@ void TfrmStyleWiz::BackButtClick()
     } else if (page() == TStyleWizStep::List) {
         showPage(TStyleWizStep::Welcome);
     }
-}
-
-void TfrmStyleWiz::ShowNext()
-{
-    FinishButt->hide();
-    NextButt->show();
-    NextButt->setDefault(true);
-}
-
-void TfrmStyleWiz::ShowFinish()
-{
-    NextButt->hide();
-    FinishButt->show();
-    FinishButt->setDefault(true);
 }
 
 void TfrmStyleWiz::FinishButtClick()

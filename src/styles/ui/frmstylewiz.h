@@ -3,17 +3,15 @@
 #include "prompts.h"
 #include "stylechunk.h"
 #include "styleworkinglist.h"
+#include "wizardframe.h"
 
 #include <QByteArray>
-#include <QDialog>
 #include <QString>
 
-class QPushButton;
-class QStackedWidget;
 class TColourPanel;
 class TStyleWizDetailsPage;
-class TStyleWizListPage;
-class TStyleWizWelcomePage;
+class TWizardListPage;
+class TWizardWelcomePage;
 
 // What the wizard does with the style list; follows the three radio buttons of the first page.
 enum class TStyleWizMode { Add = 0, Modify = 1, Delete = 2 };
@@ -25,7 +23,7 @@ enum class TStyleWizMode { Add = 0, Modify = 1, Delete = 2 };
 //     TfrmStyleWiz(ProgramFolder(), HTMLFolder(), this).exec();
 //
 // exec() gives Accepted when the file was written and Rejected otherwise.
-class TfrmStyleWiz : public QDialog {
+class TfrmStyleWiz : public TWizardFrame {
     Q_OBJECT
 public:
     // Reads the styles of "Styles.data" in programFolder; a file that is missing or damaged gives
@@ -65,8 +63,6 @@ private:
     void spbDownClick();
     void butDeleteClick();
 
-    void ShowNext();
-    void ShowFinish();
     void ClearStyle();
     void ShowMyDetails();
     void ShowStyles();
@@ -88,13 +84,7 @@ private:
     bool m_styleLoading = false;
     QByteArray m_sampleHTML;
 
-    QStackedWidget *m_pages = nullptr;
-    TStyleWizWelcomePage *m_welcome = nullptr;
+    TWizardWelcomePage *m_welcome = nullptr;
     TStyleWizDetailsPage *m_details = nullptr;
-    TStyleWizListPage *m_list = nullptr;
-    QPushButton *butHelp = nullptr;
-    QPushButton *BackButt = nullptr;
-    QPushButton *NextButt = nullptr;
-    QPushButton *FinishButt = nullptr;
-    QPushButton *CancelButt = nullptr;
+    TWizardListPage *m_list = nullptr;
 };

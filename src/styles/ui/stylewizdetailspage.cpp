@@ -4,8 +4,8 @@
 #include "resourcebitmap.h"
 #include "stringtable.h"
 #include "stylechunk.h"
-#include "stylewizlabel.h"
 #include "tpageviewer.h"
+#include "wizardlabel.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -31,16 +31,16 @@ TStyleWizDetailsPage::TStyleWizDetailsPage(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("tab2"));
 
-    lblName = StyleWizLabel(QStringLiteral("lblName"), 508, this);
+    lblName = WizardLabel(QStringLiteral("lblName"), 508, this);
     txtStyleName = new QLineEdit(this);
     txtStyleName->setObjectName(QStringLiteral("txtStyleName"));
     lblName->setBuddy(txtStyleName);
 
     grpBack = group(QStringLiteral("grpBack"), 509, this);
-    lblColour = StyleWizLabel(QStringLiteral("lblColour"), 510, grpBack);
+    lblColour = WizardLabel(QStringLiteral("lblColour"), 510, grpBack);
     lblColour->setWordWrap(false);
     pnlBack = colourPanel(QStringLiteral("pnlBack"));
-    lblImg = StyleWizLabel(QStringLiteral("lblImg"), 511, grpBack);
+    lblImg = WizardLabel(QStringLiteral("lblImg"), 511, grpBack);
     txtImgFilename = new QLineEdit(grpBack);
     txtImgFilename->setObjectName(QStringLiteral("txtImgFilename"));
     lblImg->setBuddy(txtImgFilename);
@@ -72,10 +72,10 @@ TStyleWizDetailsPage::TStyleWizDetailsPage(QWidget *parent) : QWidget(parent)
     pnlStandard = colourPanel(QStringLiteral("pnlStandard"));
     pnlActive = colourPanel(QStringLiteral("pnlActive"));
     pnlVisited = colourPanel(QStringLiteral("pnlVisited"));
-    lblDocText = StyleWizLabel(QStringLiteral("lblDocText"), 513, grpLinks);
-    lblStandard = StyleWizLabel(QStringLiteral("lblStandard"), 516, grpLinks);
-    lblActive = StyleWizLabel(QStringLiteral("lblActive"), 514, grpLinks);
-    lblVisited = StyleWizLabel(QStringLiteral("lblVisited"), 515, grpLinks);
+    lblDocText = WizardLabel(QStringLiteral("lblDocText"), 513, grpLinks);
+    lblStandard = WizardLabel(QStringLiteral("lblStandard"), 516, grpLinks);
+    lblActive = WizardLabel(QStringLiteral("lblActive"), 514, grpLinks);
+    lblVisited = WizardLabel(QStringLiteral("lblVisited"), 515, grpLinks);
     auto *links = new QGridLayout(grpLinks);
     links->setHorizontalSpacing(8);
     links->setVerticalSpacing(10);

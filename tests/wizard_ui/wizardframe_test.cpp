@@ -1,0 +1,103 @@
+#include "wizardframe.h"
+#include "wizardlistpage.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The smallest wizard: two pages with an edit box each.
+class TTwoPageWizard : public TWizardFrame {
+public:
+    TTwoPageWizard()
+        : TWizardFrame(QStringLiteral("frmTwo"), QStringLiteral("Two"), QStringLiteral("pagTwo"), nullptr)
+    {
+        first = new QLineEdit(pageStack());
+        second = new QLineEdit(pageStack());
+        finishFrame({first, second}, QSize(400, 300));
+        connect(NextButt, &QPushButton::clicked, this, [this] {
+            setCurrentPage(1);
+            ShowFinish();
+        });
+        connect(BackButt, &QPushButton::clicked, this, [this] {
+            setCurrentPage(0);
+            ShowNext();
+        });
+        setCurrentPage(0);
+    }
+    QLineEdit *first = nullptr;
+    QLineEdit *second = nullptr;
+    QPushButton *button(const char *name) { return findChild<QPushButton *>(QString::fromLatin1(name)); }
+};
+
+} // namespace
+
+TEST(WizardFrame, NextAndFinishShareTheirPlaceAndBackWaitsForTheSecondPage)
+{
+    TTwoPageWizard wizard;
+    wizard.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&wizard));
+    auto *pages = wizard.findChild<QStackedWidget *>("pagTwo");
+    ASSERT_NE(pages, nullptr);
+    EXPECT_FALSE(wizard.button("BackButt")->isEnabled());
+    EXPECT_TRUE(wizard.button("NextButt")->isVisible());
+    EXPECT_FALSE(wizard.button("FinishButt")->isVisible());
+    EXPECT_TRUE(wizard.button("NextButt")->isDefault());
+
+    const int nextRight = wizard.button("NextButt")->geometry().right();
+    QTest::mouseClick(wizard.button("NextButt"), Qt::LeftButton);
+    EXPECT_EQ(pages->currentIndex(), 1);
+    EXPECT_TRUE(wizard.button("BackButt")->isEnabled());
+    EXPECT_FALSE(wizard.button("NextButt")->isVisible());
+    EXPECT_TRUE(wizard.button("FinishButt")->isVisible());
+    EXPECT_TRUE(wizard.button("FinishButt")->isDefault());
+    // Finish stands where Next stood.
+    EXPECT_EQ(wizard.button("FinishButt")->geometry().right(), nextRight);
+
+    QTest::mouseClick(wizard.button("CancelButt"), Qt::LeftButton);
+    EXPECT_FALSE(wizard.isVisible());
+    EXPECT_EQ(wizard.result(), QDialog::Rejected);
+}
+
+TEST(WizardFrame, TabVisitsThePageBeforeTheButtons)
+{
+    TTwoPageWizard wizard;
+    wizard.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&wizard));
+    // The focus chain follows creation: the pages' controls come first, then Help.
+    QWidget *afterFirst = wizard.first->nextInFocusChain();
+    EXPECT_EQ(afterFirst, wizard.second);
+    EXPECT_EQ(wizard.second->nextInFocusChain()->objectName(), "butHelp");
+}
+
+TEST(WizardListPage, RemovingLeavesTheSelectionTheWizardAskedFor)
+{
+    TWizardListTexts texts;
+    texts.ListName = "lstThings";
+    auto removeSecondOfThree = [](const TWizardListTexts &t) {
+        TWizardListPage page(t);
+        page.setNames({"a", "b", "c"});
+        page.lstItems->setCurrentRow(1);
+        page.removeRow(1);
+        EXPECT_EQ(page.lstItems->count(), 2);
+        return page.selectedRow();
+    };
+    texts.Removal = TWizardRemoval::SelectNothing;
+    EXPECT_EQ(removeSecondOfThree(texts), -1);
+    texts.Removal = TWizardRemoval::SelectNext;
+    EXPECT_EQ(removeSecondOfThree(texts), 1);
+
+    TWizardListPage page(texts);
+    page.setNames({"a", "b", "c"});
+    page.lstItems->setCurrentRow(2);
+    page.removeRow(2);
+    EXPECT_EQ(page.selectedRow(), 1); // the new last one
+    page.moveRow(1, 0);
+    EXPECT_EQ(page.selectedRow(), 0);
+    EXPECT_EQ(page.lstItems->item(0)->text(), "b");
+}
