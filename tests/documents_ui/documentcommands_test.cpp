@@ -71,12 +71,22 @@ public:
     void selectStyle(int item) { window->page().setStyle(window->styles().styleOfItem(item)); }
 };
 
-TEST_F(DocumentCommands, NewAfterYesAndACancelledSaveAsStillClearsThePage)
+TEST_F(DocumentCommands, NewAfterYesAndACancelledSaveAsKeepsThePage)
 {
     edit({para("old")});
     prompts.answer(TMsgResult::Yes);
     prompts.cancelFile();
     trigger("mnuFileNew");
+    ASSERT_EQ(window->page().WebChunks().size(), 1u);
+    EXPECT_EQ(window->page().WebChunks()[0].Para()->Text, QByteArray("old"));
+    EXPECT_TRUE(window->page().PageModified());
+
+    // Once saved, New goes on.
+    const QString path = home + QStringLiteral("save/Kept.zve");
+    prompts.answer(TMsgResult::Yes);
+    prompts.chooseFile(path);
+    trigger("mnuFileNew");
+    EXPECT_EQ(ReadDocument(path).Chunks.size(), 1u);
     EXPECT_TRUE(window->page().WebChunks().empty());
     EXPECT_FALSE(window->page().PageModified());
     EXPECT_EQ(window->page().PageTitle(), LoadStrBytes(104));

@@ -37,9 +37,10 @@ bool TDocumentCommands::askThenAct()
 {
     switch (AskForSave()) {
     case TMsgResult::Yes:
-        // The command goes on even when the Save As dialog is cancelled.
-        FileSaveAs();
-        return true;
+        // Yes means the user wants the work kept: when it was not saved after all (the Save As
+        // dialog was cancelled or the file could not be written), the command that would replace
+        // the page does not go on.
+        return FileSaveAs();
     case TMsgResult::Cancel:
         return false;
     default:
