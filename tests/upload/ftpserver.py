@@ -23,6 +23,8 @@ from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.handlers import DTPHandler, FTPHandler, ThrottledDTPHandler
 from pyftpdlib.servers import FTPServer
 
+import serverlife
+
 
 def make_certificate(folder):
     from OpenSSL import crypto
@@ -48,6 +50,7 @@ def make_certificate(folder):
 
 
 def main():
+    serverlife.exit_with_parent()
     p = argparse.ArgumentParser()
     p.add_argument("root")
     p.add_argument("portfile")

@@ -13,6 +13,8 @@ import paramiko
 from paramiko import SFTPAttributes, SFTPHandle, SFTPServer, SFTPServerInterface
 from paramiko.sftp import SFTP_FAILURE, SFTP_NO_SUCH_FILE, SFTP_OK, SFTP_PERMISSION_DENIED
 
+import serverlife
+
 USER, PASSWORD = "user", "pa&ss @:word"
 
 
@@ -128,6 +130,7 @@ def serve(conn, key, root):
 
 
 def main():
+    serverlife.exit_with_parent()
     root, portfile, keyfile = sys.argv[1:4]
     if os.path.exists(keyfile):
         key = paramiko.RSAKey(filename=keyfile)
