@@ -200,8 +200,9 @@ def arrow_picture(name, left, down):
     cy = 17 + dy
 
     def draw():
-        svg.path("M35 %g Q26 %g 17 %g" % (cy + 5, cy - 9, cy + 1), stroke=WHITE, sw=2.8)
-        svg.path("M11.5 %g L19.5 %g L15.5 %g Z" % (cy + 4.5, cy - 3, cy + 7), fill=WHITE, stroke=WHITE, sw=1.2)
+        # Half a circle from the right over the top, and the head pointing down at its left end.
+        svg.path("M34 %g A8 8 0 0 0 18 %g" % (cy + 2, cy + 2), stroke=WHITE, sw=2.8)
+        svg.path("M13 %g L23 %g L18 %g Z" % (cy + 1, cy + 1, cy + 8), fill=WHITE, stroke=WHITE, sw=1.2)
     if left:
         draw()
     else:

@@ -104,3 +104,33 @@ TEST_F(SendStageTest, WithoutServersThePageAsksForOne)
     EXPECT_FALSE(web()->isAnimatingUpload());
     EXPECT_TRUE(web()->imgUpload->isVisible());
 }
+
+TEST(SendStageAlone, AnUntitledPageMustBeSavedBeforeItIsSent)
+{
+    // The window only enters the send stage with a saved document; the stage itself still
+    // refuses to send a page that has no file, after asking for a server first.
+    TempSettings settings;
+    TZorvinReg::createProductKey();
+    QTemporaryDir home;
+    qputenv("ZORVIN_HOME", (home.path() + "/").toLocal8Bit());
+    ScriptedPrompts prompts;
+    TPageDocument document;
+    {
+        TSendStage stage(document);
+        stage.enterStage();
+        QTest::mouseClick(stage.web()->imgUpload, Qt::LeftButton);
+        EXPECT_EQ(prompts.messages(), QStringList{LoadStr(35)});
+    }
+    prompts.clear();
+    tWWWServerType server;
+    server.Name = "Somewhere";
+    server.Address = "ftp.example.test";
+    ASSERT_TRUE(SaveServers({server}));
+    TSendStage stage(document);
+    stage.enterStage();
+    EXPECT_EQ(stage.cmbServers->currentText(), "Somewhere");
+    EXPECT_EQ(stage.lstFiles->count(), 0);
+    QTest::mouseClick(stage.web()->imgUpload, Qt::LeftButton);
+    EXPECT_EQ(prompts.messages(), QStringList{LoadStr(34)});
+    EXPECT_FALSE(stage.web()->isAnimatingUpload());
+}
