@@ -65,7 +65,10 @@ public:
                     first = false;
                 }
             }
-            if (int(num(70)) & 1)
+            // The flags are an integer field; a value no int can hold sets none of them
+            // (converting it would be undefined).
+            const double flags = num(70);
+            if (std::abs(flags) < 1e9 && (int(flags) & 1))
                 path.closeSubpath();
         } else {
             return std::nullopt;

@@ -52,12 +52,20 @@ TImageResult<TTiffInfo> TTiffHeader::parse(const QByteArray &data)
     info.samplesPerPixel = 1;
     info.bitsPerSample = 1;
     while (offset != 0) {
-        if (seen.contains(offset) || !in.has(offset, 2))
-            return info.pages > 0 ? TImageResult<TTiffInfo>(info) : TImageError::of(ImageError::Truncated);
+        // A damaged chain after the first directory only ends the page count; the first
+        // directory must still describe a picture, which is checked below.
+        if (seen.contains(offset) || !in.has(offset, 2)) {
+            if (info.pages == 0)
+                return TImageError::of(ImageError::Truncated);
+            break;
+        }
         seen.insert(offset);
         const uint32_t count = in.u16(offset);
-        if (!in.has(offset + 2, qint64(count) * 12 + 4))
-            return info.pages > 0 ? TImageResult<TTiffInfo>(info) : TImageError::of(ImageError::Truncated);
+        if (!in.has(offset + 2, qint64(count) * 12 + 4)) {
+            if (info.pages == 0)
+                return TImageError::of(ImageError::Truncated);
+            break;
+        }
         if (info.pages == 0) {
             for (uint32_t i = 0; i < count; ++i) {
                 const qint64 entry = offset + 2 + qint64(i) * 12;

@@ -162,6 +162,18 @@ TEST_F(ImageFiles, TiffDirectoriesThatLoopOrPointOutsideTheFileEndTheScan)
     EXPECT_EQ(info->size, QSize(7, 9));
     EXPECT_EQ(info->compressionName, "NONE");
 
+    // The same directory without a size, followed by a chain that leads outside the file: the
+    // damaged chain must not let a picture without a size pass as read.
+    entry(0, 259, 1);
+    entry(1, 259, 1);
+    QByteArray sizeless("II*\0\x08\0\0\0", 8);
+    qToLittleEndian(uint32_t(0xfff0), dir.data() + 2 + 24);
+    sizeless.append(dir);
+    EXPECT_EQ(lib.tiffInfo(writeBytes("sizeless.tif", sizeless)).errorCode(), ImageError::BadFile);
+    qToLittleEndian(uint32_t(8), dir.data() + 2 + 24);
+    sizeless = QByteArray("II*\0\x08\0\0\0", 8).append(dir);
+    EXPECT_EQ(lib.tiffInfo(writeBytes("sizeless-loop.tif", sizeless)).errorCode(), ImageError::BadFile);
+
     QByteArray outside("II*\0\xff\xff\0\0", 8);
     EXPECT_EQ(lib.tiffInfo(writeBytes("outside.tif", outside)).errorCode(), ImageError::Truncated);
     EXPECT_EQ(lib.tiffInfo(writeBytes("png.tif", pngHeaderClaiming(5, 5))).errorCode(), ImageError::BadFile);

@@ -226,6 +226,25 @@ TEST_F(ImageFiles, DxfLinesAndCirclesAreDrawn)
     EXPECT_GT(dark, 0);
 }
 
+TEST_F(ImageFiles, DxfPolylineFlagsOutsideTheIntegerRangeCloseNothing)
+{
+    // A triangle drawn open: flags of 0 and flags no integer can hold must give the same picture,
+    // and a set closing bit draws the third side.
+    const auto polyline = [&](const char *flags) {
+        const QByteArray bytes = QByteArray("0\nSECTION\n2\nENTITIES\n0\nLWPOLYLINE\n70\n") + flags +
+                                 "\n10\n0\n20\n0\n10\n100\n20\n0\n10\n100\n20\n100\n0\nENDSEC\n0\nEOF\n";
+        const TImageLib::TRead read = lib.readDxf(writeBytes("poly.dxf", bytes), TReadOptions());
+        EXPECT_TRUE(read) << flags;
+        return read ? read->image : QImage();
+    };
+    const QImage open = polyline("0");
+    ASSERT_FALSE(open.isNull());
+    EXPECT_EQ(polyline("1e300"), open);
+    EXPECT_EQ(polyline("-1e300"), open);
+    EXPECT_EQ(polyline("nan"), open);
+    EXPECT_NE(polyline("1"), open);
+}
+
 TEST_F(ImageFiles, WebImagesAreTheFiveKindsAPageMayHold)
 {
     for (const QString &file :
