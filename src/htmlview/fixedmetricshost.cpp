@@ -12,9 +12,9 @@ TFontHandle FixedMetricsHost::createFont(const TFontSpec &fontSpec)
 
 TFontMetrics FixedMetricsHost::fontMetrics(TFontHandle font)
 {
-    const TFontSpec &spec = fontSpec(font);
-    const int size = spec.PointSize;
-    if (const auto it = m_faceMetrics.constFind(spec.Face); it != m_faceMetrics.constEnd())
+    const TFontSpec &described = fontSpec(font);
+    const int size = described.PointSize;
+    if (const auto it = m_faceMetrics.constFind(described.Face); it != m_faceMetrics.constEnd())
         return {size * it->first / 100, size * it->second / 100};
     return {size, (size + 3) / 4};
 }

@@ -62,8 +62,9 @@ protected:
     TfrmMain &openOnSendStage(const TServerList &servers)
     {
         // An empty list leaves the store as the test made it.
-        if (!servers.isEmpty())
+        if (!servers.isEmpty()) {
             EXPECT_TRUE(SaveServers(servers));
+        }
         writeFile(QStringLiteral("HTMLFiles/graphics/button.gif"), QByteArray("GIF89a\r\n\x01\x02\n", 11));
         TfrmMain &w = open();
         prompts.chooseFile(home + QStringLiteral("save/My Page.zve"));
