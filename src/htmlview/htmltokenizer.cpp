@@ -5,12 +5,13 @@
 #include <QHash>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
+#include <vector>
 
 namespace {
 
 constexpr int kEnd = -1;
-constexpr int kNoLook = -2;
 constexpr int kMaxName = 150;
 constexpr int kMaxRun = 100;
 constexpr int kMaxPreRun = 200;
@@ -18,9 +19,18 @@ constexpr int kMaxPreRun = 200;
 // adds them up (widths of columns and pictures, list numbers), which must never overflow.
 constexpr int kMaxAttributeNumber = 1000000;
 
-// The text as a number; 0 when it is no number of 32 bits.
-int AttributeNumber(const QString &text)
+bool IsAsciiDigit(char16_t c)
 {
+    return c >= u'0' && c <= u'9';
+}
+
+// The text as a number; 0 when it is no number of 32 bits.
+int AttributeNumber(QStringView text)
+{
+    // Most quoted values (addresses, names, colours) are no number; they are told apart at once.
+    if (text.isEmpty() || !(IsAsciiDigit(text.front().unicode()) || text.front() == QLatin1Char('+') ||
+                            text.front() == QLatin1Char('-')))
+        return 0;
     bool ok = false;
     const int v = text.toInt(&ok);
     return ok ? std::clamp(v, -kMaxAttributeNumber, kMaxAttributeNumber) : 0;
@@ -170,21 +180,72 @@ bool IsPrintable(int c)
 {
     return c >= 32 && c != 127;
 }
+// A byte that stands for itself inside a word of text: printable ASCII other than a space and
+// the characters that start markup or an entity.
+bool IsPlainWordByte(uchar b)
+{
+    return b > ' ' && b < 127 && b != '<' && b != '&' && b != '>';
+}
 int ToUpper(int c)
 {
     return c >= 'a' && c <= 'z' ? c - 32 : c;
 }
 
-// Every tag and attribute name is looked up, so the tables are hashed once.
-int LookupTag(const QByteArray &name)
+// Every tag and attribute name is looked up: the names are kept in a small open-addressing
+// table of their own, whose hash is cheaper than a general one for names this short.
+class TNameTable {
+public:
+    template <typename Entries, typename SymOf> TNameTable(const Entries &entries, SymOf symOf)
+    {
+        m_slots.fill(kFree);
+        for (const auto &e : entries) {
+            const char *name = NameOf(e);
+            const QByteArrayView key(name, qsizetype(std::strlen(name)));
+            if (Find(key) >= 0)
+                continue; // the first of two equal names wins, as in a hash filled in order
+            m_names.push_back(name);
+            m_syms.push_back(symOf(e));
+            uint slot = Hash(key);
+            while (m_slots[slot] != kFree)
+                slot = (slot + 1) & (kSlots - 1);
+            m_slots[slot] = int16_t(m_names.size() - 1);
+        }
+    }
+    // The symbol of a name, or -1.
+    int Find(QByteArrayView key) const
+    {
+        for (uint slot = Hash(key);; slot = (slot + 1) & (kSlots - 1)) {
+            const int16_t index = m_slots[slot];
+            if (index == kFree)
+                return -1;
+            const char *name = m_names[index];
+            if (std::strncmp(name, key.data(), size_t(key.size())) == 0 && name[key.size()] == 0)
+                return m_syms[index];
+        }
+    }
+
+private:
+    static constexpr uint kSlots = 512; // a power of two, well above the longest table
+    static constexpr int16_t kFree = -1;
+    static const char *NameOf(const char *name) { return name; }
+    template <typename Entry> static const char *NameOf(const Entry &e) { return e.name; }
+    static uint Hash(QByteArrayView key)
+    {
+        uint h = uint(key.size());
+        for (const char c : key)
+            h = h * 31 + uchar(c);
+        return h & (kSlots - 1);
+    }
+
+    std::array<int16_t, kSlots> m_slots;
+    std::vector<const char *> m_names;
+    std::vector<int> m_syms;
+};
+
+int LookupTag(QByteArrayView name)
 {
-    static const QHash<QByteArray, int> table = [] {
-        QHash<QByteArray, int> t;
-        for (int i = 0; i < HtmlSym::kTagCount; ++i)
-            t.insert(QByteArray(kTags[i]), i + 1);
-        return t;
-    }();
-    return table.value(name, 0);
+    static const TNameTable table(kTags, [](const char *const &tag) { return int(&tag - kTags) + 1; });
+    return std::max(0, table.Find(name));
 }
 
 // The character a reference name stands for (names are compared in their exact case), or 0.
@@ -199,16 +260,68 @@ char16_t LookupEntity(const QByteArray &name)
     return table.value(name, 0);
 }
 
-uint8_t LookupAttribute(const QByteArray &name)
+uint8_t LookupAttribute(QByteArrayView name)
 {
-    static const QHash<QByteArray, uint8_t> table = [] {
-        QHash<QByteArray, uint8_t> t;
-        for (const AttrName &a : kAttributes)
-            t.insert(QByteArray(a.name), a.sym);
-        return t;
-    }();
-    return table.value(name, HtmlAttr::Unknown);
+    static const TNameTable table(kAttributes, [](const AttrName &a) { return int(a.sym); });
+    const int sym = table.Find(name);
+    return sym < 0 ? HtmlAttr::Unknown : uint8_t(sym);
 }
+
+// Collects the characters of a token in a small array and appends them to a string in blocks:
+// appending to a QString one QChar at a time costs several times more than the reading itself.
+class TTokenTextBuffer {
+public:
+    explicit TTokenTextBuffer(QString &out) : m_out(out) {}
+    ~TTokenTextBuffer() { Flush(); }
+    TTokenTextBuffer(const TTokenTextBuffer &) = delete;
+    TTokenTextBuffer &operator=(const TTokenTextBuffer &) = delete;
+
+    // A code point; those outside the basic plane take two code units.
+    void Add(int c)
+    {
+        if (m_count + 2 > kSize)
+            Flush();
+        if (c < 0x10000) {
+            m_units[m_count++] = char16_t(c);
+        } else {
+            m_units[m_count++] = QChar::highSurrogate(char32_t(c));
+            m_units[m_count++] = QChar::lowSurrogate(char32_t(c));
+        }
+    }
+    // Bytes of ASCII, each one character.
+    void AddAscii(const char *bytes, qsizetype count)
+    {
+        while (count > 0) {
+            if (m_count == kSize)
+                Flush();
+            const qsizetype n = std::min<qsizetype>(count, kSize - m_count);
+            for (qsizetype i = 0; i < n; ++i)
+                m_units[m_count + i] = char16_t(uchar(bytes[i]));
+            m_count += int(n);
+            bytes += n;
+            count -= n;
+        }
+    }
+    // The length of the whole text in code units, what was flushed included.
+    qsizetype Size() const { return m_out.size() + m_count; }
+    void Flush()
+    {
+        if (m_count) {
+            // A string without a buffer yet (an attribute value) is made at its size at once.
+            if (m_out.isNull())
+                m_out = QString(reinterpret_cast<const QChar *>(m_units), m_count);
+            else
+                m_out.append(reinterpret_cast<const QChar *>(m_units), m_count);
+            m_count = 0;
+        }
+    }
+
+private:
+    static constexpr int kSize = 128;
+    QString &m_out;
+    char16_t m_units[kSize];
+    int m_count = 0;
+};
 
 // A character code as UTF-16 in out; false for codes that name no character.
 bool AppendCode(QString &out, uint code)
@@ -264,7 +377,7 @@ int THtmlTokenizer::ReadRaw()
     return uchar(m_data[m_pos++]);
 }
 
-void THtmlTokenizer::GetCh()
+void THtmlTokenizer::GetChSlow()
 {
     int c;
     if (m_look != kNoLook) {
@@ -373,16 +486,6 @@ int THtmlTokenizer::DecodeUtf8(int lead)
     return code;
 }
 
-void THtmlTokenizer::AppendChar(QString &out, int c)
-{
-    if (c < 0x10000) {
-        out += QChar(char16_t(c));
-    } else {
-        const char32_t code = char32_t(c);
-        out += QString::fromUcs4(&code, 1);
-    }
-}
-
 bool THtmlTokenizer::IsBlankText() const
 {
     if (m_sym != HtmlSym::Text)
@@ -443,14 +546,24 @@ void THtmlTokenizer::Next()
         m_sym = HtmlSym::Text;
     } else if (IsWhite(m_ch) || (IsPrintable(m_ch) && m_ch != '>')) {
         // Outside preformatted text every run of white space shows as one space.
-        while (m_text.size() < kMaxRun) {
+        TTokenTextBuffer text(m_text);
+        while (text.Size() < kMaxRun) {
             if (IsWhite(m_ch)) {
-                m_text += QLatin1Char(' ');
+                text.Add(' ');
                 do
                     GetCh();
                 while (IsWhite(m_ch));
             } else if (IsPrintable(m_ch) && m_ch != '&' && m_ch != '<' && m_ch != '>') {
-                AppendChar(m_text, m_ch);
+                text.Add(m_ch);
+                // The rest of a word is mostly plain ASCII: it is copied straight from the input.
+                if (m_look == kNoLook && !m_stopped) {
+                    const qsizetype stop = std::min(m_length, m_pos + (kMaxRun - text.Size()));
+                    qsizetype end = m_pos;
+                    while (end < stop && IsPlainWordByte(uchar(m_data[end])))
+                        ++end;
+                    text.AddAscii(m_data + m_pos, end - m_pos);
+                    m_pos = end;
+                }
                 GetCh();
             } else {
                 break;
@@ -458,7 +571,7 @@ void THtmlTokenizer::Next()
         }
         m_sym = HtmlSym::Text;
     } else {
-        AppendChar(m_text, m_ch);
+        TTokenTextBuffer(m_text).Add(m_ch);
         m_sym = HtmlSym::OneChar;
         GetCh();
     }
@@ -479,9 +592,10 @@ void THtmlTokenizer::NextPreformatted()
         ReadEntity(m_text);
         m_sym = HtmlSym::Text;
     } else {
-        while (m_text.size() < kMaxPreRun && m_ch != kEnd && m_ch != '\r' && m_ch != '<' && m_ch != '&') {
+        TTokenTextBuffer text(m_text);
+        while (text.Size() < kMaxPreRun && m_ch != kEnd && m_ch != '\r' && m_ch != '<' && m_ch != '&') {
             if (IsPrintable(m_ch) || m_ch == '\t')
-                AppendChar(m_text, m_ch);
+                text.Add(m_ch);
             GetCh();
         }
         m_sym = HtmlSym::Text;
@@ -497,12 +611,14 @@ void THtmlTokenizer::ReadTag()
         end = true;
         GetCh();
     }
-    QByteArray name;
+    char nameChars[kMaxName];
+    int nameLength = 0;
     while (m_up >= 'A' && m_up <= 'Z') {
-        if (name.size() < kMaxName)
-            name += char(m_up);
+        if (nameLength < kMaxName)
+            nameChars[nameLength++] = char(m_up);
         GetCh();
     }
+    const QByteArrayView name(nameChars, nameLength);
     const int tag = LookupTag(name);
     if (!tag)
         m_sym = HtmlSym::Unknown;
@@ -519,17 +635,18 @@ void THtmlTokenizer::ReadTag()
         m_attributes.Clear();
     for (;;) {
         SkipWhite();
-        QByteArray attrName;
+        char attrChars[kMaxName];
+        int attrLength = 0;
         while (IsLetter(m_ch)) {
-            if (attrName.size() < kMaxName)
-                attrName += char(m_up);
+            if (attrLength < kMaxName)
+                attrChars[attrLength++] = char(m_up);
             GetCh();
         }
-        if (attrName.isEmpty())
+        if (attrLength == 0)
             break;
         SkipWhite();
         TAttribute a;
-        a.Sym = LookupAttribute(attrName);
+        a.Sym = LookupAttribute(QByteArrayView(attrChars, attrLength));
         a.Value = a.Sym == HtmlAttr::Border ? 1 : 0; // a bare BORDER means 1
         if (m_ch == '=') {
             GetCh();
@@ -548,7 +665,7 @@ void THtmlTokenizer::ReadTag()
     }
 }
 
-void THtmlTokenizer::SkipRawContent(const QByteArray &name)
+void THtmlTokenizer::SkipRawContent(QByteArrayView name)
 {
     // Style sheets and scripts are not page text, and may hold "<", "&" and "<!--" of their own
     // that must not be read as markup: their bytes are passed over unread up to their end tag,
@@ -571,25 +688,38 @@ void THtmlTokenizer::SkipRawContent(const QByteArray &name)
 QString THtmlTokenizer::ReadValue(TAttribute &a)
 {
     QString text;
+    TTokenTextBuffer buffer(text);
     if (m_ch == '"' || m_ch == '\'') {
         const int quote = m_ch;
         GetCh();
         while (m_ch != quote && m_ch != kEnd) {
-            AppendChar(text, m_ch == '\t' ? ' ' : m_ch);
+            buffer.Add(m_ch == '\t' ? ' ' : m_ch);
+            // Values are mostly plain ASCII (addresses, numbers, names): up to the closing quote
+            // they are copied straight from the input.
+            if (m_look == kNoLook && !m_stopped) {
+                qsizetype end = m_pos;
+                while (end < m_length && uchar(m_data[end]) >= ' ' && uchar(m_data[end]) < 127 &&
+                       m_data[end] != '<' && m_data[end] != quote)
+                    ++end;
+                buffer.AddAscii(m_data + m_pos, end - m_pos);
+                m_pos = end;
+            }
             GetCh();
         }
         if (m_ch == quote)
             GetCh();
+        buffer.Flush();
         a.Quoted = true;
-        QString number = text.trimmed();
+        QStringView number = QStringView(text).trimmed();
         if (number.endsWith(QLatin1Char('%')))
             number.chop(1);
         a.Value = AttributeNumber(number);
     } else if (m_ch == '+' || m_ch == '-' || IsDigit(m_ch)) {
         while (m_ch != kEnd && !IsWhite(m_ch) && m_ch != '%' && m_ch != '>') {
-            AppendChar(text, m_ch);
+            buffer.Add(m_ch);
             GetCh();
         }
+        buffer.Flush();
         a.Value = AttributeNumber(text);
         if (m_ch == '%') {
             text += QLatin1Char('%');
@@ -597,9 +727,10 @@ QString THtmlTokenizer::ReadValue(TAttribute &a)
         }
     } else {
         while (m_ch != kEnd && !IsWhite(m_ch) && m_ch != '>') {
-            AppendChar(text, m_ch);
+            buffer.Add(m_ch);
             GetCh();
         }
+        buffer.Flush();
     }
     return text;
 }
@@ -702,7 +833,7 @@ QStringList THtmlTokenizer::ReadTextAreaContent()
             ReadEntity(line);
         } else {
             if (IsPrintable(m_ch) || m_ch == '\t')
-                AppendChar(line, m_ch == '\t' ? ' ' : m_ch);
+                TTokenTextBuffer(line).Add(m_ch == '\t' ? ' ' : m_ch);
             GetCh();
         }
     }

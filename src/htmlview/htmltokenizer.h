@@ -5,6 +5,7 @@
 #include "viewtypes.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -58,24 +59,40 @@ public:
     const TViewError &Error() const { return m_error; }
 
 private:
+    static constexpr int kNoLook = -2;
+
     int ReadRaw();
-    void GetCh();
+    // Reads the next character into m_ch and m_up. Plain printable ASCII, most of every page, is
+    // taken straight from the input; everything else goes through GetChSlow.
+    void GetCh()
+    {
+        if (m_look == kNoLook && m_pos < m_length && !m_stopped) {
+            const unsigned char b = static_cast<unsigned char>(m_data[m_pos]);
+            if (b >= 0x20 && b < 0x7F && b != '<') {
+                ++m_pos;
+                m_ch = b;
+                m_up = b >= 'a' && b <= 'z' ? b - 32 : b;
+                return;
+            }
+        }
+        GetChSlow();
+    }
+    void GetChSlow();
     void SkipComment();
     void SkipWhite();
     void ReadTag();
-    void SkipRawContent(const QByteArray &name);
+    void SkipRawContent(QByteArrayView name);
     QString ReadValue(TAttribute &a);
     void ReadEntity(QString &out);
     int DecodeUtf8(int lead);
-    static void AppendChar(QString &out, int c);
     static bool KeepsAttributes(int sym);
 
     const char *m_data = nullptr;
     qsizetype m_length = 0;
     qsizetype m_pos = 0;
-    int m_ch = 0;    // the current character (a Unicode code point) after folding; -1 at the end
-    int m_up = 0;    // the same in upper case
-    int m_look = -2; // the character pushed back after "<"; -2 when none
+    int m_ch = 0;         // the current character (a Unicode code point) after folding; -1 at the end
+    int m_up = 0;         // the same in upper case
+    int m_look = kNoLook; // the character pushed back after "<"
     bool m_stopped = false;
     bool m_utf8 = false;
     int m_sym = HtmlSym::Eof;

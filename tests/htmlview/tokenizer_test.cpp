@@ -101,6 +101,45 @@ TEST(HtmlTokenizer, TextRunsStopAtMarkupAndHundredCharacters)
     EXPECT_EQ(t[5].text, QStringLiteral("d"));
 }
 
+TEST(HtmlTokenizer, WordsCopiedInBulkStopWhereTheCharacterByCharacterReadingWould)
+{
+    // A comment inside a word is skipped without ending the run; a line end is white space; a
+    // Windows-1252 byte is its character; a code point outside the basic plane straddling the
+    // hundredth character still goes into the run whole.
+    const auto t = Tokens("ab<!-- x -->cd\r\nef\x93gh>" + QByteArray(97, 'i') + "&#x1F600;j");
+    ASSERT_EQ(t.size(), 5u);
+    EXPECT_EQ(t[0].text, QStringLiteral("abcd ef\u201Cgh"));
+    EXPECT_EQ(t[1].sym, HtmlSym::OneChar);
+    EXPECT_EQ(t[2].text, QString(97, QLatin1Char('i')));
+    EXPECT_EQ(t[3].text, QString::fromUcs4(U"\U0001F600"));
+
+    const QByteArray utf8 = "\xEF\xBB\xBF" + QByteArray(99, 'k') + "\xF0\x9F\x98\x80l m";
+    THtmlTokenizer tok(utf8.constData(), utf8.size(), TPageEncoding::AsDeclared);
+    tok.Next();
+    EXPECT_EQ(tok.TokenText(), QString(99, QLatin1Char('k')) + QString::fromUcs4(U"\U0001F600"));
+    tok.Next();
+    EXPECT_EQ(tok.TokenText(), QStringLiteral("l m"));
+}
+
+TEST(HtmlTokenizer, LongAndMixedAttributeValuesAndNamesInAnyCase)
+{
+    const QByteArray href = "http://example.com/" + QByteArray(300, 'p') + "/x.html";
+    const TAttributeList a = FirstTag("<a hReF=\"" + href +
+                                      "\" TaRgEt='a\tb<c\x93"
+                                      "d' NAMEX=1 name=\"  42% \">");
+    ASSERT_NE(a.Find(HtmlAttr::Href), nullptr);
+    EXPECT_EQ(a.Find(HtmlAttr::Href)->Text, QString::fromLatin1(href));
+    EXPECT_EQ(a.Find(HtmlAttr::Href)->Value, 0);
+    ASSERT_NE(a.Find(HtmlAttr::Target), nullptr);
+    EXPECT_EQ(a.Find(HtmlAttr::Target)->Text, QStringLiteral("a b<c\u201Cd"));
+    ASSERT_NE(a.Find(HtmlAttr::Name), nullptr);
+    EXPECT_EQ(a.Find(HtmlAttr::Name)->Value, 42); // trimmed and without its percent sign
+    EXPECT_EQ(a.Count(), 4);                      // NAMEX is no NAME
+    EXPECT_EQ(Tokens("<Ahref><bLoCkQuOtE><BLOCKQUOTES>")[0].sym, HtmlSym::Unknown);
+    EXPECT_EQ(Tokens("<Ahref><bLoCkQuOtE><BLOCKQUOTES>")[1].sym, HtmlSym::BlockQuote);
+    EXPECT_EQ(Tokens("<Ahref><bLoCkQuOtE><BLOCKQUOTES>")[2].sym, HtmlSym::Unknown);
+}
+
 TEST(HtmlTokenizer, LineEndsFoldOnceInPreformattedText)
 {
     const QByteArray html = "a\r\nb\n\rc\n\nd\te";
