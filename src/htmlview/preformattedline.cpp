@@ -8,7 +8,7 @@ void TPreformattedLine::AddText(QStringView text)
          tab = text.indexOf(QLatin1Char('\t'), from)) {
         AddRawText(text.mid(from, tab - from));
         const int column = int(Text().size());
-        AddRawText(QString(kTabStop - column % kTabStop, QLatin1Char(' ')));
+        AddRawText(QStringView(u"        ").left(kTabStop - column % kTabStop));
         from = tab + 1;
     }
     AddRawText(text.mid(from));

@@ -42,9 +42,25 @@ TFontMetrics QtMeasureHost::fontMetrics(TFontHandle font)
 
 int QtMeasureHost::textWidth(TFontHandle font, QStringView text)
 {
+    // Every word of a page comes here: the loop over characters already measured stays small,
+    // and the rest (measuring a character for the first time, characters above 255) is done
+    // out of line. The sum runs left to right in both, so the rounding is always the same.
     FontEntry &f = m_fonts.at(font - 1);
+    const char16_t *chars = text.utf16();
+    const qsizetype size = text.size();
     qreal width = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t u = chars[i];
+        if (u >= 256 || f.latin[u] < 0)
+            return qRound(MeasureFrom(f, text, i, width));
+        width += f.latin[u];
+    }
+    return qRound(width);
+}
+
+qreal QtMeasureHost::MeasureFrom(FontEntry &f, QStringView text, qsizetype from, qreal width)
+{
+    for (qsizetype i = from; i < text.size(); ++i) {
         const QChar c = text[i];
         const char16_t u = c.unicode();
         if (u < 256) {
@@ -63,7 +79,7 @@ int QtMeasureHost::textWidth(TFontHandle font, QStringView text)
             width += *it;
         }
     }
-    return qRound(width);
+    return width;
 }
 
 THostImage QtMeasureHost::loadImage(const QString &path)

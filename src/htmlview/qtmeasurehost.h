@@ -54,6 +54,9 @@ private:
         std::array<float, 256> latin;
         QHash<char16_t, qreal> other;
     };
+    // The width of text from one character on, added to the width before it.
+    static qreal MeasureFrom(FontEntry &f, QStringView text, qsizetype from, qreal width);
+
     std::vector<FontEntry> m_fonts;
     QHash<TImageHandle, QImage> m_images;
     TImageHandle m_nextImage = 1;

@@ -104,6 +104,7 @@ void TSection::EnsurePieces()
         return;
     ViewHost &host = *m_owner->Host();
     m_pieces.clear();
+    m_piecesWidth = 0;
     m_piecesShowImages = m_owner->ShowImages;
     m_minMaxValid = false;
     for (auto &image : m_images)
@@ -113,10 +114,15 @@ void TSection::EnsurePieces()
 
     const QStringView text(m_text);
     const int size = int(text.size());
+    // Text alternates words and spaces, so there are about a third as many pieces as characters
+    // in ordinary prose; reserving that once saves growing the vector piece by piece.
+    if (m_pieces.capacity() == 0)
+        m_pieces.reserve(size / 3 + 4);
     int image = 0, control = 0;
     for (int r = 0; r < int(m_runs.size()); ++r) {
         const int end = r + 1 < int(m_runs.size()) ? std::min(m_runs[r + 1].Start, size) : size;
         TFontHandle font = 0;
+        int oneSpace = -1; // the width of a single space in this run's font, once measured
         for (int i = m_runs[r].Start; i < end;) {
             Piece p;
             p.Start = i;
@@ -136,19 +142,30 @@ void TSection::EnsurePieces()
             } else {
                 const bool space = c == u' ';
                 int j = i + 1;
-                while (j < end) {
-                    const char16_t d = text[j].unicode();
-                    if (d == kImageChar || d == kControlChar || (d == u' ') != space)
-                        break;
-                    ++j;
+                if (space) {
+                    while (j < end && text[j].unicode() == u' ')
+                        ++j;
+                } else {
+                    // Above the space there are neither spaces nor placeholders.
+                    for (char16_t d; j < end && ((d = text[j].unicode()) > u' ' ||
+                                                 (d != u' ' && d != kImageChar && d != kControlChar));)
+                        ++j;
                 }
                 if (!font)
                     font = RunFont(r);
                 p.Kind = space ? PieceKind::Space : PieceKind::Word;
-                p.Width = host.textWidth(font, text.mid(i, j - i));
+                if (space && j - i == 1) {
+                    // Most spaces between words are single: measured once per run.
+                    if (oneSpace < 0)
+                        oneSpace = host.textWidth(font, text.mid(i, 1));
+                    p.Width = oneSpace;
+                } else {
+                    p.Width = host.textWidth(font, text.mid(i, j - i));
+                }
                 i = j;
             }
             p.Count = i - p.Start;
+            m_piecesWidth += p.Width;
             m_pieces.push_back(p);
         }
     }
@@ -395,6 +412,14 @@ int TSection::LayoutSection(TIndentTracker &indent, int y, int &pos, int &maxWid
     if (!m_text.isEmpty()) {
         EnsurePieces();
         const int n = int(m_pieces.size());
+        if (m_lines.capacity() == 0) {
+            // A first layout makes room at once for about the lines the text needs at this
+            // width (a line holds one piece at least), rather than growing line by line.
+            const int span = std::max(1, indent.RightSide(cy) - indent.LeftIndent(cy));
+            const size_t lines = size_t(std::min<int64_t>(m_piecesWidth / span, n)) + 2;
+            m_lines.reserve(lines);
+            m_linePieces.reserve(lines + 1);
+        }
         for (int k = 0; k < n;) {
             TLineBox line;
             const int end = BreakLine(indent, k, cy, line);

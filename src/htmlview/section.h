@@ -118,6 +118,7 @@ protected:
     std::vector<TLineBox> m_lines;
     std::vector<int> m_linePieces; // first piece of every line, and one past the last
     std::vector<Piece> m_pieces;
+    int64_t m_piecesWidth = 0; // the widths of all pieces added up
     bool m_piecesShowImages = true;
     bool m_onlyFloats = true; // the text so far is nothing but floating images
     bool m_piecesValid = false;
