@@ -349,6 +349,10 @@ void TSection::PlaceLine(TLineBox &line, int first, int last, int skip)
     line.Ascent = ascent;
     line.LineHeight = height;
     line.SpaceBefore = line.SpaceAfter = 0;
+    if (m_images.empty() && m_controls.empty()) {
+        line.SpaceBefore = skip; // plain text: nothing to make room for or to place
+        return;
+    }
     for (int i = first; i < last; ++i) {
         const Piece &p = m_pieces[i];
         if (p.Kind == PieceKind::Image) {

@@ -21,12 +21,8 @@ TFontHandle SerifFont(QtMeasureHost &host)
 TEST(QtMeasureHost, WordsMeasureTheSameWithAColdOrAWarmCharacterTable)
 {
     const QStringList words = {
-        QStringLiteral("ab"),
-        QStringLiteral("aab"),
-        QStringLiteral("ba\u00E9"),
-        QStringLiteral("a\u20ACb"),
-        QStringLiteral("\u20ACab"),
-        QString::fromUcs4(U"a\U0001F600b"),
+        QStringLiteral("ab"),       QStringLiteral("aab"),      QStringLiteral("ba\u00E9"),
+        QStringLiteral("a\u20ACb"), QStringLiteral("\u20ACab"), QString::fromUcs4(U"a\U0001F600b"),
         QStringLiteral("  "),
     };
     for (const QString &word : words) {
