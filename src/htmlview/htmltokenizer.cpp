@@ -256,22 +256,17 @@ int LookupTag(QByteArrayView name)
 }
 
 // The character a reference name stands for (names are compared in their exact case), or 0.
-char16_t LookupEntity(const QByteArray &name)
+char16_t LookupEntity(QByteArrayView name)
 {
-    static const QHash<QByteArray, char16_t> table = [] {
-        QHash<QByteArray, char16_t> t;
-        for (const NamedEntity &e : kEntities)
-            t.insert(QByteArray(e.name), e.code);
-        return t;
-    }();
-    return table.value(name, 0);
+    static const TNameTable table(kEntities, [](const NamedEntity &e) { return int(e.code); });
+    return char16_t(std::max(0, table.Find(name)));
 }
 
 uint8_t LookupAttribute(QByteArrayView name)
 {
     static const TNameTable table(kAttributes, [](const AttrName &a) { return int(a.sym); });
     const int sym = table.Find(name);
-    return sym < 0 ? HtmlAttr::Unknown : uint8_t(sym);
+    return sym < 0 ? uint8_t(HtmlAttr::Unknown) : uint8_t(sym);
 }
 
 // Collects the characters of a token in a small array and appends them to a string in blocks:
@@ -747,7 +742,8 @@ void THtmlTokenizer::ReadEntity(QString &out)
     GetCh(); // past "&"
     if (m_ch == '#') {
         GetCh();
-        QString digits;
+        char digits[8];
+        int count = 0;
         bool hex = false;
         if (m_up == 'X') {
             hex = true;
@@ -756,8 +752,8 @@ void THtmlTokenizer::ReadEntity(QString &out)
         // Decimal references up to 7 digits and hexadecimal up to 6 name every character; the
         // page text is single-byte, so characters above 255 are kept as UTF-16 in the model.
         const int maxDigits = hex ? 6 : 7;
-        while (digits.size() <= maxDigits && (hex ? IsHexDigit(m_ch) : IsDigit(m_ch))) {
-            digits += QChar(m_ch);
+        while (count <= maxDigits && (hex ? IsHexDigit(m_ch) : IsDigit(m_ch))) {
+            digits[count++] = char(m_ch);
             GetCh();
         }
         bool semi = false;
@@ -766,21 +762,24 @@ void THtmlTokenizer::ReadEntity(QString &out)
             GetCh();
         }
         bool ok = false;
-        const uint code = digits.toUInt(&ok, hex ? 16 : 10);
-        if (digits.isEmpty() || digits.size() > maxDigits || !ok || !AppendCode(out, code)) {
-            out += QLatin1String(hex ? "&#x" : "&#") + digits;
+        const uint code = QByteArray::fromRawData(digits, count).toUInt(&ok, hex ? 16 : 10);
+        if (count == 0 || count > maxDigits || !ok || !AppendCode(out, code)) {
+            out += QLatin1String(hex ? "&#x" : "&#");
+            out += QLatin1String(digits, count);
             if (semi)
                 out += QLatin1Char(';');
         }
         return;
     }
-    QByteArray name;
-    while (name.size() < kMaxEntityName && (IsLetter(m_ch) || IsDigit(m_ch))) {
-        name += char(m_ch);
+    char name[kMaxEntityName];
+    int length = 0;
+    while (length < kMaxEntityName && (IsLetter(m_ch) || IsDigit(m_ch))) {
+        name[length++] = char(m_ch);
         GetCh();
     }
     if (IsLetter(m_ch) || IsDigit(m_ch)) {
-        out += QLatin1Char('&') + QString::fromLatin1(name);
+        out += QLatin1Char('&');
+        out += QLatin1String(name, length);
         return;
     }
     bool semi = false;
@@ -788,11 +787,12 @@ void THtmlTokenizer::ReadEntity(QString &out)
         semi = true;
         GetCh();
     }
-    if (const char16_t code = name.isEmpty() ? 0 : LookupEntity(name)) {
+    if (const char16_t code = length == 0 ? 0 : LookupEntity(QByteArrayView(name, length))) {
         out += QChar(code);
         return;
     }
-    out += QLatin1Char('&') + QString::fromLatin1(name);
+    out += QLatin1Char('&');
+    out += QLatin1String(name, length);
     if (semi)
         out += QLatin1Char(';');
 }

@@ -11,6 +11,7 @@ struct TLineBox {
     int X = 0;           // where the line starts, relative to the layout area
     int Width = 0;       // drawn width, trailing spaces left out
     int Y = 0;           // top of the line box (space before included), in document coordinates
+    int FirstPiece = 0;  // the section's measured piece the line starts with
 
     int Height() const { return SpaceBefore + LineHeight + SpaceAfter; }
     int Baseline() const { return Y + SpaceBefore + Ascent; }

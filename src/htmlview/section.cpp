@@ -17,10 +17,11 @@ TFontRun &TSection::RunForChange()
     if (!m_runs.empty() && m_runs.back().Start == at)
         return m_runs.back();
     TFontRun run;
-    if (!m_runs.empty())
+    if (!m_runs.empty()) {
         run = m_runs.back(); // a new run keeps the previous run's link
-    else
+    } else {
         run.Font.Color = m_owner->DefaultFontColor;
+    }
     run.Start = at;
     m_runs.push_back(run);
     return m_runs.back();
@@ -114,10 +115,11 @@ void TSection::EnsurePieces()
 
     const QStringView text(m_text);
     const int size = int(text.size());
-    // Text alternates words and spaces, so there are about a third as many pieces as characters
-    // in ordinary prose; reserving that once saves growing the vector piece by piece.
+    // Text alternates words and spaces: prose of words of four or five letters makes about a
+    // third as many pieces as characters. Reserving half as many once (at most a growth step
+    // above that) saves growing the vector piece by piece.
     if (m_pieces.capacity() == 0)
-        m_pieces.reserve(size / 3 + 4);
+        m_pieces.reserve(size / 2 + 4);
     int image = 0, control = 0;
     for (int r = 0; r < int(m_runs.size()); ++r) {
         const int end = r + 1 < int(m_runs.size()) ? std::min(m_runs[r + 1].Start, size) : size;
@@ -401,7 +403,7 @@ int TSection::LayoutSection(TIndentTracker &indent, int y, int &pos, int &maxWid
     m_len = int(m_text.size());
     pos += m_len;
     m_lines.clear();
-    m_linePieces.clear();
+    m_piecesLaidOut = 0;
     m_drawHeight = 0;
     indent.SetLevel(ListLevel);
     indent.DropEndedAbove(y);
@@ -422,18 +424,17 @@ int TSection::LayoutSection(TIndentTracker &indent, int y, int &pos, int &maxWid
             const int span = std::max(1, indent.RightSide(cy) - indent.LeftIndent(cy));
             const size_t lines = size_t(std::min<int64_t>(m_piecesWidth / span, n)) + 2;
             m_lines.reserve(lines);
-            m_linePieces.reserve(lines + 1);
         }
         for (int k = 0; k < n;) {
             TLineBox line;
             const int end = BreakLine(indent, k, cy, line);
-            m_linePieces.push_back(k);
+            line.FirstPiece = k;
             m_lines.push_back(line);
             cy += line.Height();
             maxWidth = std::max(maxWidth, line.X + line.Width - indent.LeftEdge());
             k = end;
         }
-        m_linePieces.push_back(n);
+        m_piecesLaidOut = n;
         for (const auto &img : m_images)
             maxWidth = std::max(maxWidth, img->LineWidth() + ListIndent());
         for (const auto &c : m_controls)

@@ -82,15 +82,18 @@ protected:
     // One measured piece of the text: a stretch of characters in one run that is all spaces, all
     // non-spaces, or one placeholder. Widths are cached until the fonts change, so a re-layout at
     // another width only adds numbers.
+    // There is a piece for every word and every space of a page, so a piece is kept small:
+    // positions, runs and objects of a section all stay below kMaxSectionText + 1.
     enum class PieceKind : uint8_t { Word, Space, Image, Float, Control };
     struct Piece {
         int Start = 0;
-        int Count = 0;
         int Width = 0;
-        int Run = 0;
-        int Object = -1; // index into m_images or m_controls
+        uint16_t Count = 0;
+        uint16_t Run = 0;
+        int16_t Object = -1; // index into m_images or m_controls
         PieceKind Kind = PieceKind::Word;
     };
+    static_assert(kMaxSectionText < 32767, "piece fields of 16 bits hold every position");
     void EnsurePieces();
     TFontHandle RunFont(int run) const;
     // Lays one line out from piece first at cy; returns the piece after the line.
@@ -105,6 +108,12 @@ protected:
     static int BelowFloats(const TIndentTracker &indent, int y, int width);
     void PlaceFloat(TIndentTracker &indent, TInlineImage &image, int y);
     int LineAt(int y) const;
+    // The pieces of a line: from its first up to the first of the next line.
+    int LinePiecesBegin(int lineIndex) const { return m_lines[lineIndex].FirstPiece; }
+    int LinePiecesEnd(int lineIndex) const
+    {
+        return lineIndex + 1 < int(m_lines.size()) ? m_lines[lineIndex + 1].FirstPiece : m_piecesLaidOut;
+    }
     int CharX(const TLineBox &line, int lineIndex, int index) const; // x of a character in a line
     int IndexAtX(int lineIndex, int x) const;
     void DrawLine(TDrawContext &dc, int lineIndex) const;
@@ -116,7 +125,7 @@ protected:
     std::vector<std::unique_ptr<TInlineImage>> m_images;
     std::vector<std::unique_ptr<TFormControl>> m_controls;
     std::vector<TLineBox> m_lines;
-    std::vector<int> m_linePieces; // first piece of every line, and one past the last
+    int m_piecesLaidOut = 0; // the pieces the lines were made of; the last line ends there
     std::vector<Piece> m_pieces;
     int64_t m_piecesWidth = 0; // the widths of all pieces added up
     bool m_piecesShowImages = true;

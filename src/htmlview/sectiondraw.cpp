@@ -25,7 +25,7 @@ int TSection::LineAt(int y) const
 int TSection::CharX(const TLineBox &line, int lineIndex, int index) const
 {
     int x = line.X;
-    for (int k = m_linePieces[lineIndex]; k < m_linePieces[lineIndex + 1]; ++k) {
+    for (int k = LinePiecesBegin(lineIndex); k < LinePiecesEnd(lineIndex); ++k) {
         const Piece &p = m_pieces[k];
         if (index < p.Start + p.Count) {
             if (index > p.Start && (p.Kind == PieceKind::Word || p.Kind == PieceKind::Space))
@@ -44,7 +44,7 @@ int TSection::IndexAtX(int lineIndex, int x) const
     int px = line.X;
     if (x < px)
         return line.Start;
-    for (int k = m_linePieces[lineIndex]; k < m_linePieces[lineIndex + 1]; ++k) {
+    for (int k = LinePiecesBegin(lineIndex); k < LinePiecesEnd(lineIndex); ++k) {
         const Piece &p = m_pieces[k];
         if (x < px + p.Width) {
             if (p.Kind != PieceKind::Word && p.Kind != PieceKind::Space)
@@ -79,8 +79,8 @@ void TSection::DrawLine(TDrawContext &dc, int lineIndex) const
 {
     ViewHost &host = *m_owner->Host();
     const TLineBox &line = m_lines[lineIndex];
-    const int first = m_linePieces[lineIndex];
-    int last = m_linePieces[lineIndex + 1];
+    const int first = LinePiecesBegin(lineIndex);
+    int last = LinePiecesEnd(lineIndex);
     while (last > first && m_pieces[last - 1].Kind == PieceKind::Space)
         --last; // trailing spaces are not drawn (a link's underline stops at its last word)
     int x = line.X + dc.XOffset;
@@ -180,7 +180,7 @@ TLinkHit TSection::GetURL(int x, int y) const
     if (li < 0)
         return {};
     int px = m_lines[li].X;
-    for (int k = m_linePieces[li]; k < m_linePieces[li + 1]; ++k) {
+    for (int k = LinePiecesBegin(li); k < LinePiecesEnd(li); ++k) {
         const Piece &p = m_pieces[k];
         if (x >= px && x < px + p.Width) {
             const TFontRun &run = m_runs[p.Run];
