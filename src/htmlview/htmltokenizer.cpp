@@ -290,19 +290,25 @@ public:
             m_units[m_count++] = QChar::lowSurrogate(char32_t(c));
         }
     }
-    // Bytes of ASCII, each one character.
-    void AddAscii(const char *bytes, qsizetype count)
+    // The bytes of data from from on, up to stop, as long as each is taken (ASCII only, one
+    // character a byte); returns the position of the first byte not taken.
+    template <typename Takes>
+    qsizetype AddBytesWhile(const char *data, qsizetype from, qsizetype stop, Takes takes)
     {
-        while (count > 0) {
+        qsizetype at = from;
+        while (at < stop) {
             if (m_count == kSize)
                 Flush();
-            const qsizetype n = std::min<qsizetype>(count, kSize - m_count);
-            for (qsizetype i = 0; i < n; ++i)
-                m_units[m_count + i] = char16_t(uchar(bytes[i]));
-            m_count += int(n);
-            bytes += n;
-            count -= n;
+            const qsizetype end = std::min<qsizetype>(stop, at + (kSize - m_count));
+            char16_t *out = m_units + m_count;
+            const qsizetype start = at;
+            while (at < end && takes(uchar(data[at])))
+                *out++ = char16_t(uchar(data[at++]));
+            m_count += int(at - start);
+            if (at < end)
+                break;
         }
+        return at;
     }
     // The length of the whole text in code units, what was flushed included.
     qsizetype Size() const { return m_out.size() + m_count; }
@@ -560,11 +566,7 @@ void THtmlTokenizer::Next()
                 // The rest of a word is mostly plain ASCII: it is copied straight from the input.
                 if (m_look == kNoLook && !m_stopped) {
                     const qsizetype stop = std::min(m_length, m_pos + (kMaxRun - text.Size()));
-                    qsizetype end = m_pos;
-                    while (end < stop && IsPlainWordByte(uchar(m_data[end])))
-                        ++end;
-                    text.AddAscii(m_data + m_pos, end - m_pos);
-                    m_pos = end;
+                    m_pos = text.AddBytesWhile(m_data, m_pos, stop, IsPlainWordByte);
                 }
                 GetCh();
             } else {
@@ -699,12 +701,9 @@ QString THtmlTokenizer::ReadValue(TAttribute &a)
             // Values are mostly plain ASCII (addresses, numbers, names): up to the closing quote
             // they are copied straight from the input.
             if (m_look == kNoLook && !m_stopped) {
-                qsizetype end = m_pos;
-                while (end < m_length && uchar(m_data[end]) >= ' ' && uchar(m_data[end]) < 127 &&
-                       m_data[end] != '<' && m_data[end] != quote)
-                    ++end;
-                buffer.AddAscii(m_data + m_pos, end - m_pos);
-                m_pos = end;
+                m_pos = buffer.AddBytesWhile(m_data, m_pos, m_length, [quote](uchar b) {
+                    return b >= ' ' && b < 127 && b != '<' && b != quote;
+                });
             }
             GetCh();
         }

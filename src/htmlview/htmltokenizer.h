@@ -62,20 +62,43 @@ private:
     static constexpr int kNoLook = -2;
 
     int ReadRaw();
-    // Reads the next character into m_ch and m_up. Plain printable ASCII, most of every page, is
-    // taken straight from the input; everything else goes through GetChSlow.
+    // Reads the next character into m_ch and m_up. Plain printable ASCII (most of every page)
+    // and the start of a tag are taken straight from the input; everything else (line ends,
+    // comments, other encodings, the end) goes through GetChSlow.
     void GetCh()
     {
-        if (m_look == kNoLook && m_pos < m_length && !m_stopped) {
-            const unsigned char b = static_cast<unsigned char>(m_data[m_pos]);
-            if (b >= 0x20 && b < 0x7F && b != '<') {
-                ++m_pos;
-                m_ch = b;
-                m_up = b >= 'a' && b <= 'z' ? b - 32 : b;
+        if (!m_stopped) {
+            if (m_look == kNoLook) {
+                if (m_pos < m_length) {
+                    const int b = static_cast<unsigned char>(m_data[m_pos]);
+                    if (IsPlainAscii(b)) {
+                        ++m_pos;
+                        SetCh(b);
+                        return;
+                    }
+                    if (b == '<' && m_pos + 1 < m_length && m_data[m_pos + 1] != '!') {
+                        // The start of a tag: the character after it is kept back, as in
+                        // GetChSlow.
+                        m_look = static_cast<unsigned char>(m_data[m_pos + 1]);
+                        m_pos += 2;
+                        m_ch = m_up = '<';
+                        return;
+                    }
+                }
+            } else if (IsPlainAscii(m_look)) {
+                const int b = m_look;
+                m_look = kNoLook;
+                SetCh(b);
                 return;
             }
         }
         GetChSlow();
+    }
+    static bool IsPlainAscii(int b) { return b >= 0x20 && b < 0x7F && b != '<'; }
+    void SetCh(int b)
+    {
+        m_ch = b;
+        m_up = b >= 'a' && b <= 'z' ? b - 32 : b;
     }
     void GetChSlow();
     void SkipComment();
