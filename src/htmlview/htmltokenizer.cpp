@@ -543,7 +543,8 @@ bool THtmlTokenizer::KeepsAttributes(int sym)
 
 void THtmlTokenizer::Next()
 {
-    m_text.resize(0); // keeps the buffer: no allocation per token
+    if (!m_text.isEmpty())
+        m_text.resize(0); // keeps the buffer: no allocation per token
     m_level = 0;
     if (m_ch == kEnd) {
         m_sym = HtmlSym::Eof;
@@ -583,7 +584,8 @@ void THtmlTokenizer::Next()
 
 void THtmlTokenizer::NextPreformatted()
 {
-    m_text.resize(0); // keeps the buffer: no allocation per token
+    if (!m_text.isEmpty())
+        m_text.resize(0); // keeps the buffer: no allocation per token
     m_level = 0;
     if (m_ch == kEnd) {
         m_sym = HtmlSym::Eof;
