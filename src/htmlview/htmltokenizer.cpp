@@ -31,6 +31,17 @@ int AttributeNumber(QStringView text)
     if (text.isEmpty() || !(IsAsciiDigit(text.front().unicode()) || text.front() == QLatin1Char('+') ||
                             text.front() == QLatin1Char('-')))
         return 0;
+    // A plain decimal number of up to nine digits, the usual case, is read here.
+    const qsizetype digitsFrom = IsAsciiDigit(text.front().unicode()) ? 0 : 1;
+    if (text.size() > digitsFrom && text.size() - digitsFrom <= 9) {
+        int value = 0;
+        qsizetype i = digitsFrom;
+        for (; i < text.size() && IsAsciiDigit(text[i].unicode()); ++i)
+            value = value * 10 + (text[i].unicode() - u'0');
+        if (i == text.size())
+            return std::clamp(text.front() == QLatin1Char('-') ? -value : value, -kMaxAttributeNumber,
+                              kMaxAttributeNumber);
+    }
     bool ok = false;
     const int v = text.toInt(&ok);
     return ok ? std::clamp(v, -kMaxAttributeNumber, kMaxAttributeNumber) : 0;
@@ -211,6 +222,7 @@ public:
             if (Find(key) >= 0)
                 continue; // the first of two equal names wins, as in a hash filled in order
             m_names.push_back(name);
+            m_lengths.push_back(key.size());
             m_syms.push_back(symOf(e));
             uint slot = Hash(key);
             while (m_slots[slot] != kFree)
@@ -225,8 +237,8 @@ public:
             const int16_t index = m_slots[slot];
             if (index == kFree)
                 return -1;
-            const char *name = m_names[index];
-            if (std::strncmp(name, key.data(), size_t(key.size())) == 0 && name[key.size()] == 0)
+            if (m_lengths[index] == key.size() &&
+                std::memcmp(m_names[index], key.data(), size_t(key.size())) == 0)
                 return m_syms[index];
         }
     }
@@ -246,6 +258,7 @@ private:
 
     std::array<int16_t, kSlots> m_slots;
     std::vector<const char *> m_names;
+    std::vector<qsizetype> m_lengths;
     std::vector<int> m_syms;
 };
 

@@ -78,6 +78,22 @@ TEST(HtmlTokenizer, AttributeValueRules)
     EXPECT_EQ(a.Count(), 10); // ALINK is kept as an unrecognised attribute, without effect
 }
 
+TEST(HtmlTokenizer, AttributeNumbersAreHeldWithinAMillion)
+{
+    const TAttributeList a =
+        FirstTag("<TABLE WIDTH=007 HEIGHT=-1500000 BORDER=1234567890 CELLPADDING=12345678901 "
+                 "CELLSPACING=\"+\" COLS=\" 999999999 \" ROWS=-0 SIZE=' 12 ' START=\"-34\">");
+    EXPECT_EQ(a.Find(HtmlAttr::Width)->Value, 7);
+    EXPECT_EQ(a.Find(HtmlAttr::Height)->Value, -1000000);
+    EXPECT_EQ(a.Find(HtmlAttr::Border)->Value, 1000000); // ten digits still make an integer
+    EXPECT_EQ(a.Find(HtmlAttr::CellPadding)->Value, 0);  // beyond 32 bits: no number
+    EXPECT_EQ(a.Find(HtmlAttr::CellSpacing)->Value, 0);
+    EXPECT_EQ(a.Find(HtmlAttr::Cols)->Value, 1000000);
+    EXPECT_EQ(a.Find(HtmlAttr::Rows)->Value, 0);
+    EXPECT_EQ(a.Find(HtmlAttr::Size)->Value, 12);
+    EXPECT_EQ(a.Find(HtmlAttr::Start)->Value, -34);
+}
+
 TEST(HtmlTokenizer, TagsThatDropTheirAttributesKeepThePreviousOnes)
 {
     const QByteArray html = "<IMG SRC=a.gif><B CLASS=x>";
