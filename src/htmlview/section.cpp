@@ -337,14 +337,12 @@ void TSection::PlaceLine(TLineBox &line, int first, int last, int skip)
     // no text reaches into the line above. Every run of the line counts, a floating image's too:
     // a line that holds nothing but a floating picture is still a line of text high, so what
     // follows it starts a line lower.
+    // Pieces follow their runs in order, and every run but the last holds a piece, so the runs
+    // of the line are those from its first piece's to its last piece's.
     int ascent = 0, height = 0;
-    int lastRun = -1;
-    for (int i = first; i < last; ++i) {
-        const Piece &p = m_pieces[i];
-        if (p.Run == lastRun)
-            continue;
-        lastRun = p.Run;
-        const TFontMetrics m = host.fontMetrics(RunFont(p.Run));
+    const int lastRun = last > first ? m_pieces[last - 1].Run : -1;
+    for (int r = last > first ? m_pieces[first].Run : 0; r <= lastRun; ++r) {
+        const TFontMetrics m = host.fontMetrics(RunFont(r));
         ascent = std::max(ascent, m.Ascent);
         height = std::max(height, m.Height());
     }
