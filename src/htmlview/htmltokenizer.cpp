@@ -474,12 +474,6 @@ void THtmlTokenizer::SkipComment()
     }
 }
 
-void THtmlTokenizer::SkipWhite()
-{
-    while (IsWhite(m_ch))
-        GetCh();
-}
-
 int THtmlTokenizer::DecodeUtf8(int lead)
 {
     // A byte that starts no valid sequence is read as Windows-1252, so a page that declares
@@ -678,7 +672,7 @@ void THtmlTokenizer::ReadTag()
     while (m_ch != '>' && m_ch != kEnd)
         GetCh();
     if (m_ch == '>') {
-        if (!end && (name == "STYLE" || name == "SCRIPT"))
+        if (!end && !tag && (name == "STYLE" || name == "SCRIPT")) // neither is a tag of the table
             SkipRawContent(name);
         GetCh();
     }

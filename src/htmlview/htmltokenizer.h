@@ -102,7 +102,11 @@ private:
     }
     void GetChSlow();
     void SkipComment();
-    void SkipWhite();
+    void SkipWhite()
+    {
+        while (m_ch == ' ' || m_ch == '\r' || m_ch == '\t')
+            GetCh();
+    }
     void ReadTag();
     void SkipRawContent(QByteArrayView name);
     QString ReadValue(TAttribute &a);
