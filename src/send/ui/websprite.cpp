@@ -2,6 +2,7 @@
 
 #include "resourcebitmap.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -13,6 +14,7 @@ TWebSprite::TWebSprite(const QString &objectName, const QString &picture, QWidge
     if (!size.isEmpty())
         setFixedSize(size);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void TWebSprite::setPicture(const QString &name)
@@ -27,6 +29,36 @@ void TWebSprite::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     DrawResourceBitmap(painter, m_picture, 0, 0);
+    if (!hasFocus())
+        return;
+    // The same ring as the toolbar's key buttons, so the keyboard's place is plain on the web.
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(0xE0, 0x80, 0x00), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 4, 4);
+}
+
+void TWebSprite::keyPressEvent(QKeyEvent *event)
+{
+    const bool activates = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+                           event->key() == Qt::Key_Enter || event->key() == Qt::Key_Select;
+    if (!activates || event->modifiers() != Qt::NoModifier || event->isAutoRepeat()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    emit clicked();
+}
+
+void TWebSprite::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void TWebSprite::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void TWebSprite::mousePressEvent(QMouseEvent *event)
