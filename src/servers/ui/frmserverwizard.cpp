@@ -52,6 +52,7 @@ TWizardListTexts listTexts()
     TWizardListTexts texts;
     texts.PageName = QStringLiteral("tab4");
     texts.ListName = QStringLiteral("lstServers");
+    texts.ListTitle = QStringLiteral("WWW Server List");
     texts.FirstName = QStringLiteral("lblModDesc");
     texts.SecondName = QStringLiteral("lblDelDesc");
     texts.First = 614;
