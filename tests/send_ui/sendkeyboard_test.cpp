@@ -1,10 +1,14 @@
 #include "frmserverwizard.h"
 #include "helpers.h"
+#include "helpeventfilter.h"
+#include "menukeyfilter.h"
+#include "recordinghelp.h"
 #include "sendfixture.h"
 #include "settings.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QPushButton>
 #include <QTimer>
 
@@ -121,6 +125,33 @@ TEST_F(SendKeyboardTest, TheWizardAndTheUploadStartFromTheKeyboard)
     EXPECT_EQ(prompts.messages(), QStringList());
     EXPECT_TRUE(ftp.Files().contains("site/MyPage.html"));
     EXPECT_TRUE(web()->Uploaded());
+}
+
+TEST_F(SendKeyboardTest, TheMenuKeysAskAboutThePageAndTheWeb)
+{
+    TRecordingHelp help;
+    THelpEventFilter helpKeys;
+    TMenuKeyFilter menuKeys;
+    qApp->installEventFilter(&helpKeys);
+    qApp->installEventFilter(&menuKeys);
+    openOnSendStage({server("Alpha")});
+    QApplication::setActiveWindow(window.get());
+
+    press(web()->imgUpload, Qt::Key_Menu);
+    ASSERT_EQ(help.requests().size(), 1);
+    EXPECT_EQ(help.last().kind, TRecordingHelp::Kind::WhatsThis);
+    EXPECT_EQ(help.last().topic, 40);
+    // The arrows lie on the web and answer for it, from the keyboard and the mouse alike.
+    web()->imgUploadLeft->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(web()->imgUploadLeft, Qt::Key_F10, Qt::ShiftModifier);
+    ASSERT_EQ(help.requests().size(), 2);
+    EXPECT_EQ(help.last().topic, 75);
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(2, 2),
+                                 web()->imgUploadRight->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(web()->imgUploadRight, &rightClick);
+    ASSERT_EQ(help.requests().size(), 3);
+    EXPECT_EQ(help.last().topic, 75);
+    EXPECT_FALSE(web()->isRotating());
 }
 
 } // namespace

@@ -1,11 +1,13 @@
+#include "menukeyfilter.h"
 #include "serverwizardfixture.h"
 #include "stringtable.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QSignalSpy>
 
 // The wizard worked with the keyboard alone: each page's controls are visited in reading order
-// before the buttons, all carry a name, and Enter, Escape and the arrows act.
+// before the buttons, all carry a name, and Enter, Escape, the arrows and the menu keys act.
 
 namespace {
 
@@ -154,6 +156,28 @@ TEST_F(ServerWizardKeys, ModifyingGoesOnFromTheChosenServerAndEscapeLeaves)
     key(Qt::Key_Escape);
     EXPECT_FALSE(wizard().isVisible());
     EXPECT_EQ(names(LoadServers()), (QStringList{"Alpha", "Bravo", "Charlie"}));
+}
+
+TEST_F(ServerWizardKeys, TheMenuKeysAskWhatTheProviderPageIs)
+{
+    TMenuKeyFilter menuKeys;
+    qApp->installEventFilter(&menuKeys);
+    openActive();
+    QSignalSpy asked(&wizard(), &TfrmServerWizard::whatsThisRequested);
+    key(Qt::Key_Return);
+    ASSERT_EQ(focusName(), "cmbServerType");
+    key(Qt::Key_Menu);
+    key(Qt::Key_F10, Qt::ShiftModifier);
+    ASSERT_EQ(asked.size(), 2);
+    EXPECT_EQ(asked[0][0].toInt(), TfrmServerWizard::HelpTopic);
+    // The menu opens on the box that has the focus.
+    QWidget *box = child("cmbServerType");
+    const QRect place(box->mapToGlobal(QPoint(0, 0)), box->size());
+    EXPECT_TRUE(place.contains(asked[1][1].toPoint()));
+    // F10 alone is not a menu key.
+    key(Qt::Key_F10);
+    EXPECT_EQ(asked.size(), 2);
+    qApp->removeEventFilter(&menuKeys);
 }
 
 } // namespace
