@@ -31,11 +31,15 @@ void TWebSprite::paintEvent(QPaintEvent *)
     DrawResourceBitmap(painter, m_picture, 0, 0);
     if (!hasFocus())
         return;
-    // The same ring as the toolbar's key buttons, so the keyboard's place is plain on the web.
+    // The toolbar's orange ring on a white band: the magnifier's rim is orange too, and the band
+    // keeps the ring apart from it and from the coloured pictures.
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(0xE0, 0x80, 0x00), 2));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 4, 4);
+    const QRectF ring = QRectF(rect()).adjusted(2, 2, -2, -2);
+    painter.setPen(QPen(Qt::white, 4));
+    painter.drawRoundedRect(ring, 4, 4);
+    painter.setPen(QPen(QColor(0xE0, 0x80, 0x00), 2));
+    painter.drawRoundedRect(ring, 4, 4);
 }
 
 void TWebSprite::keyPressEvent(QKeyEvent *event)
