@@ -1,4 +1,6 @@
+#include "helpeventfilter.h"
 #include "menukeyfilter.h"
+#include "recordinghelp.h"
 #include "serverwizardfixture.h"
 #include "stringtable.h"
 
@@ -156,6 +158,23 @@ TEST_F(ServerWizardKeys, ModifyingGoesOnFromTheChosenServerAndEscapeLeaves)
     key(Qt::Key_Escape);
     EXPECT_FALSE(wizard().isVisible());
     EXPECT_EQ(names(LoadServers()), (QStringList{"Alpha", "Bravo", "Charlie"}));
+}
+
+TEST_F(ServerWizardKeys, F1AndTheHelpButtonShowTheWizardsTopic)
+{
+    TRecordingHelp help;
+    THelpEventFilter helpKeys;
+    qApp->installEventFilter(&helpKeys);
+    openActive();
+    key(Qt::Key_Return);
+    ASSERT_EQ(focusName(), "cmbServerType");
+    key(Qt::Key_F1);
+    EXPECT_EQ(help.requests(), (QList<TRecordingHelp::Request>{{TRecordingHelp::Kind::Topic, 79, {}}}));
+    child("butHelp")->setFocus(Qt::TabFocusReason);
+    key(Qt::Key_Space);
+    EXPECT_EQ(help.requests().size(), 2);
+    EXPECT_EQ(help.last().topic, 79);
+    qApp->removeEventFilter(&helpKeys);
 }
 
 TEST_F(ServerWizardKeys, TheMenuKeysAskWhatTheProviderPageIs)

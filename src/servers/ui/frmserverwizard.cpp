@@ -91,6 +91,8 @@ TfrmServerWizard::TfrmServerWizard(TServerList &serverList, const TISPList &isps
     initServerWizResources();
     buildForm();
     connectHandlers();
+    // F1 anywhere in the wizard asks for the topic the Help button shows.
+    SetHelpContext(this, HelpTopic);
 
     const bool loading = std::exchange(m_serverLoading, true);
     showPage(TPage::Welcome);
