@@ -44,6 +44,10 @@ TBottomBar::TBottomBar(QWidget *parent) : QFrame(parent)
     m_btnExit->setGeometry(m_imgExit->geometry());
     connect(m_btnView, &QAbstractButton::clicked, this, &TBottomBar::viewClicked);
     connect(m_btnExit, &QAbstractButton::clicked, this, &TBottomBar::exitClicked);
+    connect(m_btnView, &TKeyButton::menuRequested, this,
+            [](QPoint at) { THelpService::current().ShowWhatsThis(kViewTopic, at); });
+    connect(m_btnExit, &TKeyButton::menuRequested, this,
+            [](QPoint at) { THelpService::current().ShowWhatsThis(kExitTopic, at); });
     setViewMode(TViewMode::Inactive);
 
     connect(m_imgView, &TArtPicture::mousePressed, this, &TBottomBar::imgViewMouseDown);

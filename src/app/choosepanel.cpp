@@ -283,6 +283,19 @@ void TChoosePanel::lvTemplatesDblClick(QListWidgetItem *)
 
 bool TChoosePanel::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_lvTemplates && event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent *>(event)->reason() == QContextMenuEvent::Keyboard) {
+        // The menu keys ask about the selected entry, so the menu opens on it rather than on
+        // whatever entry lies in the middle of the list; with none selected they ask about the list.
+        if (const QListWidgetItem *item = selectedEntry()) {
+            lvTemplatesMouseUp(m_lvTemplates->visualItemRect(item).center());
+        } else if (!m_renaming) {
+            m_menuPosition =
+                m_lvTemplates->viewport()->mapToGlobal(m_lvTemplates->viewport()->rect().center());
+            THelpService::current().ShowWhatsThis(kGalleryHelpTopic, m_menuPosition);
+        }
+        return true;
+    }
     if (watched == m_lvTemplates && event->type() == QEvent::KeyPress && !m_renaming) {
         // The entry menu's commands have their usual keys: Delete and F2 (rename).
         const auto *key = static_cast<QKeyEvent *>(event);

@@ -57,7 +57,8 @@ constexpr THelpAssignment kHelpTags[] = {
     {"txtEmailLink|lblEmailLink", 63},
     {"txtEmailPost|lblEmailPost", 64},
     {"Panel2|imgPreView|imgFrontPicture", 71},
-    {"imgWebBack", 75},
+    // The arrows and pictures on the web answer for it, so the keyboard can ask about it too.
+    {"imgWebBack|pnlWeb", 75},
     {"spd[A-Za-z]+Left", 92},
     {"spd[A-Za-z]+Center", 94},
     {"spd[A-Za-z]+Right", 93},

@@ -1,5 +1,6 @@
 #include "keybutton.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -33,4 +34,9 @@ void TKeyButton::keyPressEvent(QKeyEvent *event)
         return;
     }
     QAbstractButton::keyPressEvent(event);
+}
+
+void TKeyButton::contextMenuEvent(QContextMenuEvent *event)
+{
+    emit menuRequested(event->globalPos());
 }

@@ -1,5 +1,6 @@
 #include "frmsplash.h"
 #include "helpeventfilter.h"
+#include "menukeyfilter.h"
 #include "qtprompts.h"
 #include "viewerhelpservice.h"
 #include "zorvinapplication.h"
@@ -13,6 +14,8 @@ int main(int argc, char **argv)
     THelpService::install(&help);
     THelpEventFilter helpKeys;
     app.installEventFilter(&helpKeys);
+    TMenuKeyFilter menuKeys;
+    app.installEventFilter(&menuKeys);
     TfrmSplash splash;
     splash.start();
     const int result = TZorvinApplication::exec();

@@ -1,4 +1,7 @@
+#include "helpeventfilter.h"
 #include "mainwindowfixture.h"
+#include "menukeyfilter.h"
+#include "recordinghelp.h"
 #include "stringtable.h"
 #include "webblock.h"
 
@@ -152,6 +155,53 @@ TEST_F(Keyboard, EveryStopOfTheChooseAndPreviewStagesHasAName)
                 << stage << ": " << widget->objectName().toStdString() << " "
                 << widget->metaObject()->className();
     }
+}
+
+TEST_F(Keyboard, TheMenuKeysAskAboutTheFocusedControlAsARightClickDoes)
+{
+    TRecordingHelp help;
+    THelpEventFilter helpKeys;
+    TMenuKeyFilter menuKeys;
+    qApp->installEventFilter(&helpKeys);
+    qApp->installEventFilter(&menuKeys);
+    const auto menuKey = [&](QWidget *control, bool shiftF10) {
+        help.clear();
+        control->setFocus(Qt::TabFocusReason);
+        if (shiftF10)
+            QTest::keyClick(control, Qt::Key_F10, Qt::ShiftModifier);
+        else
+            QTest::keyClick(control, Qt::Key_Menu);
+        EXPECT_EQ(help.requests().size(), 1) << control->objectName().toStdString();
+        // The menu opens on the control that has the focus.
+        const QRect place(control->mapToGlobal(QPoint(0, 0)), control->size());
+        EXPECT_TRUE(place.contains(help.last().position)) << control->objectName().toStdString();
+        return help.last();
+    };
+
+    // The exit button explains itself, as its picture does on a right click.
+    const TRecordingHelp::Request exit = menuKey(find("btnExit"), false);
+    EXPECT_EQ(exit.kind, TRecordingHelp::Kind::WhatsThis);
+    EXPECT_EQ(exit.topic, 87);
+
+    // A toolbox brick and a block on the page explain their kind.
+    find("btnStageBuild")->setFocus();
+    QTest::keyClick(find("btnStageBuild"), Qt::Key_Return);
+    auto *brick = find<TWebBlock>("imgBrHeading");
+    QTest::keyClick(brick, Qt::Key_Space);
+    EXPECT_EQ(menuKey(brick, true).topic, 12 + brick->Tag / 22);
+    TWebBlock *block = nullptr;
+    for (TWebBlock *shown : window->findChildren<TWebBlock *>()) {
+        if (shown->objectName().isEmpty() && shown->isVisible() && shown->focusPolicy() != Qt::NoFocus)
+            block = shown;
+    }
+    ASSERT_NE(block, nullptr);
+    EXPECT_EQ(menuKey(block, false).topic, block->Tag);
+
+    // A control with a help tag answers through the program's help filter.
+    find("btnStagePreview")->setFocus();
+    QTest::keyClick(find("btnStagePreview"), Qt::Key_Return);
+    ASSERT_EQ(window->CurrentStage(), stPreview);
+    EXPECT_EQ(menuKey(find("lstStyles"), false).topic, 31);
 }
 
 } // namespace

@@ -1,8 +1,11 @@
 #include "galleryfixture.h"
+#include "menukeyfilter.h"
+#include "recordinghelp.h"
 #include "stringtable.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
 
 namespace {
 
@@ -288,3 +291,41 @@ TEST_F(Gallery, RenameOntoAnExistingNameOverwritesNothing)
 }
 
 } // namespace
+
+TEST_F(Gallery, TheMenuKeysOpenTheEntryMenuOnTheSelectedEntry)
+{
+    TRecordingHelp help;
+    TMenuKeyFilter menuKeys;
+    qApp->installEventFilter(&menuKeys);
+    for (const char *name : {"Art.zvt", "Band.zvt", "Club.zvt", "Dance.zvt", "Shop.zvt"})
+        addDocument("template", QLatin1String(name));
+    gallery()->setFocus(Qt::TabFocusReason);
+    QApplication::setActiveWindow(window.get());
+    QTest::keyClick(gallery(), Qt::Key_End);
+    ASSERT_EQ(gallery()->currentItem()->text(), "Shop");
+    const QRect shop(
+        gallery()->viewport()->mapToGlobal(gallery()->visualItemRect(gallery()->currentItem()).topLeft()),
+        gallery()->visualItemRect(gallery()->currentItem()).size());
+
+    // The Menu key opens the entry menu, and its commands act on the selected entry.
+    QTest::keyClick(gallery(), Qt::Key_Menu);
+    auto *menu = find<QMenu>("popFiles");
+    ASSERT_EQ(QApplication::activePopupWidget(), menu);
+    menu->close();
+    EXPECT_EQ(gallery()->currentItem()->text(), "Shop");
+    trigger("WhatsThis1");
+    ASSERT_EQ(help.requests().size(), 1);
+    EXPECT_TRUE(shop.contains(help.last().position));
+
+    // Shift+F10 does the same; with nothing selected it asks what the gallery is.
+    QTest::keyClick(gallery(), Qt::Key_F10, Qt::ShiftModifier);
+    ASSERT_EQ(QApplication::activePopupWidget(), menu);
+    menu->close();
+    gallery()->clearSelection();
+    QTest::keyClick(gallery(), Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    ASSERT_EQ(help.requests().size(), 2);
+    EXPECT_EQ(help.last().kind, TRecordingHelp::Kind::WhatsThis);
+    EXPECT_EQ(help.last().topic, 20);
+    qApp->removeEventFilter(&menuKeys);
+}

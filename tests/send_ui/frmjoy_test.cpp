@@ -3,6 +3,7 @@
 #include "joyfireworks.h"
 #include "stringtable.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
@@ -50,6 +51,32 @@ TEST(FrmJoy, FireworksGoRoundAndTheTickIsReportedOnlyThroughOK)
     escaped.chkJoy->setChecked(true);
     QTest::keyClick(&escaped, Qt::Key_Escape);
     EXPECT_FALSE(escaped.answer().dontShowAgain);
+}
+
+TEST(FrmJoy, TheKeyboardTicksTheBoxAndClosesTheDialog)
+{
+    TfrmJoy joy;
+    joy.show();
+    QApplication::setActiveWindow(&joy);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&joy));
+    ASSERT_EQ(QApplication::focusWidget(), joy.btnJoy);
+    QTest::keyClick(joy.btnJoy, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), joy.chkJoy);
+    QTest::keyClick(joy.chkJoy, Qt::Key_Space);
+    EXPECT_TRUE(joy.chkJoy->isChecked());
+    // Enter on the box presses OK, the dialog's default button, which reports the tick.
+    QTest::keyClick(joy.chkJoy, Qt::Key_Return);
+    EXPECT_FALSE(joy.isVisible());
+    EXPECT_EQ(joy.result(), QDialog::Accepted);
+    EXPECT_TRUE(joy.answer().dontShowAgain);
+
+    TfrmJoy again;
+    again.show();
+    QApplication::setActiveWindow(&again);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&again));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_FALSE(again.isVisible());
+    EXPECT_FALSE(again.answer().dontShowAgain);
 }
 
 TEST(ExecFile, StartsProgramsWaitsForThemAndReportsWhatCannotStart)

@@ -95,6 +95,24 @@ TEST_F(FrmUploadTest, CancelWhileConnectingClosesTheWindowQuietly)
     EXPECT_TRUE(prompts.messages().isEmpty());
 }
 
+TEST_F(FrmUploadTest, CancelHasTheFocusAndItsKeyStopsTheWait)
+{
+    TTestFtpServer server({QStringLiteral("--silent")});
+    ScriptedPrompts prompts;
+    TfrmUpload frm(input(server));
+    Quick(frm);
+    QWidget *focused = nullptr;
+    QTimer::singleShot(300, &frm, [&] {
+        focused = frm.focusWidget();
+        if (focused)
+            QTest::keyClick(focused, Qt::Key_Space);
+    });
+    EXPECT_EQ(frm.exec(), QDialog::Rejected);
+    EXPECT_EQ(focused, frm.butCancel);
+    EXPECT_TRUE(frm.Cancelled());
+    EXPECT_TRUE(prompts.messages().isEmpty());
+}
+
 TEST_F(FrmUploadTest, EscapeMidFileCancelsTheUpload)
 {
     writeFile(QStringLiteral("HTMLFiles/graphics/dog.gif"), pictureBytes(2 * 1024 * 1024, 9));

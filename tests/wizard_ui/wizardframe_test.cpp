@@ -1,11 +1,13 @@
 #include "wizardframe.h"
 #include "wizardlistpage.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -100,4 +102,79 @@ TEST(WizardListPage, RemovingLeavesTheSelectionTheWizardAskedFor)
     page.moveRow(1, 0);
     EXPECT_EQ(page.selectedRow(), 0);
     EXPECT_EQ(page.lstItems->item(0)->text(), "b");
+}
+
+TEST(WizardFrame, EachPageTakesTheFocusAndTheKeysMoveOn)
+{
+    TTwoPageWizard wizard;
+    wizard.show();
+    QApplication::setActiveWindow(&wizard);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&wizard));
+    EXPECT_EQ(QApplication::focusWidget(), wizard.first);
+
+    // Enter presses Next, and the next page's field takes the typing at once.
+    QTest::keyClick(wizard.first, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), wizard.second);
+    QTest::keyClicks(QApplication::focusWidget(), "typed");
+    EXPECT_EQ(wizard.second->text(), "typed");
+
+    // The focus on Next passes to Finish when Finish takes its place, and back again.
+    QTest::mouseClick(wizard.button("BackButt"), Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), wizard.first);
+    wizard.button("NextButt")->setFocus();
+    QTest::keyClick(wizard.button("NextButt"), Qt::Key_Space);
+    EXPECT_EQ(QApplication::focusWidget(), wizard.second);
+    wizard.button("FinishButt")->setFocus();
+    QTest::keyClick(wizard.button("FinishButt"), Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), wizard.button("BackButt"));
+    QTest::keyClick(wizard.button("BackButt"), Qt::Key_Space);
+    EXPECT_EQ(QApplication::focusWidget(), wizard.first);
+
+    // Escape is Cancel.
+    QTest::keyClick(wizard.first, Qt::Key_Escape);
+    EXPECT_FALSE(wizard.isVisible());
+    EXPECT_EQ(wizard.result(), QDialog::Rejected);
+}
+
+TEST(WizardListPage, TheKeysMoveAndDeleteTheSelectedEntry)
+{
+    TWizardListTexts texts;
+    texts.ListName = QStringLiteral("lstThings");
+    texts.ListTitle = QStringLiteral("Things");
+    QWidget window;
+    auto *page = new TWizardListPage(texts, &window);
+    page->setNames({"one", "two", "three"});
+    int deletes = 0;
+    QObject::connect(page->butDelete, &QPushButton::clicked, [&] { ++deletes; });
+    QObject::connect(page->spbUp, &QToolButton::clicked,
+                     [&] { page->moveRow(page->selectedRow(), page->selectedRow() - 1); });
+    QObject::connect(page->spbDown, &QToolButton::clicked,
+                     [&] { page->moveRow(page->selectedRow(), page->selectedRow() + 1); });
+    window.show();
+    QApplication::setActiveWindow(&window);
+
+    page->lstItems->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(page->lstItems, Qt::Key_Down);
+    ASSERT_EQ(page->selectedRow(), 1);
+    QTest::keyClick(page->lstItems, Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(page->lstItems->item(0)->text(), "two");
+    EXPECT_EQ(page->selectedRow(), 0);
+    QTest::keyClick(page->lstItems, Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(page->lstItems->item(1)->text(), "two");
+    QTest::keyClick(page->lstItems, Qt::Key_Delete);
+    EXPECT_EQ(deletes, 1);
+    // A hidden Delete button is not pressed by its key either.
+    page->butDelete->hide();
+    QTest::keyClick(page->lstItems, Qt::Key_Delete);
+    EXPECT_EQ(deletes, 1);
+
+    // The list and the arrows are named for a screen reader and visited in the column's order.
+    EXPECT_EQ(page->lstItems->accessibleName(), "Things");
+    EXPECT_FALSE(page->spbUp->accessibleName().isEmpty());
+    EXPECT_FALSE(page->spbDown->accessibleName().isEmpty());
+    page->lstItems->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(page->lstItems, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), page->spbUp);
+    QTest::keyClick(page->spbUp, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), page->spbDown);
 }

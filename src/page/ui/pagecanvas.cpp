@@ -145,6 +145,9 @@ void TPageCanvas::buildToolbox()
         connect(image, &TWebBlock::mouseMove, this, &TPageCanvas::DragToolboxImage);
         connect(image, &TWebBlock::mouseUp, this, &TPageCanvas::EndToolboxDrag);
         connect(image, &TWebBlock::keyPressed, this, &TPageCanvas::toolboxKeyPress);
+        connect(image, &TWebBlock::menuRequested, this, [](TWebBlock *brick, QPoint at) {
+            THelpService::current().ShowWhatsThis(12 + brick->Tag / 22, at);
+        });
         image->setAccessibleName(TWebBlock::KindName(TBlockKind(kind)));
         m_toolbox[size_t(kind)] = image;
     }
@@ -200,6 +203,8 @@ TWebBlock *TPageCanvas::newColumnBlock()
     connect(block, &TWebBlock::mouseUp, this, &TPageCanvas::blockMouseUp);
     connect(block, &TWebBlock::clicked, this, &TPageCanvas::blockClick);
     connect(block, &TWebBlock::keyPressed, this, &TPageCanvas::columnKeyPress);
+    connect(block, &TWebBlock::menuRequested, this,
+            [](TWebBlock *shown, QPoint at) { THelpService::current().ShowWhatsThis(shown->Tag, at); });
     block->show();
     return block;
 }

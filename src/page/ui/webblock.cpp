@@ -2,6 +2,7 @@
 
 #include "resourcebitmap.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -99,6 +100,15 @@ void TWebBlock::paintEvent(QPaintEvent *)
         painter.setPen(QPen(QColor(0x10, 0x18, 0x30), 2));
         painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 4, 4);
     }
+}
+
+void TWebBlock::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (event->reason() != QContextMenuEvent::Keyboard) {
+        event->ignore();
+        return;
+    }
+    emit menuRequested(this, event->globalPos());
 }
 
 void TWebBlock::keyPressEvent(QKeyEvent *event)

@@ -50,6 +50,9 @@ signals:
     void clicked(TWebBlock *block);
     // A key was pressed while the block had the focus; the receiver accepts what it handles.
     void keyPressed(TWebBlock *block, QKeyEvent *event);
+    // The menu keys asked for the block's menu while it had the focus; the mouse's right button is
+    // reported through mouseDown and mouseUp instead.
+    void menuRequested(TWebBlock *block, QPoint globalPosition);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -57,6 +60,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     TBlockKind m_kind = bkPara;

@@ -52,6 +52,9 @@ void TfrmJoy::FormCreate()
     btnJoy = new QPushButton(LoadStr(6), this);
     btnJoy->setObjectName(QStringLiteral("btnJoy"));
     btnJoy->setDefault(true);
+    // The focus starts on OK, as in a message box: Space or Enter closes the dialog, and Tab
+    // reaches the check box.
+    btnJoy->setFocus(Qt::OtherFocusReason);
 
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(12, 12, 12, 10);

@@ -78,6 +78,13 @@ void TSendStage::buildControls()
     chkLogo = new QCheckBox(LoadStr(5006), this);
     chkLogo->setObjectName(QStringLiteral("chkLogo"));
     chkLogo->setChecked(m_document.page().logo() == TLogoOption::On);
+    // A screen reader names the box and the list after the labels above them, and Enter presses
+    // the button as Space does.
+    lblUpServer->setBuddy(cmbServers);
+    cmbServers->setAccessibleName(lblUpServer->text().trimmed());
+    lblUploadFiles->setBuddy(lstFiles);
+    lstFiles->setAccessibleName(lblUploadFiles->text().trimmed());
+    spdEditWWW->setAutoDefault(true);
 
     auto *left = new QVBoxLayout;
     left->setContentsMargins(0, 0, 0, 0);
@@ -100,6 +107,11 @@ void TSendStage::buildControls()
     row->setSpacing(7);
     row->addWidget(leftColumn);
     row->addWidget(m_web, 0, Qt::AlignTop);
+    // Down the left column, then on to the web with the page that starts the upload.
+    QWidget::setTabOrder(cmbServers, spdEditWWW);
+    QWidget::setTabOrder(spdEditWWW, lstFiles);
+    QWidget::setTabOrder(lstFiles, chkLogo);
+    QWidget::setTabOrder(chkLogo, m_web->imgUpload);
 
     m_execFile = new TExecFile(this);
     m_execFile->Associate = true;

@@ -52,6 +52,8 @@ TSendWeb::TSendWeb(QWidget *parent) : QWidget(parent)
         auto *picture = new TWebSprite(QLatin1String(sight.objectName), QLatin1String(sight.bitmap), this);
         picture->move(kLensX - picture->width() / 2, kLensY - picture->height() / 2);
         picture->hide();
+        // Each picture is named by what the magnifier says about it.
+        picture->setAccessibleName(MagnifierText(int(i)).simplified());
         connect(picture, &TWebSprite::clicked, this, [this, i] { emit sightClicked(int(i)); });
         sights[i] = picture;
     }
@@ -70,6 +72,19 @@ TSendWeb::TSendWeb(QWidget *parent) : QWidget(parent)
     imgUploadRight->move(width() - 10 - imgUploadRight->width(), 144);
     lblRotateLeft = rotateLabel("lblRotateLeft", imgUploadLeft->geometry().center().x());
     lblRotateRight = rotateLabel("lblRotateRight", imgUploadRight->geometry().center().x());
+    imgUpload->setAccessibleName(QStringLiteral("Upload the Web Page"));
+    imgUploadLeft->setAccessibleName(LoadStr(5003).trimmed() + QStringLiteral(" Left"));
+    imgUploadRight->setAccessibleName(LoadStr(5003).trimmed() + QStringLiteral(" Right"));
+    // The keyboard goes as the eye does: the page that starts the upload, then round the web from
+    // the left arrow over the picture under the magnifier to the right arrow. Only the one picture
+    // that is shown under the magnifier is visited.
+    QWidget::setTabOrder(imgUpload, imgUploadLeft);
+    QWidget *previous = imgUploadLeft;
+    for (TWebSprite *sight : sights) {
+        QWidget::setTabOrder(previous, sight);
+        previous = sight;
+    }
+    QWidget::setTabOrder(previous, imgUploadRight);
 
     connect(imgUploadLeft, &TWebSprite::clicked, this, &TSendWeb::imgUploadLeftClick);
     connect(imgUploadRight, &TWebSprite::clicked, this, &TSendWeb::imgUploadRightClick);

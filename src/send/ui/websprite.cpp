@@ -2,6 +2,7 @@
 
 #include "resourcebitmap.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -13,6 +14,7 @@ TWebSprite::TWebSprite(const QString &objectName, const QString &picture, QWidge
     if (!size.isEmpty())
         setFixedSize(size);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void TWebSprite::setPicture(const QString &name)
@@ -27,6 +29,40 @@ void TWebSprite::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     DrawResourceBitmap(painter, m_picture, 0, 0);
+    if (!hasFocus())
+        return;
+    // The toolbar's orange ring on a white band: the magnifier's rim is orange too, and the band
+    // keeps the ring apart from it and from the coloured pictures.
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    const QRectF ring = QRectF(rect()).adjusted(2, 2, -2, -2);
+    painter.setPen(QPen(Qt::white, 4));
+    painter.drawRoundedRect(ring, 4, 4);
+    painter.setPen(QPen(QColor(0xE0, 0x80, 0x00), 2));
+    painter.drawRoundedRect(ring, 4, 4);
+}
+
+void TWebSprite::keyPressEvent(QKeyEvent *event)
+{
+    const bool activates = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+                           event->key() == Qt::Key_Enter || event->key() == Qt::Key_Select;
+    if (!activates || event->modifiers() != Qt::NoModifier || event->isAutoRepeat()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    emit clicked();
+}
+
+void TWebSprite::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void TWebSprite::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void TWebSprite::mousePressEvent(QMouseEvent *event)

@@ -52,6 +52,7 @@ TWizardListTexts listTexts()
     TWizardListTexts texts;
     texts.PageName = QStringLiteral("tab4");
     texts.ListName = QStringLiteral("lstServers");
+    texts.ListTitle = QStringLiteral("WWW Server List");
     texts.FirstName = QStringLiteral("lblModDesc");
     texts.SecondName = QStringLiteral("lblDelDesc");
     texts.First = 614;
@@ -90,6 +91,8 @@ TfrmServerWizard::TfrmServerWizard(TServerList &serverList, const TISPList &isps
     initServerWizResources();
     buildForm();
     connectHandlers();
+    // F1 anywhere in the wizard asks for the topic the Help button shows.
+    SetHelpContext(this, HelpTopic);
 
     const bool loading = std::exchange(m_serverLoading, true);
     showPage(TPage::Welcome);

@@ -23,6 +23,8 @@ TServerWizAdvancedPage::TServerWizAdvancedPage(QWidget *parent) : QWidget(parent
     txtURL->setObjectName(QStringLiteral("txtURL"));
     chkDir = new QCheckBox(QStringLiteral("Don't create directories."), grpAdvanced);
     chkDir->setObjectName(QStringLiteral("chkDir"));
+    lblDir->setBuddy(txtDirectory);
+    lblURL->setBuddy(txtURL);
 
     auto *group = new QVBoxLayout(grpAdvanced);
     group->setSpacing(4);

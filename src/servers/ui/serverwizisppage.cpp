@@ -24,6 +24,10 @@ TServerWizISPPage::TServerWizISPPage(QWidget *parent) : QWidget(parent)
     cmbServerType = new QComboBox(this);
     cmbServerType->setObjectName(QStringLiteral("cmbServerType"));
     cmbServerType->setMinimumWidth(280);
+    lblISP->setBuddy(cmbServerType);
+    cmbServerType->setAccessibleName(lblISP->text());
+    // The box is the page's only stop for the keyboard, so the menu keys on it ask about the page.
+    cmbServerType->installEventFilter(this);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -39,7 +43,10 @@ TServerWizISPPage::TServerWizISPPage(QWidget *parent) : QWidget(parent)
 bool TServerWizISPPage::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::ContextMenu) {
-        emit whatsThisRequested(static_cast<QContextMenuEvent *>(event)->globalPos());
+        const auto *menu = static_cast<QContextMenuEvent *>(event);
+        if (watched == cmbServerType && menu->reason() != QContextMenuEvent::Keyboard)
+            return QWidget::eventFilter(watched, event);
+        emit whatsThisRequested(menu->globalPos());
         return true;
     }
     return QWidget::eventFilter(watched, event);

@@ -6,8 +6,8 @@ class QComboBox;
 class QLabel;
 
 // The server wizard's page for choosing the Internet Service Provider: "Common" for a server set
-// up by hand, then the names of the ISP definitions. A right click on the page or its texts asks
-// for the page's "What's This?" help.
+// up by hand, then the names of the ISP definitions. A right click on the page or its texts, or
+// the menu keys on the box, asks for the page's "What's This?" help.
 class TServerWizISPPage : public QWidget {
     Q_OBJECT
 public:

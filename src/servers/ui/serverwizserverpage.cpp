@@ -47,6 +47,8 @@ TServerWizServerPage::TServerWizServerPage(QWidget *parent) : QWidget(parent)
     const std::pair<QLabel *, QLineEdit *> rows[] = {
         {lblName, txtName}, {lblServer, txtAddress}, {lblLogin, txtLogin}, {lblPassword, txtPassword}};
     for (const auto &[label, edit] : rows) {
+        // The field is named by its prompt, whichever prompt the chosen provider gives it.
+        label->setBuddy(edit);
         layout->addWidget(label);
         layout->addWidget(edit);
         layout->addSpacing(8);
@@ -58,4 +60,8 @@ TServerWizServerPage::TServerWizServerPage(QWidget *parent) : QWidget(parent)
     test->addWidget(lblTestResult, 1);
     test->addWidget(butAdvanced, 0, Qt::AlignTop);
     layout->addLayout(test);
+
+    // The buttons are visited in the row's order, left to right.
+    setTabOrder(txtPassword, butTest);
+    setTabOrder(butTest, butAdvanced);
 }

@@ -55,6 +55,7 @@ TWizardListTexts listTexts()
     TWizardListTexts texts;
     texts.PageName = QStringLiteral("tab3");
     texts.ListName = QStringLiteral("lstStyles");
+    texts.ListTitle = QStringLiteral("Style List");
     texts.FirstName = QStringLiteral("lblMsg1");
     texts.SecondName = QStringLiteral("lblMsg2");
     texts.First = 520;

@@ -80,18 +80,48 @@ void TWizardFrame::setCurrentPage(int index)
 {
     m_pages->setCurrentIndex(index);
     BackButt->setEnabled(index != 0);
+    focusPage(m_pages->currentWidget());
+}
+
+void TWizardFrame::focusPage(QWidget *page)
+{
+    if (!page)
+        return;
+    const auto takesFocus = [](const QWidget *widget) {
+        return widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus) && !widget->focusProxy();
+    };
+    if (takesFocus(page)) {
+        page->setFocus(Qt::TabFocusReason);
+        return;
+    }
+    // The focus chain runs through the whole dialog; the page's own controls follow the page.
+    for (QWidget *widget = page->nextInFocusChain(); widget != page; widget = widget->nextInFocusChain()) {
+        if (page->isAncestorOf(widget) && widget->isVisibleTo(page) && takesFocus(widget)) {
+            widget->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+    QPushButton *forward = FinishButt->isVisibleTo(this) ? FinishButt : NextButt;
+    forward->setFocus(Qt::TabFocusReason);
 }
 
 void TWizardFrame::ShowNext()
 {
+    // The two share one place, and the focus on one passes to the other.
+    const bool hadFocus = focusWidget() == FinishButt;
     FinishButt->hide();
     NextButt->show();
     NextButt->setDefault(true);
+    if (hadFocus)
+        NextButt->setFocus(Qt::OtherFocusReason);
 }
 
 void TWizardFrame::ShowFinish()
 {
+    const bool hadFocus = focusWidget() == NextButt;
     NextButt->hide();
     FinishButt->show();
     FinishButt->setDefault(true);
+    if (hadFocus)
+        FinishButt->setFocus(Qt::OtherFocusReason);
 }

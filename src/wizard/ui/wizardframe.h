@@ -38,7 +38,9 @@ protected:
     void finishFrame(const QList<QWidget *> &pages, QSize size);
 
     int currentPage() const;
-    // Shows page index; Back is enabled on every page but the first.
+    // Shows page index; Back is enabled on every page but the first. The page's first control
+    // that takes the focus gets it, so the keyboard carries on where the eye does; a page with none
+    // leaves it to the Next or Finish button.
     void setCurrentPage(int index);
     void ShowNext();
     void ShowFinish();
@@ -50,5 +52,7 @@ protected:
     QPushButton *CancelButt = nullptr;
 
 private:
+    void focusPage(QWidget *page);
+
     QStackedWidget *m_pages = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "wizardlabel.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -29,8 +30,10 @@ TWizardListPage::TWizardListPage(const TWizardListTexts &texts, QWidget *parent)
     // Roomier rows than the default make the names easy to hit for a beginner.
     lstItems->setStyleSheet(QStringLiteral("QListWidget::item { padding: 3px 6px; }"));
 
-    spbUp = arrow(QStringLiteral("spbUp"), texts.Up);
-    spbDown = arrow(QStringLiteral("spbDown"), texts.Down);
+    lstItems->setAccessibleName(texts.ListTitle);
+    lstItems->installEventFilter(this);
+    spbUp = arrow(QStringLiteral("spbUp"), QStringLiteral("Move Up"), texts.Up);
+    spbDown = arrow(QStringLiteral("spbDown"), QStringLiteral("Move Down"), texts.Down);
     butDelete = new QPushButton(LoadStr(9));
     butDelete->setObjectName(QStringLiteral("butDelete"));
     butDelete->setAutoDefault(false);
@@ -67,12 +70,21 @@ TWizardListPage::TWizardListPage(const TWizardListTexts &texts, QWidget *parent)
     layout->addLayout(list, 1);
     layout->addWidget(lblModify);
     layout->addWidget(lblDelete);
+
+    // The arrows were made before they had a window; the Tab key goes down the side column after
+    // the list.
+    setTabOrder(lstItems, spbUp);
+    setTabOrder(spbUp, spbDown);
+    setTabOrder(spbDown, butDelete);
 }
 
-QToolButton *TWizardListPage::arrow(const QString &objectName, const QIcon &icon)
+QToolButton *TWizardListPage::arrow(const QString &objectName, const QString &name, const QIcon &icon)
 {
     auto *button = new QToolButton;
     button->setObjectName(objectName);
+    // The arrow is a picture only; the name is what a screen reader and the tip say.
+    button->setAccessibleName(name);
+    button->setToolTip(name);
     button->setIcon(icon);
     button->setIconSize(QSize(28, 28));
     button->setFixedSize(40, 40);
@@ -125,4 +137,24 @@ int TWizardListPage::selectedRow() const
     const int row = lstItems->currentRow();
     const QListWidgetItem *item = lstItems->item(row);
     return item && item->isSelected() ? row : -1;
+}
+
+bool TWizardListPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != lstItems || event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    QAbstractButton *button = nullptr;
+    if (key->modifiers() == Qt::ControlModifier && key->key() == Qt::Key_Up)
+        button = spbUp;
+    else if (key->modifiers() == Qt::ControlModifier && key->key() == Qt::Key_Down)
+        button = spbDown;
+    else if (key->modifiers() == Qt::NoModifier && key->key() == Qt::Key_Delete)
+        button = butDelete;
+    if (!button)
+        return QWidget::eventFilter(watched, event);
+    // A button the page hides or disables does nothing from the keyboard either.
+    if (button->isVisibleTo(this) && button->isEnabled())
+        button->click();
+    return true;
 }

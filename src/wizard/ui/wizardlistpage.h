@@ -19,6 +19,8 @@ enum class TWizardRemoval {
 // What makes one wizard's list page its own.
 struct TWizardListTexts {
     QString PageName, ListName;
+    // What a screen reader calls the list.
+    QString ListTitle;
     // The two texts above the list; the second is hidden at first when HideSecond is set.
     QString FirstName, SecondName;
     int First = -1, Second = -1;
@@ -30,7 +32,9 @@ struct TWizardListTexts {
 };
 
 // A wizard's list page: the entries in their order, the arrows that move the selected entry, the
-// Delete button and the hints for modifying and deleting. The wizard drives the controls.
+// Delete button and the hints for modifying and deleting. The wizard drives the controls. On the
+// keyboard the arrow keys choose an entry, Ctrl with Up or Down presses the arrows and Delete
+// presses the Delete button while it is shown.
 class TWizardListPage : public QWidget {
     Q_OBJECT
 public:
@@ -57,8 +61,11 @@ public:
     QLabel *lblModify = nullptr;
     QLabel *lblDelete = nullptr;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
-    QToolButton *arrow(const QString &objectName, const QIcon &icon);
+    QToolButton *arrow(const QString &objectName, const QString &name, const QIcon &icon);
 
     TWizardRemoval m_removal;
 };
