@@ -1,11 +1,11 @@
 #include "helpeventfilter.h"
+#include "keyboardwalk.h"
 #include "mainwindowfixture.h"
 #include "menukeyfilter.h"
 #include "recordinghelp.h"
 #include "stringtable.h"
 #include "webblock.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
 
@@ -23,34 +23,7 @@ public:
     }
 
     // The widgets the Tab key visits from the first stage button until it comes round again.
-    QList<QWidget *> walkTabOrder() const
-    {
-        QWidget *start = find("btnStageChoose");
-        start->setFocus(Qt::TabFocusReason);
-        QList<QWidget *> visited{start};
-        for (int i = 0; i < 100; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QWidget *now = QApplication::focusWidget();
-            if (!now || now == start)
-                break;
-            visited << now;
-        }
-        return visited;
-    }
-
-    static QStringList names(const QList<QWidget *> &widgets)
-    {
-        QStringList result;
-        for (const QWidget *widget : widgets)
-            result << widget->objectName();
-        return result;
-    }
-
-    static QString accessibleName(QWidget *widget)
-    {
-        QAccessibleInterface *info = QAccessible::queryAccessibleInterface(widget);
-        return info ? info->text(QAccessible::Name) : QString();
-    }
+    QList<QWidget *> walkTabOrder() const { return KeyboardWalk::TabStops(find("btnStageChoose")); }
 
     // Checks that every name in order appears in the walk, in that order.
     static void expectInOrder(const QStringList &walk, const QStringList &order)
@@ -68,7 +41,7 @@ const QStringList kStageButtons{"btnStageChoose", "btnStageBuild", "btnStagePrev
 
 TEST_F(Keyboard, TheStageButtonsComeFirstAndChooseTheirStage)
 {
-    const QStringList walk = names(walkTabOrder());
+    const QStringList walk = KeyboardWalk::ObjectNames(walkTabOrder());
     ASSERT_GE(walk.size(), 6);
     EXPECT_EQ(walk.mid(0, 4), kStageButtons);
     EXPECT_EQ(walk.last(), QStringLiteral("btnExit"));
@@ -82,9 +55,9 @@ TEST_F(Keyboard, TheStageButtonsComeFirstAndChooseTheirStage)
     find("btnStagePreview")->setFocus();
     QTest::keyClick(find("btnStagePreview"), Qt::Key_Space);
     EXPECT_EQ(window->CurrentStage(), stPreview);
-    EXPECT_TRUE(names(walkTabOrder()).contains(QStringLiteral("btnView")));
-    EXPECT_EQ(accessibleName(find("btnStageSend")), QStringLiteral("Send"));
-    EXPECT_EQ(accessibleName(find("btnExit")), QStringLiteral("Exit"));
+    EXPECT_TRUE(KeyboardWalk::ObjectNames(walkTabOrder()).contains(QStringLiteral("btnView")));
+    EXPECT_EQ(KeyboardWalk::AccessibleName(find("btnStageSend")), QStringLiteral("Send"));
+    EXPECT_EQ(KeyboardWalk::AccessibleName(find("btnExit")), QStringLiteral("Exit"));
 
     // Exit from the keyboard takes the same road as the mouse, questions included.
     window->page().setPageModified(true);
@@ -116,7 +89,7 @@ TEST_F(Keyboard, APageIsBuiltAndWalkedWithoutTheMouse)
     // The walk reads like the window: stages, toolbox, the page's blocks, the selected block's
     // fields and buttons, then the exit button. Every stop has a name a screen reader can say.
     const QList<QWidget *> walk = walkTabOrder();
-    const QStringList order = names(walk);
+    const QStringList order = KeyboardWalk::ObjectNames(walk);
     expectInOrder(order, kStageButtons + QStringList{"imgBrPara", "imgBrLink", "imgBrImage", "imgBrHeading",
                                                      "imgBrEmail", "imgBrLine"});
     QList<QWidget *> blocks;
@@ -127,15 +100,15 @@ TEST_F(Keyboard, APageIsBuiltAndWalkedWithoutTheMouse)
     ASSERT_EQ(blocks.size(), 2);
     EXPECT_GT(walk.indexOf(blocks[0]), order.indexOf(QStringLiteral("imgBrLine")));
     EXPECT_EQ(walk.indexOf(blocks[1]), walk.indexOf(blocks[0]) + 1);
-    EXPECT_EQ(accessibleName(blocks[0]), QStringLiteral("Web Block 1 of 2: Heading"));
-    EXPECT_EQ(accessibleName(blocks[1]), QStringLiteral("Web Block 2 of 2: Paragraph"));
+    EXPECT_EQ(KeyboardWalk::AccessibleName(blocks[0]), QStringLiteral("Web Block 1 of 2: Heading"));
+    EXPECT_EQ(KeyboardWalk::AccessibleName(blocks[1]), QStringLiteral("Web Block 2 of 2: Paragraph"));
     const int paragraph = int(order.indexOf(QStringLiteral("txtParagraph")));
     EXPECT_GT(paragraph, walk.indexOf(blocks[1]));
     expectInOrder(
         order, {"txtParagraph", "spdParaLeft", "spdParaCenter", "spdParaRight", "spdParaReturn", "btnExit"});
     for (QWidget *widget : walk)
-        EXPECT_FALSE(accessibleName(widget).isEmpty()) << widget->objectName().toStdString();
-    EXPECT_EQ(accessibleName(find("txtParagraph")), LoadStr(5018).trimmed());
+        EXPECT_FALSE(KeyboardWalk::AccessibleName(widget).isEmpty()) << widget->objectName().toStdString();
+    EXPECT_EQ(KeyboardWalk::AccessibleName(find("txtParagraph")), LoadStr(5018).trimmed());
 
     // Space on a column block selects it and its panel takes the focus again.
     blocks[0]->setFocus();
@@ -151,7 +124,7 @@ TEST_F(Keyboard, EveryStopOfTheChooseAndPreviewStagesHasAName)
         const QList<QWidget *> walk = walkTabOrder();
         EXPECT_GE(walk.size(), 6);
         for (QWidget *widget : walk)
-            EXPECT_FALSE(accessibleName(widget).isEmpty())
+            EXPECT_FALSE(KeyboardWalk::AccessibleName(widget).isEmpty())
                 << stage << ": " << widget->objectName().toStdString() << " "
                 << widget->metaObject()->className();
     }

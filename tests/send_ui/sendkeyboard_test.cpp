@@ -1,12 +1,12 @@
 #include "frmserverwizard.h"
 #include "helpers.h"
 #include "helpeventfilter.h"
+#include "keyboardwalk.h"
 #include "menukeyfilter.h"
 #include "recordinghelp.h"
 #include "sendfixture.h"
 #include "settings.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QPushButton>
@@ -20,32 +20,7 @@ namespace {
 class SendKeyboardTest : public SendStageTest {
 protected:
     // The widgets the Tab key visits from the server box until it comes round again.
-    QList<QWidget *> walkFromServerBox() const
-    {
-        QWidget *start = stage()->cmbServers;
-        start->setFocus(Qt::TabFocusReason);
-        QList<QWidget *> visited{start};
-        for (int i = 0; i < 100; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QWidget *now = QApplication::focusWidget();
-            if (!now || now == start)
-                break;
-            visited << now;
-        }
-        return visited;
-    }
-    static QStringList names(const QList<QWidget *> &widgets)
-    {
-        QStringList result;
-        for (const QWidget *widget : widgets)
-            result << widget->objectName();
-        return result;
-    }
-    static QString accessibleName(QWidget *widget)
-    {
-        QAccessibleInterface *info = QAccessible::queryAccessibleInterface(widget);
-        return info ? info->text(QAccessible::Name) : QString();
-    }
+    QList<QWidget *> walkFromServerBox() const { return KeyboardWalk::TabStops(stage()->cmbServers); }
     // Gives a widget the focus as the Tab key would and presses a key on it.
     static void press(QWidget *widget, Qt::Key key)
     {
@@ -60,7 +35,7 @@ TEST_F(SendKeyboardTest, EveryControlOfTheStageIsAStopInReadingOrderWithAName)
     QApplication::setActiveWindow(window.get());
 
     QList<QWidget *> walk = walkFromServerBox();
-    QStringList order = names(walk);
+    QStringList order = KeyboardWalk::ObjectNames(walk);
     const QStringList leftColumnAndWeb{"cmbServers", "spdEditWWW", "lstFiles",
                                        "chkLogo",    "imgUpload",  "imgUploadLeft"};
     ASSERT_GE(order.size(), leftColumnAndWeb.size() + 1) << order.join(' ').toStdString();
@@ -69,10 +44,10 @@ TEST_F(SendKeyboardTest, EveryControlOfTheStageIsAStopInReadingOrderWithAName)
     EXPECT_EQ(order.value(leftColumnAndWeb.size()), "imgUploadRight") << order.join(' ').toStdString();
     EXPECT_TRUE(order.contains("btnExit"));
     for (QWidget *widget : walk)
-        EXPECT_FALSE(accessibleName(widget).isEmpty()) << widget->objectName().toStdString();
+        EXPECT_FALSE(KeyboardWalk::AccessibleName(widget).isEmpty()) << widget->objectName().toStdString();
     // A box's own name is the entry it shows; what it is for is its accessible name.
     EXPECT_EQ(stage()->cmbServers->accessibleName(), LoadStr(5002).trimmed());
-    EXPECT_EQ(accessibleName(stage()->lstFiles), LoadStr(5005).trimmed());
+    EXPECT_EQ(KeyboardWalk::AccessibleName(stage()->lstFiles), LoadStr(5005).trimmed());
 
     // The arrows choose another server, and that is the user's choice to remember.
     press(stage()->cmbServers, Qt::Key_Down);
@@ -84,10 +59,10 @@ TEST_F(SendKeyboardTest, EveryControlOfTheStageIsAStopInReadingOrderWithAName)
     press(web()->imgUploadRight, Qt::Key_Return);
     ASSERT_TRUE(QTest::qWaitFor([this] { return !web()->isRotating(); }, 5000));
     walk = walkFromServerBox();
-    order = names(walk);
+    order = KeyboardWalk::ObjectNames(walk);
     const int left = int(order.indexOf("imgUploadLeft"));
     EXPECT_EQ(order.mid(left, 3), (QStringList{"imgUploadLeft", "imgPelloryPage", "imgUploadRight"}));
-    EXPECT_EQ(accessibleName(find("imgPelloryPage")), web()->lblMag->text().simplified());
+    EXPECT_EQ(KeyboardWalk::AccessibleName(find("imgPelloryPage")), web()->lblMag->text().simplified());
     press(web()->imgUploadLeft, Qt::Key_Space);
     ASSERT_TRUE(QTest::qWaitFor([this] { return !web()->isRotating(); }, 5000));
     EXPECT_TRUE(find("imgLookSmartPage")->isVisible());

@@ -1,10 +1,10 @@
 #include "helpeventfilter.h"
+#include "keyboardwalk.h"
 #include "menukeyfilter.h"
 #include "recordinghelp.h"
 #include "serverwizardfixture.h"
 #include "stringtable.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QSignalSpy>
 
@@ -28,11 +28,6 @@ protected:
     {
         QTest::keyClick(focus(), key, modifiers);
     }
-    static QString accessibleName(QWidget *widget)
-    {
-        QAccessibleInterface *info = QAccessible::queryAccessibleInterface(widget);
-        return info ? info->text(QAccessible::Name) : QString();
-    }
     // The stops of the Tab key from the focused control round to it again; every one is named.
     QStringList walk()
     {
@@ -43,7 +38,7 @@ protected:
             if (focus() == start)
                 break;
             stops << focusName();
-            EXPECT_FALSE(accessibleName(focus()).isEmpty()) << focusName().toStdString();
+            EXPECT_FALSE(KeyboardWalk::AccessibleName(focus()).isEmpty()) << focusName().toStdString();
         }
         return stops;
     }
@@ -76,8 +71,8 @@ TEST_F(ServerWizardKeys, AServerIsAddedWithoutTheMouse)
     ASSERT_EQ(focusName(), "txtName");
     EXPECT_EQ(walk(), (QStringList{"txtName", "txtAddress", "txtLogin", "txtPassword", "butTest",
                                    "butAdvanced", "butHelp", "BackButt", "FinishButt", "CancelButt"}));
-    EXPECT_EQ(accessibleName(child("txtName")), LoadStr(607));
-    EXPECT_EQ(accessibleName(child("txtPassword")), LoadStr(608));
+    EXPECT_EQ(KeyboardWalk::AccessibleName(child("txtName")), LoadStr(607));
+    EXPECT_EQ(KeyboardWalk::AccessibleName(child("txtPassword")), LoadStr(608));
     for (const char *typed : {"Delta", "ftp.delta.test", "dee", "secret"}) {
         QTest::keyClicks(focus(), typed);
         key(Qt::Key_Tab);
@@ -88,7 +83,7 @@ TEST_F(ServerWizardKeys, AServerIsAddedWithoutTheMouse)
     key(Qt::Key_Space);
     ASSERT_EQ(page(), "tab3");
     EXPECT_EQ(focusName(), "txtDirectory");
-    EXPECT_EQ(accessibleName(focus()), LoadStr(612));
+    EXPECT_EQ(KeyboardWalk::AccessibleName(focus()), LoadStr(612));
     key(Qt::Key_Tab);
     EXPECT_EQ(focusName(), "txtURL");
     key(Qt::Key_Tab);
