@@ -10,10 +10,10 @@ namespace {
 
 TFontHandle SerifFont(QtMeasureHost &host)
 {
-    TFontSpec spec;
-    spec.Face = QStringLiteral("Liberation Serif");
-    spec.PointSize = 12;
-    return host.createFont(spec);
+    TFontSpec font;
+    font.Face = QStringLiteral("Liberation Serif");
+    font.PointSize = 12;
+    return host.createFont(font);
 }
 
 } // namespace
