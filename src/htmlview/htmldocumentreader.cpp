@@ -8,6 +8,8 @@
 #include "rulesection.h"
 #include "viewdocument.h"
 
+#include <algorithm>
+
 using namespace HtmlSym;
 
 namespace {
@@ -54,9 +56,46 @@ void RegisterReferences(const TCell &cell, TAnchorList &anchors)
 } // namespace
 
 // A colour attribute value: a colour name or hexadecimal digits (a "#" anywhere is dropped).
-bool ParseColour(const QString &value, TColor &out)
+bool ParseColour(QStringView value, TColor &out)
 {
-    const QString upper = value.toUpper();
+    // Nearly every colour of a page is a name or "#" and hexadecimal digits in ASCII: those are
+    // read here without making a string. Anything else takes the general way below.
+    constexpr qsizetype kMaxAscii = 16;
+    if (value.size() <= kMaxAscii) {
+        char upper[kMaxAscii];
+        qsizetype n = 0;
+        bool ascii = true;
+        for (const QChar c : value) {
+            const char16_t u = c.unicode();
+            if (u >= 128) {
+                ascii = false;
+                break;
+            }
+            upper[n++] = char(u >= 'a' && u <= 'z' ? u - 32 : u);
+        }
+        if (ascii) {
+            const QByteArrayView name(upper, n);
+            for (const NamedColour &c : kColours) {
+                if (name == c.name) {
+                    out = FromHtmlRgb(c.rgb) | kPaletteRelative;
+                    return true;
+                }
+            }
+            const QByteArrayView digits = name.startsWith('#') ? name.sliced(1) : name;
+            uint32_t rgb = 0;
+            bool hex = !digits.isEmpty() && digits.size() <= 8;
+            for (qsizetype i = 0; hex && i < digits.size(); ++i) {
+                const char d = digits[i];
+                hex = (d >= '0' && d <= '9') || (d >= 'A' && d <= 'F');
+                rgb = rgb * 16 + uint32_t(d <= '9' ? d - '0' : d - 'A' + 10);
+            }
+            if (hex) {
+                out = FromHtmlRgb(rgb & 0xFFFFFF) | kPaletteRelative;
+                return true;
+            }
+        }
+    }
+    const QString upper = value.toString().toUpper();
     const QString head = upper.left(10);
     for (const NamedColour &c : kColours) {
         if (head == QLatin1String(c.name)) {
@@ -78,16 +117,35 @@ bool ParseColour(const QString &value, TColor &out)
     return true;
 }
 
+bool IsKeyword(QStringView value, QLatin1StringView keyword)
+{
+    if (value.size() == keyword.size()) {
+        qsizetype i = 0;
+        for (; i < value.size(); ++i) {
+            const char16_t u = value[i].unicode();
+            if (u >= 128)
+                break;
+            if ((u >= 'A' && u <= 'Z' ? u + 32 : u) != keyword[i].unicode())
+                return false;
+        }
+        if (i == value.size())
+            return true;
+    } else if (std::all_of(value.begin(), value.end(), [](QChar c) { return c.unicode() < 128; })) {
+        return false; // lower case keeps the length of ASCII text
+    }
+    return value.toString().toLower() == keyword;
+}
+
 TJustify AlignOf(const TAttribute *a, TJustify otherwise)
 {
     if (!a)
         return otherwise;
-    const QString v = a->Text.left(10).toLower();
-    if (v == QLatin1String("left"))
+    const QStringView v = a->Text.left(10);
+    if (IsKeyword(v, QLatin1StringView("left")))
         return jLeft;
-    if (v == QLatin1String("center"))
+    if (IsKeyword(v, QLatin1StringView("center")))
         return jCenter;
-    if (v == QLatin1String("right"))
+    if (IsKeyword(v, QLatin1StringView("right")))
         return jRight;
     return otherwise;
 }
@@ -224,9 +282,9 @@ void THtmlReader::DocumentLoop()
             return;
         case Base:
             if (const TAttribute *a = Attr(HtmlAttr::Href))
-                m_doc.Base = a->Text;
+                m_doc.Base = a->Text.toString();
             if (const TAttribute *a = Attr(HtmlAttr::Target))
-                m_doc.BaseTarget = a->Text;
+                m_doc.BaseTarget = a->Text.toString();
             Advance();
             break;
         case Hr:
@@ -266,7 +324,7 @@ void THtmlReader::ReadBody()
         if (const TAttribute *a = Attr(HtmlAttr::BgColor); a && ParseColour(a->Text, c))
             m_doc.SetBackground(c);
         if (const TAttribute *a = Attr(HtmlAttr::Background))
-            m_doc.BackgroundImageName = a->Text.trimmed();
+            m_doc.BackgroundImageName = a->Text.trimmed().toString();
         if (const TAttribute *a = Attr(HtmlAttr::Text); a && ParseColour(a->Text, c)) {
             Top().Color = c;
             m_doc.DefaultFontColor = c;
@@ -315,8 +373,9 @@ void THtmlReader::Break()
         m_section->AddRawText(u" "); // so the empty line has a height
     TClearMode clear = cmNone;
     if (const TAttribute *a = Attr(HtmlAttr::Clear)) {
-        const QString v = a->Text.toLower();
-        clear = v == QLatin1String("left") ? cmLeft : v == QLatin1String("right") ? cmRight : cmBoth;
+        clear = IsKeyword(a->Text, QLatin1StringView("left"))    ? cmLeft
+                : IsKeyword(a->Text, QLatin1StringView("right")) ? cmRight
+                                                                 : cmBoth;
     }
     StartSection(justify);
     m_section->Clear = clear;
@@ -356,7 +415,7 @@ void THtmlReader::Anchor()
 {
     if (const TAttribute *href = Attr(HtmlAttr::Href); href && !href->Text.isEmpty()) {
         const TAttribute *target = Attr(HtmlAttr::Target);
-        m_link = {href->Text.trimmed(), target ? target->Text : m_doc.BaseTarget};
+        m_link = {href->Text.trimmed().toString(), target ? target->Text.toString() : m_doc.BaseTarget};
         m_inLink = true;
         TScaledFont f = Top();
         f.Style |= fsUnderline;
@@ -368,7 +427,7 @@ void THtmlReader::Anchor()
     }
     if (const TAttribute *name = Attr(HtmlAttr::Name); name && !name->Text.isEmpty()) {
         StartSectionIfNone();
-        m_section->AddAnchor(name->Text.toUpper());
+        m_section->AddAnchor(name->Text.toString().toUpper());
     }
     Advance();
 }
@@ -393,7 +452,7 @@ void THtmlReader::FontTag(bool baseFont)
     bool recognised = false;
     if (const TAttribute *a = Attr(HtmlAttr::Size)) {
         int size = a->Value;
-        const QString t = a->Text.trimmed();
+        const QStringView t = a->Text.trimmed();
         if (t.size() >= 2 && (t[0] == QLatin1Char('+') || t[0] == QLatin1Char('-')))
             size += m_baseFontSize;
         size = std::clamp(size, 1, 7);
@@ -410,7 +469,8 @@ void THtmlReader::FontTag(bool baseFont)
         }
         if (const TAttribute *a = Attr(HtmlAttr::Face); a && !a->Text.trimmed().isEmpty()) {
             // A list of faces names the first one.
-            f.Face = a->Text.section(QLatin1Char(','), 0, 0).trimmed().left(50);
+            const qsizetype comma = a->Text.indexOf(QLatin1Char(','));
+            f.Face = (comma < 0 ? a->Text : a->Text.first(comma)).trimmed().left(50).toString();
             recognised = true;
         }
     }
@@ -558,9 +618,9 @@ void THtmlReader::Common()
     case Form: {
         auto form = std::make_unique<TPageForm>();
         if (const TAttribute *a = Attr(HtmlAttr::Method))
-            form->Method = a->Text;
+            form->Method = a->Text.toString();
         if (const TAttribute *a = Attr(HtmlAttr::Action))
-            form->Action = a->Text;
+            form->Action = a->Text.toString();
         m_form = form.get();
         m_doc.Forms.push_back(std::move(form));
         Advance();

@@ -17,7 +17,10 @@ constexpr int kMaxListDepth = 20;
 constexpr int kMaxTableDepth = 12;
 
 // A colour attribute value: a colour name or hexadecimal digits (a "#" anywhere is dropped).
-bool ParseColour(const QString &value, TColor &out);
+bool ParseColour(QStringView value, TColor &out);
+// Whether an attribute value in lower case is the keyword (given in lower case). ASCII values,
+// nearly all of them, are compared in place.
+bool IsKeyword(QStringView value, QLatin1StringView keyword);
 // ALIGN's left, center or right; otherwise the given justification.
 TJustify AlignOf(const TAttribute *a, TJustify otherwise);
 // Whether a WIDTH value was given in percent.

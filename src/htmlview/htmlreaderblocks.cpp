@@ -228,11 +228,10 @@ void THtmlReader::TableLoop()
     const auto vAlignOf = [](const TAttribute *a, TVAlign otherwise) {
         if (!a)
             return otherwise;
-        const QString v = a->Text.toLower();
-        return v == QLatin1String("top")      ? vaTop
-               : v == QLatin1String("middle") ? vaMiddle
-               : v == QLatin1String("bottom") ? vaBottom
-                                              : otherwise;
+        return IsKeyword(a->Text, QLatin1StringView("top"))      ? vaTop
+               : IsKeyword(a->Text, QLatin1StringView("middle")) ? vaMiddle
+               : IsKeyword(a->Text, QLatin1StringView("bottom")) ? vaBottom
+                                                                 : otherwise;
     };
     m_listLevel = 0;
     Advance();
@@ -296,7 +295,7 @@ void THtmlReader::TableLoop()
             // than throwing the first away.
             if (!table->Caption) {
                 const TAttribute *a = Attr(HtmlAttr::Align);
-                table->CaptionOnTop = !(a && a->Text.toLower() == QLatin1String("bottom"));
+                table->CaptionOnTop = !(a && IsKeyword(a->Text, QLatin1StringView("bottom")));
                 table->Caption = std::make_unique<TTableCell>();
             }
             m_cell = &table->Caption->Cell;

@@ -15,16 +15,16 @@ void THtmlReader::Image()
     StartSectionIfNone();
     auto image = std::make_unique<TInlineImage>();
     if (const TAttribute *a = Attr(HtmlAttr::Src))
-        image->Source = a->Text.trimmed();
+        image->Source = a->Text.trimmed().toString();
     if (const TAttribute *a = Attr(HtmlAttr::Alt))
-        image->Alt = a->Text;
+        image->Alt = a->Text.toString();
     if (const TAttribute *a = Attr(HtmlAttr::Align)) {
-        const QString v = a->Text.toUpper();
-        image->Align = v == QLatin1String("TOP")      ? iaTop
-                       : v == QLatin1String("MIDDLE") ? iaMiddle
-                       : v == QLatin1String("LEFT")   ? iaLeft
-                       : v == QLatin1String("RIGHT")  ? iaRight
-                                                      : iaBottom;
+        const QStringView v = a->Text;
+        image->Align = IsKeyword(v, QLatin1StringView("top"))      ? iaTop
+                       : IsKeyword(v, QLatin1StringView("middle")) ? iaMiddle
+                       : IsKeyword(v, QLatin1StringView("left"))   ? iaLeft
+                       : IsKeyword(v, QLatin1StringView("right"))  ? iaRight
+                                                                   : iaBottom;
     }
     if (const TAttribute *a = Attr(HtmlAttr::Height))
         image->RequestedHeight = std::min(a->Value, kMaxImageSide);
@@ -40,7 +40,7 @@ void THtmlReader::Image()
     image->IsMap = Attr(HtmlAttr::IsMap) != nullptr;
     if (const TAttribute *a = Attr(HtmlAttr::UseMap)) {
         image->UseMap = true;
-        QString name = a->Text.toUpper().trimmed();
+        QString name = a->Text.toString().toUpper().trimmed();
         if (name.startsWith(QLatin1Char('#')))
             name.remove(0, 1);
         image->MapName = name;
@@ -57,9 +57,9 @@ void THtmlReader::FormControl()
     auto control = std::make_unique<TFormControl>();
     control->Form = m_form;
     if (const TAttribute *a = Attr(HtmlAttr::Name))
-        control->Name = a->Text;
+        control->Name = a->Text.toString();
     if (const TAttribute *a = Attr(HtmlAttr::Value))
-        control->Value = a->Text;
+        control->Value = a->Text.toString();
     if (const TAttribute *a = Attr(HtmlAttr::Size))
         control->Size = std::clamp(a->Value, 0, 200);
     if (const TAttribute *a = Attr(HtmlAttr::MaxLength))
@@ -67,7 +67,7 @@ void THtmlReader::FormControl()
     control->Checked = Attr(HtmlAttr::Checked) != nullptr;
     if (sym == Input) {
         const TAttribute *t = Attr(HtmlAttr::Type);
-        const QString type = t ? t->Text.toLower() : QString();
+        const QString type = t ? t->Text.toString().toLower() : QString();
         if (type == QLatin1String("password")) {
             control->Password = true;
         } else if (type == QLatin1String("submit") || type == QLatin1String("reset") ||
@@ -138,7 +138,7 @@ void THtmlReader::ReadOptions(TFormControl &select)
             text.clear();
             selected = Attr(HtmlAttr::Selected) != nullptr;
             const TAttribute *v = Attr(HtmlAttr::Value);
-            value = v ? v->Text : QString();
+            value = v ? v->Text.toString() : QString();
         } else if (Sym() == End(Option)) {
             finish();
         } else if (Sym() == Text && open) {
@@ -155,7 +155,7 @@ void THtmlReader::ReadMap()
 {
     auto map = std::make_unique<TImageMap>();
     if (const TAttribute *a = Attr(HtmlAttr::Name))
-        map->Name = a->Text.toUpper().trimmed();
+        map->Name = a->Text.toString().toUpper().trimmed();
     Advance();
     while (Sym() != Eof && Sym() != End(Map)) {
         if (Sym() == Area) {
@@ -163,8 +163,10 @@ void THtmlReader::ReadMap()
             const TAttribute *coords = Attr(HtmlAttr::Coords);
             const TAttribute *href = Attr(HtmlAttr::Href);
             const TAttribute *target = Attr(HtmlAttr::Target);
-            map->AddArea(shape ? shape->Text : QString(), coords ? coords->Text : QString(),
-                         {href ? href->Text.trimmed() : QString(), target ? target->Text : m_doc.BaseTarget},
+            map->AddArea(shape ? shape->Text.toString() : QString(),
+                         coords ? coords->Text.toString() : QString(),
+                         {href ? href->Text.trimmed().toString() : QString(),
+                          target ? target->Text.toString() : m_doc.BaseTarget},
                          Attr(HtmlAttr::NoHref) != nullptr);
         }
         Advance();

@@ -328,11 +328,7 @@ public:
     void Flush()
     {
         if (m_count) {
-            // A string without a buffer yet (an attribute value) is made at its size at once.
-            if (m_out.isNull())
-                m_out = QString(reinterpret_cast<const QChar *>(m_units), m_count);
-            else
-                m_out.append(reinterpret_cast<const QChar *>(m_units), m_count);
+            m_out.append(reinterpret_cast<const QChar *>(m_units), m_count);
             m_count = 0;
         }
     }
@@ -361,6 +357,26 @@ bool AppendCode(QString &out, uint code)
 }
 
 } // namespace
+
+void TAttributeList::Clear()
+{
+    m_items.clear();
+    m_ranges.clear();
+    m_values.resize(0); // keeps the buffer
+}
+
+void TAttributeList::Add(const TAttribute &a, qsizetype start, qsizetype length)
+{
+    m_items.push_back(a);
+    m_ranges.push_back({start, length});
+}
+
+void TAttributeList::Seal()
+{
+    const QStringView values(m_values);
+    for (size_t i = 0; i < m_items.size(); ++i)
+        m_items[i].Text = values.mid(m_ranges[i].Start, m_ranges[i].Length);
+}
 
 const TAttribute *TAttributeList::Find(uint8_t sym) const
 {
@@ -661,14 +677,20 @@ void THtmlTokenizer::ReadTag()
         TAttribute a;
         a.Sym = LookupAttribute(QByteArrayView(attrChars, attrLength));
         a.Value = a.Sym == HtmlAttr::Border ? 1 : 0; // a bare BORDER means 1
+        QString &values = keep ? m_attributes.Values() : m_skippedValues;
+        const qsizetype start = values.size();
         if (m_ch == '=') {
             GetCh();
             SkipWhite();
-            a.Text = ReadValue(a);
+            ReadValue(a, values);
         }
         if (keep)
-            m_attributes.Add(std::move(a));
+            m_attributes.Add(a, start, values.size() - start);
+        else
+            values.resize(0);
     }
+    if (keep)
+        m_attributes.Seal();
     while (m_ch != '>' && m_ch != kEnd)
         GetCh();
     if (m_ch == '>') {
@@ -698,10 +720,11 @@ void THtmlTokenizer::SkipRawContent(QByteArrayView name)
     m_pos = m_length;
 }
 
-QString THtmlTokenizer::ReadValue(TAttribute &a)
+void THtmlTokenizer::ReadValue(TAttribute &a, QString &out)
 {
-    QString text;
-    TTokenTextBuffer buffer(text);
+    const qsizetype start = out.size();
+    const auto text = [&out, start] { return QStringView(out).mid(start); };
+    TTokenTextBuffer buffer(out);
     if (m_ch == '"' || m_ch == '\'') {
         const int quote = m_ch;
         GetCh();
@@ -720,7 +743,7 @@ QString THtmlTokenizer::ReadValue(TAttribute &a)
             GetCh();
         buffer.Flush();
         a.Quoted = true;
-        QStringView number = QStringView(text).trimmed();
+        QStringView number = text().trimmed();
         if (number.endsWith(QLatin1Char('%')))
             number.chop(1);
         a.Value = AttributeNumber(number);
@@ -730,9 +753,9 @@ QString THtmlTokenizer::ReadValue(TAttribute &a)
             GetCh();
         }
         buffer.Flush();
-        a.Value = AttributeNumber(text);
+        a.Value = AttributeNumber(text());
         if (m_ch == '%') {
-            text += QLatin1Char('%');
+            out += QLatin1Char('%');
             GetCh();
         }
     } else {
@@ -742,7 +765,6 @@ QString THtmlTokenizer::ReadValue(TAttribute &a)
         }
         buffer.Flush();
     }
-    return text;
 }
 
 void THtmlTokenizer::ReadEntity(QString &out)

@@ -14,21 +14,36 @@
 // One attribute of a tag.
 struct TAttribute {
     uint8_t Sym = HtmlAttr::Unknown;
-    int Value = 0; // the numeric value
-    QString Text;  // the text value
     bool Quoted = false;
+    int Value = 0;    // the numeric value
+    QStringView Text; // the text value, valid until the tokenizer reads the next tag
 };
 
-// The attributes of the current tag; Find returns the first with a symbol.
+// The attributes of the current tag; Find returns the first with a symbol. The texts of all of
+// them share one buffer that is kept from tag to tag, so reading a tag allocates nothing.
 class TAttributeList {
 public:
     const TAttribute *Find(uint8_t sym) const;
-    void Clear() { m_items.clear(); }
-    void Add(TAttribute a) { m_items.push_back(std::move(a)); }
     int Count() const { return int(m_items.size()); }
 
 private:
+    friend class THtmlTokenizer;
+    void Clear();
+    // The buffer the tokenizer appends the texts to.
+    QString &Values() { return m_values; }
+    // An attribute whose text is the stretch of the buffer from start on, length long.
+    void Add(const TAttribute &a, qsizetype start, qsizetype length);
+    // Points the texts into the buffer once the whole tag is read: the buffer may move while
+    // it grows.
+    void Seal();
+
+    struct Range {
+        qsizetype Start = 0;
+        qsizetype Length = 0;
+    };
     std::vector<TAttribute> m_items;
+    std::vector<Range> m_ranges;
+    QString m_values;
 };
 
 // Reads a page's bytes (Windows-1252 or UTF-8) as tokens: tags with their attributes, text runs,
@@ -109,7 +124,8 @@ private:
     }
     void ReadTag();
     void SkipRawContent(QByteArrayView name);
-    QString ReadValue(TAttribute &a);
+    // Appends the value to out and sets the attribute's number and quoting from it.
+    void ReadValue(TAttribute &a, QString &out);
     void ReadEntity(QString &out);
     int DecodeUtf8(int lead);
     static bool KeepsAttributes(int sym);
@@ -126,5 +142,6 @@ private:
     QString m_text;
     int m_level = 0;
     TAttributeList m_attributes;
+    QString m_skippedValues; // the values of tags whose attributes are not kept
     TViewError m_error;
 };

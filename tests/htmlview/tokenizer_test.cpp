@@ -96,12 +96,35 @@ TEST(HtmlTokenizer, AttributeNumbersAreHeldWithinAMillion)
 
 TEST(HtmlTokenizer, TagsThatDropTheirAttributesKeepThePreviousOnes)
 {
-    const QByteArray html = "<IMG SRC=a.gif><B CLASS=x>";
+    // The dropped tag's long value must not move the kept texts either.
+    const QByteArray html = "<IMG SRC=a.gif><B CLASS=\"" + QByteArray(5000, 'x') + "\">";
     THtmlTokenizer tok(html.constData(), html.size());
     tok.Next();
     tok.Next();
+    EXPECT_EQ(tok.Sym(), HtmlSym::B);
     ASSERT_NE(tok.Attributes().Find(HtmlAttr::Src), nullptr);
     EXPECT_EQ(tok.Attributes().Find(HtmlAttr::Src)->Text, QStringLiteral("a.gif"));
+}
+
+TEST(HtmlTokenizer, EachTagsTextsAreItsOwnWhateverTheOneBeforeHeld)
+{
+    // The texts of a tag share one buffer kept from tag to tag: a longer tag after a short one
+    // grows it, a shorter one after a long one reuses it.
+    const QByteArray longHref = QByteArray(3000, 'h');
+    const QByteArray html =
+        "<A HREF=short TARGET=t1><A HREF=\"" + longHref + "\" NAME=n TARGET='t2'><A HREF=s>";
+    THtmlTokenizer tok(html.constData(), html.size());
+    tok.Next();
+    EXPECT_EQ(tok.Attributes().Find(HtmlAttr::Href)->Text, QStringLiteral("short"));
+    EXPECT_EQ(tok.Attributes().Find(HtmlAttr::Target)->Text, QStringLiteral("t1"));
+    tok.Next();
+    EXPECT_EQ(tok.Attributes().Find(HtmlAttr::Href)->Text, QString::fromLatin1(longHref));
+    EXPECT_EQ(tok.Attributes().Find(HtmlAttr::Name)->Text, QStringLiteral("n"));
+    EXPECT_EQ(tok.Attributes().Find(HtmlAttr::Target)->Text, QStringLiteral("t2"));
+    tok.Next();
+    EXPECT_EQ(tok.Attributes().Count(), 1);
+    EXPECT_EQ(tok.Attributes().Find(HtmlAttr::Href)->Text, QStringLiteral("s"));
+    EXPECT_EQ(tok.Attributes().Find(HtmlAttr::Target), nullptr);
 }
 
 TEST(HtmlTokenizer, TextRunsStopAtMarkupAndHundredCharacters)
@@ -193,4 +216,25 @@ TEST(HtmlColours, NamesHexAndRejects)
     EXPECT_FALSE(ParseColour(QStringLiteral("xyz"), c));
     EXPECT_FALSE(ParseColour(QStringLiteral("#"), c));
     EXPECT_FALSE(ParseColour(QStringLiteral("#123456789"), c));
+
+    // Beyond the plain forms: white space round the value, a "#" inside it, non-ASCII text.
+    ASSERT_TRUE(ParseColour(QStringLiteral(" #0000ff\t"), c));
+    EXPECT_EQ(ColorValue(c), 0xFF0000u);
+    ASSERT_TRUE(ParseColour(QStringLiteral("00#FF00"), c));
+    EXPECT_EQ(ColorValue(c), 0x00FF00u);
+    ASSERT_TRUE(ParseColour(QStringLiteral("AbCdEf"), c));
+    EXPECT_EQ(ColorValue(c), 0xEFCDABu);
+    EXPECT_FALSE(ParseColour(QStringLiteral("r\u00E9d"), c));
+    EXPECT_FALSE(ParseColour(QStringLiteral("12345G"), c));
+    EXPECT_FALSE(ParseColour(QString(), c));
+}
+
+TEST(HtmlColours, KeywordsInAnyCase)
+{
+    EXPECT_TRUE(IsKeyword(u"LeFT", QLatin1StringView("left")));
+    EXPECT_TRUE(IsKeyword(u"bottom", QLatin1StringView("bottom")));
+    EXPECT_FALSE(IsKeyword(u"lefts", QLatin1StringView("left")));
+    EXPECT_FALSE(IsKeyword(u"lef", QLatin1StringView("left")));
+    EXPECT_FALSE(IsKeyword(u"l\u00E9ft", QLatin1StringView("left")));
+    EXPECT_FALSE(IsKeyword(u"", QLatin1StringView("top")));
 }
