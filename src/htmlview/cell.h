@@ -3,6 +3,8 @@
 #include "indenttracker.h"
 #include "sectionbase.h"
 
+#include <QVarLengthArray>
+
 #include <memory>
 #include <vector>
 
@@ -44,7 +46,9 @@ protected:
     std::vector<std::unique_ptr<TSectionBase>>::const_iterator FirstAt(int y) const;
 
     std::vector<std::unique_ptr<TSectionBase>> m_sections;
-    std::vector<int> m_reach; // running maximum of the section bottoms, after layout
+    // The running maximum of the section bottoms, after layout. Most table cells hold a section
+    // or two, which then need no allocation of their own.
+    QVarLengthArray<int, 4> m_reach;
     TIndentTracker m_indent;
     int m_topY = 0;
     int m_startCurs = 0;

@@ -39,6 +39,8 @@ TViewError TTableSection::Normalize()
     };
     // A cell spanning n columns is followed by n - 1 placeholders in its row.
     for (TTableRow &row : Rows) {
+        if (std::all_of(row.begin(), row.end(), [](const auto &cell) { return cell->ColSpan <= 1; }))
+            continue;
         TTableRow spread;
         for (auto &cell : row) {
             const int span = cell->ColSpan;
@@ -105,10 +107,10 @@ void TTableSection::ColumnMinMax()
         return;
     Normalize();
     const int extra = 2 * CellPadding + CellSpacing;
-    m_colMin.assign(m_columns, 0);
-    m_colMax.assign(m_columns, 0);
-    m_colPercent.assign(m_columns, 0);
-    m_colPixels.assign(m_columns, 0);
+    for (TColumnValues *values : {&m_colMin, &m_colMax, &m_colPercent, &m_colPixels}) {
+        values->resize(m_columns);
+        std::fill(values->begin(), values->end(), 0);
+    }
     int maxSpan = 1;
     for (const TTableRow &row : Rows) {
         for (int c = 0; c < int(row.size()); ++c) {
@@ -131,7 +133,7 @@ void TTableSection::ColumnMinMax()
         }
     }
     // Spanning cells widen the columns they cover, in proportion to the columns' widths.
-    const auto widen = [](std::vector<int> &w, int c, int span, int need) {
+    const auto widen = [](TColumnValues &w, int c, int span, int need) {
         const int have = std::accumulate(w.begin() + c, w.begin() + c + span, 0);
         if (need <= have)
             return;
@@ -164,7 +166,7 @@ void TTableSection::ColumnMinMax()
     m_colsShowImages = m_owner->ShowImages;
 }
 
-std::vector<int> TTableSection::ColumnWidths(int target, bool fill)
+TColumnValues TTableSection::ColumnWidths(int target, bool fill) const
 {
     // The automatic table layout of the browsers of its time: every column starts at its
     // minimum (the widest thing it cannot break); the room left goes first to the percentage
@@ -174,9 +176,9 @@ std::vector<int> TTableSection::ColumnWidths(int target, bool fill)
     // to the other columns by their maximum widths (or, without such columns, to all).
     const int n = m_columns;
     enum Kind : uint8_t { Percent, Pixel, Automatic };
-    std::vector<int> widths = m_colMin;
-    std::vector<int> want(n, 0);
-    std::vector<Kind> kind(n, Automatic);
+    TColumnValues widths = m_colMin;
+    TColumnValues want(n, 0);
+    QVarLengthArray<Kind, kMaxTableColumns> kind(n, Automatic);
     int pctTotal = 0;
     for (int c = 0; c < n; ++c)
         pctTotal += m_colPercent[c];
@@ -305,13 +307,13 @@ int TTableSection::LayoutSection(TIndentTracker &indent, int y, int &pos, int &m
     // Every cell is laid out once at its column width, at Y 0, and moved into place once the
     // row heights are known.
     const int rows = int(Rows.size());
-    std::vector<int> colX(m_columns + 1, 0);
+    TColumnValues colX(m_columns + 1, 0);
     for (int c = 0; c < m_columns; ++c)
         colX[c + 1] = colX[c] + m_colWidths[c];
     // A row is as high as its tallest cell with the padding on both sides and the spacing, less
     // one pixel: the padding below a cell's contents is one pixel short of the padding above.
     const int extra = 2 * CellPadding + CellSpacing - 1;
-    std::vector<int> rowH(rows, 0);
+    QVarLengthArray<int, 32> rowH(rows, 0);
     int maxRowSpan = 1;
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < int(Rows[r].size()); ++c) {
@@ -348,7 +350,7 @@ int TTableSection::LayoutSection(TIndentTracker &indent, int y, int &pos, int &m
         }
     }
     const int rowsTop = cy;
-    std::vector<int> rowY(rows + 1, 0);
+    QVarLengthArray<int, 33> rowY(rows + 1, 0);
     for (int r = 0; r < rows; ++r)
         rowY[r + 1] = rowY[r] + rowH[r];
     for (int r = 0; r < rows; ++r) {

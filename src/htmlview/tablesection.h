@@ -3,6 +3,8 @@
 #include "section.h"
 #include "tablecell.h"
 
+#include <QVarLengthArray>
+
 #include <functional>
 #include <memory>
 #include <vector>
@@ -10,6 +12,9 @@
 constexpr int kMaxTableColumns = 30;
 
 using TTableRow = std::vector<std::unique_ptr<TTableCell>>;
+// One number per column, and one more for the edges between them: a table has at most
+// kMaxTableColumns columns, so laying one out allocates nothing for them.
+using TColumnValues = QVarLengthArray<int, kMaxTableColumns + 1>;
 
 // TABLE: rows of cells with spans, widths in pixels or percent, and an optional caption.
 class TTableSection : public TSectionBase {
@@ -56,21 +61,21 @@ public:
     // Laid out: the table's box in document coordinates.
     int TableX() const { return m_x; }
     int TableWidth() const { return m_tableWidth; }
-    const std::vector<int> &ColumnWidths() const { return m_colWidths; }
+    std::vector<int> ColumnWidths() const { return {m_colWidths.begin(), m_colWidths.end()}; }
 
 private:
     void ColumnMinMax();
     // Every cell with contents, in document order (a top caption first, a bottom one last).
     void ForEachCell(const std::function<void(TTableCell &)> &f) const;
     // The widths of the columns for target pixels; fill: the table takes all of them.
-    std::vector<int> ColumnWidths(int target, bool fill);
+    TColumnValues ColumnWidths(int target, bool fill) const;
     TTableCell *CellAt(int x, int y) const;
     void DrawBorders(TDrawContext &dc) const;
 
-    std::vector<int> m_colMin;
-    std::vector<int> m_colMax;
-    std::vector<int> m_colPercent;
-    std::vector<int> m_colPixels;
+    TColumnValues m_colMin;
+    TColumnValues m_colMax;
+    TColumnValues m_colPercent;
+    TColumnValues m_colPixels;
     bool m_colsValid = false;
     bool m_colsShowImages = true;
 
@@ -78,5 +83,5 @@ private:
     int m_columns = 0;
     int m_x = 0;
     int m_tableWidth = 0;
-    std::vector<int> m_colWidths;
+    TColumnValues m_colWidths;
 };
