@@ -283,10 +283,10 @@ uint8_t LookupAttribute(QByteArrayView name)
 }
 
 // Collects the characters of a token in a small array and appends them to a string in blocks:
-// appending to a QString one QChar at a time costs several times more than the reading itself.
+// appending to a string one character at a time costs several times more than the reading itself.
 class TTokenTextBuffer {
 public:
-    explicit TTokenTextBuffer(QString &out) : m_out(out) {}
+    explicit TTokenTextBuffer(std::u16string &out) : m_out(out) {}
     ~TTokenTextBuffer() { Flush(); }
     TTokenTextBuffer(const TTokenTextBuffer &) = delete;
     TTokenTextBuffer &operator=(const TTokenTextBuffer &) = delete;
@@ -324,32 +324,43 @@ public:
         return at;
     }
     // The length of the whole text in code units, what was flushed included.
-    qsizetype Size() const { return m_out.size() + m_count; }
+    qsizetype Size() const { return qsizetype(m_out.size()) + m_count; }
     void Flush()
     {
         if (m_count) {
-            m_out.append(reinterpret_cast<const QChar *>(m_units), m_count);
+            m_out.append(m_units, size_t(m_count));
             m_count = 0;
         }
     }
 
 private:
     static constexpr int kSize = 128;
-    QString &m_out;
+    std::u16string &m_out;
     char16_t m_units[kSize];
     int m_count = 0;
 };
 
+void AppendLatin1(std::u16string &out, const char *text, qsizetype length)
+{
+    for (qsizetype i = 0; i < length; ++i)
+        out += char16_t(uchar(text[i]));
+}
+
 // A character code as UTF-16 in out; false for codes that name no character.
-bool AppendCode(QString &out, uint code)
+bool AppendCode(std::u16string &out, uint code)
 {
     if (code == 9) {
-        out += QLatin1Char(' ');
+        out += u' ';
     } else if (code == 10 || (code >= 32 && code <= 255)) {
         // 128..159 are the Windows-1252 characters, as in the page text itself.
-        out += QChar(code >= 128 && code <= 159 ? Cp1252ToUnicode(uchar(code)) : char16_t(code));
+        out += code >= 128 && code <= 159 ? Cp1252ToUnicode(uchar(code)) : char16_t(code);
     } else if (code > 255 && code <= 0x10FFFF && !(code >= 0xD800 && code <= 0xDFFF)) {
-        out += QString::fromUcs4(reinterpret_cast<const char32_t *>(&code), 1);
+        if (QChar::requiresSurrogates(code)) {
+            out += QChar::highSurrogate(code);
+            out += QChar::lowSurrogate(code);
+        } else {
+            out += char16_t(code);
+        }
     } else {
         return false;
     }
@@ -358,11 +369,28 @@ bool AppendCode(QString &out, uint code)
 
 } // namespace
 
+TAttributeList::TAttributeList(const TAttributeList &other)
+    : m_items(other.m_items), m_ranges(other.m_ranges), m_values(other.m_values)
+{
+    Seal();
+}
+
+TAttributeList &TAttributeList::operator=(const TAttributeList &other)
+{
+    if (this != &other) {
+        m_items = other.m_items;
+        m_ranges = other.m_ranges;
+        m_values = other.m_values;
+        Seal();
+    }
+    return *this;
+}
+
 void TAttributeList::Clear()
 {
     m_items.clear();
     m_ranges.clear();
-    m_values.resize(0); // keeps the buffer
+    m_values.clear(); // keeps the buffer
 }
 
 void TAttributeList::Add(const TAttribute &a, qsizetype start, qsizetype length)
@@ -521,8 +549,8 @@ bool THtmlTokenizer::IsBlankText() const
 {
     if (m_sym != HtmlSym::Text)
         return false;
-    for (QChar c : m_text) {
-        if (c != QLatin1Char(' ') && c != QLatin1Char('\r'))
+    for (const char16_t c : m_text) {
+        if (c != u' ' && c != u'\r')
             return false;
     }
     return true;
@@ -566,8 +594,7 @@ bool THtmlTokenizer::KeepsAttributes(int sym)
 
 void THtmlTokenizer::Next()
 {
-    if (!m_text.isEmpty())
-        m_text.resize(0); // keeps the buffer: no allocation per token
+    m_text.clear(); // keeps the buffer: no allocation per token
     m_level = 0;
     if (m_ch == kEnd) {
         m_sym = HtmlSym::Eof;
@@ -607,8 +634,7 @@ void THtmlTokenizer::Next()
 
 void THtmlTokenizer::NextPreformatted()
 {
-    if (!m_text.isEmpty())
-        m_text.resize(0); // keeps the buffer: no allocation per token
+    m_text.clear(); // keeps the buffer: no allocation per token
     m_level = 0;
     if (m_ch == kEnd) {
         m_sym = HtmlSym::Eof;
@@ -677,17 +703,17 @@ void THtmlTokenizer::ReadTag()
         TAttribute a;
         a.Sym = LookupAttribute(QByteArrayView(attrChars, attrLength));
         a.Value = a.Sym == HtmlAttr::Border ? 1 : 0; // a bare BORDER means 1
-        QString &values = keep ? m_attributes.Values() : m_skippedValues;
-        const qsizetype start = values.size();
+        std::u16string &values = keep ? m_attributes.Values() : m_skippedValues;
+        const qsizetype start = qsizetype(values.size());
         if (m_ch == '=') {
             GetCh();
             SkipWhite();
             ReadValue(a, values);
         }
         if (keep)
-            m_attributes.Add(a, start, values.size() - start);
+            m_attributes.Add(a, start, qsizetype(values.size()) - start);
         else
-            values.resize(0);
+            values.clear();
     }
     if (keep)
         m_attributes.Seal();
@@ -720,9 +746,9 @@ void THtmlTokenizer::SkipRawContent(QByteArrayView name)
     m_pos = m_length;
 }
 
-void THtmlTokenizer::ReadValue(TAttribute &a, QString &out)
+void THtmlTokenizer::ReadValue(TAttribute &a, std::u16string &out)
 {
-    const qsizetype start = out.size();
+    const qsizetype start = qsizetype(out.size());
     const auto text = [&out, start] { return QStringView(out).mid(start); };
     TTokenTextBuffer buffer(out);
     if (m_ch == '"' || m_ch == '\'') {
@@ -755,7 +781,7 @@ void THtmlTokenizer::ReadValue(TAttribute &a, QString &out)
         buffer.Flush();
         a.Value = AttributeNumber(text());
         if (m_ch == '%') {
-            out += QLatin1Char('%');
+            out += u'%';
             GetCh();
         }
     } else {
@@ -767,7 +793,7 @@ void THtmlTokenizer::ReadValue(TAttribute &a, QString &out)
     }
 }
 
-void THtmlTokenizer::ReadEntity(QString &out)
+void THtmlTokenizer::ReadEntity(std::u16string &out)
 {
     GetCh(); // past "&"
     if (m_ch == '#') {
@@ -794,10 +820,10 @@ void THtmlTokenizer::ReadEntity(QString &out)
         bool ok = false;
         const uint code = QByteArray::fromRawData(digits, count).toUInt(&ok, hex ? 16 : 10);
         if (count == 0 || count > maxDigits || !ok || !AppendCode(out, code)) {
-            out += QLatin1String(hex ? "&#x" : "&#");
-            out += QLatin1String(digits, count);
+            out += hex ? u"&#x" : u"&#";
+            AppendLatin1(out, digits, count);
             if (semi)
-                out += QLatin1Char(';');
+                out += u';';
         }
         return;
     }
@@ -808,8 +834,8 @@ void THtmlTokenizer::ReadEntity(QString &out)
         GetCh();
     }
     if (IsLetter(m_ch) || IsDigit(m_ch)) {
-        out += QLatin1Char('&');
-        out += QLatin1String(name, length);
+        out += u'&';
+        AppendLatin1(out, name, length);
         return;
     }
     bool semi = false;
@@ -818,20 +844,20 @@ void THtmlTokenizer::ReadEntity(QString &out)
         GetCh();
     }
     if (const char16_t code = length == 0 ? 0 : LookupEntity(QByteArrayView(name, length))) {
-        out += QChar(code);
+        out += code;
         return;
     }
-    out += QLatin1Char('&');
-    out += QLatin1String(name, length);
+    out += u'&';
+    AppendLatin1(out, name, length);
     if (semi)
-        out += QLatin1Char(';');
+        out += u';';
 }
 
 QStringList THtmlTokenizer::ReadTextAreaContent()
 {
     static const char kEndTag[] = "/textarea";
     QStringList lines;
-    QString line;
+    std::u16string line;
     while (m_ch != kEnd) {
         if (m_ch == '<') {
             // Look ahead without consuming: the character after "<" is pushed back, the rest
@@ -860,10 +886,10 @@ QStringList THtmlTokenizer::ReadTextAreaContent()
                     GetCh();
                 break;
             }
-            line += QLatin1Char('<');
+            line += u'<';
             GetCh();
         } else if (m_ch == '\r') {
-            lines << line;
+            lines << QString::fromStdU16String(line);
             line.clear();
             GetCh();
         } else if (m_ch == '&') {
@@ -874,7 +900,7 @@ QStringList THtmlTokenizer::ReadTextAreaContent()
             GetCh();
         }
     }
-    if (!line.isEmpty())
-        lines << line;
+    if (!line.empty())
+        lines << QString::fromStdU16String(line);
     return lines;
 }

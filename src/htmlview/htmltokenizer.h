@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <string>
 #include <vector>
 
 // One attribute of a tag.
@@ -23,6 +24,11 @@ struct TAttribute {
 // them share one buffer that is kept from tag to tag, so reading a tag allocates nothing.
 class TAttributeList {
 public:
+    TAttributeList() = default;
+    // A copy points its texts into its own buffer.
+    TAttributeList(const TAttributeList &other);
+    TAttributeList &operator=(const TAttributeList &other);
+
     const TAttribute *Find(uint8_t sym) const;
     int Count() const { return int(m_items.size()); }
 
@@ -30,7 +36,7 @@ private:
     friend class THtmlTokenizer;
     void Clear();
     // The buffer the tokenizer appends the texts to.
-    QString &Values() { return m_values; }
+    std::u16string &Values() { return m_values; }
     // An attribute whose text is the stretch of the buffer from start on, length long.
     void Add(const TAttribute &a, qsizetype start, qsizetype length);
     // Points the texts into the buffer once the whole tag is read: the buffer may move while
@@ -43,7 +49,7 @@ private:
     };
     std::vector<TAttribute> m_items;
     std::vector<Range> m_ranges;
-    QString m_values;
+    std::u16string m_values;
 };
 
 // Reads a page's bytes (Windows-1252 or UTF-8) as tokens: tags with their attributes, text runs,
@@ -65,7 +71,7 @@ public:
     void Stop();
 
     int Sym() const { return m_sym; }
-    const QString &TokenText() const { return m_text; }
+    QStringView TokenText() const { return m_text; }
     int HeadingLevel() const { return m_level; }
     const TAttributeList &Attributes() const { return m_attributes; }
     // A text token that holds only white space.
@@ -125,8 +131,8 @@ private:
     void ReadTag();
     void SkipRawContent(QByteArrayView name);
     // Appends the value to out and sets the attribute's number and quoting from it.
-    void ReadValue(TAttribute &a, QString &out);
-    void ReadEntity(QString &out);
+    void ReadValue(TAttribute &a, std::u16string &out);
+    void ReadEntity(std::u16string &out);
     int DecodeUtf8(int lead);
     static bool KeepsAttributes(int sym);
 
@@ -139,9 +145,10 @@ private:
     bool m_stopped = false;
     bool m_utf8 = false;
     int m_sym = HtmlSym::Eof;
-    QString m_text;
+    // Plain UTF-16 buffers: appending to them costs a fraction of appending to a QString.
+    std::u16string m_text;
     int m_level = 0;
     TAttributeList m_attributes;
-    QString m_skippedValues; // the values of tags whose attributes are not kept
+    std::u16string m_skippedValues; // the values of tags whose attributes are not kept
     TViewError m_error;
 };

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 // The token stream itself: symbols in order, attribute values and where text runs end.
 
 namespace {
@@ -17,7 +19,7 @@ std::vector<Token> Tokens(const QByteArray &html)
     THtmlTokenizer tok(html.constData(), html.size());
     std::vector<Token> out;
     for (tok.Next(); tok.Sym() != HtmlSym::Eof; tok.Next())
-        out.push_back({tok.Sym(), tok.TokenText()});
+        out.push_back({tok.Sym(), tok.TokenText().toString()});
     return out;
 }
 
@@ -117,6 +119,10 @@ TEST(HtmlTokenizer, EachTagsTextsAreItsOwnWhateverTheOneBeforeHeld)
     tok.Next();
     EXPECT_EQ(tok.Attributes().Find(HtmlAttr::Href)->Text, QStringLiteral("short"));
     EXPECT_EQ(tok.Attributes().Find(HtmlAttr::Target)->Text, QStringLiteral("t1"));
+    // A copy keeps its texts while the tokenizer reuses its buffer.
+    const TAttributeList copied = tok.Attributes();
+    TAttributeList assigned;
+    assigned = tok.Attributes();
     tok.Next();
     EXPECT_EQ(tok.Attributes().Find(HtmlAttr::Href)->Text, QString::fromLatin1(longHref));
     EXPECT_EQ(tok.Attributes().Find(HtmlAttr::Name)->Text, QStringLiteral("n"));
@@ -125,6 +131,10 @@ TEST(HtmlTokenizer, EachTagsTextsAreItsOwnWhateverTheOneBeforeHeld)
     EXPECT_EQ(tok.Attributes().Count(), 1);
     EXPECT_EQ(tok.Attributes().Find(HtmlAttr::Href)->Text, QStringLiteral("s"));
     EXPECT_EQ(tok.Attributes().Find(HtmlAttr::Target), nullptr);
+    for (const TAttributeList &list : {std::cref(copied), std::cref(assigned)}) {
+        EXPECT_EQ(list.Find(HtmlAttr::Href)->Text, QStringLiteral("short"));
+        EXPECT_EQ(list.Find(HtmlAttr::Target)->Text, QStringLiteral("t1"));
+    }
 }
 
 TEST(HtmlTokenizer, TextRunsStopAtMarkupAndHundredCharacters)
@@ -185,7 +195,7 @@ TEST(HtmlTokenizer, LineEndsFoldOnceInPreformattedText)
     THtmlTokenizer tok(html.constData(), html.size());
     QStringList seen;
     for (tok.NextPreformatted(); tok.Sym() != HtmlSym::Eof; tok.NextPreformatted())
-        seen << (tok.Sym() == HtmlSym::Eol ? QStringLiteral("|") : tok.TokenText());
+        seen << (tok.Sym() == HtmlSym::Eol ? QStringLiteral("|") : tok.TokenText().toString());
     // The tab is kept for the preformatted line to expand to its tab stop.
     EXPECT_EQ(seen.join(QString()), QStringLiteral("a|b|c||d\te"));
 }
