@@ -16,14 +16,14 @@ TFontRun &TSection::RunForChange()
     const int at = int(m_text.size());
     if (!m_runs.empty() && m_runs.back().Start == at)
         return m_runs.back();
-    TFontRun run;
-    if (!m_runs.empty()) {
-        run = m_runs.back(); // a new run keeps the previous run's link
+    if (m_runs.empty()) {
+        // Most sections change their font or link once or twice: room for two runs at once.
+        m_runs.reserve(2);
+        m_runs.emplace_back().Font.Color = m_owner->DefaultFontColor;
     } else {
-        run.Font.Color = m_owner->DefaultFontColor;
+        m_runs.push_back(m_runs.back()); // a new run keeps the previous run's link
     }
-    run.Start = at;
-    m_runs.push_back(run);
+    m_runs.back().Start = at;
     return m_runs.back();
 }
 
