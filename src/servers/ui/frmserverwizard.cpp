@@ -686,5 +686,6 @@ void TfrmServerWizard::butDeleteClick()
     if (row < 0)
         return;
     RemoveWWWServer(row);
+    m_servers.startFresh();
     ClearFields();
 }
