@@ -54,8 +54,12 @@ TEST(StyleWorkingList, TheNewStyleIsAppendedOnce)
     TStyleWorkingList list(named({"a"}));
     list.startFresh();
     list.current().StyleName = "new";
+    EXPECT_FALSE(list.changed());
     EXPECT_TRUE(list.appendCurrent());
+    EXPECT_TRUE(list.changed()) << "a new entry is a change to save";
+    list.markSaved();
     EXPECT_FALSE(list.appendCurrent());
+    EXPECT_FALSE(list.changed());
     list.current().StyleName = "renamed";
     EXPECT_EQ(list.styles(), named({"a", "renamed"}));
     list.startFresh();
