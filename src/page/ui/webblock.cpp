@@ -17,25 +17,30 @@ TWebBlock::TWebBlock(TBlockKind kind, QWidget *parent) : QWidget(parent), m_kind
     setFocusPolicy(Qt::TabFocus);
 }
 
+namespace {
+
+// For each kind: the words its brick picture shows, and the name of that picture.
+struct TKindNames {
+    const char *words;
+    const char *brick;
+};
+constexpr std::array<TKindNames, kBlockKindCount> kKindNames = {{
+    {"Paragraph", "Para"},
+    {"Link", "Link"},
+    {"Image", "Image"},
+    {"Heading", "Heading"},
+    {"E-mail Link", "Email"},
+    {"Horizontal Line", "Line"},
+}};
+static_assert(bkPara == 0 && bkLink == 1 && bkImage == 2 && bkHeading == 3 && bkEmail == 4 && bkLine == 5,
+              "the table follows the kinds' order");
+
+} // namespace
+
 QString TWebBlock::KindName(TBlockKind kind)
 {
-    // The words the brick pictures show.
-    switch (kind) {
-    case bkPara:
-        return QStringLiteral("Paragraph");
-    case bkLink:
-        return QStringLiteral("Link");
-    case bkImage:
-        return QStringLiteral("Image");
-    case bkHeading:
-        return QStringLiteral("Heading");
-    case bkEmail:
-        return QStringLiteral("E-mail Link");
-    case bkLine:
-        return QStringLiteral("Horizontal Line");
-    default:
-        return QString();
-    }
+    return kind >= 0 && kind < kBlockKindCount ? QString::fromLatin1(kKindNames[size_t(kind)].words)
+                                               : QString();
 }
 
 void TWebBlock::setKind(TBlockKind kind)
@@ -56,22 +61,8 @@ void TWebBlock::setLook(TLook look)
 
 QString TWebBlock::BrickName(TBlockKind kind)
 {
-    switch (kind) {
-    case bkPara:
-        return QStringLiteral("Para");
-    case bkLink:
-        return QStringLiteral("Link");
-    case bkImage:
-        return QStringLiteral("Image");
-    case bkHeading:
-        return QStringLiteral("Heading");
-    case bkEmail:
-        return QStringLiteral("Email");
-    case bkLine:
-        return QStringLiteral("Line");
-    default:
-        return QString();
-    }
+    return kind >= 0 && kind < kBlockKindCount ? QString::fromLatin1(kKindNames[size_t(kind)].brick)
+                                               : QString();
 }
 
 QPixmap TWebBlock::BrickPicture(TBlockKind kind, TLook look)
