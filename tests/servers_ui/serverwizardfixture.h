@@ -4,6 +4,7 @@
 #include "scriptedprompts.h"
 #include "serverstore.h"
 #include "tempsettings.h"
+#include "windowdriver.h"
 #include "zorvinreg.h"
 
 #include <QAbstractButton>
@@ -30,7 +31,7 @@ inline void PrintTo(const QStringList &texts, std::ostream *out)
 
 // A settings store in a temporary folder holding three servers, three ISP definitions, a wizard
 // over them shown offscreen, and scripted answers for its dialogs.
-class ServerWizardTest : public ::testing::Test {
+class ServerWizardTest : public ::testing::Test, public TWindowDriver {
 protected:
     static tWWWServerType server(const char *name)
     {
@@ -80,22 +81,9 @@ protected:
         return *m_wizard;
     }
     TfrmServerWizard &wizard() { return *m_wizard; }
+    QWidget *drivenWindow() override { return m_wizard.get(); }
 
-    template <typename T = QWidget> T *child(const char *name)
-    {
-        T *found = m_wizard->findChild<T *>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-    void click(const char *name)
-    {
-        QWidget *widget = child(name);
-        ASSERT_TRUE(widget && widget->isVisible() && widget->isEnabled()) << name << " cannot be clicked";
-        const QPoint at(std::min(10, widget->width() / 2), widget->height() / 2);
-        QTest::mouseClick(widget, Qt::LeftButton, {}, at);
-    }
     QString page() { return child<QStackedWidget>("pagServer")->currentWidget()->objectName(); }
-    bool shown(const char *name) { return child(name)->isVisible(); }
     QString text(const char *name) { return child<QLineEdit>(name)->text(); }
     void type(const char *name, const QString &value)
     {

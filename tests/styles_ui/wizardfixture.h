@@ -5,6 +5,7 @@
 #include "scriptedprompts.h"
 #include "stylesfile.h"
 #include "tempsettings.h"
+#include "windowdriver.h"
 
 #include <QAbstractButton>
 #include <QByteArray>
@@ -22,7 +23,7 @@
 
 // A program folder with "Styles.data" and an HTML folder in a temporary folder, a wizard over
 // them shown offscreen, the settings store redirected and scripted answers for its dialogs.
-class StyleWizardTest : public ::testing::Test {
+class StyleWizardTest : public ::testing::Test, public TWindowDriver {
 protected:
     static TStyleChunk style(const char *name, TColour back, const char *image = "")
     {
@@ -78,24 +79,10 @@ protected:
         return *m_wizard;
     }
     TfrmStyleWiz &wizard() { return *m_wizard; }
+    QWidget *drivenWindow() override { return m_wizard.get(); }
 
-    template <typename T = QWidget> T *child(const char *name)
-    {
-        T *found = m_wizard->findChild<T *>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-    void click(const char *name)
-    {
-        QWidget *widget = child(name);
-        ASSERT_TRUE(widget && widget->isVisible() && widget->isEnabled()) << name << " cannot be clicked";
-        // Radio buttons answer only on their indicator and text, which sit at the left.
-        const QPoint at(std::min(10, widget->width() / 2), widget->height() / 2);
-        QTest::mouseClick(widget, Qt::LeftButton, {}, at);
-    }
     // The object name of the page shown.
     QString page() { return child<QStackedWidget>("pagStyle")->currentWidget()->objectName(); }
-    bool shown(const char *name) { return child(name)->isVisible(); }
     void typeName(const QString &text)
     {
         auto *edit = child<QLineEdit>("txtStyleName");
