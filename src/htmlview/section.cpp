@@ -17,8 +17,6 @@ TFontRun &TSection::RunForChange()
     if (!m_runs.empty() && m_runs.back().Start == at)
         return m_runs.back();
     if (m_runs.empty()) {
-        // Most sections change their font or link once or twice: room for two runs at once.
-        m_runs.reserve(2);
         m_runs.emplace_back().Font.Color = m_owner->DefaultFontColor;
     } else {
         m_runs.push_back(m_runs.back()); // a new run keeps the previous run's link

@@ -12,9 +12,9 @@
 constexpr int kMaxTableColumns = 30;
 
 using TTableRow = std::vector<std::unique_ptr<TTableCell>>;
-// One number per column, and one more for the edges between them: a table has at most
-// kMaxTableColumns columns, so laying one out allocates nothing for them.
-using TColumnValues = QVarLengthArray<int, kMaxTableColumns + 1>;
+// One number per column, and one more for the edges between them. Most tables have a few
+// columns: up to seven, laying one out allocates nothing for them.
+using TColumnValues = QVarLengthArray<int, 8>;
 
 // TABLE: rows of cells with spans, widths in pixels or percent, and an optional caption.
 class TTableSection : public TSectionBase {
