@@ -68,3 +68,30 @@ TEST_F(ServerWizardConnectionTest, TheWizardStaysAliveAndCancelStopsATestInProgr
     EXPECT_FALSE(wizard().isVisible());
     EXPECT_EQ(wizard().result(), QDialog::Rejected);
 }
+
+TEST_F(ServerWizardConnectionTest, AGeoCitiesServerIsTriedInTheFolderItWillUploadTo)
+{
+    // The upload goes to the provider's folder (the neighbourhood on the advanced page belongs
+    // to the web address), and so must the test, before Finish as after it.
+    TTestFtpServer server;
+    TISPList definitions = isps();
+    ASSERT_EQ(definitions[0].Name, "GeoCities");
+    definitions[0].Address = server.Address();
+    open(definitions);
+    click("NextButt");
+    chooseISP("GeoCities");
+    click("NextButt");
+    ASSERT_EQ(page(), "tab2");
+    type("txtName", "Loopback");
+    type("txtLogin", TTestFtpServer::User);
+    type("txtPassword", QString::fromLatin1(TTestFtpServer::Password));
+    click("butAdvanced");
+    type("txtDirectory", "SoHo/Studios");
+    type("txtURL", "2564");
+    click("BackButt");
+    ASSERT_EQ(page(), "tab2");
+    click("butTest");
+    EXPECT_EQ(result(), "It works! Logged in and found the folder \"/\"; it is empty.");
+    // Trying stores nothing.
+    EXPECT_EQ(LoadServers(), m_serverList);
+}

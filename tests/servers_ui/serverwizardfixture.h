@@ -73,9 +73,9 @@ protected:
     }
     void TearDown() override { EXPECT_TRUE(m_prompts.allAnswersUsed()) << "a scripted answer was not used"; }
 
-    TfrmServerWizard &open()
+    TfrmServerWizard &open(const TISPList &definitions = isps())
     {
-        m_wizard = std::make_unique<TfrmServerWizard>(m_serverList, isps());
+        m_wizard = std::make_unique<TfrmServerWizard>(m_serverList, definitions);
         m_wizard->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(m_wizard.get()));
         return *m_wizard;

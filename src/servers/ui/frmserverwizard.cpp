@@ -361,8 +361,9 @@ void TfrmServerWizard::butTestClick()
     // the wizard stays alive and Cancel can stop the test.
     TFtpControl ftp;
     m_testFtp = &ftp;
+    // A GeoCities-type provider's folder is set on Finish; the test tries the one Finish sets.
     const TUploadInput details =
-        UploadInputForServer(m_servers.current(), QString(), QString(), UploadStateFolder());
+        UploadInputForServer(ServerAsFinished(), QString(), QString(), UploadStateFolder());
     const TConnectionReport report = TestServerConnection(details, ftp);
     m_testFtp = nullptr;
 
@@ -551,14 +552,24 @@ QString TfrmServerWizard::BuildURL() const
                       m_advanced->txtDirectory->text(), m_advanced->txtURL->text());
 }
 
+tWWWServerType TfrmServerWizard::ServerAsFinished() const
+{
+    tWWWServerType server = m_servers.current();
+    if (IsGeoCities(server.ISP)) {
+        server.Directory = m_selectedISP.Directory;
+        server.ExtendedA = m_advanced->txtDirectory->text();
+        server.ExtendedB = m_advanced->txtURL->text();
+        server.URL = BuildURL();
+    }
+    return server;
+}
+
 void TfrmServerWizard::SetGeoCitiesDetails()
 {
-    if (!IsGeoCities(m_servers.current().ISP))
-        return;
-    store(&tWWWServerType::Directory, m_selectedISP.Directory);
-    store(&tWWWServerType::ExtendedA, m_advanced->txtDirectory->text());
-    store(&tWWWServerType::ExtendedB, m_advanced->txtURL->text());
-    store(&tWWWServerType::URL, BuildURL());
+    const tWWWServerType finished = ServerAsFinished();
+    for (QString tWWWServerType::*field : {&tWWWServerType::Directory, &tWWWServerType::ExtendedA,
+                                           &tWWWServerType::ExtendedB, &tWWWServerType::URL})
+        store(field, finished.*field);
 }
 
 void TfrmServerWizard::ClearServer()

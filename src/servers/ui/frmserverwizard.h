@@ -81,6 +81,9 @@ private:
     void ShowMyDetails();
     bool CheckFields();
     QString BuildURL() const;
+    // The edited server as Finish stores it: a GeoCities-type provider's folder and web address
+    // come from the provider's definition and the advanced page.
+    tWWWServerType ServerAsFinished() const;
     void SetGeoCitiesDetails();
     void RemoveWWWServer(int row);
     TMsgResult AskForSave();
