@@ -166,7 +166,7 @@ void TTableSection::ColumnMinMax()
     m_colsShowImages = m_owner->ShowImages;
 }
 
-TColumnValues TTableSection::ColumnWidths(int target, bool fill) const
+void TTableSection::LayOutColumns(int target, bool fill)
 {
     // The automatic table layout of the browsers of its time: every column starts at its
     // minimum (the widest thing it cannot break); the room left goes first to the percentage
@@ -176,7 +176,10 @@ TColumnValues TTableSection::ColumnWidths(int target, bool fill) const
     // to the other columns by their maximum widths (or, without such columns, to all).
     const int n = m_columns;
     enum Kind : uint8_t { Percent, Pixel, Automatic };
-    TColumnValues widths = m_colMin;
+    // Filled in place, never move-assigned: Qt 6.4 leaks the heap buffer a QVarLengthArray held
+    // before a move assignment.
+    TColumnValues &widths = m_colWidths;
+    widths = m_colMin;
     TColumnValues want(n, 0);
     QVarLengthArray<Kind, kMaxTableColumns> kind(n, Automatic);
     int pctTotal = 0;
@@ -236,7 +239,6 @@ TColumnValues TTableSection::ColumnWidths(int target, bool fill) const
         }
         widths[last] += int(room - given);
     }
-    return widths;
 }
 
 TMinMax TTableSection::MinMaxWidth()
@@ -271,7 +273,7 @@ int TTableSection::LayoutSection(TIndentTracker &indent, int y, int &pos, int &m
     int target = span;
     if (Width)
         target = WidthPercent ? span * Width / 100 : Width;
-    m_colWidths = ColumnWidths(target - CellSpacing, Width != 0);
+    LayOutColumns(target - CellSpacing, Width != 0);
     m_tableWidth = std::accumulate(m_colWidths.begin(), m_colWidths.end(), 0) + CellSpacing;
     if (Caption)
         m_tableWidth = std::max(m_tableWidth, Caption->Cell.MinMaxWidth().Min);

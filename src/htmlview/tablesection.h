@@ -12,9 +12,9 @@
 constexpr int kMaxTableColumns = 30;
 
 using TTableRow = std::vector<std::unique_ptr<TTableCell>>;
-// One number per column, and one more for the edges between them. Most tables have a few
-// columns: up to seven, laying one out allocates nothing for them.
-using TColumnValues = QVarLengthArray<int, 8>;
+// One number per column, and one more for the edges between them: a table has at most
+// kMaxTableColumns columns, so laying one out allocates nothing for them.
+using TColumnValues = QVarLengthArray<int, kMaxTableColumns + 1>;
 
 // TABLE: rows of cells with spans, widths in pixels or percent, and an optional caption.
 class TTableSection : public TSectionBase {
@@ -67,8 +67,8 @@ private:
     void ColumnMinMax();
     // Every cell with contents, in document order (a top caption first, a bottom one last).
     void ForEachCell(const std::function<void(TTableCell &)> &f) const;
-    // The widths of the columns for target pixels; fill: the table takes all of them.
-    TColumnValues ColumnWidths(int target, bool fill) const;
+    // Sets the widths of the columns for target pixels; fill: the table takes all of them.
+    void LayOutColumns(int target, bool fill);
     TTableCell *CellAt(int x, int y) const;
     void DrawBorders(TDrawContext &dc) const;
 
