@@ -36,7 +36,7 @@ std::vector<std::unique_ptr<TSectionBase>>::const_iterator TCell::FirstAt(int y)
 {
     // m_reach is the running maximum of the section bottoms (floating images included), so it
     // is sorted and every section before the one found ends at or above y.
-    if (m_reach.size() != m_sections.size())
+    if (m_reach.size() != qsizetype(m_sections.size()))
         return m_sections.begin();
     const auto r = std::upper_bound(m_reach.begin(), m_reach.end(), y);
     return m_sections.begin() + (r - m_reach.begin());
