@@ -11,11 +11,8 @@ QtMeasureHost::~QtMeasureHost() = default;
 
 TFontHandle QtMeasureHost::createFont(const TFontSpec &fontSpec)
 {
-    // Asked for every font run of every section: the numbers are compared before the name.
     for (size_t i = 0; i < m_fonts.size(); ++i) {
-        const TFontSpec &known = m_fonts[i].fontSpec;
-        if (known.PointSize == fontSpec.PointSize && known.Style == fontSpec.Style &&
-            known.FixedPitch == fontSpec.FixedPitch && known.Face == fontSpec.Face)
+        if (m_fonts[i].fontSpec == fontSpec)
             return TFontHandle(i + 1);
     }
     QFont f(fontSpec.Face);

@@ -30,7 +30,13 @@ struct TFontSpec {
     uint8_t Style = fsNone;
     bool FixedPitch = false;
 
-    bool operator==(const TFontSpec &) const = default;
+    // Fonts are looked up by their spec for every font run of a page: the numbers, which tell
+    // most specs apart, are compared before the name.
+    bool operator==(const TFontSpec &other) const
+    {
+        return PointSize == other.PointSize && Style == other.Style && FixedPitch == other.FixedPitch &&
+               Face == other.Face;
+    }
 };
 
 struct TFontMetrics {
