@@ -23,6 +23,13 @@ constexpr int kToolboxLeft = 1;
 constexpr std::array<const char *, kBlockKindCount> kToolboxNames = {
     "imgBrPara", "imgBrLink", "imgBrImage", "imgBrHeading", "imgBrEmail", "imgBrLine"};
 
+// The help topic of a toolbox brick: topics 12 on are the kinds in the toolbox's order, and a
+// brick's Tag is its home top, a brick's height (22) apart.
+int ToolboxHelpTopic(const TWebBlock &brick)
+{
+    return 12 + brick.Tag / 22;
+}
+
 int SlotTop(int slot)
 {
     return 1 + TPageCanvas::kSlotPitch * slot;
@@ -146,7 +153,7 @@ void TPageCanvas::buildToolbox()
         connect(image, &TWebBlock::mouseUp, this, &TPageCanvas::EndToolboxDrag);
         connect(image, &TWebBlock::keyPressed, this, &TPageCanvas::toolboxKeyPress);
         connect(image, &TWebBlock::menuRequested, this, [](TWebBlock *brick, QPoint at) {
-            THelpService::current().ShowWhatsThis(12 + brick->Tag / 22, at);
+            THelpService::current().ShowWhatsThis(ToolboxHelpTopic(*brick), at);
         });
         image->setAccessibleName(TWebBlock::KindName(TBlockKind(kind)));
         m_toolbox[size_t(kind)] = image;
@@ -332,7 +339,8 @@ void TPageCanvas::EndToolboxDrag(TWebBlock *image, QMouseEvent *event)
 {
     if (event->button() == Qt::RightButton) {
         if (!m_toolboxDragging)
-            THelpService::current().ShowWhatsThis(12 + image->Tag / 22, event->globalPosition().toPoint());
+            THelpService::current().ShowWhatsThis(ToolboxHelpTopic(*image),
+                                                  event->globalPosition().toPoint());
         return;
     }
     releaseCursor();
