@@ -1,5 +1,7 @@
 #include "keybutton.h"
 
+#include "focusring.h"
+
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QPainter>
@@ -19,10 +21,7 @@ void TKeyButton::paintEvent(QPaintEvent *)
     if (!hasFocus())
         return;
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(0xE0, 0x80, 0x00), 2));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), 5, 5);
+    DrawFocusRing(painter, QRectF(rect()).adjusted(2, 2, -2, -2), 5);
 }
 
 void TKeyButton::keyPressEvent(QKeyEvent *event)

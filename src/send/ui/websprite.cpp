@@ -1,5 +1,6 @@
 #include "websprite.h"
 
+#include "focusring.h"
 #include "resourcebitmap.h"
 
 #include <QKeyEvent>
@@ -31,15 +32,9 @@ void TWebSprite::paintEvent(QPaintEvent *)
     DrawResourceBitmap(painter, m_picture, 0, 0);
     if (!hasFocus())
         return;
-    // The toolbar's orange ring on a white band: the magnifier's rim is orange too, and the band
-    // keeps the ring apart from it and from the coloured pictures.
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setBrush(Qt::NoBrush);
-    const QRectF ring = QRectF(rect()).adjusted(2, 2, -2, -2);
-    painter.setPen(QPen(Qt::white, 4));
-    painter.drawRoundedRect(ring, 4, 4);
-    painter.setPen(QPen(QColor(0xE0, 0x80, 0x00), 2));
-    painter.drawRoundedRect(ring, 4, 4);
+    // On a white band: the magnifier's rim is orange too, and the band keeps the ring apart from
+    // it and from the coloured pictures.
+    DrawFocusRing(painter, QRectF(rect()).adjusted(2, 2, -2, -2), 4, true);
 }
 
 void TWebSprite::keyPressEvent(QKeyEvent *event)
