@@ -1,7 +1,6 @@
-#include "helpeventfilter.h"
 #include "keyboardwalk.h"
 #include "mainwindowfixture.h"
-#include "menukeyfilter.h"
+#include "programkeyfilters.h"
 #include "recordinghelp.h"
 #include "stringtable.h"
 #include "webblock.h"
@@ -133,10 +132,7 @@ TEST_F(Keyboard, EveryStopOfTheChooseAndPreviewStagesHasAName)
 TEST_F(Keyboard, TheMenuKeysAskAboutTheFocusedControlAsARightClickDoes)
 {
     TRecordingHelp help;
-    THelpEventFilter helpKeys;
-    TMenuKeyFilter menuKeys;
-    qApp->installEventFilter(&helpKeys);
-    qApp->installEventFilter(&menuKeys);
+    TProgramKeyFilters keys;
     const auto menuKey = [&](QWidget *control, bool shiftF10) {
         help.clear();
         control->setFocus(Qt::TabFocusReason);

@@ -1,5 +1,5 @@
 #include "galleryfixture.h"
-#include "menukeyfilter.h"
+#include "programkeyfilters.h"
 #include "recordinghelp.h"
 #include "stringtable.h"
 
@@ -295,8 +295,7 @@ TEST_F(Gallery, RenameOntoAnExistingNameOverwritesNothing)
 TEST_F(Gallery, TheMenuKeysOpenTheEntryMenuOnTheSelectedEntry)
 {
     TRecordingHelp help;
-    TMenuKeyFilter menuKeys;
-    qApp->installEventFilter(&menuKeys);
+    TProgramKeyFilters keys;
     for (const char *name : {"Art.zvt", "Band.zvt", "Club.zvt", "Dance.zvt", "Shop.zvt"})
         addDocument("template", QLatin1String(name));
     gallery()->setFocus(Qt::TabFocusReason);
@@ -327,5 +326,4 @@ TEST_F(Gallery, TheMenuKeysOpenTheEntryMenuOnTheSelectedEntry)
     ASSERT_EQ(help.requests().size(), 2);
     EXPECT_EQ(help.last().kind, TRecordingHelp::Kind::WhatsThis);
     EXPECT_EQ(help.last().topic, 20);
-    qApp->removeEventFilter(&menuKeys);
 }

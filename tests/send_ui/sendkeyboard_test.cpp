@@ -1,8 +1,7 @@
 #include "frmserverwizard.h"
 #include "helpers.h"
-#include "helpeventfilter.h"
 #include "keyboardwalk.h"
-#include "menukeyfilter.h"
+#include "programkeyfilters.h"
 #include "recordinghelp.h"
 #include "sendfixture.h"
 #include "settings.h"
@@ -105,10 +104,7 @@ TEST_F(SendKeyboardTest, TheWizardAndTheUploadStartFromTheKeyboard)
 TEST_F(SendKeyboardTest, TheMenuKeysAskAboutThePageAndTheWeb)
 {
     TRecordingHelp help;
-    THelpEventFilter helpKeys;
-    TMenuKeyFilter menuKeys;
-    qApp->installEventFilter(&helpKeys);
-    qApp->installEventFilter(&menuKeys);
+    TProgramKeyFilters keys;
     openOnSendStage({server("Alpha")});
     QApplication::setActiveWindow(window.get());
 

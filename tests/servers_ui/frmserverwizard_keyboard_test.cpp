@@ -1,6 +1,5 @@
-#include "helpeventfilter.h"
 #include "keyboardwalk.h"
-#include "menukeyfilter.h"
+#include "programkeyfilters.h"
 #include "recordinghelp.h"
 #include "serverwizardfixture.h"
 #include "stringtable.h"
@@ -158,8 +157,7 @@ TEST_F(ServerWizardKeys, ModifyingGoesOnFromTheChosenServerAndEscapeLeaves)
 TEST_F(ServerWizardKeys, F1AndTheHelpButtonShowTheWizardsTopic)
 {
     TRecordingHelp help;
-    THelpEventFilter helpKeys;
-    qApp->installEventFilter(&helpKeys);
+    TProgramKeyFilters keys;
     openActive();
     key(Qt::Key_Return);
     ASSERT_EQ(focusName(), "cmbServerType");
@@ -169,13 +167,11 @@ TEST_F(ServerWizardKeys, F1AndTheHelpButtonShowTheWizardsTopic)
     key(Qt::Key_Space);
     EXPECT_EQ(help.requests().size(), 2);
     EXPECT_EQ(help.last().topic, 79);
-    qApp->removeEventFilter(&helpKeys);
 }
 
 TEST_F(ServerWizardKeys, TheMenuKeysAskWhatTheProviderPageIs)
 {
-    TMenuKeyFilter menuKeys;
-    qApp->installEventFilter(&menuKeys);
+    TProgramKeyFilters keys;
     openActive();
     QSignalSpy asked(&wizard(), &TfrmServerWizard::whatsThisRequested);
     key(Qt::Key_Return);
@@ -191,7 +187,6 @@ TEST_F(ServerWizardKeys, TheMenuKeysAskWhatTheProviderPageIs)
     // F10 alone is not a menu key.
     key(Qt::Key_F10);
     EXPECT_EQ(asked.size(), 2);
-    qApp->removeEventFilter(&menuKeys);
 }
 
 } // namespace
